@@ -1,0 +1,50 @@
+#include "app/MainWindow.h"
+
+#include "app/MainButtons.h"
+#include "store/Workspace.h"
+#include "ui/AppIcon.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallar::app {
+
+MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
+    : QDialog(parent), workspace_(std::move(workspace)) {
+    setWindowTitle(QStringLiteral("Tallar2"));
+    setWindowIcon(ui::appIcon());
+    setObjectName(QStringLiteral("mainWindow"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(4);
+    for (const MainButton& entry : kMainButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.text), this);
+        button->setObjectName(QStringLiteral("button%1").arg(entry.id));
+        button->setProperty("commandId", entry.id);
+        button->setAutoDefault(false);
+        const WindowOpener opener = openerFor(entry.id);
+        button->setEnabled(static_cast<bool>(opener));
+        if (opener)
+            connect(button, &QPushButton::clicked, this, [this, opener] {
+                if (workspace_)
+                    opener(this, *workspace_);
+            });
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    setMinimumWidth(260);
+}
+
+MainWindow::~MainWindow() = default;
+
+QPushButton* MainWindow::button(int id) const {
+    return findChild<QPushButton*>(QStringLiteral("button%1").arg(id));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    workspace_.reset(); // rules connection first, then the character connection
+    QDialog::closeEvent(event);
+}
+
+} // namespace tallar::app

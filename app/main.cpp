@@ -1,0 +1,47 @@
+#include "app/MainWindow.h"
+#include "rules/DiceGenerator.h"
+#include "store/Workspace.h"
+#include "ui/AppIcon.h"
+#include "ui/QtUserPort.h"
+
+#include <QApplication>
+
+#include <filesystem>
+#include <iostream>
+
+// tallar2 [KATALOG]: the desktop program, working in KATALOG (created when missing) or in
+// the current directory.
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallar2"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLAR_VERSION));
+    QApplication::setWindowIcon(tallar::ui::appIcon());
+
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 2) {
+        std::cerr << "Użycie: tallar2 [KATALOG]\n";
+        return 2;
+    }
+    if (args.size() == 2) {
+        std::error_code error;
+        const std::filesystem::path dir = args[1].toStdString();
+        std::filesystem::create_directories(dir, error);
+        std::filesystem::current_path(dir, error);
+        if (error) {
+            std::cerr << "Nie można pracować w katalogu " << dir << ": " << error.message() << '\n';
+            return 1;
+        }
+    }
+
+    tallar::seedDiceFromClock();
+    tallar::ui::QtUserPort port;
+    std::string message;
+    auto workspace = tallar::Workspace::open(".", port, message);
+    if (!workspace) {
+        std::cerr << tallar::Workspace::openFailureLine(message) << std::flush;
+        return 1;
+    }
+    tallar::app::MainWindow window(std::move(workspace));
+    window.exec();
+    return 0;
+}

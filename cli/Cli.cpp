@@ -1,0 +1,96 @@
+#include "cli/Cli.h"
+
+#include "base/NonInteractiveUserPort.h"
+#include "cli/Commands.h"
+#include "store/Workspace.h"
+
+#include <iostream>
+
+namespace tallar::cli {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> list = {
+        {"init", "",
+         "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
+         "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.",
+         runInit},
+    };
+    return list;
+}
+
+void printUsage(std::ostream& out) {
+    out << "Użycie: tallar2-cli [-C KATALOG] [--trace] POLECENIE [ARGUMENTY...]\n"
+           "\n"
+           "Tallar2 z wiersza poleceń: praca wsadowa na bazach bohaterów i reguł.\n"
+           "\n"
+           "Opcje:\n"
+           "  -C KATALOG   pracuj w KATALOGU zamiast w bieżącym (tam leżą rtistoty.db\n"
+           "               i tallar.db)\n"
+           "  --trace      wypisuj na standardowe wyjście linie śladu pozycji bohatera\n"
+           "  -h, --help   pokaż ten opis\n"
+           "  --version    pokaż wersję\n"
+           "\n"
+           "Polecenia:\n";
+    for (const Command& command : commands()) {
+        out << "  " << command.name;
+        if (!command.synopsis.empty())
+            out << ' ' << command.synopsis;
+        out << '\n';
+        std::string_view text = command.description;
+        while (!text.empty()) {
+            const auto end = text.find('\n');
+            out << "      " << text.substr(0, end) << '\n';
+            text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        }
+    }
+    out << "\n"
+           "Teksty wejścia i wyjścia są w UTF-8. Kody wyjścia: 0 powodzenie, 1 błąd,\n"
+           "2 błędne wywołanie.\n";
+}
+
+std::unique_ptr<Workspace> Context::openWorkspace() {
+    NonInteractiveUserPort port(&err);
+    std::string error;
+    auto workspace = Workspace::open(directory, port, error);
+    if (!workspace)
+        err << Workspace::openFailureLine(error) << std::flush;
+    return workspace;
+}
+
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream& in) {
+    Context context{.out = out, .err = err, .in = in};
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-C") {
+            if (++i == args.size()) {
+                err << "tallar2-cli: opcja -C wymaga katalogu\n";
+                printUsage(err);
+                return kUsage;
+            }
+            context.directory = args[i];
+        } else if (arg == "--trace") {
+            context.trace = true;
+        } else if (arg == "-h" || arg == "--help") {
+            printUsage(out);
+            return kSuccess;
+        } else if (arg == "--version") {
+            out << "tallar2-cli " << TALLAR_VERSION << '\n';
+            return kSuccess;
+        } else {
+            break;
+        }
+    }
+    if (i == args.size()) {
+        printUsage(err);
+        return kUsage;
+    }
+    for (const Command& command : commands())
+        if (command.name == args[i])
+            return command.run(context, args.subspan(i + 1));
+    err << "tallar2-cli: nieznane polecenie „" << args[i] << "”\n";
+    printUsage(err);
+    return kUsage;
+}
+
+} // namespace tallar::cli

@@ -1,0 +1,3 @@
+list(APPEND TALLAR_CORE_SOURCES
+    rules/DiceGenerator.cpp
+)

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "base/Status.h"
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace tallar {
+
+// A value bound to a statement parameter. Texts are UTF-8 here and reach the database as
+// Windows-1250; the caller keeps a text alive until the statement has run.
+class SqlParam {
+public:
+    enum class Kind { Null, Integer, Real, Text };
+
+    SqlParam(std::nullptr_t) : kind_(Kind::Null) {}
+    SqlParam(int v) : kind_(Kind::Integer), integer_(v) {}
+    SqlParam(long v) : kind_(Kind::Integer), integer_(v) {}
+    SqlParam(long long v) : kind_(Kind::Integer), integer_(v) {}
+    SqlParam(double v) : kind_(Kind::Real), real_(v) {}
+    SqlParam(std::string_view v) : kind_(Kind::Text), text_(v) {}
+    SqlParam(const std::string& v) : kind_(Kind::Text), text_(v) {}
+    SqlParam(const char* v) : kind_(Kind::Text), text_(v) {}
+
+    Kind kind() const { return kind_; }
+    long long integer() const { return integer_; }
+    double real() const { return real_; }
+    std::string_view text() const { return text_; }
+
+private:
+    Kind kind_;
+    long long integer_ = 0;
+    double real_ = 0.0;
+    std::string_view text_;
+};
+
+// One result row, valid only inside the row callback. Texts are decoded to UTF-8.
+class Row {
+public:
+    explicit Row(sqlite3_stmt* stmt);
+
+    int columnCount() const { return columns_; }
+    bool isNull(int column) const;
+    // The column as text; NULL reads as the empty text.
+    std::string text(int column) const;
+    // The column as text, or nothing for NULL.
+    std::optional<std::string> value(int column) const;
+    long long integer(int column) const;
+    double real(int column) const;
+    // The column's name: its alias where the statement gives one.
+    std::string name(int column) const;
+
+private:
+    sqlite3_stmt* stmt_;
+    int columns_;
+};
+
+using RowCallback = std::function<void(const Row&)>;
+
+// An open SQLite connection. Every statement of the program runs through `exec`: the
+// statement text with `?` placeholders, the values bound to them, and a callback per row.
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens (creating when missing) the database file. On failure returns null and puts the
+    // database's message in `error`. A file that exists but is not a database fails here.
+    static std::unique_ptr<Database> open(const std::string& path, std::string& error);
+
+    // Runs every statement of `sql` in turn; `params` bind to the placeholders of the
+    // first one. Calls `onRow` for each result row. A failure writes the line
+    // "SQL error: <message>" to the error stream and stops at the failing statement.
+    Status exec(std::string_view sql, std::span<const SqlParam> params,
+                const RowCallback& onRow = {});
+    Status exec(std::string_view sql, std::initializer_list<SqlParam> params,
+                const RowCallback& onRow = {}) {
+        return exec(sql, std::span<const SqlParam>(params.begin(), params.size()), onRow);
+    }
+    Status exec(std::string_view sql, const RowCallback& onRow = {}) {
+        return exec(sql, std::span<const SqlParam>(), onRow);
+    }
+
+    // As exec, but a failure is only returned, not written to the error stream.
+    Status tryExec(std::string_view sql, std::span<const SqlParam> params = {},
+                   const RowCallback& onRow = {});
+
+    // The text of column 0 of the first row, or nothing when there is no row or it fails.
+    std::optional<std::string> queryValue(std::string_view sql,
+                                          std::initializer_list<SqlParam> params = {});
+
+    // Where "SQL error: …" lines go; standard error by default, null for nowhere.
+    void setErrorStream(std::ostream* stream) { errorStream_ = stream; }
+    // Writes one "SQL error: <message>" line to the error stream.
+    void reportError(std::string_view message) const;
+
+    bool inTransaction() const;
+    const std::string& path() const { return path_; }
+    sqlite3* handle() const { return db_; }
+
+private:
+    Database(sqlite3* db, std::string path);
+    Status run(std::string_view sql, std::span<const SqlParam> params, const RowCallback& onRow);
+    Status step(sqlite3_stmt* stmt, std::span<const SqlParam> params, const RowCallback& onRow);
+    Status errorStatus() const;
+
+    struct CachedStatement;
+    sqlite3* db_;
+    std::string path_;
+    std::ostream* errorStream_;
+    std::unordered_map<std::string, std::unique_ptr<CachedStatement>> cache_;
+};
+
+// A unit of work that is all-or-nothing: committed by `commit`, rolled back when it ends
+// uncommitted. Outside a transaction it runs "BEGIN TRANSACTION;" … "COMMIT TRANSACTION;";
+// inside one it becomes a savepoint, so nested units (a race deleting its stages) roll
+// back as one.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    // Whether the transaction could be started; a unit that did not start must not go on.
+    const Status& started() const { return started_; }
+    Status commit();
+    void rollback();
+
+private:
+    Database& db_;
+    Status started_;
+    std::string savepoint_;
+    bool open_ = false;
+};
+
+// Runs `work` inside a Transaction; commits when it succeeds, rolls back otherwise.
+Status inTransaction(Database& db, const std::function<Status()>& work);
+
+} // namespace tallar

@@ -1,0 +1,33 @@
+#include "store/Workspace.h"
+
+#include "store/Schema.h"
+
+#include <filesystem>
+
+namespace tallar {
+
+std::string Workspace::openFailureLine(const std::string& databaseMessage) {
+    return "Brak połączenia z bazą danych: " + databaseMessage + "\n";
+}
+
+std::unique_ptr<Workspace> Workspace::open(const std::string& directory, UserPort& port,
+                                           std::string& error) {
+    const std::filesystem::path dir(directory.empty() ? "." : directory);
+    std::unique_ptr<Workspace> workspace(new Workspace);
+    workspace->characters_ = Database::open((dir / kCharacterFile).string(), error);
+    if (!workspace->characters_)
+        return nullptr;
+    workspace->rules_ = Database::open((dir / kRulesFile).string(), error);
+    if (!workspace->rules_)
+        return nullptr;
+    ensureCharacterSchema(*workspace->characters_);
+    ensureRulesSchema(*workspace->rules_, port);
+    return workspace;
+}
+
+Workspace::~Workspace() {
+    rules_.reset();
+    characters_.reset();
+}
+
+} // namespace tallar

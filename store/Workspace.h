@@ -1,0 +1,40 @@
+#pragma once
+
+#include "store/Database.h"
+
+#include <memory>
+#include <string>
+
+namespace tallar {
+
+class UserPort;
+
+// The two databases of a working directory: the characters in `rtistoty.db` and the rules
+// in `tallar.db`. Opening creates missing files, tables and indexes and seeds the
+// alignments; it is what both the desktop program and the command line do first.
+class Workspace {
+public:
+    static constexpr const char* kCharacterFile = "rtistoty.db";
+    static constexpr const char* kRulesFile = "tallar.db";
+    // The line written to standard error when a database cannot be opened.
+    static std::string openFailureLine(const std::string& databaseMessage);
+
+    // Opens the character database, then the rules database, then ensures both schemas.
+    // Returns null with the database's message in `error` when either cannot be opened;
+    // no table is created in that case.
+    static std::unique_ptr<Workspace> open(const std::string& directory, UserPort& port,
+                                           std::string& error);
+
+    Database& characters() { return *characters_; }
+    Database& rules() { return *rules_; }
+
+    // Closes the rules connection, then the character connection.
+    ~Workspace();
+
+private:
+    Workspace() = default;
+    std::unique_ptr<Database> characters_;
+    std::unique_ptr<Database> rules_;
+};
+
+} // namespace tallar

@@ -1,0 +1,6 @@
+list(APPEND TALLAR_CORE_SOURCES
+    store/Database.cpp
+    store/Identifier.cpp
+    store/Schema.cpp
+    store/Workspace.cpp
+)

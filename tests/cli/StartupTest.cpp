@@ -1,0 +1,80 @@
+#include "store/Database.h"
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tallar {
+namespace {
+
+using test::runCli;
+using test::runProcess;
+
+long long tableCount(const std::string& path) {
+    std::string error;
+    auto db = Database::open(path, error);
+    if (!db)
+        return -1;
+    return std::stoll(
+        db->queryValue("SELECT count(*) FROM sqlite_master WHERE type='table';").value_or("-1"));
+}
+
+TEST(CliInit, CreatesBothDatabasesSilently) {
+    test::TempDir dir;
+    const auto result = runCli({"-C", dir.str(), "init"});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(tableCount(dir.file("tallar.db")), 44);
+    EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 2);
+}
+
+TEST(CliInit, UnopenableRulesDatabaseExitsWithOneAndCreatesNoTables) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "tallar.db");
+    const auto result = runCli({"-C", dir.str(), "init"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.starts_with("Brak połączenia z bazą danych: ")) << result.err;
+    EXPECT_TRUE(result.err.ends_with("\n"));
+    EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 0);
+}
+
+TEST(CliUsage, HelpListsTheCommandsAndUnknownCommandsExitWithTwo) {
+    const auto help = runCli({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("tallar2-cli [-C KATALOG]"), std::string::npos);
+    EXPECT_NE(help.out.find("\n  init"), std::string::npos);
+
+    const auto unknown = runCli({"frobnicate"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_NE(unknown.err.find("frobnicate"), std::string::npos);
+    EXPECT_NE(unknown.err.find("Użycie:"), std::string::npos);
+
+    EXPECT_EQ(runCli({}).code, 2);
+    EXPECT_EQ(runCli({"-C"}).code, 2);
+    EXPECT_EQ(runCli({"init", "extra"}).code, 2);
+}
+
+TEST(CliProcess, RunsAsAProgram) {
+    test::TempDir dir;
+    const auto result = runProcess(std::string(TALLAR_CLI_PATH) + " -C '" + dir.str() + "' init");
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(tableCount(dir.file("tallar.db")), 44);
+}
+
+#ifdef TALLAR_APP_PATH
+TEST(DesktopStartup, UnopenableRulesDatabaseEndsWithCodeOneAndNoWindow) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "tallar.db");
+    const auto result = runProcess("QT_QPA_PLATFORM=offscreen " + std::string(TALLAR_APP_PATH) +
+                                   " '" + dir.str() + "'");
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("Brak połączenia z bazą danych: "), std::string::npos) << result.err;
+    EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 0);
+}
+#endif
+
+} // namespace
+} // namespace tallar

@@ -1,0 +1,181 @@
+#include "store/Database.h"
+#include "support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <vector>
+
+namespace tallar {
+namespace {
+
+using test::TestDatabase;
+
+TEST(Database, AnyTextRoundTripsUnchangedAndIsStoredAsWindows1250) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (id TEXT, v TEXT);").ok());
+    std::string awkward = "O'Brien said: 'x'); DROP TABLE t; --\r\nŻółw\t\"\\%?";
+    for (int i = 0; i < 10000; ++i)
+        awkward += "ą";
+    ASSERT_TRUE(t.db->exec("INSERT INTO t VALUES (?, ?);", {"1", awkward}).ok());
+
+    std::string back;
+    ASSERT_TRUE(t.db->exec("SELECT v FROM t WHERE id = ?;", {"1"},
+                           [&](const Row& row) { back = row.text(0); })
+                    .ok());
+    EXPECT_EQ(back, awkward);
+    // One byte per Polish letter on disk: "Żół" and the 10,000 "ą" take two in UTF-8.
+    EXPECT_EQ(t.count("SELECT length(CAST(v AS BLOB)) FROM t;"),
+              static_cast<long long>(awkward.size() - 3 - 10000));
+    EXPECT_EQ(t.db->queryValue("SELECT hex(substr(v, -1)) FROM t;"), "B9");
+    EXPECT_TRUE(t.errors.str().empty());
+}
+
+TEST(Database, StatementTextIsEncodedToo) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (v TEXT); INSERT INTO t VALUES ('żółć');").ok());
+    EXPECT_EQ(t.db->queryValue("SELECT hex(v) FROM t WHERE v = 'żółć';"), "BFF3B3E6");
+    std::string alias;
+    ASSERT_TRUE(
+        t.db->exec("SELECT v 'Ułomność  ' FROM t;", [&](const Row& row) { alias = row.name(0); })
+            .ok());
+    EXPECT_EQ(alias, "Ułomność  ");
+}
+
+TEST(Database, NullsEmptyTextsAndNumbersReadBack) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (a TEXT, b TEXT, n INTEGER, r REAL);").ok());
+    ASSERT_TRUE(t.db->exec("INSERT INTO t VALUES (?,?,?,?);", {nullptr, "", -42, 0.25}).ok());
+    ASSERT_TRUE(t.db->exec("SELECT a, b, n, r FROM t;",
+                           [](const Row& row) {
+                               EXPECT_EQ(row.columnCount(), 4);
+                               EXPECT_FALSE(row.value(0).has_value());
+                               EXPECT_EQ(row.text(0), "");
+                               EXPECT_EQ(row.value(1), std::optional<std::string>(""));
+                               EXPECT_EQ(row.integer(2), -42);
+                               EXPECT_DOUBLE_EQ(row.real(3), 0.25);
+                           })
+                    .ok());
+}
+
+TEST(Database, FailingStatementWritesTheSqlErrorLine) {
+    TestDatabase t;
+    const Status status = t.db->exec("SELECT * FROM nic;");
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), "no such table: nic");
+    EXPECT_EQ(t.errors.str(), "SQL error: no such table: nic\n");
+
+    t.errors.str("");
+    EXPECT_FALSE(t.db->tryExec("SELECT * FROM nic;").ok());
+    EXPECT_EQ(t.errors.str(), "");
+}
+
+TEST(Database, UnstorableTextIsRefusedAndNothingIsWritten) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (v TEXT);").ok());
+    const Status status = t.db->exec("INSERT INTO t VALUES (?);", {"snowman ☃"});
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.message().find("U+2603"), std::string::npos);
+    EXPECT_EQ(t.count("SELECT count(*) FROM t;"), 0);
+}
+
+TEST(Database, SeveralStatementsInOneTextRunInOrder) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (v TEXT);\nINSERT INTO t VALUES ('a');\n"
+                           "INSERT INTO t VALUES ('b');\n-- a comment at the end\n")
+                    .ok());
+    EXPECT_EQ(t.count("SELECT count(*) FROM t;"), 2);
+}
+
+TEST(Database, StatementsCanRunFromInsideARowCallback) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE node (id TEXT, parent TEXT);"
+                           "INSERT INTO node VALUES ('r','r'),('a','r'),('b','a'),('c','b');")
+                    .ok());
+    // Walks the tree by running the same query recursively, as tree loading does.
+    std::vector<std::string> visited;
+    std::function<void(const std::string&)> walk = [&](const std::string& parent) {
+        ASSERT_TRUE(t.db->exec("SELECT id FROM node WHERE parent = ? AND id <> parent;", {parent},
+                               [&](const Row& row) {
+                                   visited.push_back(row.text(0));
+                                   walk(row.text(0));
+                               })
+                        .ok());
+    };
+    walk("r");
+    EXPECT_EQ(visited, (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(Database, WrongNumberOfValuesIsAnError) {
+    TestDatabase t;
+    EXPECT_FALSE(t.db->exec("SELECT ?;", {1, 2}).ok());
+    EXPECT_FALSE(t.db->exec("SELECT ?, ?;", {1}).ok());
+}
+
+TEST(Transaction, FailureMidwayLeavesTheDatabaseAsBefore) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (id TEXT PRIMARY KEY, v TEXT);"
+                           "INSERT INTO t VALUES ('1', 'old');")
+                    .ok());
+    const Status status = inTransaction(*t.db, [&]() -> Status {
+        if (Status s = t.db->exec("DELETE FROM t WHERE id = '1';"); !s)
+            return s;
+        if (Status s = t.db->exec("INSERT INTO t VALUES ('2', 'new');"); !s)
+            return s;
+        return t.db->exec("INSERT INTO missing VALUES ('3');");
+    });
+    ASSERT_FALSE(status.ok());
+    EXPECT_FALSE(t.db->inTransaction());
+    EXPECT_EQ(t.db->queryValue("SELECT group_concat(id || v) FROM t;"), "1old");
+}
+
+TEST(Transaction, NestedUnitsBecomeSavepointsAndRollBackTogether) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (v TEXT);").ok());
+    {
+        Transaction outer(*t.db);
+        ASSERT_TRUE(outer.started().ok());
+        ASSERT_TRUE(t.db->exec("INSERT INTO t VALUES ('outer');").ok());
+        {
+            Transaction inner(*t.db);
+            ASSERT_TRUE(inner.started().ok());
+            ASSERT_TRUE(t.db->exec("INSERT INTO t VALUES ('inner');").ok());
+            ASSERT_TRUE(inner.commit().ok());
+        }
+        EXPECT_EQ(t.count("SELECT count(*) FROM t;"), 2);
+        // The outer unit ends without commit: both rows go.
+    }
+    EXPECT_EQ(t.count("SELECT count(*) FROM t;"), 0);
+
+    {
+        Transaction outer(*t.db);
+        ASSERT_TRUE(t.db->exec("INSERT INTO t VALUES ('kept');").ok());
+        {
+            Transaction inner(*t.db);
+            ASSERT_TRUE(t.db->exec("INSERT INTO t VALUES ('dropped');").ok());
+        } // the inner unit rolls back alone
+        ASSERT_TRUE(outer.commit().ok());
+    }
+    EXPECT_EQ(t.db->queryValue("SELECT group_concat(v) FROM t;"), "kept");
+}
+
+TEST(Database, OpeningADirectoryOrAForeignFileFails) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "tallar.db");
+    std::string message;
+    EXPECT_EQ(Database::open(dir.file("tallar.db"), message), nullptr);
+    EXPECT_FALSE(message.empty());
+
+    {
+        std::ofstream junk(dir.file("junk.db"));
+        junk << "this is not a database, it only has a name like one\n";
+    }
+    message.clear();
+    EXPECT_EQ(Database::open(dir.file("junk.db"), message), nullptr);
+    EXPECT_FALSE(message.empty());
+}
+
+} // namespace
+} // namespace tallar

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace tallar::ui {
+
+// The program's UTF-8 texts to and from Qt's strings.
+inline QString qs(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+inline std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace tallar::ui
