@@ -85,9 +85,25 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
         printUsage(err);
         return kUsage;
     }
-    for (const Command& command : commands())
-        if (command.name == args[i])
-            return command.run(context, args.subspan(i + 1));
+    // A command's name may have several words ("rules check"); the longest match wins.
+    const Command* found = nullptr;
+    std::size_t foundWords = 0;
+    for (const Command& command : commands()) {
+        std::size_t words = 0;
+        std::string_view rest = command.name;
+        bool matches = true;
+        while (matches && !rest.empty()) {
+            const auto space = rest.find(' ');
+            const std::string_view word = rest.substr(0, space);
+            rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
+            matches = i + words < args.size() && args[i + words] == word;
+            ++words;
+        }
+        if (matches && words > foundWords)
+            found = &command, foundWords = words;
+    }
+    if (found)
+        return found->run(context, args.subspan(i + foundWords));
     err << "tallar2-cli: nieznane polecenie „" << args[i] << "”\n";
     printUsage(err);
     return kUsage;
