@@ -5,10 +5,29 @@
 #include "ui/AppIcon.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tallar::app {
+namespace {
+
+// The program's icon and name above the buttons.
+QHBoxLayout* makeHeader(QWidget* parent) {
+    auto* icon = new QLabel(parent);
+    icon->setPixmap(ui::appIcon().pixmap(40, 40));
+    auto* title =
+        new QLabel(QStringLiteral("<b style='font-size:15pt'>Tallar2</b><br>"
+                                  "<span style='color:#666'>Bohaterowie Runy Talu</span>"),
+                   parent);
+    auto* header = new QHBoxLayout;
+    header->addWidget(icon);
+    header->addWidget(title, 1);
+    return header;
+}
+
+} // namespace
 
 MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
     : QDialog(parent), workspace_(std::move(workspace)) {
@@ -18,6 +37,8 @@ MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(4);
+    layout->addLayout(makeHeader(this));
+    layout->addSpacing(6);
     for (const MainButton& entry : kMainButtons) {
         auto* button = new QPushButton(QString::fromUtf8(entry.text), this);
         button->setObjectName(QStringLiteral("button%1").arg(entry.id));
