@@ -16,8 +16,7 @@ int runExport(Context& context, std::span<const std::string> args) {
     if (!workspace)
         return kFailure;
     NonInteractiveUserPort port(&context.err);
-    return ExportCharacter(workspace->characters(), args[0], args[1], port) ? kSuccess
-                                                                            : kFailure;
+    return ExportCharacter(workspace->characters(), args[0], args[1], port) ? kSuccess : kFailure;
 }
 
 int runImport(Context& context, std::span<const std::string> args) {

@@ -94,8 +94,7 @@ Status writeFileReplacing(const std::string& target, std::string_view bytes) {
 }
 
 std::string importFailure(std::string_view fileName, std::string_view reason) {
-    return "Plik „" + std::string(fileName) + "” nie został zaimportowany: " +
-           std::string(reason);
+    return "Plik „" + std::string(fileName) + "” nie został zaimportowany: " + std::string(reason);
 }
 
 std::string importFailureAt(std::string_view fileName, std::string_view bytes, std::size_t offset,
@@ -144,9 +143,10 @@ private:
     // Levels of the structure, by the number of open elements.
     enum Level : std::size_t { kFile = 1, kSection = 2, kRecordLevel = 3, kColumn = 4 };
 
-    std::optional<std::vector<CharacterFileRecord>>
-    refuse(std::size_t offset, const std::string& message, std::string& error,
-           std::size_t& errorOffset) {
+    std::optional<std::vector<CharacterFileRecord>> refuse(std::size_t offset,
+                                                           const std::string& message,
+                                                           std::string& error,
+                                                           std::size_t& errorOffset) {
         error = message;
         errorOffset = offset;
         return std::nullopt;
@@ -177,8 +177,7 @@ private:
             return true;
         case kColumn: {
             if (table_->columnIndex(name) < 0)
-                return fault("nieznana kolumna „" + name + "” tabeli " +
-                             std::string(table_->name));
+                return fault("nieznana kolumna „" + name + "” tabeli " + std::string(table_->name));
             CharacterFileRecord& record = records_.back();
             if (record.value(name))
                 return fault("kolumna „" + name + "” powtarza się w rekordzie");
@@ -203,10 +202,14 @@ private:
     }
 
     bool onCharacters() {
-        if (reader_.depth() != kColumn)
-            return fault(reader_.node() == XmlPullReader::Node::CData
-                             ? "wartość poza elementem kolumny"
-                             : "tekst poza elementem kolumny");
+        if (reader_.depth() != kColumn) {
+            const bool cdata = reader_.node() == XmlPullReader::Node::CData;
+            fault(cdata ? "wartość poza elementem kolumny" : "tekst poza elementem kolumny");
+            // Point at the text itself, not at the line end before it.
+            if (!cdata)
+                faultOffset_ += reader_.text().find_first_not_of(" \t\r\n");
+            return false;
+        }
         records_.back().values.back().second += reader_.text();
         return true;
     }
@@ -237,16 +240,16 @@ Status storeRecords(Database& db, const std::vector<CharacterFileRecord>& record
         if (!seen.insert(id).second)
             continue;
         characterIds.push_back(id);
-        const std::string sql =
-            "DELETE FROM " + std::string(kEntryTable) + " WHERE " + std::string(kOwnerColumn) + "=?;";
+        const std::string sql = "DELETE FROM " + std::string(kEntryTable) + " WHERE " +
+                                std::string(kOwnerColumn) + "=?;";
         if (Status status = db.exec(sql, {id}); !status)
             return failed(record, status);
     }
     std::vector<SqlParam> params;
     for (const CharacterFileRecord& record : records) {
         const std::string table(record.table);
-        if (Status status = db.exec("DELETE FROM " + table + " WHERE id=?;",
-                                    {*record.value(kIdColumn)});
+        if (Status status =
+                db.exec("DELETE FROM " + table + " WHERE id=?;", {*record.value(kIdColumn)});
             !status)
             return failed(record, status);
         // The column names were checked against the schema; the values are bound.
@@ -354,9 +357,8 @@ CharacterImport importCharacterBytes(Database& characters, std::string_view byte
         return result;
     }
     std::vector<std::string> ids;
-    result.status = inTransaction(characters, [&] {
-        return storeRecords(characters, *records, fileName, bytes, ids);
-    });
+    result.status = inTransaction(
+        characters, [&] { return storeRecords(characters, *records, fileName, bytes, ids); });
     if (result.status)
         result.characterIds = std::move(ids);
     else if (!result.status.message().starts_with("Plik „"))

@@ -54,17 +54,16 @@ bool ExportCharacter(Database& characters, std::string_view characterId, const s
 
 // One record of a character file.
 struct CharacterFileRecord {
-    std::string_view table; // "istoty" or "pozycje"
+    std::string_view table;                                  // "istoty" or "pozycje"
     std::vector<std::pair<std::string, std::string>> values; // column, value; file order
-    std::size_t offset = 0;                                   // where the record starts
+    std::size_t offset = 0;                                  // where the record starts
     const std::string* value(std::string_view column) const;
 };
 
 // Parses a character file's bytes. On a fault returns nothing and sets `error` to the
 // problem and `errorOffset` to the byte where it is.
-std::optional<std::vector<CharacterFileRecord>> parseCharacterFile(std::string_view bytes,
-                                                                   std::string& error,
-                                                                   std::size_t& errorOffset);
+std::optional<std::vector<CharacterFileRecord>>
+parseCharacterFile(std::string_view bytes, std::string& error, std::size_t& errorOffset);
 
 // Result of an import: the identifiers of the characters the file held (its `istoty`
 // records, in file order, each once), or a message naming the file and the place of the

@@ -86,8 +86,8 @@ XmlPullReader::Node XmlPullReader::next() {
         if (pos_ >= bytes_.size()) {
             offset_ = pos_;
             if (!open_.empty())
-                return fail(pos_, std::string(kTruncated) + ": brak znacznika </" + open_.back() +
-                                      ">");
+                return fail(pos_,
+                            std::string(kTruncated) + ": brak znacznika </" + open_.back() + ">");
             if (!rootSeen_)
                 return fail(pos_, "plik nie zawiera żadnego elementu");
             return node_ = Node::End;
