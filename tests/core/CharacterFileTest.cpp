@@ -1,5 +1,5 @@
-#include "base/NonInteractiveUserPort.h"
 #include "output/CharacterFile.h"
+#include "base/NonInteractiveUserPort.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "support/TestDatabase.h"
@@ -256,8 +256,8 @@ TEST(CharacterFileImport, ABrokenFileChangesNothingAndNamesThePlace) {
         {"cut in a tag", head + "<rekord><id>M</id></rekord", "wiersz 4, znak 27", "urywa się"},
         {"mismatched end", head + "<rekord><id>M</imie></rekord>", "wiersz 4, znak 14",
          "zamyka element <id>"},
-        {"unknown column", head + "<rekord><id>M</id><wiek>3</wiek></rekord>",
-         "wiersz 4, znak 19", "nieznana kolumna „wiek” tabeli istoty"},
+        {"unknown column", head + "<rekord><id>M</id><wiek>3</wiek></rekord>", "wiersz 4, znak 19",
+         "nieznana kolumna „wiek” tabeli istoty"},
         {"column of the other table", head + "<rekord><id>M</id><memo>x</memo></rekord>",
          "wiersz 4, znak 19", "nieznana kolumna „memo”"},
         {"repeated column", head + "<rekord><id>M</id><id>K</id></rekord>", "wiersz 4, znak 19",
@@ -295,7 +295,8 @@ TEST(CharacterFileImport, ABrokenFileChangesNothingAndNamesThePlace) {
         const CharacterImport result = t.import(file.bytes);
         EXPECT_FALSE(result.status.ok());
         const std::string& message = result.status.message();
-        EXPECT_TRUE(message.starts_with("Plik „bohater.xml” nie został zaimportowany: ")) << message;
+        EXPECT_TRUE(message.starts_with("Plik „bohater.xml” nie został zaimportowany: "))
+            << message;
         EXPECT_NE(message.find(file.place), std::string::npos) << message;
         EXPECT_NE(message.find(file.reason), std::string::npos) << message;
         EXPECT_TRUE(result.characterIds.empty());
@@ -377,9 +378,9 @@ TEST(CharacterFileImport, ReadsFilesFromDiskWithinTheSizeBound) {
     EXPECT_FALSE(ImportCharacters(*t.db, dir.str(), port));
     ASSERT_EQ(port.errors().size(), 2u);
     EXPECT_EQ(port.errors()[0].caption, "Błąd!");
-    EXPECT_EQ(port.errors()[0].text,
-              "Plik „" + dir.file("brak.xml") + "” nie został zaimportowany: nie można otworzyć "
-                                                "pliku");
+    EXPECT_EQ(port.errors()[0].text, "Plik „" + dir.file("brak.xml") +
+                                         "” nie został zaimportowany: nie można otworzyć "
+                                         "pliku");
 
     // A file above the bound is refused before it is parsed.
     std::string huge = "<rtplik><istoty><rekord><id>x</id><memo><![CDATA[";
@@ -387,6 +388,19 @@ TEST(CharacterFileImport, ReadsFilesFromDiskWithinTheSizeBound) {
     writeBytes(dir.file("duzy.xml"), huge);
     const CharacterImport big = importCharacterFile(*t.db, dir.file("duzy.xml"));
     EXPECT_NE(big.status.message().find("większy niż 32 MB"), std::string::npos);
+}
+
+TEST(CharacterFileImport, SeedCorpusImports) {
+    int files = 0;
+    for (const auto& file :
+         std::filesystem::directory_iterator(TALLAR_TEST_DATA_DIR "/../fuzz/corpus")) {
+        SCOPED_TRACE(file.path().string());
+        CharacterDb t;
+        const CharacterImport result = t.import(readBytes(file.path().string()));
+        EXPECT_TRUE(result.status.ok()) << result.status.message();
+        ++files;
+    }
+    EXPECT_GE(files, 3);
 }
 
 } // namespace

@@ -43,8 +43,7 @@ using Nodes = std::vector<std::string>;
 
 TEST(XmlPullReader, ReportsEmptyCDataAndAdjacentSectionsAsSeparateNodes) {
     EXPECT_EQ(nodes("<a><![CDATA[]]></a>"), (Nodes{"<a", "C:", "</a"}));
-    EXPECT_EQ(nodes("<a><![CDATA[x]]]]><![CDATA[>y]]></a>"),
-              (Nodes{"<a", "C:x]]", "C:>y", "</a"}));
+    EXPECT_EQ(nodes("<a><![CDATA[x]]]]><![CDATA[>y]]></a>"), (Nodes{"<a", "C:x]]", "C:>y", "</a"}));
     // CDATA keeps markup and line ends as they stand.
     EXPECT_EQ(nodes("<a><![CDATA[<b>&amp;\r\n]]></a>"), (Nodes{"<a", "C:<b>&amp;\r\n", "</a"}));
 }
@@ -75,7 +74,8 @@ TEST(XmlPullReader, RefusesWhatIsNotWellFormedAtItsPlace) {
               "E:1:4:plik urywa się w połowie: niezamknięty komentarz");
     EXPECT_EQ(nodes("x<a/>").back(), "E:1:1:tekst poza elementem głównym");
     EXPECT_EQ(nodes("<a><1/></a>").back(), "E:1:4:niepoprawna nazwa elementu po „<”");
-    EXPECT_EQ(nodes("<a></a ").back(), "E:1:8:plik urywa się w połowie: niezamknięty znacznik </a>");
+    EXPECT_EQ(nodes("<a></a ").back(),
+              "E:1:8:plik urywa się w połowie: niezamknięty znacznik </a>");
     EXPECT_EQ(nodes("<a>\n").back(), "E:2:1:plik urywa się w połowie: brak znacznika </a>");
 }
 
