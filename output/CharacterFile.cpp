@@ -6,7 +6,6 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <random>

@@ -238,13 +238,13 @@ XmlPullReader::Node XmlPullReader::readText() {
 bool XmlPullReader::appendReference(std::size_t& pos) {
     const std::size_t start = pos;
     constexpr std::size_t kLongestReference = 12; // "&#x0010FFFF;"
-    const auto semicolon = bytes_.find(';', pos);
-    if (semicolon == std::string_view::npos || semicolon - pos > kLongestReference) {
+    const auto found = bytes_.substr(pos, kLongestReference + 1).find(';');
+    if (found == std::string_view::npos) {
         fail(start, "znak „&” poza odwołaniem do znaku (należy pisać „&amp;”)");
         return false;
     }
-    const std::string_view body = bytes_.substr(pos + 1, semicolon - pos - 1);
-    pos = semicolon + 1;
+    const std::string_view body = bytes_.substr(pos + 1, found - 1);
+    pos += found + 1;
     static constexpr std::pair<std::string_view, char> kPredefined[] = {
         {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
     for (const auto& [entity, character] : kPredefined) {
