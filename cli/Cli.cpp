@@ -14,6 +14,17 @@ const std::vector<Command>& commands() {
          "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
          "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.",
          runInit},
+        {"export", "ID PLIK",
+         "Zapisuje bohatera o identyfikatorze ID z rtistoty.db do pliku xml PLIK (nadpisuje\n"
+         "go; plik powstaje pod nazwą tymczasową i zastępuje stary dopiero w całości).\n"
+         "Nic nie wypisuje. Brak bohatera lub błąd zapisu: komunikat i kod 1.",
+         runExport},
+        {"import", "PLIK",
+         "Wczytuje bohaterów z pliku xml PLIK do rtistoty.db; bohater lub pozycja o tym\n"
+         "samym identyfikatorze zostaje zastąpiona. Wypisuje identyfikatory wczytanych\n"
+         "bohaterów, po jednym w wierszu. Plik błędny lub urwany nie zmienia niczego:\n"
+         "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
+         runImport},
     };
     return list;
 }

@@ -1,2 +1,5 @@
 list(APPEND TALLAR_CORE_SOURCES
+    output/CharacterFile.cpp
+    output/FileChoice.cpp
+    output/XmlPullReader.cpp
 )

@@ -1,0 +1,404 @@
+#include "output/CharacterFile.h"
+
+#include "base/Cp1250.h"
+#include "base/UserPort.h"
+#include "output/XmlPullReader.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <set>
+
+namespace tallar {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kRoot = "rtplik";
+constexpr std::string_view kRecord = "rekord";
+constexpr std::string_view kIdColumn = "id";
+constexpr std::string_view kCharacterTable = "istoty";
+constexpr std::string_view kEntryTable = "pozycje";
+// The column of `pozycje` that names the character an entry belongs to.
+constexpr std::string_view kOwnerColumn = "id_ist";
+
+void appendCData(std::string& out, std::string_view value) {
+    // "]]>" would end the section: close it between "]]" and ">" and open another.
+    out += "<![CDATA[";
+    for (std::size_t end; (end = value.find("]]>")) != std::string_view::npos;) {
+        out += value.substr(0, end + 2);
+        out += "]]><![CDATA[";
+        value.remove_prefix(end + 2);
+    }
+    out += value;
+    out += "]]>";
+}
+
+// "SELECT a,b,… FROM table WHERE column=?;" with the table's columns in schema order.
+std::string selectAllColumns(const TableDef& table, std::string_view whereColumn) {
+    std::string sql = "SELECT ";
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        if (i > 0)
+            sql += ',';
+        sql += table.columns[i].name;
+    }
+    sql += " FROM ";
+    sql += table.name;
+    sql += " WHERE ";
+    sql += whereColumn;
+    sql += "=?;";
+    return sql;
+}
+
+std::string openTag(std::string_view name) {
+    return "<" + std::string(name) + ">" + std::string(kLineEnd);
+}
+
+std::string closeTag(std::string_view name) {
+    return "</" + std::string(name) + ">" + std::string(kLineEnd);
+}
+
+// Writes `bytes` to a new file beside `target` and renames it over the target. On failure
+// removes the temporary file and returns the reason.
+Status writeFileReplacing(const std::string& target, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    const fs::path targetPath(target);
+    std::random_device random;
+    std::FILE* file = nullptr;
+    fs::path temporary;
+    for (int attempt = 0; attempt < 8 && !file; ++attempt) {
+        temporary = targetPath;
+        temporary.replace_filename("." + targetPath.filename().string() + ".tmp" +
+                                   std::to_string(random()));
+        file = std::fopen(temporary.string().c_str(), "wbx"); // fails if it exists
+    }
+    if (!file)
+        return Status::error("nie można utworzyć pliku w katalogu docelowym");
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    std::error_code error;
+    if (!written || !flushed || !closed) {
+        fs::remove(temporary, error);
+        return Status::error("zapis pliku nie powiódł się");
+    }
+    fs::rename(temporary, targetPath, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return Status::error("nie można zastąpić pliku docelowego");
+    }
+    return {};
+}
+
+std::string importFailure(std::string_view fileName, std::string_view reason) {
+    return "Plik „" + std::string(fileName) + "” nie został zaimportowany: " + std::string(reason);
+}
+
+std::string importFailureAt(std::string_view fileName, std::string_view bytes, std::size_t offset,
+                            std::string_view reason) {
+    const FilePlace place = placeOf(bytes, offset);
+    return importFailure(fileName, "wiersz " + std::to_string(place.line) + ", znak " +
+                                       std::to_string(place.column) + ": " + std::string(reason));
+}
+
+// Walks the reader over the file's fixed structure: <rtplik>, its sections, their records,
+// their columns. Anything else is a fault.
+class CharacterFileParser {
+public:
+    explicit CharacterFileParser(std::string_view bytes) : reader_(bytes) {}
+
+    std::optional<std::vector<CharacterFileRecord>> parse(std::string& error,
+                                                          std::size_t& errorOffset) {
+        for (;;) {
+            bool ok = true;
+            switch (reader_.next()) {
+            case XmlPullReader::Node::End:
+                return std::move(records_);
+            case XmlPullReader::Node::Error:
+                return refuse(reader_.offset(), reader_.error(), error, errorOffset);
+            case XmlPullReader::Node::ElementStart:
+                ok = onStart();
+                break;
+            case XmlPullReader::Node::ElementEnd:
+                ok = onEnd();
+                break;
+            case XmlPullReader::Node::Text:
+                // Blanks and line ends between elements (and around CDATA) are layout.
+                if (reader_.blank())
+                    break;
+                [[fallthrough]];
+            case XmlPullReader::Node::CData:
+                ok = onCharacters();
+                break;
+            }
+            if (!ok)
+                return refuse(faultOffset_, fault_, error, errorOffset);
+        }
+    }
+
+private:
+    // Levels of the structure, by the number of open elements.
+    enum Level : std::size_t { kFile = 1, kSection = 2, kRecordLevel = 3, kColumn = 4 };
+
+    std::optional<std::vector<CharacterFileRecord>> refuse(std::size_t offset,
+                                                           const std::string& message,
+                                                           std::string& error,
+                                                           std::size_t& errorOffset) {
+        error = message;
+        errorOffset = offset;
+        return std::nullopt;
+    }
+
+    bool fault(std::string message) {
+        faultOffset_ = reader_.offset();
+        fault_ = std::move(message);
+        return false;
+    }
+
+    bool onStart() {
+        const std::string& name = reader_.name();
+        switch (reader_.depth()) {
+        case kFile:
+            if (name != kRoot)
+                return fault("element główny to <" + name + ">, a powinien być <rtplik>");
+            return true;
+        case kSection:
+            table_ = (name == kCharacterTable || name == kEntryTable) ? findTable(name) : nullptr;
+            if (!table_)
+                return fault("nieznana sekcja <" + name + "> (dozwolone: <istoty>, <pozycje>)");
+            return true;
+        case kRecordLevel:
+            if (name != kRecord)
+                return fault("element <" + name + "> zamiast <rekord>");
+            records_.push_back({table_->name, {}, reader_.offset()});
+            return true;
+        case kColumn: {
+            if (table_->columnIndex(name) < 0)
+                return fault("nieznana kolumna „" + name + "” tabeli " + std::string(table_->name));
+            CharacterFileRecord& record = records_.back();
+            if (record.value(name))
+                return fault("kolumna „" + name + "” powtarza się w rekordzie");
+            record.values.emplace_back(name, std::string());
+            return true;
+        }
+        default:
+            return fault("element <" + name + "> wewnątrz wartości kolumny");
+        }
+    }
+
+    bool onEnd() {
+        if (reader_.depth() + 1 == kRecordLevel) {
+            const CharacterFileRecord& record = records_.back();
+            if (!record.value(kIdColumn)) {
+                faultOffset_ = record.offset;
+                fault_ = "rekord bez kolumny „id”";
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool onCharacters() {
+        if (reader_.depth() != kColumn) {
+            const bool cdata = reader_.node() == XmlPullReader::Node::CData;
+            fault(cdata ? "wartość poza elementem kolumny" : "tekst poza elementem kolumny");
+            // Point at the text itself, not at the line end before it.
+            if (!cdata)
+                faultOffset_ += reader_.text().find_first_not_of(" \t\r\n");
+            return false;
+        }
+        records_.back().values.back().second += reader_.text();
+        return true;
+    }
+
+    XmlPullReader reader_;
+    const TableDef* table_ = nullptr;
+    std::vector<CharacterFileRecord> records_;
+    std::size_t faultOffset_ = 0;
+    std::string fault_;
+};
+
+// Runs the statements of an import; the caller's transaction makes them one unit.
+Status storeRecords(Database& db, const std::vector<CharacterFileRecord>& records,
+                    std::string_view fileName, std::string_view bytes,
+                    std::vector<std::string>& characterIds) {
+    const auto failed = [&](const CharacterFileRecord& record, const Status& status) {
+        return Status::error(importFailureAt(fileName, bytes, record.offset,
+                                             "rekord tabeli " + std::string(record.table) +
+                                                 " nie został zapisany: " + status.message()));
+    };
+    // A character in the file replaces the stored one as a whole: its entries go first, so
+    // entries of the file are kept wherever its sections stand.
+    std::set<std::string> seen;
+    for (const CharacterFileRecord& record : records) {
+        if (record.table != kCharacterTable)
+            continue;
+        const std::string& id = *record.value(kIdColumn);
+        if (!seen.insert(id).second)
+            continue;
+        characterIds.push_back(id);
+        const std::string sql = "DELETE FROM " + std::string(kEntryTable) + " WHERE " +
+                                std::string(kOwnerColumn) + "=?;";
+        if (Status status = db.exec(sql, {id}); !status)
+            return failed(record, status);
+    }
+    std::vector<SqlParam> params;
+    for (const CharacterFileRecord& record : records) {
+        const std::string table(record.table);
+        if (Status status =
+                db.exec("DELETE FROM " + table + " WHERE id=?;", {*record.value(kIdColumn)});
+            !status)
+            return failed(record, status);
+        // The column names were checked against the schema; the values are bound.
+        std::string columns;
+        std::string placeholders;
+        params.clear();
+        for (const auto& [column, value] : record.values) {
+            columns += (columns.empty() ? "" : ",") + column;
+            placeholders += placeholders.empty() ? "?" : ",?";
+            params.emplace_back(value);
+        }
+        const std::string sql =
+            "INSERT INTO " + table + " (" + columns + ") VALUES (" + placeholders + ");";
+        if (Status status = db.exec(sql, params); !status)
+            return failed(record, status);
+    }
+    return {};
+}
+
+} // namespace
+
+// --- Export --------------------------------------------------------------------------
+
+void WriteRecord(const Row& row, std::string& out) {
+    out += "<rekord>";
+    for (int i = 0; i < row.columnCount(); ++i) {
+        const auto value = row.value(i);
+        if (!value)
+            continue; // NULL: the column is left out, and an import leaves it NULL
+        const std::string name = row.name(i);
+        out += '<' + name + '>';
+        appendCData(out, *value);
+        out += "</" + name + '>';
+    }
+    out += "</rekord>";
+    out += kLineEnd;
+}
+
+Status characterFileBytes(Database& characters, std::string_view characterId, std::string& out) {
+    const TableDef* characterTable = findTable(kCharacterTable);
+    const TableDef* entryTable = findTable(kEntryTable);
+    std::string text = openTag(kRoot) + openTag(kCharacterTable);
+    int rows = 0;
+    if (Status status = characters.exec(selectAllColumns(*characterTable, kIdColumn), {characterId},
+                                        [&](const Row& row) {
+                                            WriteRecord(row, text);
+                                            ++rows;
+                                        });
+        !status)
+        return status;
+    if (rows == 0)
+        return Status::error("Nie ma bohatera o identyfikatorze „" + std::string(characterId) +
+                             "”.");
+    text += closeTag(kCharacterTable) + openTag(kEntryTable);
+    if (Status status = characters.exec(selectAllColumns(*entryTable, kOwnerColumn), {characterId},
+                                        [&](const Row& row) { WriteRecord(row, text); });
+        !status)
+        return status;
+    text += closeTag(kEntryTable) + closeTag(kRoot);
+    return encodeCp1250(text, out);
+}
+
+bool ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
+                     UserPort& port) {
+    std::string bytes;
+    if (Status status = characterFileBytes(characters, characterId, bytes); !status) {
+        port.showError(status.message(), kCharacterFileErrorCaption);
+        return false;
+    }
+    if (Status status = writeFileReplacing(path, bytes); !status) {
+        port.showError(std::string(kFileOpenError) + " (" + status.message() + ")", path);
+        return false;
+    }
+    return true;
+}
+
+// --- Import --------------------------------------------------------------------------
+
+const std::string* CharacterFileRecord::value(std::string_view column) const {
+    for (const auto& [name, text] : values)
+        if (name == column)
+            return &text;
+    return nullptr;
+}
+
+std::optional<std::vector<CharacterFileRecord>>
+parseCharacterFile(std::string_view bytes, std::string& error, std::size_t& errorOffset) {
+    return CharacterFileParser(bytes).parse(error, errorOffset);
+}
+
+CharacterImport importCharacterBytes(Database& characters, std::string_view bytes,
+                                     std::string_view fileName) {
+    CharacterImport result;
+    if (bytes.size() > kMaxCharacterFileBytes) {
+        result.status = Status::error(importFailure(
+            fileName, "plik jest większy niż " +
+                          std::to_string(kMaxCharacterFileBytes / (1024 * 1024)) + " MB"));
+        return result;
+    }
+    std::string error;
+    std::size_t errorOffset = 0;
+    const auto records = parseCharacterFile(bytes, error, errorOffset);
+    if (!records) {
+        result.status = Status::error(importFailureAt(fileName, bytes, errorOffset, error));
+        return result;
+    }
+    std::vector<std::string> ids;
+    result.status = inTransaction(
+        characters, [&] { return storeRecords(characters, *records, fileName, bytes, ids); });
+    if (result.status)
+        result.characterIds = std::move(ids);
+    else if (!result.status.message().starts_with("Plik „"))
+        result.status = Status::error(importFailure(fileName, result.status.message()));
+    return result;
+}
+
+CharacterImport importCharacterFile(Database& characters, const std::string& path) {
+    CharacterImport result;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::error_code error;
+    if (!file || std::filesystem::is_directory(path, error)) {
+        if (file)
+            std::fclose(file);
+        result.status = Status::error(importFailure(path, "nie można otworzyć pliku"));
+        return result;
+    }
+    // Read one byte more than allowed, so a larger file is recognised without reading it all.
+    std::string bytes;
+    char buffer[65536];
+    std::size_t n = 0;
+    while (bytes.size() <= kMaxCharacterFileBytes &&
+           (n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, n);
+    const bool readError = std::ferror(file) != 0;
+    std::fclose(file);
+    if (readError) {
+        result.status = Status::error(importFailure(path, "odczyt pliku nie powiódł się"));
+        return result;
+    }
+    return importCharacterBytes(characters, bytes, path);
+}
+
+std::optional<std::vector<std::string>> ImportCharacters(Database& characters,
+                                                         const std::string& path, UserPort& port) {
+    CharacterImport result = importCharacterFile(characters, path);
+    if (!result.status) {
+        port.showError(result.status.message(), kCharacterFileErrorCaption);
+        return std::nullopt;
+    }
+    return std::move(result.characterIds);
+}
+
+} // namespace tallar
