@@ -10,10 +10,27 @@ namespace tallar::cli {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
-        {"init", "",
+        {"init", "[--sample-rules]",
          "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
-         "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.",
+         "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.\n"
+         "Z --sample-rules wczytuje też do tallar.db przykładowe reguły (rasy, profesje,\n"
+         "zawody, bronie, zbroje...), wszystkie albo nic; gdy baza reguł zawiera już\n"
+         "jakąś rasę, nic nie wczytuje, wypisuje powód na standardowe wyjście błędów\n"
+         "i kończy się kodem 1.",
          runInit},
+        {"rules check", "",
+         "Sprawdza bazę reguł i wypisuje po jednej linii na każdy znaleziony problem:\n"
+         "  TABELA ID: KOLUMNA „WARTOŚĆ” nie wskazuje wiersza tabeli CEL\n"
+         "      (tabela łącząca jest nazwana wszystkimi kolumnami wiersza w nawiasie;\n"
+         "      wymagana kolumna pusta: „... KOLUMNA jest puste”)\n"
+         "  zawod ID: innaklasa „KLASA” nie jest klasą żadnego zawodu\n"
+         "  CO: rzuty 41-45, 100 nie trafiają w żaden zakres\n"
+         "      (klasy społeczne, także każdej rasy grywalnej, miejsca urodzenia,\n"
+         "      ułomności i zdolności każdej rasy, zawody każdej klasy; liczby 1-100)\n"
+         "  TABELA ID: KOLUMNA „TEKST” nie jest poprawnym wyrażeniem kostek\n"
+         "  stadia rasy ID: ID1 i ID2 zaczynają się w tym samym wieku WIEK\n"
+         "Kod wyjścia 1, gdy jest choć jeden problem; bez problemów nic nie wypisuje.",
+         runRulesCheck},
     };
     return list;
 }
