@@ -1,3 +1,4 @@
 list(APPEND TALLAR_CORE_SOURCES
     rules/DiceGenerator.cpp
+    rules/RulesMath.cpp
 )
