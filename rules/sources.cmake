@@ -1,4 +1,6 @@
 list(APPEND TALLAR_CORE_SOURCES
     rules/DiceGenerator.cpp
     rules/RulesMath.cpp
+    rules/AttributeSet.cpp
+    rules/ExpressionNames.cpp
 )
