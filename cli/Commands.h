@@ -6,5 +6,6 @@
 namespace tallar::cli {
 
 int runInit(Context& context, std::span<const std::string> args);
+int runDice(Context& context, std::span<const std::string> args);
 
 } // namespace tallar::cli
