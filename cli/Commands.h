@@ -6,6 +6,7 @@
 namespace tallar::cli {
 
 int runInit(Context& context, std::span<const std::string> args);
+int runDice(Context& context, std::span<const std::string> args);
 int runRulesCheck(Context& context, std::span<const std::string> args);
 
 } // namespace tallar::cli

@@ -1,6 +1,6 @@
 #include "rules/RulesChecker.h"
 
-#include "rules/DiceSyntax.h"
+#include "rules/Dice.h"
 #include "store/Database.h"
 #include "store/References.h"
 #include "store/Schema.h"
@@ -239,10 +239,10 @@ void checkDiceColumns(Database& rules, const DiceColumns& rule, Lines& lines) {
     (void)rules.exec(sql, [&](const Row& row) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const std::string text = row.text(static_cast<int>(i) + 1);
-            if (!text.empty() && !isWellFormedDice(text))
+            if (auto problem = diceExpressionProblem(text))
                 lines.push_back(std::string(table.name) + " " + row.text(0) + ": " +
                                 std::string(columns[i]) + " " + quoted(text) +
-                                " nie jest poprawnym wyrażeniem kostek");
+                                " nie jest poprawnym wyrażeniem kostek (" + *problem + ")");
         }
     });
 }
@@ -258,10 +258,11 @@ void checkDice(Database& rules, Lines& lines) {
         [&](const Row& row) {
             const std::string first = row.text(1);
             const std::string type = row.text(2);
-            if (first == "MAX" || first == "MIN" || type.empty() || isWellFormedDice(type))
+            if (first == "MAX" || first == "MIN")
                 return;
-            lines.push_back("formuly " + row.text(0) + ": typ1…typ5 " + quoted(type) +
-                            " nie jest poprawnym wyrażeniem kostek");
+            if (auto problem = diceExpressionProblem(type))
+                lines.push_back("formuly " + row.text(0) + ": typ1…typ5 " + quoted(type) +
+                                " nie jest poprawnym wyrażeniem kostek (" + *problem + ")");
         });
 }
 

@@ -1,6 +1,10 @@
 list(APPEND TALLAR_CORE_SOURCES
     rules/DiceGenerator.cpp
-    rules/DiceSyntax.cpp
+    rules/RulesMath.cpp
+    rules/AttributeSet.cpp
+    rules/ExpressionNames.cpp
+    rules/RegExp.cpp
+    rules/Dice.cpp
     rules/RulesChecker.cpp
     rules/SampleRules.cpp
 )

@@ -25,6 +25,7 @@ INSERT INTO zdolnosci (id, typ, nazwa, od, do, opis) VALUES
 -- Formuły: typ (typ1 znak1 typ2 ...; albo MAX/MIN w typ1), a dla każdego współczynnika
 -- znak (+ - * / =), kwota w kostkach, mnożnik przyrostów i limit; dalej opóźnienie (op),
 -- waga (wag), wzrost (wzr) i biegłość (bgl). Biegłość dotyczy grup broni z formulybrone.
+-- Liczby w wyrażeniach są całkowite; ułamek zapisuje się dzieleniem (4/5).
 
 -- Kulawy
 INSERT INTO formuly (
@@ -52,7 +53,7 @@ INSERT INTO formuly (
 VALUES (
     '100000000000000000000302000003', '100000000000000000000301000003', 'ULOMNOSC', '1',
     '-', 'K10', '', '',
-    '*', '0.8', '0.9', '');
+    '*', '4/5', '9/10', '');
 
 -- Niezdarny
 INSERT INTO formuly (
@@ -60,7 +61,7 @@ INSERT INTO formuly (
     zrznak, zrkxx, zrwsp, zrlimit)
 VALUES (
     '100000000000000000000302000004', '100000000000000000000301000004', 'ULOMNOSC', '1',
-    '/', '1.25', '0.8', '');
+    '/', '5/4', '4/5', '');
 
 -- Otyły
 INSERT INTO formuly (
@@ -139,8 +140,8 @@ INSERT INTO formuly (
     szznak, szkxx, szwsp, szlimit)
 VALUES (
     '100000000000000000000302000012', '100000000000000000000301000012', 'ZDOLNOSC', '1',
-    '+', 'K5', '1.2', '95',
-    '*', '1.1', '', '');
+    '+', 'K5', '6/5', '95',
+    '*', '11/10', '', '');
 
 -- Kamienna skóra
 INSERT INTO formuly (
@@ -160,7 +161,7 @@ INSERT INTO formuly (
 VALUES (
     '100000000000000000000302000014', '100000000000000000000301000014', 'ZDOLNOSC', '2', '/', '2',
     '+', '5', '', '',
-    '+', 'K10', '1.5', '');
+    '+', 'K10', '3/2', '');
 
 -- Urodzony szermierz
 INSERT INTO formuly (

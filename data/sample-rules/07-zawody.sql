@@ -345,7 +345,7 @@ INSERT INTO formuly (
     sfznak, sfkxx, sfwsp, sflimit)
 VALUES (
     '100000000000000000000302000021', '100000000000000000000501000003', 'ZAWOD3', '1',
-    '+', '2', '1.1', '');
+    '+', '2', '11/10', '');
 
 -- Myśliwy, ZAWOD1
 INSERT INTO formuly (
@@ -389,7 +389,7 @@ INSERT INTO formuly (
     sfznak, sfkxx, sfwsp, sflimit)
 VALUES (
     '100000000000000000000302000026', '100000000000000000000501000007', 'ZAWOD3', '1',
-    '+', '1', '1.1', '180');
+    '+', '1', '11/10', '180');
 
 -- Płatnerz, ZAWOD1
 INSERT INTO formuly (

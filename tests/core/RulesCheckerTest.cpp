@@ -16,6 +16,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 // A rules database with its schema and a small fixture that passes the checker: one playable
 // race with two stages, one class and one place for every roll, one ability and one
@@ -41,7 +42,7 @@ struct Fixture : test::TestDatabase {
             "('T1','Rolnik','1','96','A','','K3+1'),('T2','Los','97','100','A','A','');"
             "INSERT INTO formuly (id,id_nad,typ_nad,typ1,sfznak,sfkxx) VALUES "
             "('F1','U1','ULOMNOSC','1','-','5'),('F2','T1','ZAWOD1','MAX','=',''),"
-            "('F3','Z1','ZDOLNOSC','K2','*','0.75');"
+            "('F3','Z1','ZDOLNOSC','K2','*','3/4');"
             "INSERT INTO profwymagania VALUES ('','W1','1');"
             "INSERT INTO wymagania (id,nazwa) VALUES ('W1','Broń');");
     }
@@ -115,15 +116,21 @@ TEST(RulesChecker, FindsMalformedDiceExpressions) {
           "UPDATE klasyspoleczne SET majatek='2K10+' WHERE id='K2';"
           "INSERT INTO profesje (id,nazwa,kasta,zyw,ch,zw_podst,bgl_na_poz) VALUES "
           "('P1','Mag','X Y','Ch','ŻYW/10+K6*2','T','-K3');"
-          "INSERT INTO formuly (id,id_nad,typ_nad,typ1,znak1,typ2,zrkxx,zrlimit) VALUES "
-          "('F8','U1','ULOMNOSC','1','+','','K10 PR','30');");
+          "INSERT INTO formuly (id,id_nad,typ_nad,typ1,znak1,typ2,zrkxx,zrwsp,zrlimit) VALUES "
+          "('F8','U1','ULOMNOSC','1','+','','K10 PR','0.8','30');");
     EXPECT_THAT(f.check(),
-                ElementsAre("profesje P1: zyw „Ch” nie jest poprawnym wyrażeniem kostek",
-                            "stadia S1: sf_wartosc „2K” nie jest poprawnym wyrażeniem kostek",
-                            "formuly F8: zrkxx „K10 PR” nie jest poprawnym wyrażeniem kostek",
-                            "klasyspoleczne K2: majatek „2K10+” nie jest poprawnym wyrażeniem "
-                            "kostek",
-                            "formuly F8: typ1…typ5 „1+” nie jest poprawnym wyrażeniem kostek"));
+                ElementsAre(StartsWith("profesje P1: zyw „Ch” nie jest poprawnym wyrażeniem "
+                                       "kostek ("),
+                            StartsWith("stadia S1: sf_wartosc „2K” nie jest poprawnym wyrażeniem "
+                                       "kostek ("),
+                            StartsWith("formuly F8: zrkxx „K10 PR” nie jest poprawnym wyrażeniem "
+                                       "kostek ("),
+                            StartsWith("formuly F8: zrwsp „0.8” nie jest poprawnym wyrażeniem "
+                                       "kostek ("),
+                            StartsWith("klasyspoleczne K2: majatek „2K10+” nie jest poprawnym "
+                                       "wyrażeniem kostek ("),
+                            StartsWith("formuly F8: typ1…typ5 „1+” nie jest poprawnym wyrażeniem "
+                                       "kostek (")));
 }
 
 TEST(RulesChecker, FindsStagesOfARaceStartingAtTheSameAge) {
