@@ -37,8 +37,10 @@ const std::vector<Command>& commands() {
          "  CO: rzuty 41-45, 100 nie trafiają w żaden zakres\n"
          "      (klasy społeczne, także każdej rasy grywalnej, miejsca urodzenia,\n"
          "      ułomności i zdolności każdej rasy, zawody każdej klasy; liczby 1-100)\n"
-         "  TABELA ID: KOLUMNA „TEKST” nie jest poprawnym wyrażeniem kostek\n"
+         "  TABELA ID: KOLUMNA „TEKST” nie jest poprawnym wyrażeniem kostek (POWÓD)\n"
          "  stadia rasy ID: ID1 i ID2 zaczynają się w tym samym wieku WIEK\n"
+         "  CO: nie można sprawdzić: KOMUNIKAT (brak tabeli lub kolumny; na standardowe\n"
+         "      wyjście błędów idzie wtedy też linia „SQL error: ...”)\n"
          "Kod wyjścia 1, gdy jest choć jeden problem; bez problemów nic nie wypisuje.",
          runRulesCheck},
     };

@@ -19,6 +19,14 @@ std::string quoted(std::string_view text) {
     return "„" + std::string(text) + "”";
 }
 
+// Runs a query of a check; a failure (a table or column missing from these rules) is a
+// problem too, so that rules that cannot be checked never pass.
+void query(Database& rules, const std::string& sql, const RowCallback& onRow, std::string_view what,
+           Lines& lines) {
+    if (Status status = rules.exec(sql, onRow); !status)
+        lines.push_back(std::string(what) + ": nie można sprawdzić: " + status.message());
+}
+
 // How a row is named in a problem line: its identifier, or all of its columns for a link
 // table, read from the leading columns of a result row.
 std::string rowLabel(const TableDef& table, const Row& row) {
@@ -73,7 +81,7 @@ void checkReferenceColumn(Database& rules, const ColumnReference& reference, Lin
                             (emptyCounts ? "IFNULL(" + column + ",'')=''" : "0") + " OR (" +
                             column + "<>'' AND " + missing + ") ORDER BY 1;";
     const int first = leadingColumns(table);
-    (void)rules.exec(sql, [&](const Row& row) {
+    const auto onRow = [&](const Row& row) {
         const std::string value = row.text(first);
         const std::string targetTable = row.text(first + 1);
         std::string line = rowLabel(table, row) + ": " + std::string(reference.column);
@@ -84,19 +92,23 @@ void checkReferenceColumn(Database& rules, const ColumnReference& reference, Lin
         else
             line += " " + quoted(value) + " nie wskazuje wiersza tabeli " + targetTable;
         lines.push_back(std::move(line));
-    });
+    };
+    query(rules, sql, onRow, std::string(table.name) + "." + std::string(reference.column), lines);
 }
 
 void checkReferences(Database& rules, Lines& lines) {
     for (const ColumnReference& reference : rulesReferenceColumns())
         checkReferenceColumn(rules, reference, lines);
     // A trade may send the roll to another trade class; the class must have trades.
-    (void)rules.exec("SELECT s.id,s.innaklasa FROM zawod s WHERE IFNULL(s.innaklasa,'')<>'' AND "
-                     "NOT EXISTS (SELECT 1 FROM zawod t WHERE t.klasa=s.innaklasa) ORDER BY 1;",
-                     [&](const Row& row) {
-                         lines.push_back("zawod " + row.text(0) + ": innaklasa " +
-                                         quoted(row.text(1)) + " nie jest klasą żadnego zawodu");
-                     });
+    query(
+        rules,
+        "SELECT s.id,s.innaklasa FROM zawod s WHERE IFNULL(s.innaklasa,'')<>'' AND "
+        "NOT EXISTS (SELECT 1 FROM zawod t WHERE t.klasa=s.innaklasa) ORDER BY 1;",
+        [&](const Row& row) {
+            lines.push_back("zawod " + row.text(0) + ": innaklasa " + quoted(row.text(1)) +
+                            " nie jest klasą żadnego zawodu");
+        },
+        "zawod.innaklasa", lines);
 }
 
 // --- roll tables --------------------------------------------------------------------------
@@ -130,15 +142,17 @@ void reportGaps(const std::string& what, const Ranges& ranges, Lines& lines) {
 
 // Runs a query whose rows are (group key, group label, from, to) ordered by the key and
 // reports the gaps of each group.
-void checkGroupedCoverage(Database& rules, const std::string& sql, Lines& lines) {
+void checkGroupedCoverage(Database& rules, std::string_view what, const std::string& sql,
+                          Lines& lines) {
     std::map<std::string, std::pair<std::string, Ranges>> groups;
     std::vector<std::string> order;
-    (void)rules.exec(sql, [&](const Row& row) {
+    const auto onRow = [&](const Row& row) {
         auto [it, added] = groups.try_emplace(row.text(0), row.text(1), Ranges{});
         if (added)
             order.push_back(row.text(0));
         it->second.second.emplace_back(row.integer(2), row.integer(3));
-    });
+    };
+    query(rules, sql, onRow, what, lines);
     for (const std::string& key : order)
         reportGaps(groups[key].first, groups[key].second, lines);
 }
@@ -147,18 +161,20 @@ void checkCoverage(Database& rules, Lines& lines) {
     for (const char* table : {"klasyspoleczne", "miejscurodz"}) {
         Ranges ranges;
         bool any = false;
-        (void)rules.exec("SELECT CAST(rzutod AS INT),CAST(rzutdo AS INT) FROM " +
-                             std::string(table) + ";",
-                         [&](const Row& row) {
-                             any = true;
-                             ranges.emplace_back(row.integer(0), row.integer(1));
-                         });
+        query(
+            rules,
+            "SELECT CAST(rzutod AS INT),CAST(rzutdo AS INT) FROM " + std::string(table) + ";",
+            [&](const Row& row) {
+                any = true;
+                ranges.emplace_back(row.integer(0), row.integer(1));
+            },
+            table, lines);
         if (any)
             reportGaps(table, ranges, lines);
     }
     // The social class is looked up among the classes of the chosen stage's race.
     checkGroupedCoverage(
-        rules,
+        rules, "rasyklasy",
         "SELECT r.id,'klasyspoleczne rasy '||r.id||' ('||IFNULL(r.nazwa,'')||')',"
         "CAST(k.rzutod AS INT),CAST(k.rzutdo AS INT) FROM rasy r "
         "INNER JOIN rasyklasy rk ON rk.idrasa=r.id INNER JOIN klasyspoleczne k ON k.id=rk.idklasy "
@@ -167,14 +183,14 @@ void checkCoverage(Database& rules, Lines& lines) {
         lines);
     // A race with no row of a kind rolls none, so only races with some rows are checked.
     checkGroupedCoverage(
-        rules,
+        rules, "rasyzdolnosci",
         "SELECT r.id||z.typ,'zdolnosci '||z.typ||' rasy '||r.id||' ('||IFNULL(r.nazwa,'')||')',"
         "CAST(z.od AS INT),CAST(z.do AS INT) FROM rasy r "
         "INNER JOIN rasyzdolnosci rz ON rz.idrasa=r.id INNER JOIN zdolnosci z ON "
         "z.id=rz.idzdolnosci "
         "WHERE z.typ IN ('ULOMNOSC','ZDOLNOSC') ORDER BY r.id,z.typ;",
         lines);
-    checkGroupedCoverage(rules,
+    checkGroupedCoverage(rules, "zawod",
                          "SELECT klasa,'zawod klasy '||quote(IFNULL(klasa,'')),CAST(od AS INT),"
                          "CAST(do AS INT) FROM zawod ORDER BY klasa;",
                          lines);
@@ -236,7 +252,7 @@ void checkDiceColumns(Database& rules, const DiceColumns& rule, Lines& lines) {
     for (std::string_view column : columns)
         sql += ",RTRIM(s." + std::string(column) + ")";
     sql += " FROM " + std::string(table.name) + " s ORDER BY 1;";
-    (void)rules.exec(sql, [&](const Row& row) {
+    const auto onRow = [&](const Row& row) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const std::string text = row.text(static_cast<int>(i) + 1);
             if (auto problem = diceExpressionProblem(text))
@@ -244,14 +260,16 @@ void checkDiceColumns(Database& rules, const DiceColumns& rule, Lines& lines) {
                                 std::string(columns[i]) + " " + quoted(text) +
                                 " nie jest poprawnym wyrażeniem kostek (" + *problem + ")");
         }
-    });
+    };
+    query(rules, sql, onRow, table.name, lines);
 }
 
 void checkDice(Database& rules, Lines& lines) {
     for (const DiceColumns& rule : diceColumns())
         checkDiceColumns(rules, rule, lines);
     // A formula's type is one expression spread over its type and sign columns.
-    (void)rules.exec(
+    query(
+        rules,
         "SELECT id,IFNULL(typ1,''),IFNULL(typ1,'')||IFNULL(znak1,'')||IFNULL(typ2,'')||"
         "IFNULL(znak2,'')||IFNULL(typ3,'')||IFNULL(znak3,'')||IFNULL(typ4,'')||"
         "IFNULL(znak4,'')||IFNULL(typ5,'') FROM formuly ORDER BY 1;",
@@ -263,20 +281,23 @@ void checkDice(Database& rules, Lines& lines) {
             if (auto problem = diceExpressionProblem(type))
                 lines.push_back("formuly " + row.text(0) + ": typ1…typ5 " + quoted(type) +
                                 " nie jest poprawnym wyrażeniem kostek (" + *problem + ")");
-        });
+        },
+        "formuly", lines);
 }
 
 // --- stages -------------------------------------------------------------------------------
 
 void checkStageAges(Database& rules, Lines& lines) {
-    (void)rules.exec(
+    query(
+        rules,
         "SELECT a.idrasa,a.id,b.id,CAST(a.od AS INT) FROM stadia a INNER JOIN stadia b "
         "ON b.idrasa=a.idrasa AND CAST(b.od AS INT)=CAST(a.od AS INT) AND b.id>a.id "
         "ORDER BY a.idrasa,a.id,b.id;",
         [&](const Row& row) {
             lines.push_back("stadia rasy " + row.text(0) + ": " + row.text(1) + " i " +
                             row.text(2) + " zaczynają się w tym samym wieku " + row.text(3));
-        });
+        },
+        "stadia", lines);
 }
 
 } // namespace

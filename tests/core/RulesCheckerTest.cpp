@@ -143,6 +143,15 @@ TEST(RulesChecker, FindsStagesOfARaceStartingAtTheSameAge) {
                             "stadia rasy R1: S2 i S4 zaczynają się w tym samym wieku 60"));
 }
 
+TEST(RulesChecker, RulesThatCannotBeCheckedDoNotPass) {
+    Fixture f;
+    f.run("DROP TABLE miejscurodz; ALTER TABLE stadia RENAME COLUMN od TO wiek;");
+    const std::vector<std::string> lines = f.check();
+    EXPECT_THAT(lines, ::testing::Contains(StartsWith("miejscurodz: nie można sprawdzić: ")));
+    EXPECT_THAT(lines, ::testing::Contains(StartsWith("stadia: nie można sprawdzić: ")));
+    EXPECT_NE(f.errors.str().find("SQL error: "), std::string::npos);
+}
+
 TEST(References, EveryIdentifierColumnOfTheSchemaIsClassified) {
     std::set<std::string> classified;
     for (const ColumnReference& reference : rulesReferenceColumns())
