@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "rules/DiceGenerator.h"
+#include "rules/SampleRules.h"
 #include "store/Workspace.h"
 #include "ui/AppIcon.h"
 #include "ui/QtUserPort.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
         std::cerr << tallar::Workspace::openFailureLine(message) << std::flush;
         return 1;
     }
+    // Without any race nothing can be made: offer the sample rules.
+    tallar::offerSampleRules(workspace->rules(), port);
     tallar::app::MainWindow window(std::move(workspace));
     window.exec();
     return 0;

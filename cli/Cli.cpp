@@ -10,9 +10,13 @@ namespace tallar::cli {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
-        {"init", "",
+        {"init", "[--sample-rules]",
          "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
-         "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.",
+         "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.\n"
+         "Z --sample-rules wczytuje też do tallar.db przykładowe reguły (rasy, profesje,\n"
+         "zawody, bronie, zbroje...), wszystkie albo nic; gdy baza reguł zawiera już\n"
+         "jakąś rasę, nic nie wczytuje, wypisuje powód na standardowe wyjście błędów\n"
+         "i kończy się kodem 1.",
          runInit},
         {"export", "ID PLIK",
          "Zapisuje bohatera o identyfikatorze ID z rtistoty.db do pliku xml PLIK (nadpisuje\n"
@@ -25,6 +29,31 @@ const std::vector<Command>& commands() {
          "bohaterów, po jednym w wierszu. Plik błędny lub urwany nie zmienia niczego:\n"
          "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
          runImport},
+        {"dice", "WYRAŻENIE [--mode roll|max|min|zero] [--seed N] [--count N]",
+         "Oblicza wyrażenie kości (np. \"2K10+3\", \"K100_\", \"MAX(2K10)\") bez bohatera:\n"
+         "nazwy cech (\"CH\", \"WIEK\" itd.) dają 0. Tryb: roll rzuca (domyślnie), max i min\n"
+         "dają największy i najmniejszy możliwy wynik, zero liczy kości jako 0. Wypisuje\n"
+         "tyle wyników, ile podaje --count (domyślnie 1, najwyżej 1000000), każdy w osobnym\n"
+         "wierszu: liczbę całkowitą, gdy wynik jest całkowity, inaczej liczbę z co najwyżej\n"
+         "dwoma miejscami po kropce. Z --seed N rzuty pochodzą z generatora zasianego\n"
+         "liczbą N (powtarzalne), bez niego z zegara. Niepoprawne wyrażenie nie jest\n"
+         "błędem: składnik bez cyfr daje 0.",
+         runDice},
+        {"rules check", "",
+         "Sprawdza bazę reguł i wypisuje po jednej linii na każdy znaleziony problem:\n"
+         "  TABELA ID: KOLUMNA „WARTOŚĆ” nie wskazuje wiersza tabeli CEL\n"
+         "      (tabela łącząca jest nazwana wszystkimi kolumnami wiersza w nawiasie;\n"
+         "      wymagana kolumna pusta: „... KOLUMNA jest puste”)\n"
+         "  zawod ID: innaklasa „KLASA” nie jest klasą żadnego zawodu\n"
+         "  CO: rzuty 41-45, 100 nie trafiają w żaden zakres\n"
+         "      (klasy społeczne, także każdej rasy grywalnej, miejsca urodzenia,\n"
+         "      ułomności i zdolności każdej rasy, zawody każdej klasy; liczby 1-100)\n"
+         "  TABELA ID: KOLUMNA „TEKST” nie jest poprawnym wyrażeniem kostek (POWÓD)\n"
+         "  stadia rasy ID: ID1 i ID2 zaczynają się w tym samym wieku WIEK\n"
+         "  CO: nie można sprawdzić: KOMUNIKAT (brak tabeli lub kolumny; na standardowe\n"
+         "      wyjście błędów idzie wtedy też linia „SQL error: ...”)\n"
+         "Kod wyjścia 1, gdy jest choć jeden problem; bez problemów nic nie wypisuje.",
+         runRulesCheck},
     };
     return list;
 }

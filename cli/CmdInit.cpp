@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "rules/SampleRules.h"
 #include "store/Workspace.h"
 
 #include <ostream>
@@ -6,11 +7,25 @@
 namespace tallar::cli {
 
 int runInit(Context& context, std::span<const std::string> args) {
-    if (!args.empty()) {
-        context.err << "tallar2-cli init: nieoczekiwany argument „" << args.front() << "”\n";
-        return kUsage;
+    bool sampleRules = false;
+    for (const std::string& arg : args) {
+        if (arg == "--sample-rules" && !sampleRules) {
+            sampleRules = true;
+        } else {
+            context.err << "tallar2-cli init: nieoczekiwany argument „" << arg << "”\n";
+            return kUsage;
+        }
     }
-    return context.openWorkspace() ? kSuccess : kFailure;
+    auto workspace = context.openWorkspace();
+    if (!workspace)
+        return kFailure;
+    if (sampleRules) {
+        if (Status status = loadSampleRules(workspace->rules()); !status) {
+            context.err << "tallar2-cli init: " << status.message() << '\n';
+            return kFailure;
+        }
+    }
+    return kSuccess;
 }
 
 } // namespace tallar::cli

@@ -8,5 +8,7 @@ namespace tallar::cli {
 int runInit(Context& context, std::span<const std::string> args);
 int runExport(Context& context, std::span<const std::string> args);
 int runImport(Context& context, std::span<const std::string> args);
+int runDice(Context& context, std::span<const std::string> args);
+int runRulesCheck(Context& context, std::span<const std::string> args);
 
 } // namespace tallar::cli

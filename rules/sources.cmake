@@ -1,3 +1,11 @@
 list(APPEND TALLAR_CORE_SOURCES
     rules/DiceGenerator.cpp
+    rules/RulesMath.cpp
+    rules/AttributeSet.cpp
+    rules/ExpressionNames.cpp
+    rules/RegExp.cpp
+    rules/Dice.cpp
+    rules/RulesChecker.cpp
+    rules/SampleRules.cpp
 )
+include(${CMAKE_CURRENT_LIST_DIR}/EmbedSampleRules.cmake)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the desktop program and starts it on its own working directory (./workdir, or the
-# directory given as the first argument).
+# directory given as the first argument). A new working directory gets the sample rules.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,4 +11,7 @@ cmake --build build-release -j"$(nproc)"
 
 workdir="${1:-workdir}"
 mkdir -p "$workdir"
+if [ ! -e "$workdir/tallar.db" ]; then
+    ./build-release/cli/tallar2-cli -C "$workdir" init --sample-rules
+fi
 exec ./build-release/app/tallar2 "$workdir"

@@ -1,6 +1,7 @@
 list(APPEND TALLAR_CORE_SOURCES
     store/Database.cpp
     store/Identifier.cpp
+    store/References.cpp
     store/Schema.cpp
     store/Workspace.cpp
 )
