@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <vector>
 
 namespace tallar {
 
@@ -234,7 +235,7 @@ int RollDice(int sides, bool openEnded, int count, bool highestOnly, int multipl
         else if (dieTotal > total)
             total = dieTotal;
     }
-    return clampToInt(total * multiplier);
+    return clampToInt(static_cast<long long>(clampToInt(total)) * multiplier);
 }
 
 int RollK100(DiceGenerator& generator) {
