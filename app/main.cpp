@@ -6,6 +6,9 @@
 #include "ui/QtUserPort.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <filesystem>
 #include <iostream>
@@ -17,6 +20,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tallar2"));
     QApplication::setApplicationVersion(QStringLiteral(TALLAR_VERSION));
     QApplication::setWindowIcon(tallar::ui::appIcon());
+    // Qt's own dialogs (file choosers, standard buttons) in Polish, like the rest.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 2) {

@@ -1,5 +1,6 @@
 list(APPEND TALLAR_CORE_SOURCES
     rules/DiceGenerator.cpp
+    rules/GrowthProfile.cpp
     rules/RulesMath.cpp
     rules/AttributeSet.cpp
     rules/ExpressionNames.cpp

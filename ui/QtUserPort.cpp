@@ -5,6 +5,7 @@
 #include "ui/QtText.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tallar::ui {
 
@@ -13,8 +14,12 @@ void QtUserPort::showError(std::string_view text, std::string_view caption) {
 }
 
 bool QtUserPort::askYesNo(std::string_view question, std::string_view caption) {
-    return QMessageBox::question(parent_, qs(caption), qs(question),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, qs(caption), qs(question),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    // Polish answers whatever translations the system has.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<int> QtUserPort::askDie(int sides, std::string_view prompt) {
