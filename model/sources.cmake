@@ -1,2 +1,9 @@
 list(APPEND TALLAR_CORE_SOURCES
+    model/Entry.cpp
+    model/EntryLabel.cpp
+    model/EntryLookup.cpp
+    model/EntryStore.cpp
+    model/EntryTotals.cpp
+    model/GameDate.cpp
+    model/Trace.cpp
 )
