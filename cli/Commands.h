@@ -7,4 +7,10 @@ namespace tallar::cli {
 
 int runInit(Context& context, std::span<const std::string> args);
 
+// Characters: cli/CmdCharacter.cpp.
+int runNewCharacter(Context& context, std::span<const std::string> args);
+int runShowCharacter(Context& context, std::span<const std::string> args);
+int runListCharacters(Context& context, std::span<const std::string> args);
+int runDeleteCharacter(Context& context, std::span<const std::string> args);
+
 } // namespace tallar::cli

@@ -195,6 +195,9 @@ struct TreeLoad {
     std::vector<std::string> warnings;
 };
 
+// Deletes the stored row with this identifier and every row below it.
+Status DeleteStoredTree(Database& db, std::string_view id);
+
 // Makes the root entry of a loaded tree from its stored data (a character makes itself).
 using RootMaker = std::function<std::unique_ptr<CPoz>(
     Database* connection, std::string_view id, std::string_view info, std::string_view specjal,

@@ -134,12 +134,16 @@ Status CPoz::SaveTree(std::string_view parentId, std::string_view characterId, i
 Status CPoz::DeleteTree() const {
     if (!connection_)
         return Status::error("Pozycja „" + info + "” nie ma połączenia z bazą danych.");
+    return DeleteStoredTree(*connection_, id_);
+}
+
+Status DeleteStoredTree(Database& db, std::string_view id) {
     // The union stops at rows already collected, so stored links that form a cycle end.
-    return connection_->exec("WITH RECURSIVE poddrzewo(id) AS ("
-                             "SELECT id FROM pozycje WHERE id=? "
-                             "UNION SELECT p.id FROM pozycje p JOIN poddrzewo d ON p.id_n=d.id) "
-                             "DELETE FROM pozycje WHERE id IN poddrzewo;",
-                             {id_});
+    return db.exec("WITH RECURSIVE poddrzewo(id) AS ("
+                   "SELECT id FROM pozycje WHERE id=? "
+                   "UNION SELECT p.id FROM pozycje p JOIN poddrzewo d ON p.id_n=d.id) "
+                   "DELETE FROM pozycje WHERE id IN poddrzewo;",
+                   {id});
 }
 
 TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) {

@@ -125,13 +125,25 @@ Status CIstota::DeleteCharacter() {
     Database* db = connection();
     if (!db)
         return Status::error("Bohater nie ma połączenia z bazą danych.");
-    return inTransaction(*db, [&]() -> Status {
-        if (Status s = db->exec("DELETE FROM istoty WHERE id=?;", {id()}); !s)
+    return DeleteStoredCharacter(*db, id());
+}
+
+Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed) {
+    return inTransaction(db, [&]() -> Status {
+        if (existed) {
+            *existed = false;
+            const auto found = [&](const Row&) { *existed = true; };
+            if (Status s = db.exec("SELECT 1 FROM istoty WHERE id=?;", {id}, found); !s)
+                return s;
+            if (Status s = db.exec("SELECT 1 FROM pozycje WHERE id=?;", {id}, found); !s)
+                return s;
+        }
+        if (Status s = db.exec("DELETE FROM istoty WHERE id=?;", {id}); !s)
             return s;
-        if (Status s = DeleteTree(); !s)
+        if (Status s = DeleteStoredTree(db, id); !s)
             return s;
         // Rows of the character that no longer hang in its tree go as well.
-        return db->exec("DELETE FROM pozycje WHERE id_ist=?;", {id()});
+        return db.exec("DELETE FROM pozycje WHERE id_ist=?;", {id});
     });
 }
 

@@ -132,6 +132,10 @@ struct CharacterLoad {
 // Reads a stored character. An identifier without rows gives "no such character".
 CharacterLoad LoadCharacter(Database& db, std::string_view id);
 
+// Removes a stored character (its istoty row and its tree of pozycje rows) in one
+// transaction. `existed` tells whether there was anything to remove.
+Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed = nullptr);
+
 // One stored character as the character list shows it.
 struct CharacterSummary {
     std::string id, gracz, rasa, prof, imie;
