@@ -9,8 +9,7 @@ namespace tallar::cli {
 namespace {
 
 // Reads the single identifier argument of a command; false (usage written) otherwise.
-bool oneIdentifier(Context& context, std::string_view command,
-                   std::span<const std::string> args) {
+bool oneIdentifier(Context& context, std::string_view command, std::span<const std::string> args) {
     if (args.size() == 1 && !args.front().empty() && args.front().front() != '-')
         return true;
     context.err << "tallar2-cli " << command << ": podaj jeden identyfikator bohatera\n";
@@ -89,8 +88,8 @@ int runListCharacters(Context& context, std::span<const std::string> args) {
     if (Status listed = ListCharacters(workspace->characters(), characters); !listed)
         return kFailure; // the database error is already written
     for (const CharacterSummary& c : characters)
-        context.out << c.id << '\t' << c.gracz << '\t' << c.rasa << '\t' << c.prof << '\t'
-                    << c.imie << '\n';
+        context.out << c.id << '\t' << c.gracz << '\t' << c.rasa << '\t' << c.prof << '\t' << c.imie
+                    << '\n';
     return kSuccess;
 }
 

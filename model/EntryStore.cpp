@@ -53,12 +53,13 @@ Status saveRows(Database& db, const CPoz& entry, std::string_view parentId,
     return {};
 }
 
+// A row read for a tree: its entry (made at once, until it is attached to its parent), the
+// stored parent identifier and place.
 struct StoredRow {
-    std::string id, parentId, info, specjal, memo;
+    std::unique_ptr<CPoz> entry;
+    CPoz* raw = nullptr;
+    std::string parentId;
     long long place = 0;
-    int typ = 0;
-    int wartosc = 0;
-    double modyfikator = 1.0;
 };
 
 // Builds the tree from the rows of one character: children by their stored parent links in
@@ -66,61 +67,71 @@ struct StoredRow {
 // back into the tree) is reported and not followed again.
 class TreeBuilder {
 public:
-    TreeBuilder(Database& db, std::vector<StoredRow>& rows, std::vector<std::string>& warnings)
-        : db_(db), rows_(rows), warnings_(warnings), visited_(rows.size(), false) {
+    TreeBuilder(std::vector<StoredRow>& rows, std::vector<std::string>& warnings)
+        : rows_(rows), warnings_(warnings), entries_(rows.size(), nullptr), children_(rows.size()) {
+        index_.reserve(rows_.size());
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            index_.emplace(rows_[i].raw->id(), i);
         for (std::size_t i = 0; i < rows_.size(); ++i) {
             const StoredRow& row = rows_[i];
-            if (row.id != row.parentId)
-                children_[row.parentId].push_back(i);
+            if (row.raw->id() == row.parentId)
+                continue;
+            if (const auto parent = index_.find(row.parentId); parent != index_.end())
+                children_[parent->second].push_back(i);
         }
-        for (auto& [parent, list] : children_)
-            std::stable_sort(list.begin(), list.end(), [this](std::size_t a, std::size_t b) {
-                return rows_[a].place < rows_[b].place;
-            });
+        const auto byPlace = [this](std::size_t a, std::size_t b) {
+            return rows_[a].place < rows_[b].place;
+        };
+        for (auto& list : children_)
+            if (!std::is_sorted(list.begin(), list.end(), byPlace))
+                std::stable_sort(list.begin(), list.end(), byPlace);
     }
 
-    std::unique_ptr<CPoz> build(std::size_t root, const RootMaker& makeRoot) {
-        std::unique_ptr<CPoz> entry = make(rows_[root], makeRoot);
-        visited_[root] = true;
-        lookup_.enter(*entry);
-        addChildren(*entry);
-        lookup_.resolveReferences();
+    std::unique_ptr<CPoz> build(std::size_t root) {
+        std::unique_ptr<CPoz> entry = std::move(rows_[root].entry);
+        enter(root, *entry);
+        addChildren(root, *entry);
+        resolveReferences();
         return entry;
     }
 
 private:
-    std::unique_ptr<CPoz> make(StoredRow& row, const RootMaker& makeRoot) {
-        if (makeRoot)
-            return makeRoot(&db_, row.id, row.info, row.specjal, row.typ, row.modyfikator,
-                            row.wartosc, row.memo);
-        return std::make_unique<CPoz>(&db_, row.id, row.info, row.specjal, row.typ, row.modyfikator,
-                                      row.wartosc, row.memo);
+    void enter(std::size_t index, CPoz& entry) {
+        entries_[index] = &entry;
+        if (!entry.specjal.empty() && entry.specjal.front() == '&')
+            (void)pending_.Append(std::make_unique<CRefX>(entry));
     }
 
-    void addChildren(CPoz& entry) {
-        const auto found = children_.find(entry.id());
-        if (found == children_.end())
-            return;
-        for (std::size_t index : found->second) {
-            if (visited_[index]) {
+    void addChildren(std::size_t index, CPoz& entry) {
+        for (std::size_t childIndex : children_[index]) {
+            if (entries_[childIndex]) {
                 warnings_.push_back("Zapisane powiązania pozycji tworzą cykl: pozycja " +
-                                    rows_[index].id + " wraca pod pozycję " + entry.id() +
-                                    "; pominięto ją.");
+                                    entries_[childIndex]->id() + " wraca pod pozycję " +
+                                    entry.id() + "; pominięto ją.");
                 continue;
             }
-            visited_[index] = true;
-            CPoz* child = entry.Append(make(rows_[index], {}));
-            lookup_.enter(*child);
-            addChildren(*child);
+            CPoz* child = entry.Append(std::move(rows_[childIndex].entry));
+            enter(childIndex, *child);
+            addChildren(childIndex, *child);
         }
     }
 
-    Database& db_;
+    // Makes each pending entry refer to its target when the target is in the loaded tree.
+    void resolveReferences() {
+        for (const CRefX* element : pending_) {
+            CPoz& referrer = *element->entry();
+            const auto found = index_.find(std::string_view(referrer.specjal).substr(1));
+            if (found != index_.end() && entries_[found->second])
+                referrer.MakeReference(*entries_[found->second], true);
+        }
+    }
+
     std::vector<StoredRow>& rows_;
     std::vector<std::string>& warnings_;
-    std::vector<bool> visited_;
-    std::unordered_map<std::string, std::vector<std::size_t>> children_;
-    EntryLookup lookup_;
+    std::unordered_map<std::string_view, std::size_t> index_;
+    std::vector<CPoz*> entries_;
+    std::vector<std::vector<std::size_t>> children_;
+    CKolejka<CRefX> pending_;
 };
 
 } // namespace
@@ -173,30 +184,44 @@ TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) 
               cMemo = table.columnIndex("memo");
     std::vector<StoredRow> rows;
     std::size_t root = 0;
+    bool rootRead = false;
     const auto takeRow = [&](const Row& row) {
+        const std::string rowId = row.text(cId);
+        const bool isRoot = rowId == id;
+        const int typ = static_cast<int>(row.integer(cTyp));
+        const int wartosc = static_cast<int>(row.integer(cValue));
+        const double modyfikator = row.real(cModifier);
+        std::unique_ptr<CPoz> entry;
+        if (isRoot && makeRoot) {
+            entry = makeRoot(&db, rowId, row.text(cInfo), row.text(cSpecjal), typ, modyfikator,
+                             wartosc, row.text(cMemo));
+        } else {
+            entry = std::make_unique<CPoz>(&db, rowId, std::string_view(), std::string_view(), typ,
+                                           modyfikator, wartosc, std::string_view());
+            entry->info = row.text(cInfo);
+            entry->specjal = row.text(cSpecjal);
+            entry->memo = row.text(cMemo);
+        }
         StoredRow& stored = rows.emplace_back();
-        stored.id = row.text(cId);
+        stored.raw = entry.get();
+        stored.entry = std::move(entry);
         stored.parentId = row.text(cParent);
         stored.place = row.integer(cPlace);
-        stored.info = row.text(cInfo);
-        stored.specjal = row.text(cSpecjal);
-        stored.typ = static_cast<int>(row.integer(cTyp));
-        stored.wartosc = static_cast<int>(row.integer(cValue));
-        stored.modyfikator = row.real(cModifier);
-        stored.memo = row.text(cMemo);
-        if (stored.id == id)
+        if (isRoot) {
             root = rows.size() - 1;
+            rootRead = true;
+        }
     };
     result.status = character ? db.exec(select + "id_ist=?;", {*character}, takeRow)
                               : db.exec(select + "id=?;", {id}, takeRow);
     if (!result.status)
         return result;
-    if (rows.empty() || rows[root].id != id) {
+    if (!rootRead) {
         result.status = Status::error("Nie ma pozycji o identyfikatorze " + std::string(id) + ".");
         return result;
     }
-    TreeBuilder builder(db, rows, result.warnings);
-    result.entry = builder.build(root, makeRoot);
+    TreeBuilder builder(rows, result.warnings);
+    result.entry = builder.build(root);
     return result;
 }
 

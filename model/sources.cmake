@@ -1,7 +1,6 @@
 list(APPEND TALLAR_CORE_SOURCES
     model/Entry.cpp
     model/EntryLabel.cpp
-    model/EntryLookup.cpp
     model/EntryStore.cpp
     model/EntryTotals.cpp
     model/GameDate.cpp

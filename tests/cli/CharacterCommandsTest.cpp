@@ -49,8 +49,8 @@ TEST(CliCharacters, NewShowListAndDelete) {
 
     const auto listed = runCli({"-C", dir.str(), "list"});
     EXPECT_EQ(listed.code, 0);
-    EXPECT_EQ(lines(listed.out), (std::vector<std::string>{second + "\tAdam\t\t\t",
-                                                           first + "\tOla\t\t\tŻbik"}));
+    EXPECT_EQ(lines(listed.out),
+              (std::vector<std::string>{second + "\tAdam\t\t\t", first + "\tOla\t\t\tŻbik"}));
 
     const auto deleted = runCli({"-C", dir.str(), "delete", first});
     EXPECT_EQ(deleted.code, 0) << deleted.err;
