@@ -43,14 +43,14 @@ struct Fixture {
         CPoz* bag = nullptr;
         while (count < entries) {
             if (!bag || bag->size() == 9) {
-                bag = carried->Append(std::make_unique<CPoz>(db.get(), "", "Torba podróżna", "",
-                                                             0x440, 0.0, 0, ""));
+                bag = carried->Append(
+                    std::make_unique<CPoz>(db.get(), "", "Torba podróżna", "", 0x440, 0.0, 0, ""));
                 ++count;
                 continue;
             }
-            CPoz* item = bag->Append(std::make_unique<CPoz>(
-                db.get(), "", "Żelazna racja", "ekw0000042", kKindItem, 0.25, count % 7 + 1,
-                "Zapas na trzy dni drogi; łatwo się psuje."));
+            CPoz* item = bag->Append(
+                std::make_unique<CPoz>(db.get(), "", "Żelazna racja", "ekw0000042", kKindItem, 0.25,
+                                       count % 7 + 1, "Zapas na trzy dni drogi; łatwo się psuje."));
             if (count % 10 == 0)
                 item->MakeReference(*hero->link(kLinkZrecznosc), true);
             ++count;
@@ -77,8 +77,7 @@ struct RawRow {
 };
 
 void collect(const CPoz& entry, const std::string& parent, int place, std::vector<RawRow>& out) {
-    RawRow row{entry.id(), parent, {}, {}, {}, place, entry.typ, entry.wartosc,
-               entry.modyfikator};
+    RawRow row{entry.id(), parent, {}, {}, {}, place, entry.typ, entry.wartosc, entry.modyfikator};
     (void)encodeCp1250(entry.info, row.info);
     (void)encodeCp1250(entry.specjal, row.specjal);
     (void)encodeCp1250(entry.memo, row.memo);
@@ -173,11 +172,7 @@ BENCHMARK(BM_SaveCharacter)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMi
 BENCHMARK(BM_SaveFloor)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadCharacter)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadFloor)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RecalculateCharacter)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Arg(5000)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecalculateCharacter)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace tallar

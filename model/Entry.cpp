@@ -6,11 +6,11 @@ namespace tallar {
 
 CPoz::CPoz(Database* connection) : id_(NewId()), connection_(connection) {}
 
-CPoz::CPoz(Database* connection, std::string_view id, std::string_view infoText,
+CPoz::CPoz(Database* connection, std::string id, std::string_view infoText,
            std::string_view specjalText, int kind, double modifier, int value,
            std::string_view memoText)
     : info(infoText), specjal(specjalText), memo(memoText), typ(kind), wartosc(value),
-      modyfikator(modifier), id_(id.empty() ? NewId() : std::string(id)), connection_(connection) {}
+      modyfikator(modifier), id_(id.empty() ? NewId() : std::move(id)), connection_(connection) {}
 
 CPoz::~CPoz() {
     // A reference cascade can come back to an entry that is already being destroyed (an
@@ -129,8 +129,8 @@ CPoz* CPoz::setOrAddChild(CPoz* existing, Database* connection, std::string_view
     }
     if (drop)
         return nullptr;
-    CPoz* child = InsertAfter(std::make_unique<CPoz>(connection, id, infoText, specjalText, kind,
-                                                     modifier, value, memoText));
+    CPoz* child = InsertAfter(std::make_unique<CPoz>(connection, std::string(id), infoText,
+                                                     specjalText, kind, modifier, value, memoText));
     if (added)
         *added = true;
     return child;

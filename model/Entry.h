@@ -69,7 +69,7 @@ public:
     // A new entry with a new identifier: kind 0, value 0, modifier 1.0, no texts.
     explicit CPoz(Database* connection);
     // An entry with the given data; an empty identifier means a new one.
-    CPoz(Database* connection, std::string_view id, std::string_view info, std::string_view specjal,
+    CPoz(Database* connection, std::string id, std::string_view info, std::string_view specjal,
          int typ, double modyfikator, int wartosc, std::string_view memo);
     ~CPoz() override;
 

@@ -186,7 +186,7 @@ TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) 
     std::size_t root = 0;
     bool rootRead = false;
     const auto takeRow = [&](const Row& row) {
-        const std::string rowId = row.text(cId);
+        std::string rowId = row.text(cId);
         const bool isRoot = rowId == id;
         const int typ = static_cast<int>(row.integer(cTyp));
         const int wartosc = static_cast<int>(row.integer(cValue));
@@ -196,8 +196,9 @@ TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) 
             entry = makeRoot(&db, rowId, row.text(cInfo), row.text(cSpecjal), typ, modyfikator,
                              wartosc, row.text(cMemo));
         } else {
-            entry = std::make_unique<CPoz>(&db, rowId, std::string_view(), std::string_view(), typ,
-                                           modyfikator, wartosc, std::string_view());
+            entry = std::make_unique<CPoz>(&db, std::move(rowId), std::string_view(),
+                                           std::string_view(), typ, modyfikator, wartosc,
+                                           std::string_view());
             entry->info = row.text(cInfo);
             entry->specjal = row.text(cSpecjal);
             entry->memo = row.text(cMemo);

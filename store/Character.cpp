@@ -85,7 +85,7 @@ CIstota::CIstota(Database& connection) : CPoz(&connection) {
 }
 
 CIstota::CIstota(Database* connection, std::string_view id, Loaded)
-    : CPoz(connection, id, "", "", 0, 1.0, 0, "") {}
+    : CPoz(connection, std::string(id), "", "", 0, 1.0, 0, "") {}
 
 CIstota::~CIstota() = default;
 
