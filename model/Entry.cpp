@@ -13,9 +13,9 @@ CPoz::CPoz(Database* connection, std::string id, std::string_view infoText,
       modyfikator(modifier), id_(id.empty() ? NewId() : std::move(id)), connection_(connection) {}
 
 CPoz::~CPoz() {
-    // A reference cascade can come back to an entry that is already being destroyed (an
-    // ancestor of its target, or an entry referring to its own referrer); the flag stops
-    // it from being destroyed a second time.
+    // A reference cascade can come back to an entry that is being destroyed (one referring
+    // to its own referrer, or an ancestor of its target). Such an entry has already left its
+    // parent's list, and the flag makes the cascade pass it by in any case.
     dying_ = true;
     trace("\n CPoz::~CPoz() \n");
     // Records are taken out one at a time: destroying a referrer may remove further

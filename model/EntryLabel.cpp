@@ -21,8 +21,10 @@ std::string integerForm(const CPoz& e) {
 }
 
 std::string percentForm(const CPoz& e) {
-    std::string text = ": " + whole(e.modyfikator * 100.0);
-    if (e.total != 0.0 && e.total != e.modyfikator)
+    const std::string shown = whole(e.modyfikator * 100.0);
+    std::string text = ": " + shown;
+    // Compared as shown: a total that only rounds the modifier would repeat it.
+    if (e.total != 0.0 && whole(e.total * 100.0) != shown)
         text += " (" + whole(e.total * 100.0) + ")";
     return text + " %";
 }

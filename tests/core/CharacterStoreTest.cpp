@@ -173,6 +173,33 @@ TEST(CharacterStore, LoadingRestoresReferencesByIdentifierOnlyInsideTheTree) {
     EXPECT_EQ(spells->front()->wartosc, 6);
 }
 
+TEST(CharacterStore, ChildrenComeInTheOrderOfTheirPlacesAndSubtreesLoadAlone) {
+    CharacterDb t;
+    CIstota hero(*t.db);
+    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(
+        t.db->exec("UPDATE pozycje SET lp=5-lp WHERE id_n=?;", {hero.link(kLinkMajatek)->id()})
+            .ok());
+    CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
+    ASSERT_TRUE(loaded.character);
+    std::vector<std::string> wealth;
+    for (const CPoz* child : loaded.character->link(kLinkMajatek)->children())
+        wealth.push_back(child->info);
+    EXPECT_EQ(wealth, (std::vector<std::string>{"budynki, nieruchomości, ziemia", "w siedzibie",
+                                                "w banku/skarbcu", "przy sobie"}));
+
+    TreeLoad combat = LoadTree(*t.db, hero.link(kLinkWalka)->id());
+    ASSERT_TRUE(combat.entry);
+    EXPECT_EQ(combat.entry->info, "Walka");
+    EXPECT_EQ(combat.entry->parent(), nullptr);
+    EXPECT_EQ(outline(*combat.entry), (std::vector<std::string>{"Bronie", "Pancerz", "Tarcze"}));
+    // A reference out of a loaded subtree stays a plain entry.
+    TreeLoad current = LoadTree(*t.db, hero.link(kLinkZrecznoscAktualna)->id());
+    ASSERT_TRUE(current.entry);
+    EXPECT_EQ(current.entry->front()->target(), nullptr);
+    EXPECT_FALSE(LoadTree(*t.db, "nic").found);
+}
+
 TEST(CharacterStore, UnknownIdentifierGivesNoSuchCharacter) {
     CharacterDb t;
     CharacterLoad loaded = LoadCharacter(*t.db, "123");

@@ -29,6 +29,8 @@ TEST(BuildLabel, PercentagesAreWholeNumbers) {
     EXPECT_EQ(label(0x12, 0, 1.5, 1.5), "Pozycja: 150 %");
     EXPECT_EQ(label(0x12, 0, 1.5, 1.755), "Pozycja: 150 (176) %");
     EXPECT_EQ(label(0x12, 0, 0.125, 0.0), "Pozycja: 13 %");
+    EXPECT_EQ(label(0x12, 0, 0.125, 0.13), "Pozycja: 13 %");
+    EXPECT_EQ(label(0x12, 0, -0.5, -0.75), "Pozycja: -50 (-75) %");
     EXPECT_EQ(label(0x1A, 0, 0.42, 0.0), "Pozycja: 42 %");
     // Kind 3: a percentage when it has a modifier, else an integer.
     EXPECT_EQ(label(0x13, 7, 0.75, 0.0), "Pozycja: 75 %");
