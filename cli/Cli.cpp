@@ -15,6 +15,16 @@ const std::vector<Command>& commands() {
          "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
          "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.",
          runInit},
+        {"dice", "WYRAŻENIE [--mode roll|max|min|zero] [--seed N] [--count N]",
+         "Oblicza wyrażenie kości (np. \"2K10+3\", \"K100_\", \"MAX(2K10)\") bez bohatera:\n"
+         "nazwy cech (\"CH\", \"WIEK\" itd.) dają 0. Tryb: roll rzuca (domyślnie), max i min\n"
+         "dają największy i najmniejszy możliwy wynik, zero liczy kości jako 0. Wypisuje\n"
+         "tyle wyników, ile podaje --count (domyślnie 1, najwyżej 1000000), każdy w osobnym\n"
+         "wierszu: liczbę całkowitą, gdy wynik jest całkowity, inaczej liczbę z co najwyżej\n"
+         "dwoma miejscami po kropce. Z --seed N rzuty pochodzą z generatora zasianego\n"
+         "liczbą N (powtarzalne), bez niego z zegara. Niepoprawne wyrażenie nie jest\n"
+         "błędem: składnik bez cyfr daje 0.",
+         runDice},
         {"new", "--blank [--player GRACZ] [--name IMIĘ]",
          "Tworzy bohatera z samym szkieletem pozycji (41 pozycji głównych i 12\n"
          "zagnieżdżonych), zapisuje go w rtistoty.db i wypisuje jego identyfikator\n"

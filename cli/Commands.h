@@ -6,6 +6,7 @@
 namespace tallar::cli {
 
 int runInit(Context& context, std::span<const std::string> args);
+int runDice(Context& context, std::span<const std::string> args);
 
 // Characters: cli/CmdCharacter.cpp.
 int runNewCharacter(Context& context, std::span<const std::string> args);

@@ -2,6 +2,7 @@
 
 #include "base/Status.h"
 #include "model/Queue.h"
+#include "rules/CRdzen.h"
 
 #include <functional>
 #include <memory>
@@ -62,7 +63,8 @@ private:
 // An entry of a character's tree: a label, a key text, a kind, an integer value, a
 // modifier, a free text, its children (the queue it is), its place among its siblings,
 // an optional target entry it takes its value from, and the total computed by Recalculate.
-class CPoz : public CKolejka<CPoz>, public CPozycja<CPoz> {
+// The rules helpers (CRdzen) are at hand in it as in every rules class.
+class CPoz : public CKolejka<CPoz>, public CPozycja<CPoz>, public CRdzen {
 public:
     using Filter = std::function<bool(const CPoz&)>;
 

@@ -3,4 +3,6 @@ list(APPEND TALLAR_CORE_SOURCES
     rules/RulesMath.cpp
     rules/AttributeSet.cpp
     rules/ExpressionNames.cpp
+    rules/RegExp.cpp
+    rules/Dice.cpp
 )
