@@ -143,6 +143,9 @@ public:
     T* back() const { return list_.empty() ? nullptr : list_.back().get(); }
 
 protected:
+    // Called as an element leaves this queue (taken out or destroyed), before it goes.
+    virtual void elementLeaving(T& /*element*/) {}
+
     // Destroys the elements one by one from the front. Each is taken out before it is
     // destroyed, so the destruction of one may remove others from this queue safely.
     void destroyAll() {
@@ -181,6 +184,7 @@ private:
             trace("\n CPozycja::Odlaczenie() - odlaczenie ze srodka kolejki \n");
         if (cursor_ == it)
             cursor_ = first ? std::next(it) : std::prev(it);
+        elementLeaving(element);
         std::unique_ptr<T> owned = std::move(*it);
         list_.erase(it);
         element.queue_ = nullptr;

@@ -99,6 +99,12 @@ void CIstota::linkTopEntries() {
     }
 }
 
+void CIstota::elementLeaving(CPoz& element) {
+    for (CPoz*& linked : links_)
+        if (linked == &element)
+            linked = nullptr;
+}
+
 CPoz* CIstota::link(int n) const {
     return n >= 1 && n <= kCharacterLinks ? links_[static_cast<std::size_t>(n - 1)] : nullptr;
 }

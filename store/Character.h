@@ -112,6 +112,10 @@ public:
     std::optional<int> height() const override;
     std::optional<int> age() const override;
 
+protected:
+    // A top-level entry that leaves the character no longer has a link.
+    void elementLeaving(CPoz& element) override;
+
 private:
     struct Loaded {};
     CIstota(Database* connection, std::string_view id, Loaded);

@@ -71,6 +71,13 @@ TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
     EXPECT_EQ(hero.link(kLinkWalka)->size(), 3u);
     EXPECT_EQ(hero.link(kLinkMajatek)->back()->info, "budynki, nieruchomości, ziemia");
 
+    // A fixed entry that is removed loses its link instead of leaving it dangling.
+    hero.SetCursor(hero.link(kLinkCzary));
+    hero.Usun();
+    EXPECT_EQ(hero.link(kLinkCzary), nullptr);
+    EXPECT_EQ(hero.link(kLinkCialo)->info, "Ciało");
+    hero.RecalculateCharacter();
+
     // The attribute entries are those the rules read, with the same labels and kinds.
     for (const AttributeDef& member : attributeSet()) {
         const CPoz* found = hero.FindByKind(member.entryKind);
