@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "model/Trace.h"
 #include "rules/DiceGenerator.h"
 #include "rules/SampleRules.h"
 #include "store/Workspace.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         }
     }
 
+    tallar::setTraceSink(&std::cout); // the entries' trace lines
     tallar::seedDiceFromClock();
     tallar::ui::QtUserPort port;
     std::string message;

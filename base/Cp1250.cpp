@@ -110,10 +110,17 @@ std::string describe(char32_t c) {
 std::string decodeCp1250(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        appendUtf8(out, b < 0x80 ? char32_t(b) : kHighHalf[b - 0x80]);
+    // Runs of ASCII bytes are copied as they are; loading a character decodes every text.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80)
+            continue;
+        out.append(bytes.data() + run, i - run);
+        appendUtf8(out, kHighHalf[b - 0x80]);
+        run = i + 1;
     }
+    out.append(bytes.data() + run, bytes.size() - run);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/NonInteractiveUserPort.h"
 #include "cli/Commands.h"
+#include "model/Trace.h"
 #include "store/Workspace.h"
 
 #include <iostream>
@@ -54,6 +55,27 @@ const std::vector<Command>& commands() {
          "      wyjście błędów idzie wtedy też linia „SQL error: ...”)\n"
          "Kod wyjścia 1, gdy jest choć jeden problem; bez problemów nic nie wypisuje.",
          runRulesCheck},
+        {"new", "--blank [--player GRACZ] [--name IMIĘ]",
+         "Tworzy bohatera z samym szkieletem pozycji (41 pozycji głównych i 12\n"
+         "zagnieżdżonych), zapisuje go w rtistoty.db i wypisuje jego identyfikator\n"
+         "(30 cyfr) w jednym wierszu.",
+         runNewCharacter},
+        {"show", "ID",
+         "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"
+         "na pozycję (bez korzenia) w kolejności drzewa, z dwiema spacjami wcięcia na\n"
+         "każdy poziom poniżej pozycji głównych; wiersz to etykieta pozycji, np.\n"
+         "„Zręczność aktualna: 12”. Data kalendarza gry ma postać „DD.MM.RRRR r.”.\n"
+         "Nieznany identyfikator: komunikat na stderr i kod 1.",
+         runShowCharacter},
+        {"list", "",
+         "Wypisuje zapisanych bohaterów, po jednym w wierszu: identyfikator, gracz,\n"
+         "rasa, profesje i imię, rozdzielone tabulatorami, rosnąco według gracza, rasy,\n"
+         "profesji i imienia.",
+         runListCharacters},
+        {"delete", "ID",
+         "Usuwa bohatera (wiersz istoty i wszystkie jego pozycje) w jednej transakcji.\n"
+         "Nic nie wypisuje. Nieznany identyfikator: komunikat na stderr i kod 1.",
+         runDeleteCharacter},
     };
     return list;
 }
@@ -142,8 +164,11 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
         if (matches && words > foundWords)
             found = &command, foundWords = words;
     }
-    if (found)
+    if (found) {
+        // Trace lines of the entries go to standard output only when asked for.
+        TraceScope traceScope(context.trace ? &out : nullptr);
         return found->run(context, args.subspan(i + foundWords));
+    }
     err << "tallar2-cli: nieznane polecenie „" << args[i] << "”\n";
     printUsage(err);
     return kUsage;

@@ -11,4 +11,10 @@ int runImport(Context& context, std::span<const std::string> args);
 int runDice(Context& context, std::span<const std::string> args);
 int runRulesCheck(Context& context, std::span<const std::string> args);
 
+// Characters: cli/CmdCharacter.cpp.
+int runNewCharacter(Context& context, std::span<const std::string> args);
+int runShowCharacter(Context& context, std::span<const std::string> args);
+int runListCharacters(Context& context, std::span<const std::string> args);
+int runDeleteCharacter(Context& context, std::span<const std::string> args);
+
 } // namespace tallar::cli

@@ -1,2 +1,8 @@
 list(APPEND TALLAR_CORE_SOURCES
+    model/Entry.cpp
+    model/EntryLabel.cpp
+    model/EntryStore.cpp
+    model/EntryTotals.cpp
+    model/GameDate.cpp
+    model/Trace.cpp
 )

@@ -1,4 +1,5 @@
 list(APPEND TALLAR_CORE_SOURCES
+    store/Character.cpp
     store/Database.cpp
     store/Identifier.cpp
     store/References.cpp

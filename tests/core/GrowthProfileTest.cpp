@@ -1,5 +1,5 @@
-#include "rules/AttributeSet.h"
 #include "rules/GrowthProfile.h"
+#include "rules/AttributeSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,178 @@
+#include "base/Cp1250.h"
+#include "store/Character.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "support/TempDir.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Saving, loading and recalculating characters of 100, 1,000 and 5,000 entries, each next
+// to its floor: the same rows written by one prepared INSERT in one transaction (after the
+// one DELETE that makes room for them again), and read by one SELECT … WHERE id_ist=?.
+namespace tallar {
+namespace {
+
+struct Fixture {
+    test::TempDir dir;
+    std::unique_ptr<Database> db;
+    std::unique_ptr<CIstota> hero;
+
+    explicit Fixture(int entries) {
+        std::string error;
+        db = Database::open(dir.file("rtistoty.db"), error);
+        db->setErrorStream(nullptr);
+        ensureCharacterSchema(*db);
+        hero = std::make_unique<CIstota>(*db);
+        hero->SetImie("Wędrowiec");
+        grow(entries);
+        hero->RecalculateCharacter();
+        (void)hero->SaveCharacter();
+    }
+
+    // Fills the character up to `entries` entries (the skeleton has 54): bags of carried
+    // items with Polish labels and memos, every tenth entry a reference to an attribute.
+    void grow(int entries) {
+        int count = 54;
+        CPoz* carried = hero->link(kLinkEkwipunek)->front();
+        CPoz* bag = nullptr;
+        while (count < entries) {
+            if (!bag || bag->size() == 9) {
+                bag = carried->Append(
+                    std::make_unique<CPoz>(db.get(), "", "Torba podróżna", "", 0x440, 0.0, 0, ""));
+                ++count;
+                continue;
+            }
+            CPoz* item = bag->Append(
+                std::make_unique<CPoz>(db.get(), "", "Żelazna racja", "ekw0000042", kKindItem, 0.25,
+                                       count % 7 + 1, "Zapas na trzy dni drogi; łatwo się psuje."));
+            if (count % 10 == 0)
+                item->MakeReference(*hero->link(kLinkZrecznosc), true);
+            ++count;
+        }
+    }
+};
+
+int entries(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
+}
+
+void BM_SaveCharacter(benchmark::State& state) {
+    Fixture f(entries(state));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.hero->SaveCharacter().ok());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// One stored row as the floor binds it: the Windows-1250 bytes the database holds.
+struct RawRow {
+    std::string id, parent, info, specjal, memo;
+    int place, typ, wartosc;
+    double modyfikator;
+};
+
+void collect(const CPoz& entry, const std::string& parent, int place, std::vector<RawRow>& out) {
+    RawRow row{entry.id(), parent, {}, {}, {}, place, entry.typ, entry.wartosc, entry.modyfikator};
+    (void)encodeCp1250(entry.info, row.info);
+    (void)encodeCp1250(entry.specjal, row.specjal);
+    (void)encodeCp1250(entry.memo, row.memo);
+    out.push_back(std::move(row));
+    int childPlace = 1;
+    for (const CPoz* child : entry.children())
+        collect(*child, entry.id(), childPlace++, out);
+}
+
+void BM_SaveFloor(benchmark::State& state) {
+    Fixture f(entries(state));
+    std::vector<RawRow> rows;
+    collect(*f.hero, f.hero->id(), 1, rows);
+    const std::string& character = f.hero->id();
+    sqlite3* db = f.db->handle();
+    sqlite3_stmt* remove = nullptr;
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "DELETE FROM pozycje WHERE id_ist=?;", -1, &remove, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO pozycje VALUES (?,?,?,?,?,?,?,?,?,?);", -1, &insert,
+                       nullptr);
+    const auto text = [](sqlite3_stmt* s, int i, const std::string& v) {
+        sqlite3_bind_text(s, i, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+    };
+    for (auto _ : state) {
+        sqlite3_exec(db, "BEGIN;", nullptr, nullptr, nullptr);
+        text(remove, 1, character);
+        sqlite3_step(remove);
+        sqlite3_reset(remove);
+        for (const RawRow& row : rows) {
+            text(insert, 1, row.id);
+            text(insert, 2, row.parent);
+            text(insert, 3, character);
+            sqlite3_bind_int(insert, 4, row.place);
+            text(insert, 5, row.info);
+            text(insert, 6, row.specjal);
+            sqlite3_bind_int(insert, 7, row.typ);
+            sqlite3_bind_int(insert, 8, row.wartosc);
+            sqlite3_bind_double(insert, 9, row.modyfikator);
+            text(insert, 10, row.memo);
+            if (sqlite3_step(insert) != SQLITE_DONE)
+                state.SkipWithError("insert failed");
+            sqlite3_reset(insert);
+        }
+        sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+    }
+    sqlite3_finalize(remove);
+    sqlite3_finalize(insert);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_LoadCharacter(benchmark::State& state) {
+    Fixture f(entries(state));
+    for (auto _ : state) {
+        CharacterLoad loaded = LoadCharacter(*f.db, f.hero->id());
+        if (!loaded.character)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(loaded.character.get());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_LoadFloor(benchmark::State& state) {
+    Fixture f(entries(state));
+    sqlite3* db = f.db->handle();
+    sqlite3_stmt* select = nullptr;
+    sqlite3_prepare_v2(db, "SELECT * FROM pozycje WHERE id_ist=?;", -1, &select, nullptr);
+    const std::string& character = f.hero->id();
+    for (auto _ : state) {
+        sqlite3_bind_text(select, 1, character.data(), static_cast<int>(character.size()),
+                          SQLITE_STATIC);
+        std::size_t bytes = 0;
+        while (sqlite3_step(select) == SQLITE_ROW)
+            for (int i = 0; i < 10; ++i)
+                bytes += static_cast<std::size_t>(sqlite3_column_bytes(select, i));
+        sqlite3_reset(select);
+        benchmark::DoNotOptimize(bytes);
+    }
+    sqlite3_finalize(select);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_RecalculateCharacter(benchmark::State& state) {
+    Fixture f(entries(state));
+    for (auto _ : state) {
+        f.hero->RecalculateCharacter();
+        benchmark::DoNotOptimize(f.hero->link(kLinkEkwipunek)->total);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+BENCHMARK(BM_SaveCharacter)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveFloor)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadCharacter)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFloor)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecalculateCharacter)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace tallar

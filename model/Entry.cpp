@@ -1,0 +1,248 @@
+#include "model/Entry.h"
+
+#include "store/Identifier.h"
+
+namespace tallar {
+
+CPoz::CPoz(Database* connection) : id_(NewId()), connection_(connection) {}
+
+CPoz::CPoz(Database* connection, std::string id, std::string_view infoText,
+           std::string_view specjalText, int kind, double modifier, int value,
+           std::string_view memoText)
+    : info(infoText), specjal(specjalText), memo(memoText), typ(kind), wartosc(value),
+      modyfikator(modifier), id_(id.empty() ? NewId() : std::move(id)), connection_(connection) {}
+
+CPoz::~CPoz() {
+    // A reference cascade can come back to an entry that is being destroyed (one referring
+    // to its own referrer, or an ancestor of its target). Such an entry has already left its
+    // parent's list, and the flag makes the cascade pass it by in any case.
+    dying_ = true;
+    trace("\n CPoz::~CPoz() \n");
+    // Records are taken out one at a time: destroying a referrer may remove further
+    // records of this entry.
+    while (CRefer* record = references_.front()) {
+        std::unique_ptr<CRefer> owned = references_.Take(*record);
+        CPoz& other = *record->other_;
+        if (CRefer* twin = record->twin_)
+            (void)other.references_.Take(*twin);
+        if (record->ownsOther_)
+            destroyReferrer(other);
+    }
+    target_ = nullptr;
+    ownedTarget_.reset();
+    destroyAll();
+}
+
+CPoz* CPoz::parent() const {
+    return dynamic_cast<CPoz*>(queue());
+}
+
+// --- Searches ----------------------------------------------------------------------
+
+template <class Match> CPoz* CPoz::findChild(Match match) const {
+    for (CPoz* child : children())
+        if (match(*child))
+            return child;
+    return nullptr;
+}
+
+CPoz* CPoz::FindByKind(int kind) const {
+    return findChild([kind](const CPoz& c) { return c.typ == kind; });
+}
+
+CPoz* CPoz::FindBySpecjal(std::string_view text) const {
+    return findChild([text](const CPoz& c) { return c.specjal == text; });
+}
+
+CPoz* CPoz::FindByValue(int value) const {
+    return findChild([value](const CPoz& c) { return c.wartosc == value; });
+}
+
+CPoz* CPoz::FindByModifier(double modifier) const {
+    return findChild([modifier](const CPoz& c) { return c.modyfikator == modifier; });
+}
+
+bool CPoz::HasKindOrAncestor(int kind) const {
+    for (const CPoz* entry = this; entry; entry = entry->parent())
+        if (entry->typ == kind)
+            return true;
+    return false;
+}
+
+bool CPoz::LocateByValue(int value) {
+    CPoz* before = nullptr;
+    for (CPoz* child : children()) {
+        if (child->wartosc == value) {
+            SetCursor(child);
+            return true;
+        }
+        if (child->wartosc > value) {
+            if (!before) {
+                SetCursor(child);
+                return false;
+            }
+            break;
+        }
+        before = child;
+    }
+    SetCursor(before ? before : back());
+    return true;
+}
+
+// --- Changes -----------------------------------------------------------------------
+
+namespace {
+
+bool neutral(int valueKind, double modifier, int value) {
+    switch (valueKind) {
+    case kInteger:
+        return value == 0;
+    case kPercent:
+        return modifier == 1.0;
+    case kMixed:
+        return (value == 0 && modifier == 0.0) || modifier == 1.0;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CPoz* CPoz::setOrAddChild(CPoz* existing, Database* connection, std::string_view id,
+                          std::string_view infoText, std::string_view specjalText, int kind,
+                          double modifier, int value, std::string_view memoText,
+                          bool dropWhenNeutral, bool* added) {
+    if (added)
+        *added = false;
+    const bool drop = dropWhenNeutral && neutral(valueKindOf(kind), modifier, value);
+    if (existing) {
+        if (drop) {
+            (void)Take(*existing);
+            return nullptr;
+        }
+        existing->info = infoText;
+        existing->specjal = specjalText;
+        existing->modyfikator = modifier;
+        existing->wartosc = value;
+        existing->memo = memoText;
+        return existing;
+    }
+    if (drop)
+        return nullptr;
+    CPoz* child = InsertAfter(std::make_unique<CPoz>(connection, std::string(id), infoText,
+                                                     specjalText, kind, modifier, value, memoText));
+    if (added)
+        *added = true;
+    return child;
+}
+
+CPoz* CPoz::SetOrAdd(Database* connection, std::string_view id, std::string_view infoText,
+                     std::string_view specjalText, int kind, double modifier, int value,
+                     std::string_view memoText, bool dropWhenNeutral, bool* added) {
+    return setOrAddChild(FindByKind(kind), connection, id, infoText, specjalText, kind, modifier,
+                         value, memoText, dropWhenNeutral, added);
+}
+
+CPoz* CPoz::SetOrAddBySpecjal(Database* connection, std::string_view id, std::string_view infoText,
+                              std::string_view specjalText, int kind, double modifier, int value,
+                              std::string_view memoText, bool dropWhenNeutral, bool* added) {
+    return setOrAddChild(FindBySpecjal(specjalText), connection, id, infoText, specjalText, kind,
+                         modifier, value, memoText, dropWhenNeutral, added);
+}
+
+// --- References --------------------------------------------------------------------
+
+void CPoz::registerReference(CPoz& target) {
+    auto mine = std::make_unique<CRefer>(*this, target, false);
+    auto theirs = std::make_unique<CRefer>(target, *this, true);
+    mine->twin_ = theirs.get();
+    theirs->twin_ = mine.get();
+    (void)target.references_.Append(std::move(theirs));
+    (void)references_.Append(std::move(mine));
+}
+
+void CPoz::MakeReference(CPoz& target, bool setLink) {
+    registerReference(target);
+    specjal = "&" + target.id_;
+    if (setLink)
+        target_ = &target;
+}
+
+void CPoz::destroyReferrer(CPoz& referrer) {
+    if (referrer.dying_)
+        return;
+    if (referrer.target_ == this)
+        referrer.target_ = nullptr;
+    // An entry in a tree belongs to its parent, which destroys it. A free-standing entry
+    // belongs to whoever holds it; it only loses its target.
+    if (CPoz* owner = referrer.parent())
+        (void)owner->Take(referrer);
+}
+
+void CPoz::dropReferenceRecord(CRefer& record) {
+    std::unique_ptr<CRefer> owned = references_.Take(record);
+    if (CRefer* twin = record.twin_)
+        (void)record.other_->references_.Take(*twin);
+}
+
+void CPoz::AdoptTarget(std::unique_ptr<CPoz> privateTarget) {
+    if (ownedTarget_) {
+        // Unregister first, or destroying the old copy would destroy this entry.
+        CPoz* old = ownedTarget_.get();
+        std::vector<CRefer*> records;
+        for (CRefer* record : references_)
+            if (record->other_ == old)
+                records.push_back(record);
+        for (CRefer* record : records)
+            dropReferenceRecord(*record);
+        if (target_ == old)
+            target_ = nullptr;
+        ownedTarget_.reset();
+    }
+    if (!privateTarget)
+        return;
+    registerReference(*privateTarget);
+    target_ = privateTarget.get();
+    ownedTarget_ = std::move(privateTarget);
+}
+
+std::vector<CPoz*> CPoz::referrers() const {
+    std::vector<CPoz*> result;
+    for (const CRefer* record : references_)
+        if (record->ownsOther_)
+            result.push_back(record->other_);
+    return result;
+}
+
+CPoz& CPoz::CopyTree(CPoz& source, CPoz& destination, bool makeReferences, const Filter& filter) {
+    destination.wartosc = source.wartosc;
+    destination.modyfikator = source.modyfikator;
+    destination.typ = source.typ;
+    destination.info = source.info;
+    destination.specjal = source.specjal;
+    destination.memo = source.memo;
+    destination.total = source.total;
+    if (source.target_) {
+        // The copied link is registered like any reference, so it can never outlive its
+        // target.
+        destination.registerReference(*source.target_);
+        destination.target_ = source.target_;
+    }
+    if (makeReferences)
+        destination.MakeReference(source, false);
+    for (CPoz* child : source.children()) {
+        if (filter && !filter(*child))
+            continue;
+        CPoz* copy = destination.Append(std::make_unique<CPoz>(destination.connection_));
+        CopyTree(*child, *copy, makeReferences);
+    }
+    return destination;
+}
+
+std::unique_ptr<CPoz> CPoz::CopyTree(CPoz& source, bool makeReferences, const Filter& filter) {
+    auto destination = std::make_unique<CPoz>(source.connection_);
+    CopyTree(source, *destination, makeReferences, filter);
+    return destination;
+}
+
+} // namespace tallar

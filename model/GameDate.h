@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+namespace tallar {
+
+// A date of the game calendar as an entry of value kind 8 keeps it: the integer value
+// holds year × 10000 + month × 100 + day (year 1247, month 3, day 15 is 12470315). The
+// game year has twelve months of thirty days.
+struct GameDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+
+    static constexpr int kMonths = 12;
+    static constexpr int kDaysPerMonth = 30;
+
+    // The date an entry's value holds, or nothing when the value is no valid date.
+    static bool fromValue(int value, GameDate& date);
+    int toValue() const { return year * 10000 + month * 100 + day; }
+
+    // "15.03.1247 r." — day and month with two digits, then the year.
+    std::string text() const;
+};
+
+// The text a value-kind-8 entry shows for its value: the date, or the bare number when
+// the value is no valid date.
+std::string gameDateText(int value);
+
+} // namespace tallar

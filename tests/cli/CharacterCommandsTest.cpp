@@ -1,0 +1,107 @@
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tallar {
+namespace {
+
+using test::runCli;
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+std::string newCharacter(const test::TempDir& dir, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args = {"-C", dir.str(), "new", "--blank"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const auto made = runCli(args);
+    EXPECT_EQ(made.code, 0) << made.err;
+    EXPECT_EQ(made.err, "");
+    EXPECT_EQ(made.out.size(), 31u) << made.out; // 30 digits and the end of the line
+    return made.out.substr(0, 30);
+}
+
+TEST(CliCharacters, NewShowListAndDelete) {
+    test::TempDir dir;
+    const std::string first = newCharacter(dir, {"--player", "Ola", "--name", "Żbik"});
+    const std::string second = newCharacter(dir, {"--player", "Adam"});
+
+    const auto shown = runCli({"-C", dir.str(), "show", first});
+    EXPECT_EQ(shown.code, 0) << shown.err;
+    EXPECT_EQ(shown.err, "");
+    const auto tree = lines(shown.out);
+    ASSERT_EQ(tree.size(), 53u);
+    EXPECT_EQ(tree[0], "Żywotność: 0");
+    EXPECT_EQ(tree[3], "Zręczność aktualna: 0");
+    EXPECT_EQ(tree[4], "  Zręczność: 0");
+    EXPECT_EQ(tree[35], "  Bronie");
+    EXPECT_EQ(tree[44], "  przy sobie");
+    EXPECT_EQ(tree[52], "Dodatkowe informacje");
+
+    const auto listed = runCli({"-C", dir.str(), "list"});
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_EQ(lines(listed.out),
+              (std::vector<std::string>{second + "\tAdam\t\t\t", first + "\tOla\t\t\tŻbik"}));
+
+    const auto deleted = runCli({"-C", dir.str(), "delete", first});
+    EXPECT_EQ(deleted.code, 0) << deleted.err;
+    EXPECT_EQ(deleted.out, "");
+    EXPECT_EQ(lines(runCli({"-C", dir.str(), "list"}).out),
+              (std::vector<std::string>{second + "\tAdam\t\t\t"}));
+}
+
+TEST(CliCharacters, UnknownIdentifiersFailWithAMessage) {
+    test::TempDir dir;
+    for (const char* command : {"show", "delete"}) {
+        const auto result = runCli({"-C", dir.str(), command, "404"});
+        EXPECT_EQ(result.code, 1) << command;
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("Nie ma bohatera o identyfikatorze 404."), std::string::npos)
+            << result.err;
+    }
+}
+
+TEST(CliCharacters, ANameTheDatabaseCannotHoldSavesNothing) {
+    test::TempDir dir;
+    const auto made = runCli({"-C", dir.str(), "new", "--blank", "--name", "雷"});
+    EXPECT_EQ(made.code, 1);
+    EXPECT_EQ(made.out, "");
+    EXPECT_NE(made.err.find("nie zapisano bohatera"), std::string::npos) << made.err;
+    EXPECT_EQ(runCli({"-C", dir.str(), "list"}).out, "");
+}
+
+TEST(CliCharacters, WrongUsageExitsWithTwo) {
+    test::TempDir dir;
+    EXPECT_EQ(runCli({"-C", dir.str(), "new"}).code, 2);
+    EXPECT_EQ(runCli({"-C", dir.str(), "new", "--blank", "--player"}).code, 2);
+    EXPECT_EQ(runCli({"-C", dir.str(), "show"}).code, 2);
+    EXPECT_EQ(runCli({"-C", dir.str(), "show", "1", "2"}).code, 2);
+    EXPECT_EQ(runCli({"-C", dir.str(), "delete"}).code, 2);
+    EXPECT_EQ(runCli({"-C", dir.str(), "list", "x"}).code, 2);
+    const auto help = runCli({"--help"});
+    for (const char* name : {"\n  new --blank", "\n  show ID", "\n  list", "\n  delete ID"})
+        EXPECT_NE(help.out.find(name), std::string::npos) << name;
+}
+
+TEST(CliCharacters, TraceLinesOnlyWithTheTraceOption) {
+    test::TempDir dir;
+    const std::string id = newCharacter(dir);
+    const auto quiet = runCli({"-C", dir.str(), "show", id});
+    EXPECT_EQ(quiet.out.find("CPoz::~CPoz()"), std::string::npos);
+    const auto traced = runCli({"-C", dir.str(), "--trace", "show", id});
+    EXPECT_EQ(traced.code, 0);
+    EXPECT_NE(traced.out.find("\n CPoz::~CPoz() \n"), std::string::npos);
+    EXPECT_NE(traced.out.find("Dodatkowe informacje\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace tallar
