@@ -158,10 +158,10 @@ public:
     void MaxOfChildren();
 
     // --- Storage -----------------------------------------------------------------
-    // Writes this entry and its subtree as rows of `pozycje` (replacing rows with the same
-    // identifiers); places among siblings are counted from `place`, then 1, 2, 3 …
-    // Stops at the first failing row and returns its error; the caller's transaction
-    // decides what stays.
+    // Writes this entry and its subtree, on this entry's connection, as rows of `pozycje`
+    // (replacing rows with the same identifiers): this entry at `place` under `parentId`,
+    // the children of each entry at places 1, 2, 3 … in list order. Stops at the first
+    // failing row and returns its error; the caller's transaction decides what stays.
     Status SaveTree(std::string_view parentId, std::string_view characterId, int place) const;
     // Deletes this entry's row and every row below it (by stored parent links).
     Status DeleteTree() const;
@@ -205,8 +205,9 @@ using RootMaker = std::function<std::unique_ptr<CPoz>(
     Database* connection, std::string_view id, std::string_view info, std::string_view specjal,
     int typ, double modyfikator, int wartosc, std::string_view memo)>;
 
-// Reads the entry with this identifier and everything below it, children in the order of
-// their places, and restores references among the loaded entries. A reference whose
+// Reads the entry with this identifier and everything below it (among the rows that carry
+// the same character identifier), children in the order of their places, and restores
+// references among the loaded entries. A reference whose
 // target is not in the loaded tree stays a plain entry with its "&" text. Stored parent
 // links that lead back into the tree are reported and not followed. An identifier without
 // a row gives a null entry and a failed status.
