@@ -113,7 +113,7 @@ void printUsage(std::ostream& out) {
 std::unique_ptr<Workspace> Context::openWorkspace() {
     NonInteractiveUserPort port(&err);
     std::string error;
-    auto workspace = Workspace::open(directory, port, error);
+    auto workspace = Workspace::open(directory, port, error, &err);
     if (!workspace)
         err << Workspace::openFailureLine(error) << std::flush;
     return workspace;

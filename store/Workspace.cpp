@@ -11,7 +11,7 @@ std::string Workspace::openFailureLine(const std::string& databaseMessage) {
 }
 
 std::unique_ptr<Workspace> Workspace::open(const std::string& directory, UserPort& port,
-                                           std::string& error) {
+                                           std::string& error, std::ostream* sqlErrors) {
     const std::filesystem::path dir(directory.empty() ? "." : directory);
     std::unique_ptr<Workspace> workspace(new Workspace);
     workspace->characters_ = Database::open((dir / kCharacterFile).string(), error);
@@ -20,6 +20,10 @@ std::unique_ptr<Workspace> Workspace::open(const std::string& directory, UserPor
     workspace->rules_ = Database::open((dir / kRulesFile).string(), error);
     if (!workspace->rules_)
         return nullptr;
+    if (sqlErrors) {
+        workspace->characters_->setErrorStream(sqlErrors);
+        workspace->rules_->setErrorStream(sqlErrors);
+    }
     ensureCharacterSchema(*workspace->characters_);
     ensureRulesSchema(*workspace->rules_, port);
     return workspace;

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <iosfwd>
 #include <memory>
 #include <string>
 
@@ -22,8 +23,9 @@ public:
     // Opens the character database, then the rules database, then ensures both schemas.
     // Returns null with the database's message in `error` when either cannot be opened;
     // no table is created in that case.
+    // "SQL error" lines of both connections go to `sqlErrors` (standard error when null).
     static std::unique_ptr<Workspace> open(const std::string& directory, UserPort& port,
-                                           std::string& error);
+                                           std::string& error, std::ostream* sqlErrors = nullptr);
 
     Database& characters() { return *characters_; }
     Database& rules() { return *rules_; }

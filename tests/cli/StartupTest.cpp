@@ -41,6 +41,20 @@ TEST(CliInit, UnopenableRulesDatabaseExitsWithOneAndCreatesNoTables) {
     EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 0);
 }
 
+TEST(CliInit, SqlErrorLinesGoToTheCommandsErrorStream) {
+    test::TempDir dir;
+    {
+        std::string error;
+        auto rules = Database::open(dir.file("tallar.db"), error);
+        ASSERT_TRUE(rules);
+        // A table of the wrong shape: creation leaves it alone, its index cannot be made.
+        ASSERT_TRUE(rules->exec("CREATE TABLE profprof (x TEXT);").ok());
+    }
+    const auto result = runCli({"-C", dir.str(), "init"});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_NE(result.err.find("SQL error: no such column: id"), std::string::npos) << result.err;
+}
+
 TEST(CliUsage, HelpListsTheCommandsAndUnknownCommandsExitWithTwo) {
     const auto help = runCli({"--help"});
     EXPECT_EQ(help.code, 0);
