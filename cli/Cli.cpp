@@ -14,6 +14,17 @@ const std::vector<Command>& commands() {
          "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
          "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.",
          runInit},
+        {"rules list", "TABELA",
+         "Wypisuje wiersze tabeli reguł jako tekst rozdzielany tabulatorami: najpierw wiersz\n"
+         "nazw kolumn, potem po jednym wierszu na rekord, w kolejności zapisu. Tabulator,\n"
+         "koniec wiersza, powrót karetki i ukośnik wsteczny w wartości zapisuje jako \\t,\n"
+         "\\n, \\r i \\\\; NULL jako pusty tekst.",
+         runRulesList},
+        {"rules delete", "TABELA ID",
+         "Usuwa wiersz tabeli reguł tak jak przycisk „Usuń” jej listy: razem z wierszami,\n"
+         "które od niego zależą, w jednej transakcji (albo wszystko, albo nic). Nic nie\n"
+         "wypisuje. Błąd (1), gdy wiersza nie ma albo tabela nie ma procedury usuwania.",
+         runRulesDelete},
     };
     return list;
 }
