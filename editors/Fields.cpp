@@ -108,14 +108,12 @@ std::optional<std::string> valueProblem(ValueKind kind, std::string_view text) {
         if (!diceExpressionWellFormed(text))
             return std::string("Niepoprawne wyrażenie kośćmi.");
         break;
-    case ValueKind::Flag:
-        if (text != "T" && text != "N")
-            return std::string("Flaga przyjmuje tylko T albo N.");
-        break;
     case ValueKind::Sign:
-        if (std::find(signChoices().begin(), signChoices().end(), text) == signChoices().end())
+        // Only the first character of a sign counts.
+        if (std::string_view("+-*/=").find(text.front()) == std::string_view::npos)
             return std::string("Dozwolone znaki działań: + - * / =.");
         break;
+    case ValueKind::Flag: // any text; its first letter "T" means set
     case ValueKind::Text:
     case ValueKind::LongText:
     case ValueKind::Reference:

@@ -16,7 +16,7 @@ enum class ValueKind {
     Text,      // one line of free text
     LongText,  // several lines (descriptions)
     Number,    // a whole or decimal number, or nothing
-    Flag,      // "T" set, "N" not set
+    Flag,      // set when its first letter is "T"; the editors write "T" or "N"
     Sign,      // an operation: "+", "-", "*", "/", "=" or nothing
     Dice,      // a dice expression, checked as it is typed
     Reference, // the identifier of a row of another table, chosen from its names

@@ -25,10 +25,10 @@ TEST(FieldValues, KindsDecideWhatIsAccepted) {
     EXPECT_FALSE(valueProblem(ValueKind::Number, "3,5"));
     EXPECT_TRUE(valueProblem(ValueKind::Number, "7a"));
     EXPECT_TRUE(valueProblem(ValueKind::Number, "-"));
-    EXPECT_TRUE(valueProblem(ValueKind::Flag, "X"));
-    EXPECT_FALSE(valueProblem(ValueKind::Flag, "T"));
+    EXPECT_FALSE(valueProblem(ValueKind::Flag, "TAK"));
     EXPECT_TRUE(valueProblem(ValueKind::Sign, "%"));
     EXPECT_FALSE(valueProblem(ValueKind::Sign, "="));
+    EXPECT_FALSE(valueProblem(ValueKind::Sign, "+ "));
     EXPECT_FALSE(valueProblem(ValueKind::Text, "ąęłńóśźż ĄĘŁŃÓŚŹŻ 'x' \"y\""));
     const auto euro = valueProblem(ValueKind::Text, "100 €");
     EXPECT_FALSE(euro.has_value()) << "the euro sign is in Windows-1250";
