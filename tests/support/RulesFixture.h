@@ -17,8 +17,11 @@ struct RulesFixture : TestDatabase {
     std::vector<std::string> statements;
 
     RulesFixture() {
-        if (db)
-            ensureRulesSchema(*db, port);
+        if (!db)
+            return;
+        // Test files need no durability; without it the many small writes are quick.
+        (void)db->exec("PRAGMA synchronous=OFF;");
+        ensureRulesSchema(*db, port);
     }
 
     // Starts recording the expanded text of every statement run from now on.

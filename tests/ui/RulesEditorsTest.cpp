@@ -22,7 +22,10 @@ namespace {
 
 struct Rules : test::TestDatabase {
     NonInteractiveUserPort port{nullptr};
-    Rules() { ensureRulesSchema(*db, port); }
+    Rules() {
+        (void)db->exec("PRAGMA synchronous=OFF;");
+        ensureRulesSchema(*db, port);
+    }
     void exec(const std::string& sql) { ASSERT_TRUE(db->exec(sql).ok()) << sql; }
 };
 

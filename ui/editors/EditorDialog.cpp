@@ -92,9 +92,9 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
 
     auto* layout = new QVBoxLayout(this);
     if (tabs)
-        layout->addWidget(tabs);
+        layout->addWidget(tabs, 1);
     else if (single)
-        layout->addWidget(single);
+        layout->addWidget(single, 1);
 
     if (!def.links.empty()) {
         auto* links = new QHBoxLayout;
@@ -239,6 +239,7 @@ QWidget* EditorDialog::makeLinkSection(std::size_t link) {
     auto* box = new QGroupBox(qs(def.label), this);
     auto* view = new QListWidget(box);
     view->setObjectName(qs(def.table));
+    view->setMaximumHeight(120);
     linkViews_.push_back(view);
     auto* add = new QPushButton(QStringLiteral("Dodaj"), box);
     auto* remove = new QPushButton(QStringLiteral("Usuń"), box);
