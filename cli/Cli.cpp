@@ -25,6 +25,16 @@ const std::vector<Command>& commands() {
          "które od niego zależą, w jednej transakcji (albo wszystko, albo nic). Nic nie\n"
          "wypisuje. Błąd (1), gdy wiersza nie ma albo tabela nie ma procedury usuwania.",
          runRulesDelete},
+        {"dice", "WYRAŻENIE [--mode roll|max|min|zero] [--seed N] [--count N]",
+         "Oblicza wyrażenie kości (np. \"2K10+3\", \"K100_\", \"MAX(2K10)\") bez bohatera:\n"
+         "nazwy cech (\"CH\", \"WIEK\" itd.) dają 0. Tryb: roll rzuca (domyślnie), max i min\n"
+         "dają największy i najmniejszy możliwy wynik, zero liczy kości jako 0. Wypisuje\n"
+         "tyle wyników, ile podaje --count (domyślnie 1, najwyżej 1000000), każdy w osobnym\n"
+         "wierszu: liczbę całkowitą, gdy wynik jest całkowity, inaczej liczbę z co najwyżej\n"
+         "dwoma miejscami po kropce. Z --seed N rzuty pochodzą z generatora zasianego\n"
+         "liczbą N (powtarzalne), bez niego z zegara. Niepoprawne wyrażenie nie jest\n"
+         "błędem: składnik bez cyfr daje 0.",
+         runDice},
     };
     return list;
 }

@@ -8,5 +8,6 @@ namespace tallar::cli {
 int runInit(Context& context, std::span<const std::string> args);
 int runRulesList(Context& context, std::span<const std::string> args);
 int runRulesDelete(Context& context, std::span<const std::string> args);
+int runDice(Context& context, std::span<const std::string> args);
 
 } // namespace tallar::cli

@@ -1,7 +1,7 @@
 #include "editors/Fields.h"
 
 #include "base/Cp1250.h"
-#include "editors/DiceSyntax.h"
+#include "rules/Dice.h"
 #include "store/Schema.h"
 
 #include <algorithm>
@@ -105,8 +105,11 @@ std::optional<std::string> valueProblem(ValueKind kind, std::string_view text) {
             return std::string("W tym polu można wpisać tylko liczbę.");
         break;
     case ValueKind::Dice:
-        if (!diceExpressionWellFormed(text))
-            return std::string("Niepoprawne wyrażenie kośćmi.");
+        // "MAX" and "MIN" alone are the amounts that tip a formula's balance.
+        if (text == "MAX" || text == "MIN")
+            break;
+        if (auto problem = diceExpressionProblem(text))
+            return "Niepoprawne wyrażenie: " + *problem;
         break;
     case ValueKind::Sign:
         // Only the first character of a sign counts.

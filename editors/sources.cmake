@@ -1,6 +1,5 @@
 list(APPEND TALLAR_CORE_SOURCES
     editors/Catalogue.cpp
-    editors/DiceSyntax.cpp
     editors/Fields.cpp
     editors/FormulaFields.cpp
     editors/RowEditor.cpp

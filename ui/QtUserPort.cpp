@@ -1,9 +1,9 @@
 #include "ui/QtUserPort.h"
 
+#include "ui/DiceEntryDialog.h"
 #include "ui/PickRowsDialog.h"
 #include "ui/QtText.h"
 
-#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tallar::ui {
@@ -18,12 +18,7 @@ bool QtUserPort::askYesNo(std::string_view question, std::string_view caption) {
 }
 
 std::optional<int> QtUserPort::askDie(int sides, std::string_view prompt) {
-    bool ok = false;
-    const int face =
-        QInputDialog::getInt(parent_, QStringLiteral("Rzut"), qs(prompt), 1, 1, sides, 1, &ok);
-    if (!ok)
-        return std::nullopt;
-    return face;
+    return CKxxAsk::ask(sides, qs(prompt), parent_);
 }
 
 std::optional<std::vector<std::string>>

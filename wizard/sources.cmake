@@ -1,2 +1,3 @@
 list(APPEND TALLAR_CORE_SOURCES
+    wizard/DiceEntry.cpp
 )

@@ -1,0 +1,117 @@
+#include "ui/DiceEntryDialog.h"
+
+#include "ui/QtText.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tallar::ui {
+
+DiceEntryDialog::DiceEntryDialog(int sides, const QString& caption, QWidget* parent)
+    : QDialog(parent), entry_(sides), body_(new QVBoxLayout), buttons_(new QHBoxLayout),
+      edit_(new QLineEdit(this)), roll_(new QPushButton(qs(entry_.rollCaption()), this)),
+      ok_(new QPushButton(QStringLiteral("OK"), this)) {
+    setWindowTitle(caption);
+    edit_->setMaxLength(8);
+    edit_->setAutoFillBackground(true);
+    ok_->setDefault(true);
+    roll_->setAutoDefault(false);
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(roll_);
+    entryRow->addWidget(edit_, 1);
+    body_->addLayout(entryRow);
+
+    buttons_->addStretch(1);
+    buttons_->addWidget(ok_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body_);
+    layout->addLayout(buttons_);
+
+    connect(edit_, &QLineEdit::textChanged, this, &DiceEntryDialog::updateEntry);
+    connect(roll_, &QPushButton::clicked, this, &DiceEntryDialog::roll);
+    connect(ok_, &QPushButton::clicked, this, &DiceEntryDialog::accept);
+    updateEntry(QString());
+    setMinimumWidth(320);
+}
+
+void DiceEntryDialog::addCancelButton() {
+    cancel_ = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancel_->setAutoDefault(false);
+    buttons_->addWidget(cancel_);
+    connect(cancel_, &QPushButton::clicked, this, &DiceEntryDialog::reject);
+}
+
+void DiceEntryDialog::updateEntry(const QString& text) {
+    entry_.setText(utf8(text));
+    QPalette colours = edit_->palette();
+    colours.setColor(QPalette::Base, entry_.valid() ? QColor(255, 255, 255) : QColor(255, 0, 0));
+    edit_->setPalette(colours);
+    ok_->setEnabled(entry_.valid());
+    entryChanged();
+}
+
+void DiceEntryDialog::accept() {
+    const auto value = entry_.result();
+    if (!value)
+        return;
+    result_ = *value;
+    QDialog::accept();
+}
+
+void DiceEntryDialog::roll() {
+    entry_.roll(diceGenerator());
+    edit_->setText(qs(entry_.text()));
+    // The throw stays in view for a moment, then counts as OK; nothing may change it now.
+    edit_->setReadOnly(true);
+    roll_->setEnabled(false);
+    ok_->setEnabled(false);
+    if (cancel_)
+        cancel_->setEnabled(false);
+    repaint();
+    QTimer::singleShot(rollPause_, this, &DiceEntryDialog::accept);
+}
+
+CKxxAsk::CKxxAsk(int sides, const QString& prompt, QWidget* parent)
+    : DiceEntryDialog(sides, prompt, parent) {
+    if (!prompt.isEmpty())
+        body()->insertWidget(0, new QLabel(prompt, this));
+}
+
+int CKxxAsk::ask(int sides, const QString& prompt, QWidget* parent) {
+    CKxxAsk dialog(sides, prompt, parent);
+    while (dialog.exec() != QDialog::Accepted) {
+    }
+    return dialog.result();
+}
+
+CWizardKxx::CWizardKxx(int sides, const QString& caption, const QString& label, QWidget* parent)
+    : DiceEntryDialog(sides, caption, parent), label_(new QLabel(label, this)),
+      resultField_(new QLineEdit(this)) {
+    resultField_->setReadOnly(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label_);
+    row->addWidget(resultField_, 1);
+    body()->addLayout(row);
+    addCancelButton();
+}
+
+QString CWizardKxx::lookUp(int) const {
+    return QString();
+}
+
+void CWizardKxx::showEvent(QShowEvent* event) {
+    entryChanged();
+    DiceEntryDialog::showEvent(event);
+}
+
+void CWizardKxx::entryChanged() {
+    resultField_->setText(lookUp(entry().entered()));
+    resultField_->repaint();
+}
+
+} // namespace tallar::ui

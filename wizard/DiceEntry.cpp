@@ -1,0 +1,65 @@
+#include "wizard/DiceEntry.h"
+
+#include "rules/RulesMath.h"
+
+#include <algorithm>
+
+namespace tallar {
+
+DiceEntryScale diceEntryScale(int sides) {
+    if (sides == 0 || sides == 10 || sides == 100 || sides == 1000)
+        return {sides, 1};
+    int decade = 0;
+    if (sides >= 1 && sides <= 9)
+        decade = 10;
+    else if (sides >= 11 && sides <= 99)
+        decade = 100;
+    else if (sides >= 101 && sides <= 999)
+        decade = 1000;
+    else if (sides >= 1001 && sides <= 9999)
+        decade = 10000;
+    if (decade != 0 && decade % sides == 0)
+        return {decade, decade / sides};
+    return {sides, 1};
+}
+
+int diceEntryDigits(int shownSize) {
+    if (shownSize >= 10000)
+        return 5;
+    if (shownSize >= 1000)
+        return 4;
+    if (shownSize >= 100)
+        return 3;
+    if (shownSize >= 10)
+        return 2;
+    return 1;
+}
+
+int diceEntryNumber(std::string_view text) {
+    return textToInt(text.substr(0, 8));
+}
+
+int diceEntryResult(int entered, const DiceEntryScale& scale) {
+    return ceilQuotient(entered, scale.divisor);
+}
+
+// A die has at least one side; a size below that would leave no valid entry at all and
+// the dialog, which cannot be cancelled, could never be closed.
+DiceEntry::DiceEntry(int sides) : scale_(diceEntryScale(std::max(sides, 1))) {}
+
+bool DiceEntry::valid() const {
+    const int value = entered();
+    return value >= 1 && value <= scale_.shownSize;
+}
+
+std::optional<int> DiceEntry::result() const {
+    if (!valid())
+        return std::nullopt;
+    return diceEntryResult(entered(), scale_);
+}
+
+void DiceEntry::roll(DiceGenerator& generator) {
+    text_ = zeroPadded(generator.next() % scale_.shownSize + 1, digits());
+}
+
+} // namespace tallar
