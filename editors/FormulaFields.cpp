@@ -1,8 +1,10 @@
 #include "editors/FormulaFields.h"
 
+#include "rules/AttributeSet.h"
 #include "store/Schema.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace tallar::editors {
@@ -10,41 +12,30 @@ namespace tallar::editors {
 namespace {
 
 struct GroupName {
-    const char* prefix;
-    const char* name;
+    std::string name;
     const char* page;
 };
 
-// The attribute groups of a formula row in column order. Their columns are found in the
-// schema; this table only names them and places them on a page.
-constexpr std::array<GroupName, 26> kGroups = {{
-    {"odp1", "Odporność nr.1", "Odporności"},
-    {"odp2", "Odporność nr.2", "Odporności"},
-    {"odp3", "Odporność nr.3", "Odporności"},
-    {"odp4", "Odporność nr.4", "Odporności"},
-    {"odp5", "Odporność nr.5", "Odporności"},
-    {"odp6", "Odporność nr.6", "Odporności"},
-    {"odp7", "Odporność nr.7", "Odporności"},
-    {"odp8", "Odporność nr.8", "Odporności"},
-    {"odp9", "Odporność nr.9", "Odporności"},
-    {"odp10", "Odporność nr.10", "Odporności"},
-    {"amag", "Antymagia", "Odporności"},
-    {"zyw", "Żywotność", "Współczynniki"},
-    {"sf", "Siła fizyczna", "Współczynniki"},
-    {"zr", "Zręczność", "Współczynniki"},
-    {"sz", "Szybkość", "Współczynniki"},
-    {"int", "Inteligencja", "Współczynniki"},
-    {"md", "Mądrość", "Współczynniki"},
-    {"um", "Umiejętności magiczne", "Współczynniki"},
-    {"ch", "Charyzma", "Współczynniki"},
-    {"pr", "Prezencja", "Współczynniki"},
-    {"wi", "Wiara", "Współczynniki"},
-    {"zw", "Zauważenie", "Współczynniki"},
-    {"op", "Opóźnienie", "Inne"},
-    {"wag", "Waga", "Inne"},
-    {"wzr", "Wzrost", "Inne"},
-    {"bgl", "Biegłość", "Inne"},
+// The effects of a formula beside the attribute set: delay, weight, height, proficiency.
+constexpr std::array<std::pair<const char*, const char*>, 4> kOtherEffects = {{
+    {"op", "Opóźnienie"},
+    {"wag", "Waga"},
+    {"wzr", "Wzrost"},
+    {"bgl", "Biegłość"},
 }};
+
+// The name and page of a group of formula columns by their prefix; the attribute set
+// names its own members.
+std::optional<GroupName> groupOf(const std::string& prefix) {
+    if (const AttributeDef* attribute = findAttributeByFormulaPrefix(prefix))
+        return GroupName{std::string(attribute->entryLabel),
+                         attribute->group == AttributeGroup::Attribute ? "Współczynniki"
+                                                                       : "Odporności"};
+    for (const auto& [otherPrefix, name] : kOtherEffects)
+        if (prefix == otherPrefix)
+            return GroupName{name, "Inne"};
+    return std::nullopt;
+}
 
 // The parts of an attribute group's column names, with the caption of each.
 constexpr std::array<std::pair<const char*, const char*>, 4> kParts = {{
@@ -59,10 +50,8 @@ constexpr const char* kTypePage = "Typ";
 } // namespace
 
 std::string formulaGroupName(const std::string& prefix) {
-    for (const GroupName& group : kGroups)
-        if (prefix == group.prefix)
-            return group.name;
-    return prefix;
+    const auto group = groupOf(prefix);
+    return group ? group->name : prefix;
 }
 
 std::vector<ColumnNote> formulaNotes() {
@@ -85,13 +74,12 @@ std::vector<ColumnNote> formulaNotes() {
             const std::string tail(suffix);
             if (name.size() <= tail.size() || !name.ends_with(tail))
                 continue;
-            const std::string prefix = name.substr(0, name.size() - tail.size());
-            for (const GroupName& group : kGroups) {
-                if (prefix != group.prefix)
-                    continue;
-                const ValueKind kind = tail == "znak" ? ValueKind::Sign : ValueKind::Dice;
-                notes.push_back({name, caption, kind, group.page, group.name});
-            }
+            const auto group = groupOf(name.substr(0, name.size() - tail.size()));
+            if (!group)
+                continue;
+            const ValueKind kind = tail == "znak" ? ValueKind::Sign : ValueKind::Dice;
+            notes.push_back({name, caption, kind, group->page, group->name});
+            break;
         }
     }
     return notes;

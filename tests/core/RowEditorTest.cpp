@@ -220,6 +220,13 @@ TEST(RowEditor, EveryDescriptionNamesRealColumnsAndTables) {
     EXPECT_EQ(formula.fields().size(), 9u + 22 * 4 + 4 * 2);
     for (const Field& field : formula.fields())
         EXPECT_FALSE(field.group.empty()) << field.column;
+    EXPECT_EQ(formula.field("prznak")->group, "Prezencja");
+    EXPECT_EQ(formula.field("prznak")->kind, ValueKind::Sign);
+    EXPECT_EQ(formula.field("odp10wsp")->group, "Odporność nr.10");
+    EXPECT_EQ(formula.field("amaglimit")->page, "Odporności");
+    EXPECT_EQ(formula.field("sfkxx")->page, "Współczynniki");
+    EXPECT_EQ(formula.field("bglkxx")->kind, ValueKind::Dice);
+    EXPECT_EQ(formula.field("bglkxx")->page, "Inne");
 }
 
 } // namespace
