@@ -1,6 +1,8 @@
 #include "editors/FormulaFields.h"
 
+#include "editors/EditorDef.h"
 #include "rules/AttributeSet.h"
+#include "store/Database.h"
 #include "store/Schema.h"
 
 #include <array>
@@ -95,6 +97,21 @@ Query ownedFormulasQuery(const std::string& ownerId, const std::string& ownerKin
                 " 'Typ formuły          ' FROM formuly WHERE id_nad=? AND typ_nad=? ORDER BY id "
                 "DESC;",
             {ownerId, ownerKind}};
+}
+
+Status deleteOwnedFormulas(Database& db, const std::string& ownerId, const std::string& ownerKind) {
+    return inTransaction(db, [&]() -> Status {
+        std::vector<std::string> ids;
+        if (Status s =
+                db.exec("SELECT id FROM formuly WHERE id_nad=? AND typ_nad=?;",
+                        {ownerId, ownerKind}, [&](const Row& row) { ids.push_back(row.text(0)); });
+            !s)
+            return s;
+        for (const std::string& id : ids)
+            if (Status s = deleteCascade(db, catalogue::formula(), id); !s)
+                return s;
+        return {};
+    });
 }
 
 } // namespace tallar::editors

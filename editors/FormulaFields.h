@@ -20,4 +20,7 @@ std::string formulaGroupName(const std::string& prefix);
 // The list of the formulas an owner row holds (id_nad, typ_nad), for a list window.
 Query ownedFormulasQuery(const std::string& ownerId, const std::string& ownerKind);
 
+// Deletes every formula of an owner row through the formula editor's cascade, as one unit.
+Status deleteOwnedFormulas(Database& db, const std::string& ownerId, const std::string& ownerKind);
+
 } // namespace tallar::editors

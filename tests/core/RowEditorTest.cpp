@@ -1,4 +1,5 @@
 #include "editors/RowEditor.h"
+#include "editors/FormulaFields.h"
 #include "editors/RowList.h"
 #include "support/RulesFixture.h"
 
@@ -187,6 +188,21 @@ TEST(RowEditor, FormulaSavesItsOwnerAndWeaponGroups) {
     EXPECT_EQ(f.db->queryValue("SELECT id_nad||typ_nad||typ1||sfznak||sfkxx FROM formuly;"),
               "z1ZDOLNOSC1+K6");
     EXPECT_EQ(f.rows("formulybrone", "idformuly='f1' AND idgrupybroni='g1'"), 1);
+}
+
+TEST(RowEditor, AnOwnersFormulasGoWithTheirWeaponGroupsAndNothingElse) {
+    RulesFixture f;
+    f.insert("formuly", {"id", "id_nad", "typ_nad"}, {"f1", "z1", "ULOMNOSC"});
+    f.insert("formuly", {"id", "id_nad", "typ_nad"}, {"f2", "z1", "ULOMNOSC"});
+    f.insert("formuly", {"id", "id_nad", "typ_nad"}, {"f3", "z1", "ZAWOD1"});
+    f.insert("formuly", {"id", "id_nad", "typ_nad"}, {"f4", "z2", "ULOMNOSC"});
+    f.insert("formulybrone", {"idgrupybroni", "idformuly"}, {"g1", "f2"});
+    f.insert("formulybrone", {"idgrupybroni", "idformuly"}, {"g1", "f4"});
+    ASSERT_TRUE(deleteOwnedFormulas(*f.db, "z1", "ULOMNOSC").ok());
+    EXPECT_EQ(f.rows("formuly"), 2);
+    EXPECT_EQ(f.rows("formuly", "id IN ('f3','f4')"), 2);
+    EXPECT_EQ(f.rows("formulybrone"), 1);
+    EXPECT_EQ(f.rows("formulybrone", "idformuly='f4'"), 1);
 }
 
 TEST(RowEditor, EveryDescriptionNamesRealColumnsAndTables) {

@@ -185,6 +185,24 @@ TEST(RulesEditorWindow, AbilityListsItsFormulas) {
     EXPECT_EQ(shownColumn(editor.formulas()->view(), 0), (QStringList{"2*ZR"}));
 }
 
+TEST(RulesEditorWindow, CancellingANewAbilityTakesItsFormulas) {
+    Rules r;
+    {
+        ui::CZdolnoscNadnaturalnaEdycja fresh(*r.db, "z1", 'N', nullptr);
+        EXPECT_EQ(fresh.windowTitle(), QStringLiteral("Zdolność nadnaturalna - Nowa"));
+        // As if its formula editor had saved a formula for it.
+        r.exec("INSERT INTO formuly (id,id_nad,typ_nad) VALUES ('f1','z1','ZDOLNOSC');");
+        fresh.reject();
+    }
+    EXPECT_EQ(r.count("SELECT count(*) FROM formuly;"), 0);
+
+    r.exec("INSERT INTO zdolnosci (id,typ,nazwa) VALUES ('z2','ZDOLNOSC','Lot');");
+    r.exec("INSERT INTO formuly (id,id_nad,typ_nad) VALUES ('f2','z2','ZDOLNOSC');");
+    ui::CZdolnoscNadnaturalnaEdycja existing(*r.db, "z2", 'E', nullptr);
+    existing.reject();
+    EXPECT_EQ(r.count("SELECT count(*) FROM formuly;"), 1);
+}
+
 TEST(RulesMainWindow, TheButtonsOfTheseListsAreActive) {
     test::TempDir dir;
     NonInteractiveUserPort port(nullptr);

@@ -1,6 +1,7 @@
 #include "ui/editors/RulesEditors.h"
 
 #include "editors/FormulaFields.h"
+#include "store/Database.h"
 #include "ui/editors/CLista.h"
 
 #include <QGroupBox>
@@ -71,6 +72,14 @@ CZdolnoscEdycjaBase::CZdolnoscEdycjaBase(Database& db, const editors::EditorDef&
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(formulas_);
     addSection(box);
+}
+
+void CZdolnoscEdycjaBase::reject() {
+    if (editor().mode() == editors::RowEditor::Mode::New &&
+        !database().queryValue("SELECT 1 FROM zdolnosci WHERE id=?;", {editor().id()}))
+        (void)editors::deleteOwnedFormulas(database(), editor().id(),
+                                           fixedValue(editor().def(), "typ"));
+    EditorDialog::reject();
 }
 
 } // namespace tallar::ui

@@ -44,6 +44,9 @@ public:
                         char mode, QWidget* parent);
 
     CLista* formulas() const { return formulas_; }
+    // Cancelling a new row that was never saved takes its formulas with it, so that no
+    // formula is left without an owner.
+    void reject() override;
 
 private:
     CLista* formulas_ = nullptr;
