@@ -94,6 +94,11 @@ Status RowEditor::load() {
                                  });
         !status)
         return status;
+    // A new row's flags start cleared, written as "N" like every flag the form sets.
+    if (mode_ == Mode::New)
+        for (const Field& f : fields_)
+            if (f.kind == ValueKind::Flag && value(f.column).empty())
+                values_[f.column] = "N";
     for (std::size_t i = 0; i < def_.links.size(); ++i)
         if (Status status = db_.exec(def_.links[i].namesSql, {id_},
                                      [&](const Row& row) {

@@ -228,6 +228,9 @@ TEST(RowEditor, EveryDescriptionNamesRealColumnsAndTables) {
     // The weapon editor edits all 44 columns: 43 fields and the identifier.
     RowEditor weapon(*f.db, catalogue::weapon(), "b1", 'N');
     EXPECT_EQ(weapon.fields().size(), 43u);
+    ASSERT_TRUE(weapon.load().ok());
+    EXPECT_EQ(weapon.value("szarza"), "N");
+    EXPECT_EQ(weapon.value("obrona"), "");
     for (const Field& field : weapon.fields())
         EXPECT_NE(field.label, field.column) << field.column << " has no label";
     // The formula editor: nine type columns, 22 attribute groups of four, four of two.
