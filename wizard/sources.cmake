@@ -1,3 +1,9 @@
 list(APPEND TALLAR_CORE_SOURCES
     wizard/DiceEntry.cpp
 )
+list(APPEND TALLAR_CORE_SOURCES
+    wizard/CIstotaWizard.cpp
+    wizard/CWizard1.cpp
+    wizard/CWizard2.cpp
+    wizard/WizardEntries.cpp
+)

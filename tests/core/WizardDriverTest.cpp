@@ -1,0 +1,148 @@
+#include "store/Character.h"
+#include "wizard/CIstotaWizard.h"
+#include "wizard/CWizard1.h"
+#include "wizard/CWizard2.h"
+#include "wizard/WizardEntries.h"
+#include "support/WizardFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tallar {
+namespace {
+
+// Pages that fill page 1 as a person would and answer as told.
+struct ScriptedPages : WizardPages {
+    bool originOk = true;
+    bool birthplaceOk = true;
+    bool gaveUp = false;
+    int originShown = 0;
+    int birthplaceShown = 0;
+    CIstota* shown = nullptr;
+    std::string shownName;
+
+    bool showOrigin(CWizard1& page) override {
+        ++originShown;
+        page.setPlayer("Ala");
+        page.setName("Borin");
+        page.chooseStage(test::kYoungDwarf);
+        page.chooseAlignment(page.alignments().front().id);
+        page.setRollText("42");
+        return originOk && page.finish();
+    }
+    bool showBirthplace(CWizard2& page) override {
+        ++birthplaceShown;
+        page.setRollText("41");
+        return birthplaceOk && page.finish();
+    }
+    void showCharacter(CIstota& hero) override { shownName = hero.imie; }
+    bool abandoned() const override { return gaveUp; }
+};
+
+struct Driver : ::testing::Test, test::SampleWorkspace {
+    ScriptedPages pages;
+    DiceGenerator generator{11};
+
+    int run(bool automaticRolls, std::string* id = nullptr) {
+        port.queueYesNo(automaticRolls);
+        CIstotaWizard wizard(characters(), rules(), "", 'N', port, pages, &generator);
+        const int result = wizard.Run();
+        if (id)
+            *id = wizard.characterId();
+        return result;
+    }
+    long long storedRows() {
+        return count(characters(), "SELECT count(*) FROM istoty") +
+               count(characters(), "SELECT count(*) FROM pozycje");
+    }
+};
+
+long long entriesBelow(const CPoz& entry) {
+    long long n = 0;
+    for (const CPoz* child : entry.children())
+        n += 1 + entriesBelow(*child);
+    return n;
+}
+
+TEST_F(Driver, ACompletedRunSavesOneCharacterAndItsTree) {
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    EXPECT_EQ(port.questions(), std::vector<std::string>{"Czy automatycznie wykonać rzuty?"});
+    EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty"), 1);
+    CharacterLoad loaded = LoadCharacter(characters(), id);
+    ASSERT_NE(loaded.character, nullptr);
+    EXPECT_EQ(loaded.character->imie, "Borin");
+    EXPECT_EQ(loaded.character->gracz, "Ala");
+    EXPECT_EQ(loaded.character->rasa, "Krasnolud [Młody krasnolud]");
+    // The root and every entry below it, each one row.
+    EXPECT_EQ(count(characters(), "SELECT count(*) FROM pozycje"),
+              1 + entriesBelow(*loaded.character));
+    EXPECT_NE(loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kKindAppearance),
+              nullptr);
+}
+
+TEST_F(Driver, AutomaticRollsSkipTheBirthplacePageAndStillWriteTheBirthplace) {
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    EXPECT_EQ(pages.birthplaceShown, 0);
+    CharacterLoad loaded = LoadCharacter(characters(), id);
+    ASSERT_NE(loaded.character, nullptr);
+    const CPoz* place =
+        loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kKindBirthplace);
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(place->info, "Miejsce urodzenia");
+    EXPECT_FALSE(place->memo.empty());
+}
+
+TEST_F(Driver, AskedRollsShowTheBirthplacePage) {
+    std::string id;
+    ASSERT_EQ(run(false, &id), 1);
+    EXPECT_EQ(pages.birthplaceShown, 1);
+    CharacterLoad loaded = LoadCharacter(characters(), id);
+    ASSERT_NE(loaded.character, nullptr);
+    EXPECT_EQ(loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kKindBirthplace)->memo,
+              "Klasztor");
+}
+
+TEST_F(Driver, ACancelledPageSavesNothing) {
+    pages.originOk = false;
+    EXPECT_EQ(run(true), 0);
+    EXPECT_EQ(storedRows(), 0);
+
+    pages.originOk = true;
+    pages.birthplaceOk = false;
+    EXPECT_EQ(run(false), 0);
+    EXPECT_EQ(pages.birthplaceShown, 1);
+    EXPECT_EQ(storedRows(), 0);
+}
+
+TEST_F(Driver, ARunGivenUpSavesNothing) {
+    pages.gaveUp = true;
+    EXPECT_EQ(run(false), 0);
+    EXPECT_EQ(pages.originShown, 1);
+    EXPECT_EQ(storedRows(), 0);
+}
+
+TEST_F(Driver, ShowAndDeleteAStoredCharacter) {
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    ASSERT_EQ(run(true), 1);
+    const long long twoCharacters = storedRows();
+
+    CIstotaWizard show(characters(), rules(), id, 'E', port, pages);
+    EXPECT_EQ(show.Run(), 1);
+    EXPECT_EQ(pages.shownName, "Borin");
+
+    CIstotaWizard remove(characters(), rules(), id, 'D', port, pages);
+    EXPECT_TRUE(remove.Delete().ok());
+    EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty"), 1);
+    EXPECT_EQ(storedRows(), twoCharacters / 2);
+
+    CIstotaWizard missing(characters(), rules(), id, 'E', port, pages);
+    EXPECT_EQ(missing.Run(), 0);
+    EXPECT_FALSE(port.errors().empty());
+}
+
+} // namespace
+} // namespace tallar

@@ -1,0 +1,216 @@
+#include "wizard/CIstotaWizard.h"
+
+#include "base/UserPort.h"
+#include "store/Character.h"
+#include "wizard/CWizard1.h"
+#include "wizard/CWizard2.h"
+
+#include <array>
+
+namespace tallar {
+
+CIstotaWizard::CIstotaWizard(Database& characters, Database& rules, std::string_view characterId,
+                             char mode, UserPort& port, WizardPages& pages,
+                             DiceGenerator* generator)
+    : characters_(characters), rules_(rules), characterId_(characterId), mode_(mode),
+      port_(port), pages_(pages), rolls_{false, &port, generator} {}
+
+CIstotaWizard::~CIstotaWizard() = default;
+
+int CIstotaWizard::Run() {
+    switch (mode_) {
+    case 'N':
+        return runNew();
+    case 'E':
+        return runShow();
+    default:
+        return 0;
+    }
+}
+
+Status CIstotaWizard::Delete() {
+    Status deleted = DeleteStoredCharacter(characters_, characterId_);
+    if (!deleted)
+        port_.showError(deleted.message(), kWizardErrorCaption);
+    return deleted;
+}
+
+int CIstotaWizard::runShow() {
+    CharacterLoad loaded = LoadCharacter(characters_, characterId_);
+    if (!loaded.character) {
+        port_.showError(loaded.status.message(), kWizardErrorCaption);
+        return 0;
+    }
+    hero_ = std::move(loaded.character);
+    hero_->RecalculateCharacter();
+    pages_.showCharacter(*hero_);
+    hero_.reset();
+    return 1;
+}
+
+bool CIstotaWizard::stopped() const {
+    return pages_.abandoned();
+}
+
+int CIstotaWizard::runNew() {
+    hero_ = std::make_unique<CIstota>(characters_);
+    characterId_ = hero_->id();
+    // Yes: the program rolls; No (or closing the box): every throw is asked.
+    rolls_.askRolls = !port_.askYesNo(kAskRollsQuestion, kAskRollsCaption);
+
+    using Step = bool (CIstotaWizard::*)();
+    static constexpr std::array<Step, 19> kSteps = {
+        &CIstotaWizard::originPage,
+        &CIstotaWizard::birthplacePage,
+        &CIstotaWizard::professionPage,
+        &CIstotaWizard::abilitiesAndDisabilities,
+        &CIstotaWizard::raceStageRolls,
+        &CIstotaWizard::abilityFormulas,
+        &CIstotaWizard::professionBonuses,
+        &CIstotaWizard::baseResistances,
+        &CIstotaWizard::trades,
+        &CIstotaWizard::professionLevels,
+        &CIstotaWizard::joinNamesAndRecalculate,
+        &CIstotaWizard::placeEquipment,
+        &CIstotaWizard::weaponsPage,
+        &CIstotaWizard::skillTraining,
+        &CIstotaWizard::placeEquipmentAgain,
+        &CIstotaWizard::armourPage,
+        &CIstotaWizard::shieldPage,
+        &CIstotaWizard::finalPlacement,
+        &CIstotaWizard::save,
+    };
+    int result = 1;
+    for (Step step : kSteps) {
+        if (!(this->*step)() || stopped()) {
+            result = 0;
+            break;
+        }
+    }
+    hero_.reset();
+    return result;
+}
+
+// Page 1: player, name, race stage, alignment and social class.
+bool CIstotaWizard::originPage() {
+    CWizard1 page(rules_, characters_, *hero_, rolls_, port_);
+    page.open();
+    return pages_.showOrigin(page);
+}
+
+// Page 2: the place of birth; with automatic rolls it is not shown.
+bool CIstotaWizard::birthplacePage() {
+    CWizard2 page(rules_, *hero_, port_, rolls_.generator);
+    if (!rolls_.askRolls) {
+        page.RollBirthplace();
+        return true;
+    }
+    return pages_.showBirthplace(page);
+}
+
+// Page 3: professions (CWizard3). Not built yet; it is shown here and the run goes on
+// only when it ends with OK.
+bool CIstotaWizard::professionPage() {
+    return true;
+}
+
+// Abilities and disabilities (CWizard4, not a dialog itself). Not built yet; the run goes
+// on only when it returns 1.
+bool CIstotaWizard::abilitiesAndDisabilities() {
+    return true;
+}
+
+// Race stage (CRdzenStadium): the roll of the random parts (height, weight, the chance of
+// death of old age, the random parts of the base resistances), then the age step, both
+// with rolls_. Not built yet.
+bool CIstotaWizard::raceStageRolls() {
+    return true;
+}
+
+// Disabilities and abilities (CRdzenUlomnosc): a kind-0 and a kind-1 object; each applies
+// its formulas (kind 0 first), then each applies them to the attributes (kind 0 first).
+// Not built yet.
+bool CIstotaWizard::abilityFormulas() {
+    return true;
+}
+
+// Professions (CRdzenProfesja): AddProfessionBonuses, ApplyProfessionBonuses, then
+// DistributeExperience with the truncated "2K10" rolled with the label
+// "Punkty doświadczenia". Not built yet.
+bool CIstotaWizard::professionBonuses() {
+    return true;
+}
+
+// Resistances (CRdzenOdpornosci): the base resistances. Not built yet.
+bool CIstotaWizard::baseResistances() {
+    return true;
+}
+
+// Trades (CWizard5, not a dialog itself). Not built yet; the run goes on only when it
+// returns 1.
+bool CIstotaWizard::trades() {
+    return true;
+}
+
+// Professions again (CRdzenProfesja): AdvanceLevels with rolls_. Not built yet.
+bool CIstotaWizard::professionLevels() {
+    return true;
+}
+
+bool CIstotaWizard::joinNamesAndRecalculate() {
+    hero_->JoinProfessionNames();
+    hero_->RecalculateCharacter();
+    return true;
+}
+
+// Equipment placement (CWizard9, not shown): loads the items and places, restores the
+// placements already recorded and applies them. Not built yet.
+bool CIstotaWizard::placeEquipment() {
+    return true;
+}
+
+// Page CWizard6: weapons and proficiencies. Not built yet; the run goes on only on OK.
+bool CIstotaWizard::weaponsPage() {
+    return true;
+}
+
+// Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter. The training
+// step is not built yet.
+bool CIstotaWizard::skillTraining() {
+    hero_->RecalculateCharacter();
+    return true;
+}
+
+// CWizard9 again without showing it, as placeEquipment. Not built yet.
+bool CIstotaWizard::placeEquipmentAgain() {
+    return true;
+}
+
+// Page CWizard7: armour. Not built yet; the run goes on only on OK.
+bool CIstotaWizard::armourPage() {
+    return true;
+}
+
+// Page CWizard8: shield. Not built yet; the run goes on only on OK.
+bool CIstotaWizard::shieldPage() {
+    return true;
+}
+
+// CWizard9 once more: it loads; only when the character has items to place it is shown
+// and the run goes on only on OK. Not built yet.
+bool CIstotaWizard::finalPlacement() {
+    return true;
+}
+
+// The character's istoty row and all its pozycje rows, in one transaction.
+bool CIstotaWizard::save() {
+    if (stopped())
+        return false;
+    if (Status saved = hero_->SaveCharacter(); !saved) {
+        port_.showError(saved.message(), kWizardErrorCaption);
+        return false;
+    }
+    return true;
+}
+
+} // namespace tallar

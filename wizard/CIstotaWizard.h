@@ -1,0 +1,99 @@
+#pragma once
+
+#include "base/Status.h"
+#include "rules/CRdzen.h"
+#include "rules/Dice.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tallar {
+
+class CIstota;
+class CWizard1;
+class CWizard2;
+class Database;
+class UserPort;
+
+// What shows the wizard's pages: the desktop's dialogs, or the command line, which fills
+// them from its options. Each page method returns true when the page ended with "Dalej"
+// (the page has then written the character) and false when it was cancelled.
+class WizardPages {
+public:
+    virtual ~WizardPages() = default;
+
+    // Page 1: player, name, race stage, alignment, social class. `page` is opened.
+    virtual bool showOrigin(CWizard1& page) = 0;
+    // Page 2: place of birth (shown only when rolls are asked).
+    virtual bool showBirthplace(CWizard2& page) = 0;
+    // Shows a stored character (mode "E").
+    virtual void showCharacter(CIstota& hero) = 0;
+    // Whether the person gave up during the last step (the end of the command line's
+    // input while a throw was asked): the run then ends without saving.
+    virtual bool abandoned() const { return false; }
+};
+
+// The creation wizard: in mode "N" it makes a new character through the pages and the
+// rules steps in their fixed order and saves it once at the end; in mode "E" it shows a
+// stored character; Delete removes one. Cancelling a page ends the run with nothing saved.
+class CIstotaWizard : public CRdzen {
+public:
+    static constexpr const char* kAskRollsQuestion = "Czy automatycznie wykonać rzuty?";
+    static constexpr const char* kAskRollsCaption = "Rzuty automatyczne";
+
+    // `generator` gives the automatic throws; the program's generator when null.
+    CIstotaWizard(Database& characters, Database& rules, std::string_view characterId,
+                  char mode, UserPort& port, WizardPages& pages,
+                  DiceGenerator* generator = nullptr);
+    ~CIstotaWizard() override;
+
+    // Performs the mode. Returns 1 when the run completed (the new character saved, the
+    // stored one shown), 0 otherwise.
+    int Run();
+    // Removes the stored character (its istoty row and its pozycje rows, in one
+    // transaction); a failure is shown.
+    Status Delete();
+
+    // The character's identifier; after a new character's run, the new one's.
+    const std::string& characterId() const { return characterId_; }
+    bool askRolls() const { return rolls_.askRolls; }
+
+private:
+    int runNew();
+    int runShow();
+    bool stopped() const;
+
+    // The steps of a new character after the question about rolls, in their order. Each
+    // returns false to end the run without saving.
+    bool originPage();
+    bool birthplacePage();
+    bool professionPage();
+    bool abilitiesAndDisabilities();
+    bool raceStageRolls();
+    bool abilityFormulas();
+    bool professionBonuses();
+    bool baseResistances();
+    bool trades();
+    bool professionLevels();
+    bool joinNamesAndRecalculate();
+    bool placeEquipment();
+    bool weaponsPage();
+    bool skillTraining();
+    bool placeEquipmentAgain();
+    bool armourPage();
+    bool shieldPage();
+    bool finalPlacement();
+    bool save();
+
+    Database& characters_;
+    Database& rules_;
+    std::string characterId_;
+    char mode_;
+    UserPort& port_;
+    WizardPages& pages_;
+    DiceRolls rolls_;
+    std::unique_ptr<CIstota> hero_;
+};
+
+} // namespace tallar
