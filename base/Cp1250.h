@@ -19,6 +19,9 @@ std::string decodeCp1250(std::string_view bytes);
 // character Windows-1250 cannot hold; the message names the character.
 Status encodeCp1250(std::string_view utf8, std::string& out);
 
+// Appends one code point to a UTF-8 text.
+void appendUtf8(std::string& out, char32_t c);
+
 // True when every character of the UTF-8 text can be stored as Windows-1250.
 bool representableInCp1250(std::string_view utf8);
 
