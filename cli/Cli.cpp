@@ -66,10 +66,28 @@ const std::vector<Command>& commands() {
          "      wyjście błędów idzie wtedy też linia „SQL error: ...”)\n"
          "Kod wyjścia 1, gdy jest choć jeden problem; bez problemów nic nie wypisuje.",
          runRulesCheck},
-        {"new", "--blank [--player GRACZ] [--name IMIĘ]",
-         "Tworzy bohatera z samym szkieletem pozycji (41 pozycji głównych i 12\n"
-         "zagnieżdżonych), zapisuje go w rtistoty.db i wypisuje jego identyfikator\n"
-         "(30 cyfr) w jednym wierszu.",
+        {"new",
+         "[--seed N] [--ask] [--count K] [--player GRACZ] [--name IMIĘ] [--stage RASA]\n"
+         "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100] | --blank\n"
+         "      [--player GRACZ] [--name IMIĘ]",
+         "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem\n"
+         "na końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
+         "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N, więc ten sam\n"
+         "N na tych samych regułach daje tego samego bohatera. Z --ask każdy rzut jest\n"
+         "pytany: pytanie idzie na stderr, odpowiedzią jest jeden wiersz stdin (wynik\n"
+         "kości, jak w oknie wpisywania rzutu; K5 wpisuje się jako K10 itd.; błędny wynik\n"
+         "jest pytany ponownie); także rzuty k100 klasy społecznej i miejsca urodzenia,\n"
+         "gdy nie podano ich opcją. Koniec wejścia przerywa: nic nie jest zapisane, kod 1.\n"
+         "Wybory: --stage (stadium rasy) i --alignment (charakter) przez identyfikator\n"
+         "albo tekst z listy kreatora (np. \"Człowiek [Dorosły]\", \"prawo-dobry\");\n"
+         "--class-roll i --birth-roll to rzuty k100 (liczby). Wybór niepodany jest\n"
+         "losowany spośród dostępnych; bez --player graczem jest \"BN\", bez --name imię\n"
+         "jest losowane z listy imion programu. Wybór niedostępny (także rzut, któremu\n"
+         "nie odpowiada żadna klasa społeczna albo miejsce urodzenia): komunikat z listą\n"
+         "dostępnych na stderr, nic nie jest zapisane, kod 2. --count K tworzy K bohaterów\n"
+         "(identyfikator każdego w osobnym wierszu; postęp na stderr, gdy jest terminalem).\n"
+         "Z --blank tworzy bohatera z samym szkieletem pozycji (41 pozycji głównych i 12\n"
+         "zagnieżdżonych).",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"

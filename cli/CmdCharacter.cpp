@@ -1,8 +1,14 @@
+#include "cli/CliWizardPages.h"
 #include "cli/Commands.h"
+#include "cli/StreamUserPort.h"
+#include "rules/DiceGenerator.h"
 #include "store/Character.h"
 #include "store/Workspace.h"
 
-#include <ostream>
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <unistd.h>
 
 namespace tallar::cli {
 
@@ -25,36 +31,111 @@ void writeOutline(std::ostream& out, const CPoz& entry, int depth) {
 
 } // namespace
 
-int runNewCharacter(Context& context, std::span<const std::string> args) {
-    bool blank = false;
-    std::string player;
-    std::string name;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--blank") {
-            blank = true;
-        } else if ((arg == "--player" || arg == "--name") && i + 1 < args.size()) {
-            (arg == "--player" ? player : name) = args[++i];
-        } else {
-            context.err << "tallar2-cli new: nieoczekiwany argument „" << arg << "”\n";
-            return kUsage;
-        }
-    }
-    if (!blank) {
-        context.err << "tallar2-cli new: podaj --blank (bohater z samym szkieletem pozycji)\n";
-        return kUsage;
-    }
+namespace {
+
+// Saves a character with the skeleton of entries only (new --blank).
+int newBlankCharacter(Context& context, const NewCharacterOptions& options) {
     auto workspace = context.openWorkspace();
     if (!workspace)
         return kFailure;
     CIstota hero(workspace->characters());
-    hero.SetGracz(player);
-    hero.SetImie(name);
+    hero.SetGracz(options.player.value_or(""));
+    hero.SetImie(options.name.value_or(""));
     if (Status saved = hero.SaveCharacter(); !saved) {
         context.err << "tallar2-cli new: nie zapisano bohatera: " << saved.message() << '\n';
         return kFailure;
     }
     context.out << hero.id() << '\n';
+    return kSuccess;
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.size() <= 3 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+int runNewCharacter(Context& context, std::span<const std::string> args) {
+    bool blank = false;
+    bool ask = false;
+    std::optional<std::uint32_t> seed;
+    long count = 1;
+    NewCharacterOptions options;
+    const auto usage = [&](const std::string& message) {
+        context.err << "tallar2-cli new: " << message << '\n';
+        return kUsage;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::optional<std::string>* choice = arg == "--player"       ? &options.player
+                                             : arg == "--name"       ? &options.name
+                                             : arg == "--stage"      ? &options.stage
+                                             : arg == "--alignment"  ? &options.alignment
+                                             : arg == "--class-roll" ? &options.classRoll
+                                             : arg == "--birth-roll" ? &options.birthRoll
+                                                                     : nullptr;
+        const bool takesValue = choice || arg == "--seed" || arg == "--count";
+        if (takesValue && i + 1 == args.size())
+            return usage("opcja " + arg + " wymaga wartości");
+        if (arg == "--blank") {
+            blank = true;
+        } else if (arg == "--ask") {
+            ask = true;
+        } else if (choice) {
+            *choice = args[++i];
+        } else if (arg == "--seed") {
+            const std::string& value = args[++i];
+            char* end = nullptr;
+            const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
+            if (value.empty() || *end || value.front() == '-' || n > 0xFFFFFFFFull)
+                return usage("--seed wymaga liczby od 0 do 4294967295");
+            seed = static_cast<std::uint32_t>(n);
+        } else if (arg == "--count") {
+            const std::string& value = args[++i];
+            char* end = nullptr;
+            count = std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || *end || count < 1 || count > 100000)
+                return usage("--count wymaga liczby od 1 do 100000");
+        } else {
+            return usage("nieoczekiwany argument „" + arg + "”");
+        }
+    }
+    for (const auto* roll : {&options.classRoll, &options.birthRoll})
+        if (*roll && !allDigits(**roll))
+            return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");
+    if (blank)
+        return newBlankCharacter(context, options);
+
+    auto workspace = context.openWorkspace();
+    if (!workspace)
+        return kFailure;
+    DiceGenerator seeded(seed.value_or(1));
+    if (!seed)
+        seedDiceFromClock();
+    DiceGenerator& generator = seed ? seeded : diceGenerator();
+    StreamUserPort port(context.in, context.err);
+    // Yes to "Czy automatycznie wykonać rzuty?" unless the throws are asked.
+    port.setDefaultYesNo(!ask);
+    CliWizardPages pages(workspace->rules(), options, generator, ask ? &port : nullptr,
+                         context.err);
+    const bool progress = count > 1 && &context.err == &std::cerr && isatty(STDERR_FILENO);
+    for (long made = 0; made < count; ++made) {
+        if (progress)
+            context.err << "\r" << made << '/' << count << std::flush;
+        CIstotaWizard wizard(workspace->characters(), workspace->rules(), "", 'N', port, pages,
+                             &generator);
+        if (wizard.Run() != 1) {
+            if (progress)
+                context.err << '\n';
+            if (pages.abandoned())
+                context.err << "tallar2-cli new: koniec wejścia; bohatera nie zapisano\n";
+            return pages.abandoned() ? kFailure : pages.failureCode();
+        }
+        context.out << wizard.characterId() << '\n' << std::flush;
+    }
+    if (progress)
+        context.err << "\r" << count << '/' << count << '\n';
     return kSuccess;
 }
 

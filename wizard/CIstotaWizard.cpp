@@ -12,8 +12,8 @@ namespace tallar {
 CIstotaWizard::CIstotaWizard(Database& characters, Database& rules, std::string_view characterId,
                              char mode, UserPort& port, WizardPages& pages,
                              DiceGenerator* generator)
-    : characters_(characters), rules_(rules), characterId_(characterId), mode_(mode),
-      port_(port), pages_(pages), rolls_{false, &port, generator} {}
+    : characters_(characters), rules_(rules), characterId_(characterId), mode_(mode), port_(port),
+      pages_(pages), rolls_{false, &port, generator} {}
 
 CIstotaWizard::~CIstotaWizard() = default;
 
@@ -101,7 +101,7 @@ bool CIstotaWizard::originPage() {
 // Page 2: the place of birth; with automatic rolls it is not shown.
 bool CIstotaWizard::birthplacePage() {
     CWizard2 page(rules_, *hero_, port_, rolls_.generator);
-    if (!rolls_.askRolls) {
+    if (!rolls_.askRolls && !pages_.showsBirthplaceAlways()) {
         page.RollBirthplace();
         return true;
     }

@@ -29,6 +29,9 @@ public:
     virtual bool showBirthplace(CWizard2& page) = 0;
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
+    // Whether page 2 is shown even with automatic rolls (the command line shows it when
+    // the roll is given).
+    virtual bool showsBirthplaceAlways() const { return false; }
     // Whether the person gave up during the last step (the end of the command line's
     // input while a throw was asked): the run then ends without saving.
     virtual bool abandoned() const { return false; }
@@ -43,9 +46,8 @@ public:
     static constexpr const char* kAskRollsCaption = "Rzuty automatyczne";
 
     // `generator` gives the automatic throws; the program's generator when null.
-    CIstotaWizard(Database& characters, Database& rules, std::string_view characterId,
-                  char mode, UserPort& port, WizardPages& pages,
-                  DiceGenerator* generator = nullptr);
+    CIstotaWizard(Database& characters, Database& rules, std::string_view characterId, char mode,
+                  UserPort& port, WizardPages& pages, DiceGenerator* generator = nullptr);
     ~CIstotaWizard() override;
 
     // Performs the mode. Returns 1 when the run completed (the new character saved, the

@@ -13,9 +13,9 @@ namespace {
 // The label of an alignment: the first five letters of the law axis, the first four of
 // its qualifier in parentheses with a point, a hyphen, the morality axis and its
 // qualifier the same way.
-#define TALLAR_ALIGNMENT_LABEL                                                                 \
-    "substr(A.prawo,1,5)||case when A.prawo_ew<>'' then '('||substr(A.prawo_ew,1,4)||'.)' "    \
-    "else '' end ||'-'||A.moralnosc||case when A.moralnosc_ew<>'' then "                       \
+#define TALLAR_ALIGNMENT_LABEL                                                                     \
+    "substr(A.prawo,1,5)||case when A.prawo_ew<>'' then '('||substr(A.prawo_ew,1,4)||'.)' "        \
+    "else '' end ||'-'||A.moralnosc||case when A.moralnosc_ew<>'' then "                           \
     "'('||substr(A.moralnosc_ew,1,4)||'.)' else '' end 'charakter  '"
 
 constexpr const char* kAllAlignments =

@@ -39,8 +39,7 @@ public:
     static constexpr const char* kCaption = "Imię , rasa , charakter , klasa społeczna";
     static constexpr std::size_t kMaxNameLength = 255; // characters kept of player and name
 
-    CWizard1(Database& rules, Database& characters, CIstota& hero, DiceRolls rolls,
-             UserPort& port);
+    CWizard1(Database& rules, Database& characters, CIstota& hero, DiceRolls rolls, UserPort& port);
 
     // Fills the player, race-stage and alignment lists.
     void open();

@@ -46,8 +46,8 @@ void CWizard2::lookUp() {
 bool CWizard2::finish() {
     if (rollMissing())
         return false;
-    CPoz& place = setChild(*hero_.link(kLinkDodatkoweInformacje), kKindBirthplace,
-                           kBirthplaceLabel, placeId_);
+    CPoz& place = setChild(*hero_.link(kLinkDodatkoweInformacje), kKindBirthplace, kBirthplaceLabel,
+                           placeId_);
     place.SetMemo(placeName_);
     return true;
 }

@@ -81,14 +81,14 @@ TEST(CliCharacters, ANameTheDatabaseCannotHoldSavesNothing) {
 
 TEST(CliCharacters, WrongUsageExitsWithTwo) {
     test::TempDir dir;
-    EXPECT_EQ(runCli({"-C", dir.str(), "new"}).code, 2);
+    EXPECT_EQ(runCli({"-C", dir.str(), "new", "--seed", "x"}).code, 2);
     EXPECT_EQ(runCli({"-C", dir.str(), "new", "--blank", "--player"}).code, 2);
     EXPECT_EQ(runCli({"-C", dir.str(), "show"}).code, 2);
     EXPECT_EQ(runCli({"-C", dir.str(), "show", "1", "2"}).code, 2);
     EXPECT_EQ(runCli({"-C", dir.str(), "delete"}).code, 2);
     EXPECT_EQ(runCli({"-C", dir.str(), "list", "x"}).code, 2);
     const auto help = runCli({"--help"});
-    for (const char* name : {"\n  new --blank", "\n  show ID", "\n  list", "\n  delete ID"})
+    for (const char* name : {"\n  new [--seed N]", "\n  show ID", "\n  list", "\n  delete ID"})
         EXPECT_NE(help.out.find(name), std::string::npos) << name;
 }
 

@@ -1,9 +1,9 @@
 #include "store/Character.h"
+#include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 #include "wizard/WizardEntries.h"
-#include "support/WizardFixture.h"
 
 #include <gtest/gtest.h>
 

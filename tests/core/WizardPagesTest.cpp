@@ -1,8 +1,8 @@
 #include "store/Character.h"
+#include "support/WizardFixture.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 #include "wizard/WizardEntries.h"
-#include "support/WizardFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -195,9 +195,7 @@ struct BirthplacePage : ::testing::Test, SampleWorkspace {
     DiceGenerator generator{3};
     CWizard2 page{rules(), hero, port, &generator};
 
-    const CPoz* entry() {
-        return hero.link(kLinkDodatkoweInformacje)->FindByKind(kKindBirthplace);
-    }
+    const CPoz* entry() { return hero.link(kLinkDodatkoweInformacje)->FindByKind(kKindBirthplace); }
 };
 
 TEST_F(BirthplacePage, TheNarrowestPlaceHoldingTheRollIsWritten) {

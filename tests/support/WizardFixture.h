@@ -53,7 +53,8 @@ struct SampleWorkspace {
 
 // Identifiers of the sample rules the tests name.
 inline constexpr const char* kHumanAdult = "100000000000000000000102000103"; // od 18
-inline constexpr const char* kYoungDwarf = "100000000000000000000102000201";;
+inline constexpr const char* kYoungDwarf = "100000000000000000000102000201";
+;
 inline constexpr const char* kDwarfRace = "100000000000000000000101000002";
 inline constexpr const char* kPeasants = "100000000000000000000201000001";  // 1-45
 inline constexpr const char* kVagrants = "100000000000000000000201000002";  // 40-47

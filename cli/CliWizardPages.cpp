@@ -1,0 +1,137 @@
+#include "cli/CliWizardPages.h"
+
+#include "cli/NameList.h"
+#include "cli/StreamUserPort.h"
+#include "rules/RulesMath.h"
+#include "store/Database.h"
+#include "wizard/CWizard1.h"
+#include "wizard/CWizard2.h"
+
+#include <ostream>
+
+namespace tallar::cli {
+
+namespace {
+
+constexpr const char* kCommand = "tallar2-cli new: ";
+
+std::string describe(const std::vector<PageChoice>& offered) {
+    std::string text;
+    for (const PageChoice& choice : offered)
+        text += "\n  " + choice.id + "  " + choice.text;
+    return text;
+}
+
+} // namespace
+
+CliWizardPages::CliWizardPages(Database& rules, const NewCharacterOptions& options,
+                               DiceGenerator& generator, StreamUserPort* asking, std::ostream& err)
+    : rules_(rules), options_(options), generator_(generator), asking_(asking), err_(err) {}
+
+bool CliWizardPages::abandoned() const {
+    return asking_ && asking_->gaveUp();
+}
+
+bool CliWizardPages::fail(int code, const std::string& message) {
+    failureCode_ = code;
+    err_ << kCommand << message << '\n';
+    return false;
+}
+
+std::optional<std::string> CliWizardPages::pick(const std::vector<PageChoice>& offered,
+                                                const std::optional<std::string>& wanted,
+                                                std::string_view what) {
+    if (!wanted) {
+        if (offered.empty()) {
+            fail(1, std::string(what) + ": nie ma nic do wyboru");
+            return std::nullopt;
+        }
+        return offered[static_cast<std::size_t>(generator_.next()) % offered.size()].id;
+    }
+    for (const PageChoice& choice : offered)
+        if (choice.id == *wanted || choice.text == *wanted)
+            return choice.id;
+    fail(2, std::string(what) + " „" + *wanted + "” nie jest do wyboru; do wyboru:" +
+                (offered.empty() ? std::string(" nic") : describe(offered)));
+    return std::nullopt;
+}
+
+std::optional<std::string> CliWizardPages::pageRoll(const std::optional<std::string>& option,
+                                                    std::string_view prompt) {
+    if (option)
+        return option;
+    if (!asking_)
+        return std::nullopt;
+    if (const auto face = asking_->askDie(100, prompt))
+        return zeroPadded(*face, 3);
+    return std::nullopt;
+}
+
+bool CliWizardPages::showOrigin(CWizard1& page) {
+    page.setPlayer(options_.player.value_or("BN"));
+    if (options_.name) {
+        page.setName(*options_.name);
+    } else {
+        const auto& names = shippedNames();
+        page.setName(names[static_cast<std::size_t>(generator_.next()) % names.size()]);
+    }
+    if (page.nameMissing() || page.playerMissing())
+        return fail(2, "imię i gracz nie mogą być puste");
+
+    // The list named by an option is chosen first, so that it narrows the other one.
+    const bool alignmentFirst = options_.alignment && !options_.stage;
+    if (alignmentFirst) {
+        const auto alignment = pick(page.alignments(), options_.alignment, "Charakter");
+        if (!alignment)
+            return false;
+        page.chooseAlignment(*alignment);
+    }
+    const auto stage = pick(page.stages(), options_.stage, "Rasa");
+    if (!stage)
+        return false;
+    page.chooseStage(*stage);
+    if (!alignmentFirst) {
+        const auto alignment = pick(page.alignments(), options_.alignment, "Charakter");
+        if (!alignment)
+            return false;
+        page.chooseAlignment(*alignment);
+    }
+
+    if (const auto roll = pageRoll(options_.classRoll, "Klasa społeczna K100"))
+        page.setRollText(*roll);
+    else if (abandoned())
+        return false;
+    else
+        page.rollClass();
+    if (page.rollMissing())
+        return fail(options_.classRoll ? 2 : 1,
+                    "rzut " + page.rollText() + " nie daje klasy społecznej rasy " +
+                        page.stageText() + "; klasy tej rasy:" + classRanges(page.stageId()));
+    return page.finish();
+}
+
+std::string CliWizardPages::classRanges(const std::string& stageId) {
+    std::string text;
+    Status status = rules_.exec(
+        "SELECT A.nazwa,A.rzutod,A.rzutdo FROM klasyspoleczne A INNER JOIN rasyklasy B ON "
+        "A.id=B.idklasy INNER JOIN stadia C ON C.idrasa=B.idrasa WHERE C.id=? ORDER BY "
+        "CAST(A.rzutod AS INT),CAST(A.rzutdo AS INT);",
+        {stageId},
+        [&](const Row& row) { text += "\n  " + row.text(1) + "-" + row.text(2) + "  " + row.text(0); });
+    return status && !text.empty() ? text : std::string(" brak");
+}
+
+bool CliWizardPages::showBirthplace(CWizard2& page) {
+    if (const auto roll = pageRoll(options_.birthRoll, "Miejsce urodzenia K100"))
+        page.setRollText(*roll);
+    else if (abandoned())
+        return false;
+    else
+        page.roll();
+    if (page.rollMissing())
+        return fail(options_.birthRoll ? 2 : 1,
+                    "rzut " + page.rollText() + " nie daje miejsca urodzenia");
+    return page.finish();
+}
+
+} // namespace tallar::cli

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "rules/DiceGenerator.h"
+#include "wizard/CIstotaWizard.h"
+#include "wizard/CWizard1.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace tallar::cli {
+
+class StreamUserPort;
+
+// The choices of `tallar2-cli new`; a choice not given is drawn among those a page offers.
+struct NewCharacterOptions {
+    std::optional<std::string> player;
+    std::optional<std::string> name;
+    std::optional<std::string> stage;     // identifier or shown text
+    std::optional<std::string> alignment; // identifier or shown text
+    std::optional<std::string> classRoll; // digits
+    std::optional<std::string> birthRoll; // digits
+};
+
+// The wizard's pages without windows: each page is filled from the options, the rest
+// drawn with the given generator (or, for the page rolls with --ask, asked on the input).
+// A choice a page does not offer is reported with what it offers.
+class CliWizardPages : public WizardPages {
+public:
+    // `asking` is the port that asks throws on the input (null: every throw drawn).
+    CliWizardPages(Database& rules, const NewCharacterOptions& options,
+                   DiceGenerator& generator, StreamUserPort* asking, std::ostream& err);
+
+    bool showOrigin(CWizard1& page) override;
+    bool showBirthplace(CWizard2& page) override;
+    void showCharacter(CIstota&) override {}
+    bool abandoned() const override;
+    bool showsBirthplaceAlways() const override { return options_.birthRoll.has_value(); }
+
+    // The exit code of a run that stopped: 2 for a choice not offered, 1 otherwise.
+    int failureCode() const { return failureCode_; }
+
+private:
+    // The identifier of the offered item named by `wanted`, or of one drawn when nothing
+    // is wanted; nothing (with the message written) when it is not offered.
+    std::optional<std::string> pick(const std::vector<PageChoice>& offered,
+                                    const std::optional<std::string>& wanted,
+                                    std::string_view what);
+    // The roll of a page: the option, else asked (with --ask), else nothing (the page's
+    // own button throws).
+    std::optional<std::string> pageRoll(const std::optional<std::string>& option,
+                                        std::string_view prompt);
+    bool fail(int code, const std::string& message);
+
+    // The social classes of a stage's race with their ranges, for a roll none holds.
+    std::string classRanges(const std::string& stageId);
+
+    Database& rules_;
+    const NewCharacterOptions& options_;
+    DiceGenerator& generator_;
+    StreamUserPort* asking_;
+    std::ostream& err_;
+    int failureCode_ = 1;
+};
+
+} // namespace tallar::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "base/NonInteractiveUserPort.h"
+
+#include <iosfwd>
+
+namespace tallar::cli {
+
+// The port of a command that asks throws of a person at the terminal: each throw's prompt
+// goes to the error stream and one line of the input answers it, checked as the dice-entry
+// dialog checks its entry (asked again while invalid). The end of the input gives up.
+class StreamUserPort : public NonInteractiveUserPort {
+public:
+    StreamUserPort(std::istream& in, std::ostream& err);
+
+    std::optional<int> askDie(int sides, std::string_view prompt) override;
+
+    // Whether the input ended while a throw was asked.
+    bool gaveUp() const { return gaveUp_; }
+
+private:
+    std::istream& in_;
+    std::ostream& err_;
+    bool gaveUp_ = false;
+};
+
+} // namespace tallar::cli

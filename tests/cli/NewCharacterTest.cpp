@@ -1,0 +1,130 @@
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tallar {
+namespace {
+
+using test::runCli;
+
+// A working directory holding the sample rules (loaded once, then copied: loading takes
+// seconds).
+struct SampleDir {
+    test::TempDir dir;
+    SampleDir() {
+        static const test::TempDir templateDir;
+        static const int loaded = runCli({"-C", templateDir.str(), "init", "--sample-rules"}).code;
+        EXPECT_EQ(loaded, 0);
+        std::filesystem::copy_file(templateDir.path() / "tallar.db", dir.path() / "tallar.db");
+    }
+    test::CliResult cli(std::vector<std::string> args, const std::string& input = "") {
+        args.insert(args.begin(), {"-C", dir.str()});
+        return runCli(args, input);
+    }
+    std::vector<std::string> listed() {
+        std::vector<std::string> lines;
+        std::istringstream in(cli({"list"}).out);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    // The tree of a stored character as `show` prints it (no identifiers in it).
+    std::string tree(const std::string& output) { return cli({"show", output.substr(0, 30)}).out; }
+};
+
+TEST(CliNew, TheSameSeedGivesTheSameCharacter) {
+    SampleDir a, b;
+    const auto first = a.cli({"new", "--seed", "42"});
+    const auto second = b.cli({"new", "--seed", "42"});
+    ASSERT_EQ(first.code, 0) << first.err;
+    ASSERT_EQ(second.code, 0) << second.err;
+    EXPECT_EQ(first.out.size(), 31u);
+    EXPECT_NE(first.out, second.out); // a new identifier each time
+    EXPECT_EQ(a.tree(first.out), b.tree(second.out));
+    EXPECT_NE(a.tree(first.out).find("Miejsce urodzenia: "), std::string::npos);
+    EXPECT_EQ(a.listed().front().substr(30, 4), "\tBN\t"); // the player without --player
+
+    const auto other = b.cli({"new", "--seed", "43"});
+    ASSERT_EQ(other.code, 0);
+    EXPECT_NE(b.tree(other.out), a.tree(first.out));
+}
+
+TEST(CliNew, ChoicesByIdentifierOrShownText) {
+    SampleDir d;
+    const auto made =
+        d.cli({"new", "--seed", "1", "--player", "Ala", "--name", "Borin", "--stage",
+               "Krasnolud [Młody krasnolud]", "--class-roll", "42", "--birth-roll", "41"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    const std::string tree = d.tree(made.out);
+    EXPECT_NE(tree.find("    Stadium: Młody krasnolud\n"), std::string::npos) << tree;
+    EXPECT_NE(tree.find("  Miejsce urodzenia: Klasztor\n"), std::string::npos) << tree;
+    EXPECT_NE(tree.find("  WIEK: 20\n"), std::string::npos) << tree;
+    ASSERT_EQ(d.listed().size(), 1u);
+    EXPECT_EQ(d.listed().front().substr(30), "\tAla\tKrasnolud [Młody krasnolud]\t\tBorin");
+
+    const auto byId = d.cli({"new", "--stage", "100000000000000000000102000103"});
+    ASSERT_EQ(byId.code, 0) << byId.err;
+    EXPECT_NE(d.tree(byId.out).find("Stadium: Dorosły\n"), std::string::npos);
+}
+
+TEST(CliNew, AChoiceNotOfferedListsTheOffersAndSavesNothing) {
+    SampleDir d;
+    const auto stage = d.cli({"new", "--seed", "1", "--stage", "Wilk [Dorosły wilk]"});
+    EXPECT_EQ(stage.code, 2);
+    EXPECT_EQ(stage.out, "");
+    EXPECT_NE(stage.err.find("„Wilk [Dorosły wilk]” nie jest do wyboru"), std::string::npos)
+        << stage.err;
+    EXPECT_NE(stage.err.find("Człowiek [Dorosły]"), std::string::npos);
+
+    const auto roll = d.cli({"new", "--stage", "Człowiek [Dorosły]", "--class-roll", "0"});
+    EXPECT_EQ(roll.code, 2);
+    EXPECT_NE(roll.err.find("1-45  Chłopi"), std::string::npos) << roll.err;
+    EXPECT_EQ(d.cli({"new", "--class-roll", "7a"}).code, 2);
+    EXPECT_TRUE(d.listed().empty());
+}
+
+TEST(CliNew, AskedThrowsComeFromTheInput) {
+    SampleDir d;
+    // The class roll is asked first; an invalid answer is asked again.
+    const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, "0\n42\n41\n");
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_NE(made.err.find("Klasa społeczna K100: "), std::string::npos) << made.err;
+    EXPECT_NE(made.err.find("Niepoprawny wynik: podaj liczbę od 1 do 100."), std::string::npos);
+    EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos);
+    EXPECT_NE(d.tree(made.out).find("Miejsce urodzenia: Klasztor"), std::string::npos);
+}
+
+TEST(CliNew, TooFewAnswersSaveNothing) {
+    SampleDir d;
+    const auto made = d.cli({"new", "--ask"}, "42\n");
+    EXPECT_EQ(made.code, 1);
+    EXPECT_EQ(made.out, "");
+    EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos) << made.err;
+    EXPECT_TRUE(d.listed().empty());
+}
+
+TEST(CliNew, CountMakesDistinctCharacters) {
+    SampleDir d;
+    const auto made = d.cli({"new", "--count", "20", "--seed", "9"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_EQ(made.err, ""); // no progress when standard error is no terminal
+    std::set<std::string> ids;
+    std::istringstream in(made.out);
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_EQ(line.size(), 30u);
+        ids.insert(line);
+    }
+    EXPECT_EQ(ids.size(), 20u);
+    EXPECT_EQ(d.listed().size(), 20u);
+    EXPECT_EQ(d.cli({"new", "--count", "0"}).code, 2);
+}
+
+} // namespace
+} // namespace tallar
