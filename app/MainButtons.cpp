@@ -4,6 +4,7 @@
 #include "store/Workspace.h"
 #include "ui/editors/CLista.h"
 #include "ui/editors/RulesEditors.h"
+#include "ui/wizard/CListaIstot.h"
 
 namespace tallar::app {
 
@@ -72,6 +73,11 @@ WindowOpener openerFor(int buttonId) {
         return rulesList<ListOf<ui::CEdycjaEkwipunek>>(
             "Lista ekwipunku",
             "SELECT id,nazwa'Nazwa   ',waga 'waga' FROM ekwipunek ORDER BY nazwa DESC;");
+    case 1005:
+        return [](QWidget* parent, Workspace& workspace) {
+            ui::CListaIstot list(parent, workspace);
+            list.exec();
+        };
     case 1025:
         return [](QWidget* parent, Workspace& workspace) {
             InfoDialog dialog(workspace, parent);

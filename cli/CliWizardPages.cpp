@@ -116,8 +116,9 @@ std::string CliWizardPages::classRanges(const std::string& stageId) {
         "SELECT A.nazwa,A.rzutod,A.rzutdo FROM klasyspoleczne A INNER JOIN rasyklasy B ON "
         "A.id=B.idklasy INNER JOIN stadia C ON C.idrasa=B.idrasa WHERE C.id=? ORDER BY "
         "CAST(A.rzutod AS INT),CAST(A.rzutdo AS INT);",
-        {stageId},
-        [&](const Row& row) { text += "\n  " + row.text(1) + "-" + row.text(2) + "  " + row.text(0); });
+        {stageId}, [&](const Row& row) {
+            text += "\n  " + row.text(1) + "-" + row.text(2) + "  " + row.text(0);
+        });
     return status && !text.empty() ? text : std::string(" brak");
 }
 

@@ -28,8 +28,8 @@ struct NewCharacterOptions {
 class CliWizardPages : public WizardPages {
 public:
     // `asking` is the port that asks throws on the input (null: every throw drawn).
-    CliWizardPages(Database& rules, const NewCharacterOptions& options,
-                   DiceGenerator& generator, StreamUserPort* asking, std::ostream& err);
+    CliWizardPages(Database& rules, const NewCharacterOptions& options, DiceGenerator& generator,
+                   StreamUserPort* asking, std::ostream& err);
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;

@@ -1,0 +1,140 @@
+#include "ui/wizard/CWizard1Dialog.h"
+
+#include "ui/QtText.h"
+#include "ui/wizard/RequiredField.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tallar::ui {
+
+CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent), page_(page) {
+    setWindowTitle(qs(CWizard1::kCaption));
+    player_ = new QComboBox(this);
+    player_->setEditable(true);
+    for (const std::string& player : page_.players())
+        player_->addItem(qs(player));
+    player_->setCurrentIndex(-1);
+    player_->setEditText(qs(page_.player()));
+    stage_ = new QComboBox(this);
+    alignment_ = new QComboBox(this);
+    name_ = new QLineEdit(qs(page_.name()), this);
+    rollButton_ = new QPushButton(QStringLiteral("k100"), this);
+    roll_ = new QLineEdit(qs(page_.rollText()), this);
+    roll_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), roll_));
+    roll_->setMaximumWidth(60);
+    class_ = new QLineEdit(this);
+    class_->setReadOnly(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Gracz:"), player_);
+    form->addRow(QStringLiteral("Imię:"), name_);
+    form->addRow(QStringLiteral("Rasa:"), stage_);
+    form->addRow(QStringLiteral("Charakter:"), alignment_);
+    auto* classRow = new QHBoxLayout;
+    classRow->addWidget(rollButton_);
+    classRow->addWidget(roll_);
+    classRow->addWidget(class_, 1);
+    form->addRow(QStringLiteral("Klasa społeczna:"), classRow);
+
+    auto* frame = new QGroupBox(QStringLiteral("Dostępne profesje"), this);
+    professions_ = new QTreeWidget(frame);
+    professions_->setRootIsDecorated(false);
+    professions_->setHeaderLabels({QStringLiteral("Profesja"), QStringLiteral("Limit Poz")});
+    professions_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(professions_);
+
+    next_ = new QPushButton(QStringLiteral("Dalej"), this);
+    next_->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(next_);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(frame, 1);
+    layout->addLayout(buttons);
+    resize(520, 440);
+
+    connect(player_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        page_.setPlayer(utf8(text));
+        showState();
+    });
+    connect(name_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        page_.setName(utf8(text));
+        showState();
+    });
+    connect(stage_, &QComboBox::currentIndexChanged, this, [this](int) {
+        if (!showing_)
+            page_.chooseStage(utf8(stage_->currentData().toString()));
+        showState();
+    });
+    connect(alignment_, &QComboBox::currentIndexChanged, this, [this](int) {
+        if (!showing_)
+            page_.chooseAlignment(utf8(alignment_->currentData().toString()));
+        showState();
+    });
+    connect(roll_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!showing_)
+            page_.setRollText(utf8(text));
+        showState();
+    });
+    connect(rollButton_, &QPushButton::clicked, this, [this] {
+        page_.rollClass();
+        showState();
+    });
+    connect(next_, &QPushButton::clicked, this, &CWizard1Dialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &CWizard1Dialog::reject);
+    showState();
+}
+
+void CWizard1Dialog::fillChoices(QComboBox* box, const std::vector<PageChoice>& list,
+                                 const std::string& chosen) {
+    box->clear();
+    // The empty first item clears the choice, so the other list offers everything again.
+    box->addItem(QString(), QString());
+    for (const PageChoice& choice : list)
+        box->addItem(qs(choice.text), qs(choice.id));
+    box->setCurrentIndex(std::max(0, box->findData(qs(chosen))));
+}
+
+void CWizard1Dialog::showState() {
+    if (showing_)
+        return;
+    showing_ = true;
+    fillChoices(stage_, page_.stages(), page_.stageId());
+    fillChoices(alignment_, page_.alignments(), page_.alignmentId());
+    if (roll_->text() != qs(page_.rollText()))
+        roll_->setText(qs(page_.rollText()));
+    class_->setText(qs(page_.className()));
+    professions_->clear();
+    for (const OpenProfession& profession : page_.professions())
+        professions_->addTopLevelItem(
+            new QTreeWidgetItem({qs(profession.name), qs(profession.levelLimit)}));
+    markRequired(player_, page_.playerMissing());
+    markRequired(name_, page_.nameMissing());
+    markRequired(stage_, page_.stageMissing());
+    markRequired(alignment_, page_.alignmentMissing());
+    markRequired(roll_, page_.rollMissing());
+    showing_ = false;
+}
+
+void CWizard1Dialog::accept() {
+    // An incomplete page stays open; its missing fields are red.
+    if (page_.finish())
+        QDialog::accept();
+}
+
+} // namespace tallar::ui

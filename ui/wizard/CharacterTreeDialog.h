@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+class QTreeWidget;
+
+namespace tallar {
+class CIstota;
+}
+
+namespace tallar::ui {
+
+// A stored character's entries as a read-only tree, labelled as the entries label
+// themselves.
+class CharacterTreeDialog : public QDialog {
+    Q_OBJECT
+public:
+    CharacterTreeDialog(const CIstota& hero, QWidget* parent = nullptr);
+
+    QTreeWidget* tree() const { return tree_; }
+
+private:
+    QTreeWidget* tree_;
+};
+
+} // namespace tallar::ui

@@ -1,0 +1,24 @@
+#include "ui/wizard/QtWizardPages.h"
+
+#include "ui/wizard/CWizard1Dialog.h"
+#include "ui/wizard/CWizard2Dialog.h"
+#include "ui/wizard/CharacterTreeDialog.h"
+
+namespace tallar::ui {
+
+bool QtWizardPages::showOrigin(CWizard1& page) {
+    CWizard1Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showBirthplace(CWizard2& page) {
+    CWizard2Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtWizardPages::showCharacter(CIstota& hero) {
+    CharacterTreeDialog dialog(hero, parent_);
+    dialog.exec();
+}
+
+} // namespace tallar::ui
