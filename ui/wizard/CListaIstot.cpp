@@ -19,8 +19,8 @@ namespace {
 QString fileDialogFilter() {
     QStringList entries;
     for (const FileFilter& filter : parseFileFilter(kCharacterFileFilter))
-        entries << qs(filter.label) + QStringLiteral(" (") +
-                       qs(joinTexts(filter.patterns, ' ')) + QStringLiteral(")");
+        entries << qs(filter.label) + QStringLiteral(" (") + qs(joinTexts(filter.patterns, ' ')) +
+                       QStringLiteral(")");
     return entries.join(QStringLiteral(";;"));
 }
 

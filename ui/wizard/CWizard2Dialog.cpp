@@ -28,6 +28,7 @@ CWizard2Dialog::CWizard2Dialog(CWizard2& page, QWidget* parent) : QDialog(parent
     auto* rollRow = new QHBoxLayout;
     rollRow->addWidget(rollButton_);
     rollRow->addWidget(roll_);
+    rollRow->addStretch();
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(new QLabel(QStringLiteral("Miejsce urodzenia:"), this));
     placeRow->addWidget(place_, 1);
