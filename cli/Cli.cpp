@@ -30,6 +30,17 @@ const std::vector<Command>& commands() {
          "bohaterów, po jednym w wierszu. Plik błędny lub urwany nie zmienia niczego:\n"
          "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
          runImport},
+        {"rules list", "TABELA",
+         "Wypisuje wiersze tabeli reguł jako tekst rozdzielany tabulatorami: najpierw wiersz\n"
+         "nazw kolumn, potem po jednym wierszu na rekord, w kolejności zapisu. Tabulator,\n"
+         "koniec wiersza, powrót karetki i ukośnik wsteczny w wartości zapisuje jako \\t,\n"
+         "\\n, \\r i \\\\; NULL jako pusty tekst.",
+         runRulesList},
+        {"rules delete", "TABELA ID",
+         "Usuwa wiersz tabeli reguł tak jak przycisk „Usuń” jej listy: razem z wierszami,\n"
+         "które od niego zależą, w jednej transakcji (albo wszystko, albo nic). Nic nie\n"
+         "wypisuje. Błąd (1), gdy wiersza nie ma albo tabela nie ma procedury usuwania.",
+         runRulesDelete},
         {"dice", "WYRAŻENIE [--mode roll|max|min|zero] [--seed N] [--count N]",
          "Oblicza wyrażenie kości (np. \"2K10+3\", \"K100_\", \"MAX(2K10)\") bez bohatera:\n"
          "nazwy cech (\"CH\", \"WIEK\" itd.) dają 0. Tryb: roll rzuca (domyślnie), max i min\n"

@@ -8,6 +8,8 @@ namespace tallar::cli {
 int runInit(Context& context, std::span<const std::string> args);
 int runExport(Context& context, std::span<const std::string> args);
 int runImport(Context& context, std::span<const std::string> args);
+int runRulesList(Context& context, std::span<const std::string> args);
+int runRulesDelete(Context& context, std::span<const std::string> args);
 int runDice(Context& context, std::span<const std::string> args);
 int runRulesCheck(Context& context, std::span<const std::string> args);
 

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "base/Status.h"
+#include "editors/EditorDef.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallar {
+class Database;
+class UserPort;
+struct TableDef;
+} // namespace tallar
+
+namespace tallar::editors {
+
+// A row linked through a link table, with the name shown for it.
+struct LinkedRow {
+    std::string id;
+    std::string name;
+};
+
+// A SELECT with its bound values.
+struct Query {
+    std::string sql;
+    std::vector<std::string> values;
+};
+
+// The logic of an editor of one rules row: the contract every editor keeps (database,
+// identifier, mode letter N/E/D), its fields and their checks, the linked rows, the save
+// (delete the row and its links by identifier, insert them again, all in one transaction)
+// and the delete cascade. Widgets show its state and forward what the user types.
+class RowEditor {
+public:
+    enum class Mode : char { New = 'N', Edit = 'E', Delete = 'D' };
+    enum class SaveResult { Saved, Incomplete, Invalid, Failed };
+
+    // `extraFixed` adds values the opener decides (the owner of a formula).
+    RowEditor(Database& db, const EditorDef& def, std::string id, char mode,
+              std::vector<FixedValue> extraFixed = {});
+
+    const EditorDef& def() const { return def_; }
+    const std::string& id() const { return id_; }
+    Mode mode() const { return mode_; }
+    // The window title of the mode ("Ekwipunek - nowy").
+    const std::string& title() const;
+    const std::vector<Field>& fields() const { return fields_; }
+    const Field* field(const std::string& column) const;
+
+    // Reads the row and its linked rows; a missing row leaves the fields empty.
+    Status load();
+
+    const std::string& value(const std::string& column) const;
+    // Sets a field as typed. A text the field cannot take (a character Windows-1250 cannot
+    // store, or anything but a number in a number field) is refused: the old value stays
+    // and the message is returned. A malformed dice expression is kept but marked.
+    std::optional<std::string> setValue(const std::string& column, const std::string& text);
+    // Why the field's current value cannot be saved, or nothing.
+    std::optional<std::string> problem(const std::string& column) const;
+    // Whether every required field holds something.
+    bool complete() const;
+
+    const std::vector<LinkedRow>& linked(std::size_t link) const { return linked_.at(link); }
+    void link(std::size_t link, LinkedRow row);
+    void unlink(std::size_t link, const std::string& id);
+    // The pick list's SELECT, leaving out the rows linked now.
+    Query pickQuery(std::size_t link) const;
+
+    // Saves the row and its links as one unit. Incomplete: a required field is empty (no
+    // message, as the dialog simply stays open). Invalid: a field's value is refused,
+    // reported through `port`. Failed: a statement failed, everything was rolled back and
+    // the failure reported.
+    SaveResult save(UserPort& port);
+
+    // Deletes the row and what depends on it, in the cascade's order, as one unit.
+    Status remove();
+
+private:
+    Database& db_;
+    const EditorDef& def_;
+    const TableDef* table_;
+    std::string id_;
+    Mode mode_;
+    std::vector<FixedValue> fixed_;
+    std::vector<Field> fields_;
+    std::map<std::string, std::string> values_;
+    std::vector<std::vector<LinkedRow>> linked_;
+};
+
+// Runs the delete cascade of `def` for `id` in one transaction.
+Status deleteCascade(Database& db, const EditorDef& def, const std::string& id);
+
+// The SELECT of a pick list leaving out `excluded` (bound values, closed by the empty text).
+Query pickQuery(const PickList& pick, const std::vector<std::string>& excluded);
+
+} // namespace tallar::editors

@@ -1,0 +1,101 @@
+#include "editors/RowList.h"
+
+#include "base/UserPort.h"
+#include "store/Database.h"
+#include "store/Identifier.h"
+
+#include <algorithm>
+
+namespace tallar::editors {
+
+namespace {
+
+// Characters, not bytes: a Polish letter in an alias counts once.
+int characterCount(const std::string& text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+} // namespace
+
+void ListContents::addRow(const Row& row) {
+    const int n = row.columnCount();
+    if (n < 1)
+        return;
+    if (items_.empty()) {
+        columns_.clear();
+        for (int c = 1; c < n; ++c) {
+            const std::string heading = row.name(c);
+            columns_.push_back({heading, kPixelsPerCharacter * characterCount(heading)});
+        }
+        columns_.push_back({row.name(0), 0});
+    }
+    std::vector<std::string> item;
+    item.reserve(n);
+    for (int c = 1; c < n; ++c)
+        item.push_back(row.text(c));
+    item.push_back(row.text(0));
+    items_.insert(items_.begin(), std::move(item));
+}
+
+RowList::RowList(Database& db, std::string title, std::string select, bool multiSelect,
+                 std::vector<std::string> values)
+    : db_(db), title_(std::move(title)), select_(std::move(select)), multiSelect_(multiSelect),
+      values_(std::move(values)) {}
+
+Status RowList::refresh(UserPort& port) {
+    contents_.clearItems();
+    const std::vector<SqlParam> params(values_.begin(), values_.end());
+    Status status = db_.exec(select_, params, [&](const Row& row) { contents_.addRow(row); });
+    if (!status)
+        port.showError(status.message(), kApplicationTitle);
+    return status;
+}
+
+std::vector<std::string> RowList::targets(const std::vector<std::size_t>& checked,
+                                          int selected) const {
+    std::vector<std::string> ids;
+    const auto& items = contents_.items();
+    if (multiSelect_) {
+        for (std::size_t item : checked)
+            if (item < items.size())
+                ids.push_back(contents_.idOf(item));
+    } else if (selected >= 0 && static_cast<std::size_t>(selected) < items.size()) {
+        ids.push_back(contents_.idOf(static_cast<std::size_t>(selected)));
+    }
+    return ids;
+}
+
+void RowList::addClicked(ListActions& actions, UserPort& port) {
+    actions.add(NewId());
+    (void)refresh(port);
+}
+
+void RowList::editClicked(ListActions& actions, UserPort& port,
+                          const std::vector<std::size_t>& checked, int selected) {
+    for (const std::string& id : targets(checked, selected))
+        actions.edit(id);
+    (void)refresh(port);
+}
+
+void RowList::removeClicked(ListActions& actions, UserPort& port,
+                            const std::vector<std::size_t>& checked, int selected) {
+    for (const std::string& id : targets(checked, selected))
+        actions.remove(id);
+    (void)refresh(port);
+}
+
+void RowList::openSelected(ListActions& actions, UserPort& port, int selected) {
+    const auto& items = contents_.items();
+    if (selected < 0 || static_cast<std::size_t>(selected) >= items.size())
+        return;
+    actions.edit(contents_.idOf(static_cast<std::size_t>(selected)));
+    (void)refresh(port);
+}
+
+int itemToKeepVisible(int itemCount, int topIndex, int itemsPerPage) {
+    return std::min(itemCount, topIndex + itemsPerPage - 1);
+}
+
+} // namespace tallar::editors

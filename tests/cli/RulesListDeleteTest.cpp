@@ -1,0 +1,87 @@
+#include "store/Database.h"
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tallar {
+namespace {
+
+using test::runCli;
+
+// A working directory whose rules database holds a few rows.
+struct RulesDirectory {
+    test::TempDir dir;
+    std::unique_ptr<Database> rules;
+
+    RulesDirectory() {
+        EXPECT_EQ(runCli({"-C", dir.str(), "init"}).code, 0);
+        std::string error;
+        rules = Database::open(dir.file("tallar.db"), error);
+        EXPECT_TRUE(rules) << error;
+    }
+    void exec(const std::string& sql, std::initializer_list<SqlParam> values = {}) {
+        ASSERT_TRUE(rules->exec(sql, values).ok()) << sql;
+    }
+    long long count(const std::string& table) {
+        return std::stoll(rules->queryValue("SELECT count(*) FROM " + table + ";").value_or("-1"));
+    }
+};
+
+TEST(CliRulesList, WritesAHeaderAndEscapedRowsInStoredOrder) {
+    RulesDirectory d;
+    d.exec("INSERT INTO ekwipunek VALUES (?,?,?);", {"e2", "Lina\tkonopna\r\nmocna", "2"});
+    d.exec("INSERT INTO ekwipunek VALUES (?,?,?);", {"e1", "Worek C:\\rzeczy 'ż'", nullptr});
+    const auto result = runCli({"-C", d.dir.str(), "rules", "list", "ekwipunek"});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "id\tnazwa\twaga\n"
+                          "e2\tLina\\tkonopna\\r\\nmocna\t2\n"
+                          "e1\tWorek C:\\\\rzeczy 'ż'\t\n");
+    EXPECT_EQ(result.err, "");
+
+    const auto empty = runCli({"-C", d.dir.str(), "rules", "list", "tarcza"});
+    EXPECT_EQ(empty.code, 0);
+    EXPECT_TRUE(empty.out.starts_with("id\tnazwa\togrzr\t")) << empty.out;
+    EXPECT_EQ(std::count(empty.out.begin(), empty.out.end(), '\n'), 1);
+}
+
+TEST(CliRulesList, RefusesWhatIsNotARulesTable) {
+    RulesDirectory d;
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "list", "istoty"}).code, 2);
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "list"}).code, 2);
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "list", "a", "b"}).code, 2);
+}
+
+TEST(CliRulesDelete, RunsTheEditorsCascade) {
+    RulesDirectory d;
+    d.exec("INSERT INTO elementzbroi (id,nazwa) VALUES ('el1','Napierśnik'),('el2','Hełm');");
+    d.exec("INSERT INTO elemzrbrasy VALUES ('el1','s1'),('el2','s1');");
+    d.exec("INSERT INTO elemzrcialo VALUES ('el1','c1'),('el1','c2'),('el2','c1');");
+    d.exec("INSERT INTO zbrojaelem VALUES ('z1','el1');");
+    const auto result = runCli({"-C", d.dir.str(), "rules", "delete", "elementzbroi", "el1"});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(d.count("elementzbroi"), 1);
+    EXPECT_EQ(d.count("elemzrbrasy"), 1);
+    EXPECT_EQ(d.count("elemzrcialo"), 1);
+    // Not in the element's cascade: the armour keeps its link.
+    EXPECT_EQ(d.count("zbrojaelem"), 1);
+}
+
+TEST(CliRulesDelete, FailsOnAMissingRowAndRefusesUnknownTables) {
+    RulesDirectory d;
+    const auto missing = runCli({"-C", d.dir.str(), "rules", "delete", "tarcza", "nic"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("nic"), std::string::npos);
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "delete", "nie_ma", "x"}).code, 2);
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "delete", "tarcza"}).code, 2);
+    // Abilities are not deleted from their lists, nor here.
+    d.exec("INSERT INTO zdolnosci (id,typ,nazwa) VALUES ('z1','ZDOLNOSC','Lot');");
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "delete", "zdolnosci", "z1"}).code, 1);
+    EXPECT_EQ(d.count("zdolnosci"), 1);
+}
+
+} // namespace
+} // namespace tallar

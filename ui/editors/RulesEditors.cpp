@@ -1,0 +1,85 @@
+#include "ui/editors/RulesEditors.h"
+
+#include "editors/FormulaFields.h"
+#include "store/Database.h"
+#include "ui/editors/CLista.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace tallar::ui {
+
+namespace {
+
+std::vector<editors::FixedValue> ownerValues(const std::string& ownerId,
+                                             const std::string& ownerKind) {
+    if (ownerId.empty())
+        return {};
+    return {{"id_nad", ownerId}, {"typ_nad", ownerKind}};
+}
+
+// The formulas of one owner row, each opened in the formula editor. A formula is saved
+// by its own editor at once, as its owner's other rows are.
+class CListaFormul : public CLista {
+public:
+    CListaFormul(QWidget* parent, Database& db, const std::string& ownerId,
+                 const std::string& ownerKind)
+        : CLista(parent, db, "Formuły", editors::ownedFormulasQuery(ownerId, ownerKind).sql, false,
+                 editors::ownedFormulasQuery(ownerId, ownerKind).values),
+          ownerId_(ownerId), ownerKind_(ownerKind) {
+        setWindowFlags(Qt::Widget);
+        setObjectName(QStringLiteral("formulas"));
+    }
+
+protected:
+    void Add(const std::string& id) override { open(id, 'N'); }
+    void Edit(const std::string& id) override { open(id, 'E'); }
+    void Delete(const std::string& id) override {
+        CFormula formula(database(), id, 'D', this, ownerId_, ownerKind_);
+        formula.remove();
+    }
+
+private:
+    void open(const std::string& id, char mode) {
+        CFormula formula(database(), id, mode, this, ownerId_, ownerKind_);
+        formula.exec();
+    }
+    std::string ownerId_;
+    std::string ownerKind_;
+};
+
+std::string fixedValue(const editors::EditorDef& def, const std::string& column) {
+    for (const editors::FixedValue& fixed : def.fixed)
+        if (fixed.column == column)
+            return fixed.value;
+    return {};
+}
+
+} // namespace
+
+CFormula::CFormula(Database& db, const std::string& id, char mode, QWidget* parent,
+                   const std::string& ownerId, const std::string& ownerKind)
+    : EditorDialog(db, editors::catalogue::formula(), id, mode, parent,
+                   ownerValues(ownerId, ownerKind)) {
+    resize(760, 560);
+}
+
+CZdolnoscEdycjaBase::CZdolnoscEdycjaBase(Database& db, const editors::EditorDef& def,
+                                         const std::string& id, char mode, QWidget* parent)
+    : EditorDialog(db, def, id, mode, parent) {
+    auto* box = new QGroupBox(QStringLiteral("Formuły"), this);
+    formulas_ = new CListaFormul(box, db, id, fixedValue(def, "typ"));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(formulas_);
+    addSection(box);
+}
+
+void CZdolnoscEdycjaBase::reject() {
+    if (editor().mode() == editors::RowEditor::Mode::New &&
+        !database().queryValue("SELECT 1 FROM zdolnosci WHERE id=?;", {editor().id()}))
+        (void)editors::deleteOwnedFormulas(database(), editor().id(),
+                                           fixedValue(editor().def(), "typ"));
+    EditorDialog::reject();
+}
+
+} // namespace tallar::ui
