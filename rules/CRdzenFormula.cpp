@@ -237,9 +237,10 @@ void CRdzenFormula::apply() {
             specjal = "*";
             break;
         case '/':
-            label += "* " + (t == 0.0 ? std::string("0%")
-                                      : percentText(roundToHundredths(1.0 / a) *
-                                                    roundToHundredths(1.0 / t)));
+            label +=
+                "* " + (t == 0.0
+                            ? std::string("0%")
+                            : percentText(roundToHundredths(1.0 / a) * roundToHundredths(1.0 / t)));
             modifier = roundToHundredths(1.0 / a);
             specjal = "*";
             break;
@@ -354,8 +355,8 @@ void CRdzenFormula::ApplyToAttributes(const GrowthProfile& profile, std::string_
 }
 
 void CRdzenFormula::applyShare(CPoz& parent, const FormulaMemberDef& def, const Member& m,
-                               int shareKind, const GrowthProfile& profile,
-                               std::string_view label, std::string_view memo) {
+                               int shareKind, const GrowthProfile& profile, std::string_view label,
+                               std::string_view memo) {
     const double t = roundToHundredths(typeValue_);
     const double a = roundToHundredths(m.amountValue);
     double modifier = 0.0;
@@ -418,8 +419,8 @@ void CRdzenFormula::WeightWeaponGroups(CPoz& candidates) const {
         else if (type_ && *type_ == "MIN")
             candidate->modyfikator -= 10000;
         else
-            candidate->modyfikator += roundToInt(roundToHundredths(m.amountValue) *
-                                                 roundToHundredths(typeValue_));
+            candidate->modyfikator +=
+                roundToInt(roundToHundredths(m.amountValue) * roundToHundredths(typeValue_));
     }
 }
 

@@ -96,8 +96,7 @@ public:
 private:
     void reset();
     void load(UserPort& port);
-    void evaluate(bool askRolls, UserPort& port, std::string_view prompt,
-                  DiceGenerator* generator);
+    void evaluate(bool askRolls, UserPort& port, std::string_view prompt, DiceGenerator* generator);
     void apply();
     void linkWeaponGroups(UserPort& port);
     bool isMaxOrMin() const;

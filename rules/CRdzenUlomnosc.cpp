@@ -19,8 +19,8 @@ bool isOwner(const CPoz& entry) {
 
 } // namespace
 
-CRdzenUlomnosc::CRdzenUlomnosc(Database& rules, CIstota& character, UserPort& port,
-                               bool askRolls, int kind, DiceGenerator* generator)
+CRdzenUlomnosc::CRdzenUlomnosc(Database& rules, CIstota& character, UserPort& port, bool askRolls,
+                               int kind, DiceGenerator* generator)
     : rules_(rules), character_(character), port_(port), askRolls_(askRolls),
       kind_(kind == kAbilities ? kAbilities : kDisabilities), generator_(generator) {}
 
@@ -39,15 +39,15 @@ void CRdzenUlomnosc::ApplyFormulas(bool askRolls) {
         return;
     for (CPoz* ability : abilities->children()) {
         if (ability->empty())
-            (void)queryRules(rules_, &port_,
-                             "SELECT B.id FROM zdolnosci A "
-                             " INNER JOIN formuly B ON A.id=B.id_nad and A.typ=B.typ_nad"
-                             " WHERE A.id=?;",
-                             {ability->specjal}, [&](const Row& row) {
-                                 (void)ability->Append(std::make_unique<CPoz>(
-                                     ability->connection(), "", "", row.text(0), kFormulaOwner,
-                                     1.0, 0, ""));
-                             });
+            (void)queryRules(
+                rules_, &port_,
+                "SELECT B.id FROM zdolnosci A "
+                " INNER JOIN formuly B ON A.id=B.id_nad and A.typ=B.typ_nad"
+                " WHERE A.id=?;",
+                {ability->specjal}, [&](const Row& row) {
+                    (void)ability->Append(std::make_unique<CPoz>(
+                        ability->connection(), "", "", row.text(0), kFormulaOwner, 1.0, 0, ""));
+                });
         for (CPoz* owner : ability->children())
             if (isOwner(*owner))
                 (void)CRdzenFormula(rules_, character_, port_, owner->specjal, *owner, askRolls_,

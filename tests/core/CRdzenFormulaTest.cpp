@@ -59,8 +59,12 @@ TEST_F(FormulaTest, MultipliedAndDividedAmountsShowTheirFactor) {
     EXPECT_DOUBLE_EQ(owner.front()->modyfikator, 0.75);
 
     CPoz& second = add(top(kLinkZdolnosci), "", 12624, 0, kOther);
-    formula(kOther, {{"typ1", "2"}, {"sfznak", "/"}, {"sfkxx", "4"}, {"zrznak", "*"},
-                     {"zrkxx", "29/100"}, {"typ2", ""}});
+    formula(kOther, {{"typ1", "2"},
+                     {"sfznak", "/"},
+                     {"sfkxx", "4"},
+                     {"zrznak", "*"},
+                     {"zrkxx", "29/100"},
+                     {"typ2", ""}});
     apply(kOther, second);
     ASSERT_EQ(second.size(), 2u);
     // 1/4 · 1/2 = 0.125, shown as 13 %.
@@ -111,8 +115,13 @@ TEST_F(FormulaTest, MissingAmountCountsOne) {
 }
 
 TEST_F(FormulaTest, TypeColumnsJoinIntoOneExpression) {
-    formula(kFormula, {{"typ1", "2"}, {"znak1", "*"}, {"typ2", "3"}, {"znak2", "-"},
-                       {"typ3", "1"}, {"wiznak", "-"}, {"wikxx", "2"}});
+    formula(kFormula, {{"typ1", "2"},
+                       {"znak1", "*"},
+                       {"typ2", "3"},
+                       {"znak2", "-"},
+                       {"typ3", "1"},
+                       {"wiznak", "-"},
+                       {"wikxx", "2"}});
     apply(kFormula, owner);
     EXPECT_EQ(owner.memo, "2*3-1");
     EXPECT_DOUBLE_EQ(owner.modyfikator, 5.0);

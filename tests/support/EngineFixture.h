@@ -44,18 +44,18 @@ struct EngineFixture {
             marks += marks.empty() ? "?" : ",?";
             values.emplace_back(value);
         }
-        ASSERT_TRUE(
-            rules.db->exec("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ");",
-                           std::span<const SqlParam>(values))
-                .ok())
+        ASSERT_TRUE(rules.db
+                        ->exec("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ");",
+                               std::span<const SqlParam>(values))
+                        .ok())
             << rules.errors.str();
     }
 
     // A new child of `parent`, appended.
     CPoz& add(CPoz& parent, std::string_view info, int kind, int value,
               std::string_view specjal = "", std::string_view memo = "", double modifier = 0.0) {
-        return *parent.Append(std::make_unique<CPoz>(characters.db.get(), "", info, specjal,
-                                                     kind, modifier, value, memo));
+        return *parent.Append(std::make_unique<CPoz>(characters.db.get(), "", info, specjal, kind,
+                                                     modifier, value, memo));
     }
 
     CPoz& top(int link) { return *character->link(link); }
