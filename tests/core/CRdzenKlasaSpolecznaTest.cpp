@@ -16,10 +16,9 @@ struct SocialClassTest : ::testing::Test, test::EngineFixture {
     SocialClassTest() {
         insert("klasyspoleczne",
                {{"id", kNobles}, {"nazwa", "Szlachta"}, {"majatek", "250"}, {"charyzma", "K10"}});
-        insert("klasyspoleczne", {{"id", kBurghers},
-                                  {"nazwa", "Mieszczanie"},
-                                  {"majatek", "100"},
-                                  {"charyzma", "3"}});
+        insert(
+            "klasyspoleczne",
+            {{"id", kBurghers}, {"nazwa", "Mieszczanie"}, {"majatek", "100"}, {"charyzma", "3"}});
     }
 
     void apply(std::string_view id, bool askRolls = false) {
@@ -94,7 +93,6 @@ TEST_F(SocialClassTest, NoWealthAndNoClass) {
     EXPECT_TRUE(place(2060).empty());
     ASSERT_NE(top(kLinkDodatkoweInformacje).FindByKind(375), nullptr);
     EXPECT_EQ(top(kLinkCharyzma).front()->wartosc, 0);
-
 }
 
 TEST_F(SocialClassTest, EmptyIdOrFailingQueryChangesNothing) {

@@ -58,9 +58,9 @@ TEST_F(ResistancesTest, BaseResistancesFromTheAttributesBases) {
 TEST_F(ResistancesTest, OnlyTheBasePartsCount) {
     CPoz& vitality = top(kLinkZywotnosc);
     add(vitality, "Rasowa", 14593, 45, "1");
-    add(vitality, "Pierścień", 14577, 40);                // equipment
-    add(vitality, "Kulawy", 14659, -20, "", "0|ekwi");    // a share of something else
-    add(vitality, "Chorowity", 14659, -5, "", "0|ulom");  // a disability's share
+    add(vitality, "Pierścień", 14577, 40);                    // equipment
+    add(vitality, "Kulawy", 14659, -20, "", "0|ekwi");        // a share of something else
+    add(vitality, "Chorowity", 14659, -5, "", "0|ulom");      // a disability's share
     add(vitality, "Żelazne zdrowie", 14659, 2, "", "0|zdol"); // an ability's share
     character->RecalculateCharacter();
     ASSERT_DOUBLE_EQ(vitality.total, 62.0);

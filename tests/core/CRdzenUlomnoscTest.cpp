@@ -176,14 +176,13 @@ TEST_F(AbilitiesTest, AbilityWithoutFormulasAndFailingQuery) {
 TEST(AbilitiesOfTheSampleRules, ApplyWithoutErrors) {
     test::EngineFixture f;
     ASSERT_TRUE(loadSampleRules(*f.rules.db).ok());
-    for (const auto& [link, type] : {std::pair{kLinkUlomnosci, "ULOMNOSC"},
-                                     std::pair{kLinkZdolnosci, "ZDOLNOSC"}})
-        ASSERT_TRUE(f.rules.db
-                        ->exec("SELECT id,nazwa FROM zdolnosci WHERE typ=? ORDER BY id;", {type},
-                               [&](const Row& row) {
-                                   f.add(f.top(link), row.text(1), 0, 0, row.text(0));
-                               })
-                        .ok());
+    for (const auto& [link, type] :
+         {std::pair{kLinkUlomnosci, "ULOMNOSC"}, std::pair{kLinkZdolnosci, "ZDOLNOSC"}})
+        ASSERT_TRUE(
+            f.rules.db
+                ->exec("SELECT id,nazwa FROM zdolnosci WHERE typ=? ORDER BY id;", {type},
+                       [&](const Row& row) { f.add(f.top(link), row.text(1), 0, 0, row.text(0)); })
+                .ok());
     CRdzenUlomnosc disabilities(*f.rules.db, *f.character, f.port, false, 0);
     CRdzenUlomnosc abilities(*f.rules.db, *f.character, f.port, false, 1);
     disabilities.ApplyFormulas(false);
