@@ -2,7 +2,7 @@
 
 #include "base/NonInteractiveUserPort.h"
 #include "store/Character.h"
-#include "store/Schema.h"
+#include "support/RulesFixture.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -19,36 +19,25 @@ namespace tallar::test {
 // tests of rules-engine steps. Rows are written by the tests themselves, so that every
 // number a test expects follows from what it wrote.
 struct EngineFixture {
-    TestDatabase rules{"tallar.db"};
+    RulesFixture rules;
     TestDatabase characters{"rtistoty.db"};
     std::ostringstream portErrors;
     NonInteractiveUserPort port{&portErrors};
     std::unique_ptr<CIstota> character;
 
-    EngineFixture() {
-        // The rules are made afresh for every test; waiting for the disk buys nothing.
-        EXPECT_TRUE(rules.db->exec("PRAGMA synchronous=OFF;").ok());
-        ensureRulesSchema(*rules.db, port);
-        character = std::make_unique<CIstota>(*characters.db);
-    }
+    EngineFixture() { character = std::make_unique<CIstota>(*characters.db); }
 
     using Columns = std::vector<std::pair<std::string, std::string>>;
 
     // Inserts one row into a rules table; the columns left out stay NULL.
     void insert(const std::string& table, const Columns& columns) {
-        std::string names;
-        std::string marks;
-        std::vector<SqlParam> values;
+        std::vector<std::string> names;
+        std::vector<std::string> values;
         for (const auto& [name, value] : columns) {
-            names += (names.empty() ? "" : ",") + name;
-            marks += marks.empty() ? "?" : ",?";
-            values.emplace_back(value);
+            names.push_back(name);
+            values.push_back(value);
         }
-        ASSERT_TRUE(rules.db
-                        ->exec("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ");",
-                               std::span<const SqlParam>(values))
-                        .ok())
-            << rules.errors.str();
+        rules.insert(table, names, values);
     }
 
     // A new child of `parent`, appended.
