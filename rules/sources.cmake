@@ -8,5 +8,10 @@ list(APPEND TALLAR_CORE_SOURCES
     rules/Dice.cpp
     rules/RulesChecker.cpp
     rules/SampleRules.cpp
+    rules/EngineSupport.cpp
+    rules/CRdzenFormula.cpp
+    rules/CRdzenOdpornosci.cpp
+    rules/CRdzenKlasaSpoleczna.cpp
+    rules/CRdzenUlomnosc.cpp
 )
 include(${CMAKE_CURRENT_LIST_DIR}/EmbedSampleRules.cmake)

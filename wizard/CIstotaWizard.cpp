@@ -1,6 +1,8 @@
 #include "wizard/CIstotaWizard.h"
 
 #include "base/UserPort.h"
+#include "rules/CRdzenOdpornosci.h"
+#include "rules/CRdzenUlomnosc.h"
 #include "store/Character.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
@@ -127,11 +129,20 @@ bool CIstotaWizard::raceStageRolls() {
     return true;
 }
 
-// Disabilities and abilities (CRdzenUlomnosc): a kind-0 and a kind-1 object; each applies
-// its formulas (kind 0 first), then each applies them to the attributes (kind 0 first).
-// Not built yet.
+// Disabilities and abilities: a kind-0 and a kind-1 object; each applies its formulas
+// (kind 0 first), then each applies them to the attributes (kind 0 first).
 bool CIstotaWizard::abilityFormulas() {
-    return true;
+    CRdzenUlomnosc disabilities(rules_, *hero_, port_, rolls_.askRolls,
+                                CRdzenUlomnosc::kDisabilities, rolls_.generator);
+    CRdzenUlomnosc abilities(rules_, *hero_, port_, rolls_.askRolls, CRdzenUlomnosc::kAbilities,
+                             rolls_.generator);
+    disabilities.ApplyFormulas(rolls_.askRolls);
+    abilities.ApplyFormulas(rolls_.askRolls);
+    // The growth profile of the race stage (CRdzenStadium) is not built yet; until it is,
+    // the shares grow by a fresh profile. It goes here as the argument of both calls.
+    disabilities.ApplyToAttributes();
+    abilities.ApplyToAttributes();
+    return !stopped();
 }
 
 // Professions (CRdzenProfesja): AddProfessionBonuses, ApplyProfessionBonuses, then
@@ -141,8 +152,8 @@ bool CIstotaWizard::professionBonuses() {
     return true;
 }
 
-// Resistances (CRdzenOdpornosci): the base resistances. Not built yet.
 bool CIstotaWizard::baseResistances() {
+    CRdzenOdpornosci(rules_, *hero_).BaseResistances();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "wizard/CWizard1.h"
 
 #include "base/UserPort.h"
+#include "rules/CRdzenKlasaSpoleczna.h"
 #include "store/Character.h"
 #include "wizard/WizardEntries.h"
 
@@ -221,10 +222,9 @@ void CWizard1::addEntries() {
           });
 }
 
+// The class entry, the wealth rolled from the class and the class's part of Charyzma.
 void CWizard1::applySocialClass() {
-    // The social class is applied by its engine step: the class entry, the wealth rolled
-    // from the class and the class's part of Charyzma. Not built yet: here goes
-    // CRdzenKlasaSpoleczna(rules_, hero_, rolls_).apply(classId_).
+    CRdzenKlasaSpoleczna(rules_, hero_, port_, rolls_.askRolls, rolls_.generator).Apply(classId_);
 }
 
 } // namespace tallar

@@ -92,18 +92,26 @@ TEST(CliNew, AChoiceNotOfferedListsTheOffersAndSavesNothing) {
 
 TEST(CliNew, AskedThrowsComeFromTheInput) {
     SampleDir d;
-    // The class roll is asked first; an invalid answer is asked again.
-    const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, "0\n42\n41\n");
+    // The class roll, the wealth and the charisma of the class (Włóczędzy: K5-3 and -K5,
+    // a K5 entered as a K10), the birthplace; an invalid answer is asked again.
+    const auto made =
+        d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, "0\n42\n10\n11\n3\n41\n");
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Klasa społeczna K100: "), std::string::npos) << made.err;
     EXPECT_NE(made.err.find("Niepoprawny wynik: podaj liczbę od 1 do 100."), std::string::npos);
+    EXPECT_NE(made.err.find("Majątek K5 [wynik K10]: "), std::string::npos);
+    EXPECT_NE(made.err.find("Niepoprawny wynik: podaj liczbę od 1 do 10."), std::string::npos);
     EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos);
-    EXPECT_NE(d.tree(made.out).find("Miejsce urodzenia: Klasztor"), std::string::npos);
+    const std::string tree = d.tree(made.out);
+    EXPECT_NE(tree.find("Miejsce urodzenia: Klasztor"), std::string::npos);
+    EXPECT_NE(tree.find("    złoto monety-święte ryje sztuk 2\n"), std::string::npos)
+        << tree;                                                                // 5-3
+    EXPECT_NE(tree.find("  Klasa społeczna: -2\n"), std::string::npos) << tree; // -(3/2)
 }
 
 TEST(CliNew, TooFewAnswersSaveNothing) {
     SampleDir d;
-    const auto made = d.cli({"new", "--ask"}, "42\n");
+    const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, "42\n5\n3\n");
     EXPECT_EQ(made.code, 1);
     EXPECT_EQ(made.out, "");
     EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos) << made.err;

@@ -179,6 +179,10 @@ TEST_F(OriginPage, DalejWritesNamesAndOriginEntries) {
     EXPECT_EQ(alignment->info, "Charakter: " + alignmentText);
     EXPECT_EQ(alignment->specjal, page.alignmentId());
 
+    const CPoz* socialClass = extra.FindByKind(375); // written by the social-class step
+    ASSERT_NE(socialClass, nullptr);
+    EXPECT_EQ(socialClass->specjal, test::kVagrants);
+
     const CPoz* groups = appearance->FindByKind(kKindRaceWeaponGroups);
     ASSERT_NE(groups, nullptr);
     EXPECT_EQ(groups->info, "Bronie rasowe");
