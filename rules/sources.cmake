@@ -8,5 +8,6 @@ list(APPEND TALLAR_CORE_SOURCES
     rules/Dice.cpp
     rules/RulesChecker.cpp
     rules/SampleRules.cpp
+    rules/CRdzenStadium.cpp
 )
 include(${CMAKE_CURRENT_LIST_DIR}/EmbedSampleRules.cmake)
