@@ -28,15 +28,9 @@ constexpr std::array<StageMemberKinds, GrowthProfile::kMembers> kMemberKinds = {
     {5971, 5986, 6001, 17169}, // Wiara
     {6147, 6162, 6177, 17233}, // Zauważenie
     {6483, 6498, 6513, 17297}, // resistances 1 … 10
-    {8195, 8210, 8225, 17473},
-    {8275, 8290, 8305, 17553},
-    {8451, 8466, 8481, 17729},
-    {8531, 8546, 8561, 17793},
-    {8707, 8722, 8737, 17953},
-    {8787, 8802, 8817, 18017},
-    {8963, 8978, 8993, 18177},
-    {9043, 9058, 9073, 18241},
-    {9219, 9234, 9249, 18305},
+    {8195, 8210, 8225, 17473}, {8275, 8290, 8305, 17553}, {8451, 8466, 8481, 17729},
+    {8531, 8546, 8561, 17793}, {8707, 8722, 8737, 17953}, {8787, 8802, 8817, 18017},
+    {8963, 8978, 8993, 18177}, {9043, 9058, 9073, 18241}, {9219, 9234, 9249, 18305},
     {9315, 0, 0, 18465}, // antimagic: an amount only
 }};
 
@@ -219,8 +213,8 @@ DiceRolls CRdzenStadium::rolls(bool askRolls) {
     return DiceRolls{askRolls, &port_, generator_};
 }
 
-double CRdzenStadium::rollAmount(const std::string& amount, const std::string& prompt,
-                                 bool twice, bool askRolls) {
+double CRdzenStadium::rollAmount(const std::string& amount, const std::string& prompt, bool twice,
+                                 bool askRolls) {
     const double first = EvaluateDice(amount, rolls(askRolls), prompt, DiceMode::Roll, &character_);
     if (!twice)
         return first;
@@ -245,7 +239,8 @@ CPoz* CRdzenStadium::passageList(bool make) {
         return nullptr;
     CPoz* list = stage->FindByKind(kPassages);
     if (!list && make)
-        list = stage->Append(makeEntry(*stage, "Kolejne przeistoczenia", "", kPassages, 0.0, 0, ""));
+        list =
+            stage->Append(makeEntry(*stage, "Kolejne przeistoczenia", "", kPassages, 0.0, 0, ""));
     return list;
 }
 
@@ -278,11 +273,12 @@ bool CRdzenStadium::Passages(int fromAge, int toAge, bool askRolls) {
         long long from = 0, step = 0;
     };
     std::vector<Stage> stages;
-    report(rules_.exec("SELECT id,od,skok,nazwa FROM stadia WHERE idrasa=? ORDER BY CAST(od AS int);",
-                       {look->specjal}, [&](const Row& row) {
-                           stages.push_back({row.text(0), row.text(3), textToInt(row.text(1)),
-                                             textToInt(row.text(2))});
-                       }));
+    report(
+        rules_.exec("SELECT id,od,skok,nazwa FROM stadia WHERE idrasa=? ORDER BY CAST(od AS int);",
+                    {look->specjal}, [&](const Row& row) {
+                        stages.push_back({row.text(0), row.text(3), textToInt(row.text(1)),
+                                          textToInt(row.text(2))});
+                    }));
     if (!stageEntry() || stages.empty())
         return stageEntry() && !passages().empty();
 
@@ -496,10 +492,11 @@ void CRdzenStadium::makeAmountEntries(CPoz& passage, const AmountGroup& group, b
                              textToReal(group.growth), 0, ""));
     passage.Append(makeEntry(passage, group.name + " limit", "", group.limitKind, 0.0,
                              textToInt(group.limit), ""));
+    // The other coefficient is read from the modifier; the value shows it in the tree.
     if (group.otherKind)
-        passage.Append(makeEntry(passage,
-                                 group.name + " inny współczynnik zmiany 200/600...", "",
-                                 group.otherKind, textToReal(group.other), 0, ""));
+        passage.Append(makeEntry(passage, group.name + " inny współczynnik zmiany 200/600...", "",
+                                 group.otherKind, textToReal(group.other),
+                                 truncated(textToReal(group.other)), ""));
 }
 
 void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls) {
@@ -521,8 +518,7 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls
         std::vector<std::string> texts;
     };
     std::vector<Weapon> weapons;
-    report(rules_.exec("SELECT " + columns +
-                           " FROM stadiumbronie WHERE idstadium=? ORDER BY id",
+    report(rules_.exec("SELECT " + columns + " FROM stadiumbronie WHERE idstadium=? ORDER BY id",
                        {stageId}, [&weapons](const Row& row) {
                            Weapon weapon;
                            for (int c = 0; c < row.columnCount(); ++c)
@@ -534,7 +530,8 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls
 
     CPoz* list = natural->FindByKind(kNaturalWeaponList);
     if (!list)
-        list = natural->Append(makeEntry(*natural, "Bronie rasowe", "", kNaturalWeaponList, 0.0, 0, ""));
+        list = natural->Append(
+            makeEntry(*natural, "Bronie rasowe", "", kNaturalWeaponList, 0.0, 0, ""));
     for (const Weapon& weapon : weapons) {
         const std::vector<std::string>& t = weapon.texts;
         // A later passage of the same stage keeps the weapon rolled at the first one.
@@ -557,8 +554,8 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls
             at += 4;
             if (amount.empty() && growth.empty())
                 continue;
-            const double roll = EvaluateDice(amount, rolls(askRolls), prompt, DiceMode::Roll,
-                                             &character_);
+            const double roll =
+                EvaluateDice(amount, rolls(askRolls), prompt, DiceMode::Roll, &character_);
             const bool percent = proc == "%";
             entry->Append(makeEntry(*entry, group.info, sign + "|" + growth + "|" + proc,
                                     percent ? group.percentKind : group.valueKind,
@@ -591,7 +588,7 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         return;
     // A part of the stage overrides the default part where it has a value.
     static constexpr std::array<const char*, 13> kColumns = {
-        "proc_cal_zyw", "wpl_obr_na_zyw", "odc_pow_smi", "wyp_kl",   "wyp_kl_proc",
+        "proc_cal_zyw", "wpl_obr_na_zyw", "odc_pow_smi", "wyp_kl",      "wyp_kl_proc",
         "wyp_tn",       "wyp_tn_proc",    "wyp_ob",      "wyp_ob_proc", "obr",
         "obr_proc",     "modtrsel",       "bron_tarcza"};
     std::string sql = "SELECT A.id,B.nazwa";
@@ -662,8 +659,8 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
             const std::string& absolute = t[5 + 2 * i];
             const std::string& percent = t[6 + 2 * i];
             if (!absolute.empty() || !percent.empty())
-                property(kAbsorptions[i].first, kAbsorptions[i].second,
-                         textToReal(percent) / 100.0, textToInt(absolute));
+                property(kAbsorptions[i].first, kAbsorptions[i].second, textToReal(percent) / 100.0,
+                         textToInt(absolute));
         }
         if (!t[13].empty())
             property("modyfikator trafienia selektywnego", 4417, 0.0, truncated(evaluated(t[13])));
@@ -719,8 +716,8 @@ int CRdzenStadium::racialPart(std::size_t member, const GrowthProfile& profile) 
                 } else if (p != 0.0) {
                     r = roundToInt(p * r);
                 } else {
-                    const int start = truncated(
-                        EvaluateDice(e, automatic, "", DiceMode::Zero, &character_));
+                    const int start =
+                        truncated(EvaluateDice(e, automatic, "", DiceMode::Zero, &character_));
                     const int amount =
                         shape.balance != 0
                             ? truncated(EvaluateDice(e, automatic, "", balanceMode, &character_))
@@ -757,7 +754,7 @@ int CRdzenStadium::racialPart(std::size_t member, const GrowthProfile& profile) 
 
 void CRdzenStadium::Apply(const GrowthProfile& profile) {
     CPoz* look = appearance();
-    if (!look || !stageEntry())
+    if (!look || !stageEntry() || passages().empty())
         return;
     for (std::size_t m = 0; m < GrowthProfile::kMembers; ++m) {
         const AttributeDef& def = attributeSet()[m];
@@ -812,8 +809,8 @@ void CRdzenStadium::applySkin() {
                 limits[1].emplace_back(passage, entry);
         }
     }
-    bool anything = std::ranges::any_of(skin, [](int v) { return v != 0; }) ||
-                    !limits[0].empty() || !limits[1].empty();
+    bool anything = std::ranges::any_of(skin, [](int v) { return v != 0; }) || !limits[0].empty() ||
+                    !limits[1].empty();
     CPoz* skinEntry = stage->FindByKind(kSkin);
     if (!skinEntry && !anything)
         return;
@@ -856,7 +853,8 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
         CPoz* entry = look.FindByKind(entryKinds[i]);
         if (!entry || ranges[i].from == 0 || ranges[i].to == 0)
             continue;
-        entry->wartosc = weightFromRoll(truncated(entry->modyfikator), ranges[i].from, ranges[i].to);
+        entry->wartosc =
+            weightFromRoll(truncated(entry->modyfikator), ranges[i].from, ranges[i].to);
     }
 
     // Overweight and underweight from the weight roll.
@@ -910,7 +908,8 @@ void CRdzenStadium::RollRandomParts(bool askRolls) {
                                           DiceMode::Roll, &character_);
     }
     if (!look->FindByKind(kDeathChance))
-        look->Append(makeEntry(*look, "Szansa na śmierć ze starości", "", kDeathChance, 0.0, 0, ""));
+        look->Append(
+            makeEntry(*look, "Szansa na śmierć ze starości", "", kDeathChance, 0.0, 0, ""));
 
     const std::array<std::pair<int, int>, 2> randomParts = {{
         {kLinkBazowaOdpornoscPsychiczna, kRandomPsychic},
@@ -999,10 +998,10 @@ void CRdzenStadium::RacialProficiencies() {
             const CPoz* weapon = naturalWeapon(proficiency->specjal);
             if (weapon && nearlyEqual(weapon->modyfikator, 1.0))
                 proficiency->SetOrAdd(proficiency->connection(), "", "Rasowa", "",
-                                      kRacialProficiency, 0.0, textToInt(weapon->memo),
-                                      "0|0|0|0|0", false);
-        } else if (const CPoz* bonus = groups ? groups->FindBySpecjal(proficiency->specjal)
-                                              : nullptr) {
+                                      kRacialProficiency, 0.0, textToInt(weapon->memo), "0|0|0|0|0",
+                                      false);
+        } else if (const CPoz* bonus =
+                       groups ? groups->FindBySpecjal(proficiency->specjal) : nullptr) {
             proficiency->SetOrAdd(proficiency->connection(), "", "Rasowa", "", kRacialProficiency,
                                   0.0, bonus->wartosc, "0|0|0|0|0", false);
         }

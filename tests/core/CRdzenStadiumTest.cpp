@@ -34,7 +34,8 @@ struct StageFixture {
         CPoz* extra = hero->link(kLinkDodatkoweInformacje);
         CPoz* look = extra->Append(
             std::make_unique<CPoz>(rules.db.get(), "", "Wygląd", kRace, 256, 0.0, 0, ""));
-        look->Append(std::make_unique<CPoz>(rules.db.get(), "", "Stadium", "s1", kStage, 0.0, 0, ""));
+        look->Append(
+            std::make_unique<CPoz>(rules.db.get(), "", "Stadium", "s1", kStage, 0.0, 0, ""));
     }
 
     void insert(const std::string& table, const std::map<std::string, std::string>& columns) {
@@ -46,7 +47,8 @@ struct StageFixture {
             values.emplace_back(value);
         }
         ASSERT_TRUE(
-            rules.db->exec("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")", values)
+            rules.db
+                ->exec("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")", values)
                 .ok());
     }
 
@@ -92,9 +94,7 @@ struct StageFixture {
         return part ? part->wartosc : -999;
     }
 
-    CPoz* appearance() const {
-        return hero->link(kLinkDodatkoweInformacje)->FindByKind(256);
-    }
+    CPoz* appearance() const { return hero->link(kLinkDodatkoweInformacje)->FindByKind(256); }
 };
 
 constexpr std::size_t kZyw = 0, kSf = 1, kZr = 2, kSz = 3, kInt = 4, kZw = 10;
@@ -129,6 +129,8 @@ TEST(CRdzenStadium, PassagesFollowStageStepsAndStopAtTheSecondAge) {
     EXPECT_FALSE(h.engine().Passages(0, 9, false));
     StageFixture none;
     EXPECT_FALSE(none.engine().Passages(0, 45, false));
+    none.engine().Apply(GrowthProfile());
+    EXPECT_EQ(none.attribute(kInt)->size(), 0u);
 }
 
 TEST(CRdzenStadium, PercentageAmountChangesTheRunningValue) {
@@ -155,14 +157,44 @@ TEST(CRdzenStadium, PercentageAmountChangesTheRunningValue) {
     EXPECT_EQ(f.attribute(kInt)->size(), 1u) << "Rasowa is set, not added again";
 }
 
+TEST(CRdzenStadium, BalanceAndProfileLimitsShapeTheRacialPart) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"int_znak", "="},
+             {"int_wartosc", "2K10+5"},
+             {"zyw_znak", "="},
+             {"zyw_wartosc", "K10+20"}});
+    ASSERT_TRUE(f.engine().Passages(0, 0, false));
+    GrowthProfile profile;
+    profile.members[kInt].balance = 1;
+    profile.members[kZyw].balance = 1;
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 25); // the best the amount can give
+    EXPECT_EQ(f.racial(kZyw), 30);
+    profile.members[kInt].balance = -1;
+    profile.members[kZyw].balance = -1;
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 7); // the worst
+    EXPECT_EQ(f.racial(kZyw), 21);
+
+    profile.members[kInt].balance = 1;
+    profile.mergeLimit(kInt, 20);
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 20); // an upper cap of the profile
+    profile.members[kInt].balance = -1;
+    profile.mergeLimit(kInt, -9);
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 9); // a lower floor of the profile
+}
+
 TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     StageFixture f;
     f.insert("profesje", {{"id", "p1"}, {"nazwa", "Wojownik"}, {"zw_podst", "N"}});
     f.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1,
-                                            ""));
+            ->Append(
+                std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
     f.stage("a", 0, 0,
             {{"zw_znak", "="}, {"zw_wartosc", "K10"}, {"int_znak", "="}, {"int_wartosc", "K10"}});
     f.port.queueDie(6); // Inteligencja
@@ -180,8 +212,8 @@ TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     StageFixture g;
     g.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     g.hero->link(kLinkProfesje)
-        ->Append(std::make_unique<CPoz>(g.rules.db.get(), "", "p2", "p2", kKindProfession, 0.0,
-                                        1, ""));
+        ->Append(
+            std::make_unique<CPoz>(g.rules.db.get(), "", "p2", "p2", kKindProfession, 0.0, 1, ""));
     g.stage("a", 0, 0, {{"zw_znak", "="}, {"zw_wartosc", "K10"}});
     g.port.queueDie(9);
     g.port.queueDie(2);
@@ -215,8 +247,8 @@ void applyWithRolls(StageFixture& f, double weightRoll, double heightRoll) {
     CPoz* look = f.appearance();
     look->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Waga [kg]", "", 577, weightRoll, 0,
                                         "K100_PR"));
-    look->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Wzrost [cm]", "", 561, heightRoll,
-                                        0, "K100_PR"));
+    look->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Wzrost [cm]", "", 561, heightRoll, 0,
+                                        "K100_PR"));
     ASSERT_TRUE(f.engine().Passages(0, 0, false));
     f.engine().Apply(GrowthProfile());
 }
@@ -283,11 +315,20 @@ TEST(CRdzenStadium, SkinTakesTheLargestLimitOfThePassages) {
 TEST(CRdzenStadium, VitalityGrowsThroughTheProgression) {
     StageFixture f;
     f.stage("a", 0, 0,
-            {{"zyw_znak", "="}, {"zyw_wartosc", "195"}, {"sf_znak", "="}, {"sf_wartosc", "195"},
-             {"int_znak", "="}, {"int_wartosc", "195"}});
+            {{"zyw_znak", "="},
+             {"zyw_wartosc", "195"},
+             {"sf_znak", "="},
+             {"sf_wartosc", "195"},
+             {"int_znak", "="},
+             {"int_wartosc", "195"}});
     f.stage("b", 10, 0,
-            {{"zyw_znak", "+"}, {"zyw_wartosc", "10"}, {"sf_znak", "+"}, {"sf_wartosc", "10"},
-             {"sf_limit", "203"}, {"int_znak", "+"}, {"int_wartosc", "10"}});
+            {{"zyw_znak", "+"},
+             {"zyw_wartosc", "10"},
+             {"sf_znak", "+"},
+             {"sf_wartosc", "10"},
+             {"sf_limit", "203"},
+             {"int_znak", "+"},
+             {"int_wartosc", "10"}});
     ASSERT_TRUE(f.engine().Passages(0, 10, false));
     f.engine().Apply(GrowthProfile());
     EXPECT_EQ(f.racial(kZyw), 210); // 5 steps of 1 up to 200, then 5 steps of 2
@@ -381,8 +422,8 @@ TEST(CRdzenStadium, NaturalWeaponsAndRacialProficiencies) {
     EXPECT_EQ(fangs->FindByKind(25345)->wartosc, 1);
 
     CPoz* proficiencies = f.hero->link(kLinkBieglosci);
-    CPoz* natural = proficiencies->Append(
-        std::make_unique<CPoz>(f.rules.db.get(), "", "Kły", "w1", kProficiency, 0.0, 0, "NATURALNA"));
+    CPoz* natural = proficiencies->Append(std::make_unique<CPoz>(
+        f.rules.db.get(), "", "Kły", "w1", kProficiency, 0.0, 0, "NATURALNA"));
     CPoz* swords = proficiencies->Append(
         std::make_unique<CPoz>(f.rules.db.get(), "", "Miecze", "g1", kProficiency, 0.0, 0, ""));
     CPoz* axes = proficiencies->Append(
@@ -403,11 +444,19 @@ TEST(CRdzenStadium, BodyPartsOfALaterStageTakeThePlaceOfEarlierOnes) {
     StageFixture f;
     f.stage("a", 0, 0);
     f.stage("b", 10, 0);
-    f.insert("czescicialadef", {{"id", "d1"}, {"typistoty", "humanoid"}, {"nazwa", "Głowa"}, {"proc_cal_zyw", "20"},
-                                {"odc_pow_smi", "T"}, {"modtrsel", "-30"}, {"domyslna", "N"}});
+    f.insert("czescicialadef", {{"id", "d1"},
+                                {"typistoty", "humanoid"},
+                                {"nazwa", "Głowa"},
+                                {"proc_cal_zyw", "20"},
+                                {"odc_pow_smi", "T"},
+                                {"modtrsel", "-30"},
+                                {"domyslna", "N"}});
     f.insert("stadiumczesci", {{"id", "c1"}, {"idstadium", "a"}, {"id_nad", "d1"}});
-    f.insert("stadiumczesci",
-             {{"id", "c2"}, {"idstadium", "b"}, {"id_nad", "d1"}, {"wyp_kl", "2"}, {"wyp_kl_proc", "50"}});
+    f.insert("stadiumczesci", {{"id", "c2"},
+                               {"idstadium", "b"},
+                               {"id_nad", "d1"},
+                               {"wyp_kl", "2"},
+                               {"wyp_kl_proc", "50"}});
     ASSERT_TRUE(f.engine().Passages(0, 10, false));
     const CPoz* body = f.hero->link(kLinkCialo);
     ASSERT_EQ(body->size(), 1u);
@@ -437,8 +486,8 @@ TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0}));
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1,
-                                            ""));
+            ->Append(
+                std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
     f.hero->link(kLinkZawody)
         ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Kowal", "t1", kTrade, 0.0, 3, ""));
     f.engine().AgeStep(false, GrowthProfile());
@@ -468,8 +517,16 @@ void dump(const CPoz& entry, int depth, std::string& out) {
         dump(*child, depth + 1, out);
 }
 
-// A human of the sample rules, aged 20 with one profession, made with a seed.
-std::string sampleHuman(std::uint32_t seed) {
+constexpr const char* kHuman = "100000000000000000000101000001";
+constexpr const char* kAdultHuman = "100000000000000000000102000103";
+constexpr const char* kWolf = "100000000000000000000101000005";
+constexpr const char* kAdultWolf = "100000000000000000000102000502";
+constexpr const char* kDwarf = "100000000000000000000101000002";
+constexpr const char* kYoungDwarf = "100000000000000000000102000201";
+
+// A character of the sample rules in a stage at an age, made with a seed.
+std::string sampleCharacter(std::uint32_t seed, const char* race = kHuman,
+                            const char* stage = kAdultHuman, int age = 18) {
     test::TestDatabase rules("sample.db");
     NonInteractiveUserPort port(nullptr);
     EXPECT_TRUE(rules.db->exec("PRAGMA synchronous=OFF").ok());
@@ -477,12 +534,11 @@ std::string sampleHuman(std::uint32_t seed) {
     EXPECT_TRUE(loadSampleRules(*rules.db).ok());
     CIstota hero(*rules.db);
     CPoz* extra = hero.link(kLinkDodatkoweInformacje);
-    CPoz* look = extra->Append(std::make_unique<CPoz>(rules.db.get(), "", "Wygląd",
-                                                      "100000000000000000000101000001", 256, 0.0,
-                                                      0, ""));
-    look->Append(std::make_unique<CPoz>(rules.db.get(), "", "Dorosły",
-                                        "100000000000000000000102000103", kStage, 0.0, 0, ""));
-    extra->Append(std::make_unique<CPoz>(rules.db.get(), "", "WIEK", "", kinds::kAge, 0.0, 18, ""));
+    CPoz* look =
+        extra->Append(std::make_unique<CPoz>(rules.db.get(), "", "Wygląd", race, 256, 0.0, 0, ""));
+    look->Append(std::make_unique<CPoz>(rules.db.get(), "", "Stadium", stage, kStage, 0.0, 0, ""));
+    extra->Append(
+        std::make_unique<CPoz>(rules.db.get(), "", "WIEK", "", kinds::kAge, 0.0, age, ""));
     DiceGenerator generator(seed);
     CRdzenStadium engine(*rules.db, hero, port, &generator);
     engine.RollRandomParts(false);
@@ -497,14 +553,24 @@ std::string sampleHuman(std::uint32_t seed) {
     return out;
 }
 
-TEST(CRdzenStadium, SampleHumanIsTheSameForTheSameSeed) {
-    const std::string first = sampleHuman(2026);
-    EXPECT_EQ(first, sampleHuman(2026));
-    EXPECT_NE(first, sampleHuman(77));
+TEST(CRdzenStadium, SampleCharactersAreTheSameForTheSameSeed) {
+    const std::string first = sampleCharacter(2026);
+    EXPECT_EQ(first, sampleCharacter(2026));
+    EXPECT_NE(first, sampleCharacter(77));
     EXPECT_NE(first.find("Rasowa"), std::string::npos);
     EXPECT_NE(first.find("Pięść"), std::string::npos);
     EXPECT_NE(first.find("Kolejne przeistoczenia"), std::string::npos);
     EXPECT_NE(first.find("Odporność (część losowa)"), std::string::npos);
+}
+
+TEST(CRdzenStadium, SampleWolfAndDwarfAreTheSameForTheSameSeed) {
+    const std::string wolf = sampleCharacter(5, kWolf, kAdultWolf, 4);
+    EXPECT_EQ(wolf, sampleCharacter(5, kWolf, kAdultWolf, 4));
+    EXPECT_NE(wolf.find("Kły"), std::string::npos);
+    EXPECT_NE(wolf.find("Skóra"), std::string::npos);
+    const std::string dwarf = sampleCharacter(5, kDwarf, kYoungDwarf, 30);
+    EXPECT_EQ(dwarf, sampleCharacter(5, kDwarf, kYoungDwarf, 30));
+    EXPECT_NE(dwarf.find("Żywotnosc inny współczynnik zmiany 200/600...: 3"), std::string::npos);
 }
 
 } // namespace
