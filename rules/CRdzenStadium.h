@@ -97,7 +97,6 @@ public:
     void RacialProficiencies();
 
 private:
-    struct StageRow;
     struct AmountGroup;
 
     CPoz* appearance() const;
@@ -108,7 +107,7 @@ private:
 
     void report(const Status& status);
     DiceRolls rolls(bool askRolls);
-    double rollAmount(const std::string& amount, const std::string& name, bool twice,
+    double rollAmount(const std::string& amount, const std::string& prompt, bool twice,
                       bool askRolls);
 
     void readStageRow(CPoz& passage, bool firstOfStage, bool askRolls);
