@@ -13,5 +13,6 @@ list(APPEND TALLAR_CORE_SOURCES
     rules/CRdzenOdpornosci.cpp
     rules/CRdzenKlasaSpoleczna.cpp
     rules/CRdzenUlomnosc.cpp
+    rules/CRdzenStadium.cpp
 )
 include(${CMAKE_CURRENT_LIST_DIR}/EmbedSampleRules.cmake)

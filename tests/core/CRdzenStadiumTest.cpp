@@ -1,0 +1,577 @@
+#include "rules/CRdzenStadium.h"
+
+#include "base/NonInteractiveUserPort.h"
+#include "rules/SampleRules.h"
+#include "store/Character.h"
+#include "store/Schema.h"
+#include "support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace tallar {
+namespace {
+
+using namespace stagekinds;
+
+const std::string kRace = "race-1";
+
+// Rules made for one test: a schema, stages inserted column by column, and a character
+// of the race standing in a stage.
+struct StageFixture {
+    test::TestDatabase rules{"rules.db"};
+    NonInteractiveUserPort port{nullptr};
+    DiceGenerator generator{7};
+    std::unique_ptr<CIstota> hero;
+
+    StageFixture() {
+        // Nothing here has to survive a crash; without syncing the schema is made quickly.
+        EXPECT_TRUE(rules.db->exec("PRAGMA synchronous=OFF").ok());
+        ensureRulesSchema(*rules.db, port);
+        hero = std::make_unique<CIstota>(*rules.db);
+        CPoz* extra = hero->link(kLinkDodatkoweInformacje);
+        CPoz* look = extra->Append(
+            std::make_unique<CPoz>(rules.db.get(), "", "Wygląd", kRace, 256, 0.0, 0, ""));
+        look->Append(
+            std::make_unique<CPoz>(rules.db.get(), "", "Stadium", "s1", kStage, 0.0, 0, ""));
+    }
+
+    void insert(const std::string& table, const std::map<std::string, std::string>& columns) {
+        std::string names, marks;
+        std::vector<SqlParam> values;
+        for (const auto& [name, value] : columns) {
+            names += (names.empty() ? "" : ",") + name;
+            marks += marks.empty() ? "?" : ",?";
+            values.emplace_back(value);
+        }
+        ASSERT_TRUE(
+            rules.db
+                ->exec("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")", values)
+                .ok());
+    }
+
+    void stage(const std::string& id, int from, int step,
+               std::map<std::string, std::string> columns = {}) {
+        columns["id"] = id;
+        columns["idrasa"] = kRace;
+        columns["nazwa"] = "Stadium " + id;
+        columns["od"] = std::to_string(from);
+        columns["skok"] = std::to_string(step);
+        insert("stadia", columns);
+    }
+
+    CRdzenStadium engine() { return CRdzenStadium(*rules.db, *hero, port, &generator); }
+
+    std::vector<CPoz*> passageEntries() const {
+        std::vector<CPoz*> found;
+        const CPoz* look = hero->link(kLinkDodatkoweInformacje)->FindByKind(256);
+        const CPoz* list = look->FindByKind(kStage)->FindByKind(kPassages);
+        if (list)
+            for (CPoz* child : list->children())
+                found.push_back(child);
+        return found;
+    }
+
+    std::vector<int> passageAges() const {
+        std::vector<int> ages;
+        for (const CPoz* passage : passageEntries())
+            ages.push_back(passage->wartosc);
+        return ages;
+    }
+
+    CPoz* attribute(std::size_t member) const {
+        for (CPoz* top : hero->children())
+            if (top->typ == attributeSet()[member].entryKind)
+                return top;
+        return nullptr;
+    }
+
+    int racial(std::size_t member) const {
+        const CPoz* part = attribute(member)->FindByKind(stageMemberKinds(member).racial);
+        EXPECT_NE(part, nullptr) << attributeSet()[member].entryLabel;
+        return part ? part->wartosc : -999;
+    }
+
+    CPoz* appearance() const { return hero->link(kLinkDodatkoweInformacje)->FindByKind(256); }
+};
+
+constexpr std::size_t kZyw = 0, kSf = 1, kZr = 2, kSz = 3, kInt = 4, kZw = 10;
+
+TEST(CRdzenStadium, PassagesFollowStageStepsAndStopAtTheSecondAge) {
+    StageFixture f;
+    f.stage("a", 0, 10);
+    f.stage("b", 30, 0);
+    EXPECT_TRUE(f.engine().Passages(0, 45, false));
+    EXPECT_EQ(f.passageAges(), (std::vector<int>{0, 10, 20, 30}));
+    const std::vector<CPoz*> made = f.passageEntries();
+    EXPECT_EQ(made[2]->specjal, "a");
+    EXPECT_EQ(made[2]->info, "Stadium a");
+    EXPECT_EQ(made[3]->specjal, "b");
+    EXPECT_DOUBLE_EQ(made[3]->modyfikator, 30.0);
+    EXPECT_EQ(made[3]->typ, kPassage);
+
+    // Running again over the same ages makes nothing twice.
+    EXPECT_TRUE(f.engine().Passages(0, 45, false));
+    EXPECT_EQ(f.passageAges().size(), 4u);
+
+    // From 15 the first candidate is aligned down to 10, which lies before the first age.
+    StageFixture g;
+    g.stage("a", 0, 10);
+    g.stage("b", 30, 0);
+    EXPECT_TRUE(g.engine().Passages(15, 45, false));
+    EXPECT_EQ(g.passageAges(), (std::vector<int>{20, 30}));
+
+    // Below the first stage nothing passes; a race without stages gives nothing.
+    StageFixture h;
+    h.stage("a", 10, 5);
+    EXPECT_FALSE(h.engine().Passages(0, 9, false));
+    StageFixture none;
+    EXPECT_FALSE(none.engine().Passages(0, 45, false));
+    none.engine().Apply(GrowthProfile());
+    EXPECT_EQ(none.attribute(kInt)->size(), 0u);
+}
+
+TEST(CRdzenStadium, PercentageAmountChangesTheRunningValue) {
+    StageFixture f;
+    f.stage("a", 0, 0, {{"int_znak", "="}, {"int_wartosc", "40"}});
+    f.stage("b", 30, 0, {{"int_znak", "+"}, {"int_wartosc", "50 "}, {"int_proc", "%"}});
+    ASSERT_TRUE(f.engine().Passages(0, 30, false));
+    const CPoz* change = f.passageEntries()[1]->FindByKind(stageMemberKinds(kInt).value);
+    ASSERT_NE(change, nullptr);
+    EXPECT_DOUBLE_EQ(change->modyfikator, 0.5);
+    EXPECT_EQ(change->wartosc, 0);
+    EXPECT_EQ(change->specjal, "+");
+    EXPECT_EQ(change->memo, "50");
+    EXPECT_EQ(change->info, "Inteligencja");
+
+    GrowthProfile profile;
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 60); // 40 + round(40 · 0.5)
+    EXPECT_DOUBLE_EQ(f.attribute(kInt)->total, 60.0);
+
+    profile.multiply(kInt, 1.5);
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 70); // 40 + round(20 · 1.5)
+    EXPECT_EQ(f.attribute(kInt)->size(), 1u) << "Rasowa is set, not added again";
+}
+
+TEST(CRdzenStadium, BalanceAndProfileLimitsShapeTheRacialPart) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"int_znak", "="},
+             {"int_wartosc", "2K10+5"},
+             {"zyw_znak", "="},
+             {"zyw_wartosc", "K10+20"}});
+    ASSERT_TRUE(f.engine().Passages(0, 0, false));
+    GrowthProfile profile;
+    profile.members[kInt].balance = 1;
+    profile.members[kZyw].balance = 1;
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 25); // the best the amount can give
+    EXPECT_EQ(f.racial(kZyw), 30);
+    profile.members[kInt].balance = -1;
+    profile.members[kZyw].balance = -1;
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 7); // the worst
+    EXPECT_EQ(f.racial(kZyw), 21);
+
+    profile.members[kInt].balance = 1;
+    profile.mergeLimit(kInt, 20);
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 20); // an upper cap of the profile
+    profile.members[kInt].balance = -1;
+    profile.mergeLimit(kInt, -9);
+    f.engine().Apply(profile);
+    EXPECT_EQ(f.racial(kInt), 9); // a lower floor of the profile
+}
+
+TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
+    StageFixture f;
+    f.insert("profesje", {{"id", "p1"}, {"nazwa", "Wojownik"}, {"zw_podst", "N"}});
+    f.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
+    for (const char* id : {"p1", "p2"})
+        f.hero->link(kLinkProfesje)
+            ->Append(
+                std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
+    f.stage("a", 0, 0,
+            {{"zw_znak", "="}, {"zw_wartosc", "K10"}, {"int_znak", "="}, {"int_wartosc", "K10"}});
+    f.port.queueDie(6); // Inteligencja
+    f.port.queueDie(3); // Zauważenie
+    f.port.queueDie(8); // Zauważenie, again
+    ASSERT_TRUE(f.engine().Passages(0, 0, true));
+    EXPECT_EQ(f.port.diePrompts(),
+              (std::vector<std::string>{"Rasa: Inteligencja K10", "Rasa: Zauważenie K10",
+                                        "Rasa: Zauważenie(dod.rzut) K10"}));
+    const CPoz* passage = f.passageEntries()[0];
+    EXPECT_EQ(passage->FindByKind(stageMemberKinds(kZw).value)->wartosc, 8);
+    EXPECT_EQ(passage->FindByKind(stageMemberKinds(kInt).value)->wartosc, 6);
+
+    // The greater roll is kept whichever comes first.
+    StageFixture g;
+    g.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
+    g.hero->link(kLinkProfesje)
+        ->Append(
+            std::make_unique<CPoz>(g.rules.db.get(), "", "p2", "p2", kKindProfession, 0.0, 1, ""));
+    g.stage("a", 0, 0, {{"zw_znak", "="}, {"zw_wartosc", "K10"}});
+    g.port.queueDie(9);
+    g.port.queueDie(2);
+    ASSERT_TRUE(g.engine().Passages(0, 0, true));
+    EXPECT_EQ(g.passageEntries()[0]->FindByKind(stageMemberKinds(kZw).value)->wartosc, 9);
+}
+
+TEST(CRdzenStadium, WeightAndHeightFromTheRoll) {
+    EXPECT_EQ(weightFromRoll(12, 50, 100), 62);
+    EXPECT_EQ(weightFromRoll(35, 50, 100), 75);
+    EXPECT_EQ(weightFromRoll(40, 50, 100), 80);
+    EXPECT_EQ(weightFromRoll(95, 50, 100), 95);
+    EXPECT_EQ(weightFromRoll(130, 50, 100), 130);
+    EXPECT_EQ(weightFromRoll(0, 50, 100), 50);
+    EXPECT_EQ(weightFromRoll(70, 60, 60), 60);
+    // The bands meet at their edges for other spans too (span 100, step 2).
+    EXPECT_EQ(weightFromRoll(20, 100, 200), 140);
+    EXPECT_EQ(weightFromRoll(21, 100, 200), 142);
+    EXPECT_EQ(weightFromRoll(80, 100, 200), 160);
+    EXPECT_EQ(weightFromRoll(81, 100, 200), 162);
+    EXPECT_EQ(overweightDistance(12), -9);
+    EXPECT_EQ(overweightDistance(21), 0);
+    EXPECT_EQ(overweightDistance(80), 0);
+    EXPECT_EQ(overweightDistance(95), 15);
+}
+
+// A character of a stage with weight 50..100 and height 150..200 whose rolls are given.
+void applyWithRolls(StageFixture& f, double weightRoll, double heightRoll) {
+    f.stage("a", 0, 0,
+            {{"waga_od", "50"}, {"waga_do", "100"}, {"wzrost_od", "150"}, {"wzrost_do", "200"}});
+    CPoz* look = f.appearance();
+    look->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Waga [kg]", "", 577, weightRoll, 0,
+                                        "K100_PR"));
+    look->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Wzrost [cm]", "", 561, heightRoll, 0,
+                                        "K100_PR"));
+    ASSERT_TRUE(f.engine().Passages(0, 0, false));
+    f.engine().Apply(GrowthProfile());
+}
+
+TEST(CRdzenStadium, OverweightAndUnderweightParts) {
+    StageFixture heavy;
+    applyWithRolls(heavy, 95, 35);
+    EXPECT_EQ(heavy.appearance()->FindByKind(577)->wartosc, 95);
+    EXPECT_EQ(heavy.appearance()->FindByKind(561)->wartosc, 175); // low 170 + 5
+    EXPECT_EQ(heavy.hero->weight(), 95);
+    const CPoz* vitality = heavy.attribute(kZyw)->FindByKind(kOverweightVitality);
+    ASSERT_NE(vitality, nullptr);
+    EXPECT_EQ(vitality->info, "Nadwaga");
+    EXPECT_EQ(vitality->wartosc, 15);
+    EXPECT_EQ(vitality->memo, "0|15"); // no fixed step: 15 steps along the scale
+    EXPECT_DOUBLE_EQ(vitality->total, 15.0);
+    EXPECT_EQ(heavy.attribute(kSf)->FindByKind(kOverweightStrength)->wartosc, 15);
+    const CPoz* dexterity = heavy.attribute(kZr)->FindByKind(kOverweightDexterity);
+    EXPECT_EQ(dexterity->info, "Nadwaga");
+    EXPECT_EQ(dexterity->wartosc, -8); // −round(7.5)
+    EXPECT_EQ(dexterity->memo, "-8");
+    EXPECT_EQ(heavy.attribute(kSz)->FindByKind(kOverweightSpeed)->wartosc, -8);
+
+    StageFixture light;
+    applyWithRolls(light, 12, 50);
+    EXPECT_EQ(light.appearance()->FindByKind(577)->wartosc, 62);
+    const CPoz* thin = light.attribute(kZyw)->FindByKind(kOverweightVitality);
+    EXPECT_EQ(thin->info, "Niedowaga");
+    EXPECT_EQ(thin->wartosc, -9);
+    const CPoz* nimble = light.attribute(kSz)->FindByKind(kOverweightSpeed);
+    EXPECT_EQ(nimble->info, "Niedowaga");
+    EXPECT_EQ(nimble->wartosc, 5); // −round(−4.5)
+
+    StageFixture middle;
+    applyWithRolls(middle, 50, 50);
+    EXPECT_EQ(middle.attribute(kZyw)->FindByKind(kOverweightVitality), nullptr);
+    EXPECT_EQ(middle.attribute(kZr)->FindByKind(kOverweightDexterity), nullptr);
+}
+
+TEST(CRdzenStadium, SkinTakesTheLargestLimitOfThePassages) {
+    StageFixture f;
+    f.stage("a", 0, 10,
+            {{"ogr_zr_znak", "="}, {"ogr_zr_wartosc", "2"}, {"kl_znak", "="}, {"kl_wartosc", "3"}});
+    f.stage("b", 20, 0,
+            {{"ogr_zr_znak", "="}, {"ogr_zr_wartosc", "4"}, {"kl_znak", "+"}, {"kl_wartosc", "2"}});
+    ASSERT_TRUE(f.engine().Passages(0, 25, false));
+    EXPECT_EQ(f.passageAges(), (std::vector<int>{0, 10, 20}));
+    f.engine().Apply(GrowthProfile());
+    const CPoz* skin = f.appearance()->FindByKind(kStage)->FindByKind(kSkin);
+    ASSERT_NE(skin, nullptr);
+    EXPECT_EQ(skin->info, "Skóra");
+    EXPECT_EQ(skin->FindByKind(1345)->wartosc, 5); // 3, then + 2
+    EXPECT_EQ(skin->FindByKind(1345)->info, "Wyparowania kłute");
+    const CPoz* dexterity = skin->FindByKind(kSkinDexterityLimit);
+    EXPECT_EQ(dexterity->info, "Ograniczenia zręczności 1/");
+    EXPECT_EQ(dexterity->size(), 2u); // the "=" of stage a is set at its first passage only
+    EXPECT_DOUBLE_EQ(dexterity->total, 4.0);
+    EXPECT_EQ(skin->FindByKind(kSkinSpeedLimit)->size(), 0u);
+
+    f.engine().Apply(GrowthProfile());
+    EXPECT_EQ(skin->FindByKind(kSkinDexterityLimit)->size(), 2u);
+}
+
+TEST(CRdzenStadium, VitalityGrowsThroughTheProgression) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"zyw_znak", "="},
+             {"zyw_wartosc", "195"},
+             {"sf_znak", "="},
+             {"sf_wartosc", "195"},
+             {"int_znak", "="},
+             {"int_wartosc", "195"}});
+    f.stage("b", 10, 0,
+            {{"zyw_znak", "+"},
+             {"zyw_wartosc", "10"},
+             {"sf_znak", "+"},
+             {"sf_wartosc", "10"},
+             {"sf_limit", "203"},
+             {"int_znak", "+"},
+             {"int_wartosc", "10"}});
+    ASSERT_TRUE(f.engine().Passages(0, 10, false));
+    f.engine().Apply(GrowthProfile());
+    EXPECT_EQ(f.racial(kZyw), 210); // 5 steps of 1 up to 200, then 5 steps of 2
+    EXPECT_EQ(f.racial(kSf), 203);  // capped by the stage's limit
+    EXPECT_EQ(f.racial(kInt), 205); // other attributes add plainly
+    EXPECT_EQ(f.attribute(kZyw)->FindByKind(stageMemberKinds(kZyw).racial)->specjal, "1");
+    EXPECT_EQ(f.attribute(kZyw)->FindByKind(stageMemberKinds(kZyw).racial)->info, "Rasowa");
+
+    // A fixed other coefficient replaces the scale's step; the profile multiplies steps.
+    StageFixture g;
+    g.stage("a", 0, 0, {{"zyw_znak", "="}, {"zyw_wartosc", "100"}, {"zyw_innywsp", "3"}});
+    g.stage("b", 10, 0, {{"zyw_znak", "+"}, {"zyw_wartosc", "4"}, {"zyw_innywsp", "3"}});
+    ASSERT_TRUE(g.engine().Passages(0, 10, false));
+    GrowthProfile profile;
+    g.engine().FoldProfile(profile);
+    EXPECT_DOUBLE_EQ(profile.vitalityOther, 3.0);
+    profile.multiply(kZyw, 2.0);
+    g.engine().Apply(profile);
+    EXPECT_EQ(g.racial(kZyw), 124); // 100 + 8 steps of 3
+}
+
+TEST(CRdzenStadium, FoldingAddsMultipliersAndLimitsOfTheStages) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"zw_znak", "="}, {"zw_wartosc", "10"}, {"zw_przyrost", "1.5"}, {"zw_limit", "50"}});
+    f.stage("b", 10, 0, {{"zw_znak", "+"}, {"zw_wartosc", "1"}, {"zw_limit", "30"}});
+    ASSERT_TRUE(f.engine().Passages(0, 10, false));
+    GrowthProfile profile;
+    f.engine().FoldProfile(profile);
+    EXPECT_DOUBLE_EQ(profile.members[kZw].multiplier, 1.5);
+    EXPECT_EQ(profile.members[kZw].upperLimit, 30);
+    const CPoz* first = f.passageEntries()[0];
+    EXPECT_EQ(first->FindByKind(stageMemberKinds(kZw).multiplier)->info,
+              "Zauważenie mnożnik przyrosty");
+    EXPECT_EQ(first->FindByKind(stageMemberKinds(kZw).limit)->info, "Zauważenie limit");
+}
+
+TEST(CRdzenStadium, FailingQueryIsShownAndTheRestGoesOn) {
+    StageFixture f;
+    f.stage("a", 0, 0, {{"int_znak", "="}, {"int_wartosc", "12"}});
+    ASSERT_TRUE(f.rules.db->exec("DROP TABLE stadiumbronie").ok());
+    EXPECT_TRUE(f.engine().Passages(0, 0, false));
+    ASSERT_EQ(f.port.errors().size(), 1u);
+    EXPECT_EQ(f.port.errors()[0].caption, "Błąd!");
+    EXPECT_NE(f.rules.errors.str().find("SQL error: "), std::string::npos);
+    f.engine().Apply(GrowthProfile());
+    EXPECT_EQ(f.racial(kInt), 12);
+}
+
+// The tree as labels, kinds and texts; a reference shows its target's label, since
+// identifiers differ from run to run.
+TEST(CRdzenStadium, NaturalWeaponsAndRacialProficiencies) {
+    StageFixture f;
+    f.stage("a", 0, 10);
+    f.insert("stadiumbronie", {{"id", "w1"},
+                               {"idstadium", "a"},
+                               {"nazwa", "Kły"},
+                               {"obr_kl", "K6"},
+                               {"obr_kl_znak", "="},
+                               {"obr_kl_przyr", "1"},
+                               {"obrona", "10"},
+                               {"obrona_znak", "+"},
+                               {"obrona_proc", "%"},
+                               {"bieglosc", "4"},
+                               {"zasiegi", "1"},
+                               {"sp_spec", "T"},
+                               {"bgl_prof", "N"},
+                               {"ilosc", "1"}});
+    f.port.queueDie(5);
+    ASSERT_TRUE(f.engine().Passages(0, 15, true)); // two passages, one weapon
+    EXPECT_EQ(f.port.diePrompts(), (std::vector<std::string>{"Bron rasowa: Kły K6"}));
+    const CPoz* list = f.hero->link(kLinkBronieNaturalne)->FindByKind(kNaturalWeaponList);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->size(), 1u);
+    const CPoz* fangs = list->FindBySpecjal("w1");
+    ASSERT_NE(fangs, nullptr);
+    EXPECT_EQ(fangs->typ, kNaturalWeapon);
+    EXPECT_EQ(fangs->info, "Kły");
+    const CPoz* stabbing = fangs->FindByKind(24673);
+    ASSERT_NE(stabbing, nullptr);
+    EXPECT_EQ(stabbing->wartosc, 5);
+    EXPECT_EQ(stabbing->specjal, "=|1|");
+    EXPECT_EQ(stabbing->memo, "K6");
+    const CPoz* defence = fangs->FindByKind(24883);
+    ASSERT_NE(defence, nullptr);
+    EXPECT_DOUBLE_EQ(defence->modyfikator, 0.1);
+    EXPECT_EQ(defence->specjal, "+||%");
+    EXPECT_EQ(fangs->FindByKind(25095)->memo, "1");
+    EXPECT_EQ(fangs->FindByKind(25153)->wartosc, 1);
+    EXPECT_EQ(fangs->FindByKind(25137), nullptr);
+    EXPECT_EQ(fangs->FindByKind(25345)->wartosc, 1);
+
+    CPoz* proficiencies = f.hero->link(kLinkBieglosci);
+    CPoz* natural = proficiencies->Append(std::make_unique<CPoz>(
+        f.rules.db.get(), "", "Kły", "w1", kProficiency, 0.0, 0, "NATURALNA"));
+    CPoz* swords = proficiencies->Append(
+        std::make_unique<CPoz>(f.rules.db.get(), "", "Miecze", "g1", kProficiency, 0.0, 0, ""));
+    CPoz* axes = proficiencies->Append(
+        std::make_unique<CPoz>(f.rules.db.get(), "", "Topory", "g2", kProficiency, 0.0, 0, ""));
+    CPoz* bonuses = f.appearance()->Append(std::make_unique<CPoz>(
+        f.rules.db.get(), "", "Premie rasy", "", kRaceWeaponGroups, 0.0, 0, ""));
+    bonuses->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Miecze", "g1", 1089, 0.0, 3, ""));
+    f.engine().RacialProficiencies();
+    ASSERT_NE(natural->FindByKind(kRacialProficiency), nullptr);
+    EXPECT_EQ(natural->FindByKind(kRacialProficiency)->wartosc, 4);
+    EXPECT_EQ(natural->FindByKind(kRacialProficiency)->memo, "0|0|0|0|0");
+    EXPECT_EQ(natural->FindByKind(kRacialProficiency)->info, "Rasowa");
+    EXPECT_EQ(swords->FindByKind(kRacialProficiency)->wartosc, 3);
+    EXPECT_EQ(axes->FindByKind(kRacialProficiency), nullptr);
+}
+
+TEST(CRdzenStadium, BodyPartsOfALaterStageTakeThePlaceOfEarlierOnes) {
+    StageFixture f;
+    f.stage("a", 0, 0);
+    f.stage("b", 10, 0);
+    f.insert("czescicialadef", {{"id", "d1"},
+                                {"typistoty", "humanoid"},
+                                {"nazwa", "Głowa"},
+                                {"proc_cal_zyw", "20"},
+                                {"odc_pow_smi", "T"},
+                                {"modtrsel", "-30"},
+                                {"domyslna", "N"}});
+    f.insert("stadiumczesci", {{"id", "c1"}, {"idstadium", "a"}, {"id_nad", "d1"}});
+    f.insert("stadiumczesci", {{"id", "c2"},
+                               {"idstadium", "b"},
+                               {"id_nad", "d1"},
+                               {"wyp_kl", "2"},
+                               {"wyp_kl_proc", "50"}});
+    ASSERT_TRUE(f.engine().Passages(0, 10, false));
+    const CPoz* body = f.hero->link(kLinkCialo);
+    ASSERT_EQ(body->size(), 1u);
+    const CPoz* head = body->FindByKind(kBodyPart);
+    EXPECT_EQ(head->info, "Głowa");
+    EXPECT_EQ(head->specjal, "c2");
+    EXPECT_EQ(head->memo, "d1");
+    EXPECT_EQ(head->FindByKind(1435)->target(), f.hero->link(kLinkZrecznoscAktualna));
+    const CPoz* properties = head->FindByKind(4192);
+    ASSERT_NE(properties, nullptr);
+    EXPECT_DOUBLE_EQ(properties->FindByKind(4210)->modyfikator, 0.2); // from the default part
+    EXPECT_EQ(properties->FindByKind(4244)->wartosc, 1);
+    EXPECT_EQ(properties->FindByKind(4355)->wartosc, 2);
+    EXPECT_DOUBLE_EQ(properties->FindByKind(4355)->modyfikator, 0.5);
+    EXPECT_EQ(properties->FindByKind(4417)->wartosc, -30);
+    EXPECT_EQ(properties->FindByKind(4452)->wartosc, 0);
+}
+
+TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
+    StageFixture f;
+    f.stage("a", 0, 0, {{"int_znak", "="}, {"int_wartosc", "10"}});
+    f.stage("b", 20, 0, {{"int_znak", "+"}, {"int_wartosc", "5"}});
+    CPoz* age = f.hero->link(kLinkDodatkoweInformacje)
+                    ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "WIEK", "", kinds::kAge,
+                                                    0.0, 16, ""));
+    f.engine().RollRandomParts(false);
+    EXPECT_EQ(f.passageAges(), (std::vector<int>{0}));
+    for (const char* id : {"p1", "p2"})
+        f.hero->link(kLinkProfesje)
+            ->Append(
+                std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
+    f.hero->link(kLinkZawody)
+        ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Kowal", "t1", kTrade, 0.0, 3, ""));
+    f.engine().AgeStep(false, GrowthProfile());
+    EXPECT_EQ(age->wartosc, 25); // 16 + 3 + 2 + 4
+    EXPECT_DOUBLE_EQ(age->modyfikator, 16.0);
+    EXPECT_EQ(f.passageAges(), (std::vector<int>{0, 20}));
+    EXPECT_EQ(f.racial(kInt), 15);
+
+    // The random parts are rolled once.
+    const CPoz* psychic = f.hero->link(kLinkBazowaOdpornoscPsychiczna)->FindByKind(kRandomPsychic);
+    ASSERT_NE(psychic, nullptr);
+    EXPECT_EQ(psychic->memo, "K10_PR");
+    const int rolled = psychic->wartosc;
+    EXPECT_GE(rolled, 1);
+    f.engine().RollRandomParts(false);
+    EXPECT_EQ(f.hero->link(kLinkBazowaOdpornoscPsychiczna)->size(), 1u);
+    EXPECT_NE(f.appearance()->FindByKind(kDeathChance), nullptr);
+}
+
+void dump(const CPoz& entry, int depth, std::string& out) {
+    const std::string key = entry.specjal.starts_with('&')
+                                ? "&" + (entry.target() ? entry.target()->info : std::string("?"))
+                                : entry.specjal;
+    out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + BuildLabel(entry) + " [" +
+           std::to_string(entry.typ) + "|" + key + "|" + entry.memo + "]\n";
+    for (const CPoz* child : entry.children())
+        dump(*child, depth + 1, out);
+}
+
+constexpr const char* kHuman = "100000000000000000000101000001";
+constexpr const char* kAdultHuman = "100000000000000000000102000103";
+constexpr const char* kWolf = "100000000000000000000101000005";
+constexpr const char* kAdultWolf = "100000000000000000000102000502";
+constexpr const char* kDwarf = "100000000000000000000101000002";
+constexpr const char* kYoungDwarf = "100000000000000000000102000201";
+
+// A character of the sample rules in a stage at an age, made with a seed.
+std::string sampleCharacter(std::uint32_t seed, const char* race = kHuman,
+                            const char* stage = kAdultHuman, int age = 18) {
+    test::TestDatabase rules("sample.db");
+    NonInteractiveUserPort port(nullptr);
+    EXPECT_TRUE(rules.db->exec("PRAGMA synchronous=OFF").ok());
+    ensureRulesSchema(*rules.db, port);
+    EXPECT_TRUE(loadSampleRules(*rules.db).ok());
+    CIstota hero(*rules.db);
+    CPoz* extra = hero.link(kLinkDodatkoweInformacje);
+    CPoz* look =
+        extra->Append(std::make_unique<CPoz>(rules.db.get(), "", "Wygląd", race, 256, 0.0, 0, ""));
+    look->Append(std::make_unique<CPoz>(rules.db.get(), "", "Stadium", stage, kStage, 0.0, 0, ""));
+    extra->Append(
+        std::make_unique<CPoz>(rules.db.get(), "", "WIEK", "", kinds::kAge, 0.0, age, ""));
+    DiceGenerator generator(seed);
+    CRdzenStadium engine(*rules.db, hero, port, &generator);
+    engine.RollRandomParts(false);
+    GrowthProfile profile;
+    engine.FoldProfile(profile);
+    engine.AgeStep(false, profile);
+    engine.RacialProficiencies();
+    EXPECT_TRUE(port.errors().empty());
+    EXPECT_EQ(rules.errors.str(), "");
+    std::string out;
+    dump(hero, 0, out);
+    return out;
+}
+
+TEST(CRdzenStadium, SampleCharactersAreTheSameForTheSameSeed) {
+    const std::string first = sampleCharacter(2026);
+    EXPECT_EQ(first, sampleCharacter(2026));
+    EXPECT_NE(first, sampleCharacter(77));
+    EXPECT_NE(first.find("Rasowa"), std::string::npos);
+    EXPECT_NE(first.find("Pięść"), std::string::npos);
+    EXPECT_NE(first.find("Kolejne przeistoczenia"), std::string::npos);
+    EXPECT_NE(first.find("Odporność (część losowa)"), std::string::npos);
+}
+
+TEST(CRdzenStadium, SampleWolfAndDwarfAreTheSameForTheSameSeed) {
+    const std::string wolf = sampleCharacter(5, kWolf, kAdultWolf, 4);
+    EXPECT_EQ(wolf, sampleCharacter(5, kWolf, kAdultWolf, 4));
+    EXPECT_NE(wolf.find("Kły"), std::string::npos);
+    EXPECT_NE(wolf.find("Skóra"), std::string::npos);
+    const std::string dwarf = sampleCharacter(5, kDwarf, kYoungDwarf, 30);
+    EXPECT_EQ(dwarf, sampleCharacter(5, kDwarf, kYoungDwarf, 30));
+    EXPECT_NE(dwarf.find("Żywotnosc inny współczynnik zmiany 200/600...: 3"), std::string::npos);
+}
+
+} // namespace
+} // namespace tallar
