@@ -2,7 +2,9 @@
 
 #include "base/UserPort.h"
 #include "rules/CRdzenOdpornosci.h"
+#include "rules/CRdzenStadium.h"
 #include "rules/CRdzenUlomnosc.h"
+#include "rules/GrowthProfile.h"
 #include "store/Character.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
@@ -122,11 +124,15 @@ bool CIstotaWizard::abilitiesAndDisabilities() {
     return true;
 }
 
-// Race stage (CRdzenStadium): the roll of the random parts (height, weight, the chance of
-// death of old age, the random parts of the base resistances), then the age step, both
-// with rolls_. Not built yet.
+// Race stage: the roll of the random parts (height, weight, the chance of death of old age,
+// the random parts of the base resistances), then the age step.
 bool CIstotaWizard::raceStageRolls() {
-    return true;
+    CRdzenStadium stage(rules_, *hero_, port_, rolls_.generator);
+    stage.RollRandomParts(rolls_.askRolls);
+    GrowthProfile profile;
+    stage.FoldProfile(profile);
+    stage.AgeStep(rolls_.askRolls, profile);
+    return !stopped();
 }
 
 // Disabilities and abilities: a kind-0 and a kind-1 object; each applies its formulas
@@ -138,10 +144,12 @@ bool CIstotaWizard::abilityFormulas() {
                              rolls_.generator);
     disabilities.ApplyFormulas(rolls_.askRolls);
     abilities.ApplyFormulas(rolls_.askRolls);
-    // The growth profile of the race stage (CRdzenStadium) is not built yet; until it is,
-    // the shares grow by a fresh profile. It goes here as the argument of both calls.
-    disabilities.ApplyToAttributes();
-    abilities.ApplyToAttributes();
+    // The shares grow by the race stage's profile (with the disabilities and abilities
+    // folded in by the engine).
+    GrowthProfile raceStage;
+    CRdzenStadium(rules_, *hero_, port_, rolls_.generator).FoldProfile(raceStage);
+    disabilities.ApplyToAttributes(raceStage);
+    abilities.ApplyToAttributes(raceStage);
     return !stopped();
 }
 

@@ -93,9 +93,12 @@ TEST(CliNew, AChoiceNotOfferedListsTheOffersAndSavesNothing) {
 TEST(CliNew, AskedThrowsComeFromTheInput) {
     SampleDir d;
     // The class roll, the wealth and the charisma of the class (Włóczędzy: K5-3 and -K5,
-    // a K5 entered as a K10), the birthplace; an invalid answer is asked again.
-    const auto made =
-        d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, "0\n42\n10\n11\n3\n41\n");
+    // a K5 entered as a K10), the birthplace, then the throws of the rules steps; an
+    // invalid answer is asked again.
+    std::string answers = "0\n42\n10\n11\n3\n41\n";
+    for (int i = 0; i < 500; ++i)
+        answers += "1\n"; // a face of every die
+    const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, answers);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Klasa społeczna K100: "), std::string::npos) << made.err;
     EXPECT_NE(made.err.find("Niepoprawny wynik: podaj liczbę od 1 do 100."), std::string::npos);
