@@ -16,9 +16,9 @@ inline std::string namesOf(const std::string& link, const std::string& owner,
     std::string extra;
     for (const std::string& value : values)
         extra += ",L." + value;
-    return "SELECT L." + other + ",COALESCE(T." + display + ",L." + other + ")" + extra +
-           " FROM " + link + " L LEFT JOIN " + table + " T ON T.id=L." + other + " WHERE L." +
-           owner + "=? ORDER BY 2;";
+    return "SELECT L." + other + ",COALESCE(T." + display + ",L." + other + ")" + extra + " FROM " +
+           link + " L LEFT JOIN " + table + " T ON T.id=L." + other + " WHERE L." + owner +
+           "=? ORDER BY 2;";
 }
 
 // A pick list of the rows of `table` by name.

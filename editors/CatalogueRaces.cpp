@@ -28,9 +28,9 @@ const std::map<std::string, GroupPlace>& stageGroups() {
         for (const AttributeDef& attribute : attributeSet())
             if (!attribute.stagePrefix.empty())
                 out[std::string(attribute.stagePrefix)] = {
-                    std::string(attribute.entryLabel),
-                    attribute.group == AttributeGroup::Attribute ? kStageAttributes
-                                                                 : kStageResistances};
+                    std::string(attribute.entryLabel), attribute.group == AttributeGroup::Attribute
+                                                           ? kStageAttributes
+                                                           : kStageResistances};
         out["antymagia"] = {"Antymagia", kStageResistances};
         out["wzrost"] = {"Wzrost", kStageAttributes};
         out["waga"] = {"Waga", kStageAttributes};
@@ -52,10 +52,14 @@ struct PartKind {
 
 const std::map<std::string, PartKind>& stageParts() {
     static const std::map<std::string, PartKind> parts = {
-        {"znak", {"działanie", K::Sign}},    {"wartosc", {"wartość", K::Dice}},
-        {"proc", {"%", K::Text}},            {"procent", {"%", K::Text}},
-        {"przyrost", {"przyrost", K::Number}}, {"limit", {"limit", K::Number}},
-        {"innywsp", {"inny wsp.", K::Text}},   {"od", {"od", K::Number}},
+        {"znak", {"działanie", K::Sign}},
+        {"wartosc", {"wartość", K::Dice}},
+        {"proc", {"%", K::Text}},
+        {"procent", {"%", K::Text}},
+        {"przyrost", {"przyrost", K::Number}},
+        {"limit", {"limit", K::Number}},
+        {"innywsp", {"inny wsp.", K::Text}},
+        {"od", {"od", K::Number}},
         {"do", {"do", K::Number}},
     };
     return parts;
@@ -97,11 +101,16 @@ std::vector<ColumnNote> stageNotes() {
 // The natural weapon's column groups: value, sign, growth and percentage.
 std::vector<ColumnNote> naturalWeaponNotes() {
     static const std::vector<std::pair<std::string, std::string>> groups = {
-        {"bon_do_bgl", "Bonus do biegłości"},  {"bgl_min", "Minimalna biegłość"},
-        {"obr_kl", "Obrażenia kłute"},         {"obr_tn", "Obrażenia tnące"},
-        {"obr_ob", "Obrażenia obuchowe"},      {"obrona", "Obrona"},
-        {"opoznienie", "Opóźnienie"},          {"wsp_uszk", "Współczynnik uszkodzeń"},
-        {"ataki", "Ataki"},                    {"bieglosc", "Biegłość"},
+        {"bon_do_bgl", "Bonus do biegłości"},
+        {"bgl_min", "Minimalna biegłość"},
+        {"obr_kl", "Obrażenia kłute"},
+        {"obr_tn", "Obrażenia tnące"},
+        {"obr_ob", "Obrażenia obuchowe"},
+        {"obrona", "Obrona"},
+        {"opoznienie", "Opóźnienie"},
+        {"wsp_uszk", "Współczynnik uszkodzeń"},
+        {"ataki", "Ataki"},
+        {"bieglosc", "Biegłość"},
     };
     const std::string values = "Wartości";
     const std::string traits = "Właściwości";
@@ -112,16 +121,15 @@ std::vector<ColumnNote> naturalWeaponNotes() {
         notes.push_back({prefix + "_przyr", "przyrost", K::Number, values, label});
         notes.push_back({prefix + "_proc", "%", K::Text, values, label});
     }
-    notes.insert(notes.end(),
-                 {{"zasiegi", "Zasięg", K::Text, traits},
-                  {"sp_pdw_bgl", "Podwójnie biegły", K::Flag, traits},
-                  {"sp_spec", "Specjalista", K::Flag, traits},
-                  {"sp_pdw_spec", "Podwójny specjalista", K::Flag, traits},
-                  {"sp_mistrz", "Mistrz", K::Flag, traits},
-                  {"natur_obur", "Naturalna oburęczność", K::Flag, traits},
-                  {"bgl_prof", "Biegłość zależna od profesji", K::Flag, traits},
-                  {"reka", "Zajmuje kończynę trzymającą broń/tarczę", K::Flag, traits},
-                  {"ilosc", "Ilość", K::Number, traits}});
+    notes.insert(notes.end(), {{"zasiegi", "Zasięg", K::Text, traits},
+                               {"sp_pdw_bgl", "Podwójnie biegły", K::Flag, traits},
+                               {"sp_spec", "Specjalista", K::Flag, traits},
+                               {"sp_pdw_spec", "Podwójny specjalista", K::Flag, traits},
+                               {"sp_mistrz", "Mistrz", K::Flag, traits},
+                               {"natur_obur", "Naturalna oburęczność", K::Flag, traits},
+                               {"bgl_prof", "Biegłość zależna od profesji", K::Flag, traits},
+                               {"reka", "Zajmuje kończynę trzymającą broń/tarczę", K::Flag, traits},
+                               {"ilosc", "Ilość", K::Number, traits}});
     return notes;
 }
 
@@ -182,10 +190,15 @@ const EditorDef& stage() {
         stageNotes(),
         {"nazwa"},
         {},
-        {{"stadiumumiej", "idstadium", "idumiej", "Umiejętności",
+        {{"stadiumumiej",
+          "idstadium",
+          "idumiej",
+          "Umiejętności",
           namesOf("stadiumumiej", "idstadium", "idumiej", "umiejetnosci", "nazwa"),
           pickByName("Lista umiejętności", "umiejetnosci", "Umiejętność          "),
-          {}, "", kStageOther}},
+          {},
+          "",
+          kStageOther}},
         {{"stadiumczesci", "idstadium"},
          {"stadiumbronie", "idstadium"},
          {"stadiumumiej", "idstadium"},
@@ -193,7 +206,11 @@ const EditorDef& stage() {
          {"elemzrbrasy", "idstadium"}},
         false,
         {{"Bronie naturalne", &naturalWeapon, "idstadium", "nazwa", {}, kStageResistances},
-         {"Części ciała", &stageBodyPart, "idstadium", "id_nad", {"czescicialadef", kBodyPartName},
+         {"Części ciała",
+          &stageBodyPart,
+          "idstadium",
+          "id_nad",
+          {"czescicialadef", kBodyPartName},
           kStageOther}},
     };
     return def;
@@ -211,19 +228,33 @@ const EditorDef& race() {
          {"kryterium", "Kryterium"}},
         {"nazwa"},
         {},
-        {{"profrasa", "idrasa", "id", "Profesje",
+        {{"profrasa",
+          "idrasa",
+          "id",
+          "Profesje",
           namesOf("profrasa", "idrasa", "id", "profesje", "nazwa", {"pozlimit"}),
-          {"PROFESJE", "SELECT id,nazwa 'Profesja          ',kasta 'Kasta' FROM profesje WHERE "
-                       "id NOT IN (",
+          {"PROFESJE",
+           "SELECT id,nazwa 'Profesja          ',kasta 'Kasta' FROM profesje WHERE "
+           "id NOT IN (",
            "'') ORDER BY kasta DESC,nazwa DESC;", true, ""},
           {{"pozlimit", "Limit poziomu", K::Number}},
           "EDYCJA PROFESJI"},
-         {"rasybronie", "idrasa", "idgrupybroni", "Grupy broni",
+         {"rasybronie",
+          "idrasa",
+          "idgrupybroni",
+          "Grupy broni",
           namesOf("rasybronie", "idrasa", "idgrupybroni", "grupybroni", "nazwa", {"bonus"}),
-          weaponGroupPick(), {{"bonus", "Bonus", K::Number}}, "EDYCJA"},
-         {"rasycharakter", "idrasa", "idcharakter", "Charaktery",
-          alignmentNames("rasycharakter", "idrasa", {"procent"}), alignmentPick(),
-          {{"procent", "Procent", K::Number}}, "EDYCJA"},
+          weaponGroupPick(),
+          {{"bonus", "Bonus", K::Number}},
+          "EDYCJA"},
+         {"rasycharakter",
+          "idrasa",
+          "idcharakter",
+          "Charaktery",
+          alignmentNames("rasycharakter", "idrasa", {"procent"}),
+          alignmentPick(),
+          {{"procent", "Procent", K::Number}},
+          "EDYCJA"},
          {"rasyklasy", "idrasa", "idklasy", "Klasy społeczne",
           namesOf("rasyklasy", "idrasa", "idklasy", "klasyspoleczne", "nazwa"),
           pickByName("Lista klas społecznych", "klasyspoleczne", "Klasa społeczna   ")},
@@ -240,8 +271,11 @@ const EditorDef& race() {
          {"rasy", "id"}},
         false,
         {},
-        {{"Stadia", &stage, "idrasa",
-          "SELECT id,nazwa||CASE WHEN od<>'' THEN ' (od '||od||')' ELSE '' END FROM stadia WHERE idrasa=? ORDER BY "
+        {{"Stadia",
+          &stage,
+          "idrasa",
+          "SELECT id,nazwa||CASE WHEN od<>'' THEN ' (od '||od||')' ELSE '' END FROM stadia WHERE "
+          "idrasa=? ORDER BY "
           "CAST(od AS INT),nazwa;",
           "",
           {{"stadiumbronie", "idstadium"},

@@ -29,11 +29,16 @@ std::vector<ColumnNote> skillNotes() {
         {"potencjalcelu", "Potencjał celu", K::Text, kGeneral},
     };
     static const std::vector<std::pair<std::string, std::string>> groups = {
-        {"okres", "Okres"},           {"czas", "Czas"},
-        {"zasiegprom", "Zasięg - promień"}, {"zasieg", "Zasięg"},
-        {"obszarprom", "Obszar - promień"}, {"obszar", "Obszar"},
-        {"cel", "Cel"},               {"czel", "Cel"},
-        {"trwa", "Trwanie"},          {"potencjal", "Potencjał"},
+        {"okres", "Okres"},
+        {"czas", "Czas"},
+        {"zasiegprom", "Zasięg - promień"},
+        {"zasieg", "Zasięg"},
+        {"obszarprom", "Obszar - promień"},
+        {"obszar", "Obszar"},
+        {"cel", "Cel"},
+        {"czel", "Cel"},
+        {"trwa", "Trwanie"},
+        {"potencjal", "Potencjał"},
         {"inne", "Inne"},
     };
     const TableDef* table = findTable("umiejetnosci");
@@ -98,34 +103,34 @@ std::string throwNames(const std::string& table, const std::string& label,
 } // namespace
 
 const EditorDef& chance() {
-    static const EditorDef def = throwEditor(
-        "CSzansaEdit", "Szansa", {"Szansa - nowa", "Szansa - edycja", "Szansa - usunięcie"},
-        "szanse", "szansa");
+    static const EditorDef def =
+        throwEditor("CSzansaEdit", "Szansa",
+                    {"Szansa - nowa", "Szansa - edycja", "Szansa - usunięcie"}, "szanse", "szansa");
     return def;
 }
 
 const EditorDef& savingThrow() {
-    static const EditorDef def = throwEditor(
-        "CRzutObronnyEdycja", "Rzut obronny",
-        {"Rzut obronny - nowy", "Rzut obronny - edycja", "Rzut obronny - usunięcie"},
-        "rzutyobronne", "rzut");
+    static const EditorDef def =
+        throwEditor("CRzutObronnyEdycja", "Rzut obronny",
+                    {"Rzut obronny - nowy", "Rzut obronny - edycja", "Rzut obronny - usunięcie"},
+                    "rzutyobronne", "rzut");
     return def;
 }
 
 const EditorDef& throwEffect() {
-    static const EditorDef def = throwEditor(
-        "CSkutkiRzutowEdit", "Skutki Rzutów Obronnych",
-        {"Skutek rzutu - nowy", "Skutek rzutu - edycja", "Skutek rzutu - usunięcie"},
-        "skutkirzutow", "skutek");
+    static const EditorDef def =
+        throwEditor("CSkutkiRzutowEdit", "Skutki Rzutów Obronnych",
+                    {"Skutek rzutu - nowy", "Skutek rzutu - edycja", "Skutek rzutu - usunięcie"},
+                    "skutkirzutow", "skutek");
     return def;
 }
 
 const EditorDef& modification() {
-    static const EditorDef def = throwEditor(
-        "CZmianaWspolczEdit", "Zmiana współczynników",
-        {"Zmiana współczynników - nowa", "Zmiana współczynników - edycja",
-         "Zmiana współczynników - usunięcie"},
-        "modyfikacje", "zmiana");
+    static const EditorDef def =
+        throwEditor("CZmianaWspolczEdit", "Zmiana współczynników",
+                    {"Zmiana współczynników - nowa", "Zmiana współczynników - edycja",
+                     "Zmiana współczynników - usunięcie"},
+                    "modyfikacje", "zmiana");
     return def;
 }
 
@@ -138,10 +143,15 @@ const EditorDef& skill() {
         skillNotes(),
         {"nazwa"},
         {},
-        {{"umiejumiej", "idumiejjeden", "idumiejdwa", "Umiejętności połączone",
+        {{"umiejumiej",
+          "idumiejjeden",
+          "idumiejdwa",
+          "Umiejętności połączone",
           namesOf("umiejumiej", "idumiejjeden", "idumiejdwa", "umiejetnosci", "nazwa"),
           pickByName("Lista umiejętności", "umiejetnosci", "Umiejętność          "),
-          {}, "", kGeneral}},
+          {},
+          "",
+          kGeneral}},
         {{"modyfikacje", "idumiejetnosc"},
          {"rzutyobronne", "idumiejetnosc"},
          {"skutkirzutow", "idumiejetnosc"},

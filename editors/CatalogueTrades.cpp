@@ -13,19 +13,22 @@ using namespace parts;
 // The grade codes of a trade, as its skills' `typ` and its formulas' `typ_nad` hold them.
 const std::vector<std::pair<std::string, std::string>>& tradeGrades() {
     static const std::vector<std::pair<std::string, std::string>> grades = {
-        {"ZAWOD1", "Podstawy"},       {"ZAWODS", "Starz"},
-        {"ZAWOD2", "Specjalista"},    {"ZAWOD3", "Mistrz"},
-        {"ZAWOD4", "Mistrz Cechu"},   {"ZAWOD5", "Wielki Mistrz Cechu"},
+        {"ZAWOD1", "Podstawy"},
+        {"ZAWODS", "Starz"},
+        {"ZAWOD2", "Specjalista"},
+        {"ZAWOD3", "Mistrz"},
+        {"ZAWOD4", "Mistrz Cechu"},
+        {"ZAWOD5", "Wielki Mistrz Cechu"},
         {"ZAWOD6", "Legendarny Mistrz Cechu"},
     };
     return grades;
 }
 
-const std::string kTradeGeneral = "Ogólne";                    // CEdycjaZawodZ1
-const std::string kTradeGrades = "Stopnie";                    // CEdycjaZawodZ2
-const std::string kTradeDescription = "Opis";                  // CEdycjaZawodZ3
-const std::string kTradeLinks = "Rasy i umiejętności";         // CEdycjaZawodZ4
-const std::string kTradeFormulas = "Formuły";                  // CEdycjaZawodZ5
+const std::string kTradeGeneral = "Ogólne";            // CEdycjaZawodZ1
+const std::string kTradeGrades = "Stopnie";            // CEdycjaZawodZ2
+const std::string kTradeDescription = "Opis";          // CEdycjaZawodZ3
+const std::string kTradeLinks = "Rasy i umiejętności"; // CEdycjaZawodZ4
+const std::string kTradeFormulas = "Formuły";          // CEdycjaZawodZ5
 
 std::vector<ColumnNote> tradeNotes() {
     std::vector<ColumnNote> notes = {
@@ -55,8 +58,13 @@ std::vector<ChildrenDef> tradeFormulas() {
         std::string sql = ownedFormulasQuery("", "").sql;
         const std::string bound = "typ_nad=?";
         sql.replace(sql.find(bound), bound.size(), "typ_nad='" + code + "'");
-        lists.push_back(
-            {"Formuły: " + label, &formula, "id_nad", sql, kTradeFormulas, {}, {{"typ_nad", code}}});
+        lists.push_back({"Formuły: " + label,
+                         &formula,
+                         "id_nad",
+                         sql,
+                         kTradeFormulas,
+                         {},
+                         {{"typ_nad", code}}});
     }
     return lists;
 }
@@ -105,13 +113,25 @@ const EditorDef& trade() {
         tradeNotes(),
         {"nazwa"},
         {},
-        {{"zawodrasa", "idzawod", "idrasa", "Rasy",
+        {{"zawodrasa",
+          "idzawod",
+          "idrasa",
+          "Rasy",
           namesOf("zawodrasa", "idzawod", "idrasa", "rasy", "nazwa"),
-          pickByName("Lista ras", "rasy", "Rasa            "), {}, "", kTradeLinks},
-         {"zawodumiej", "idzawod", "idumiej", "Umiejętności stopni",
+          pickByName("Lista ras", "rasy", "Rasa            "),
+          {},
+          "",
+          kTradeLinks},
+         {"zawodumiej",
+          "idzawod",
+          "idumiej",
+          "Umiejętności stopni",
           namesOf("zawodumiej", "idzawod", "idumiej", "umiejetnosci", "nazwa", {"typ"}),
           pickByName("Lista umiejętności", "umiejetnosci", "Umiejętność          "),
-          {{"typ", "Stopień (ZAWOD1, ZAWODS, ZAWOD2 …)"}}, "EDYCJA", kTradeLinks, true}},
+          {{"typ", "Stopień (ZAWOD1, ZAWODS, ZAWOD2 …)"}},
+          "EDYCJA",
+          kTradeLinks,
+          true}},
         {{"formuly", "id_nad", &formula, "typ_nad LIKE 'ZAWOD%'"},
          {"zawodumiej", "idzawod"},
          {"zawodrasa", "idzawod"},
@@ -133,42 +153,88 @@ const EditorDef& profession() {
         professionNotes(),
         {"nazwa"},
         {},
-        {{"profprof", "id", "idpfor", "Profesje łączone z tą",
+        {{"profprof",
+          "id",
+          "idpfor",
+          "Profesje łączone z tą",
           namesOf("profprof", "id", "idpfor", "profesje", "nazwa"),
           {"DOSTĘPNOSC DLA RAS", // ProfProf
            "SELECT id,nazwa 'Profesja          ',kasta 'Kasta' FROM profesje WHERE id NOT IN (",
            "'') ORDER BY kasta DESC,nazwa DESC;", true, ""},
-          {}, "", "Powiązania"},
-         {"profprof", "idpfor", "id", "Profesje, z którymi łączy się ta",
+          {},
+          "",
+          "Powiązania"},
+         {"profprof",
+          "idpfor",
+          "id",
+          "Profesje, z którymi łączy się ta",
           namesOf("profprof", "idpfor", "id", "profesje", "nazwa"),
           {"DOSTĘPNE PROFESJE", // CProfProf3
            "SELECT id,nazwa 'Profesja          ',kasta 'Kasta' FROM profesje WHERE id NOT IN (",
            "'') ORDER BY kasta DESC,nazwa DESC;", true, ""},
-          {}, "", "Powiązania"},
-         {"profrasa", "id", "idrasa", "Rasy",
+          {},
+          "",
+          "Powiązania"},
+         {"profrasa",
+          "id",
+          "idrasa",
+          "Rasy",
           namesOf("profrasa", "id", "idrasa", "rasy", "nazwa", {"pozlimit"}),
           {"DOSTĘPNOŚĆ DLA RAS", // CProfRasa
            "SELECT id,nazwa 'Rasa            ' FROM rasy WHERE id NOT IN (",
            "'') ORDER BY nazwa DESC;", true, ""},
-          {{"pozlimit", "Limit poziomu", K::Number}}, "EDYCJA", "Powiązania"},
-         {"tytuly", "id", "idtytul", "Tytuły",
+          {{"pozlimit", "Limit poziomu", K::Number}},
+          "EDYCJA",
+          "Powiązania"},
+         {"tytuly",
+          "id",
+          "idtytul",
+          "Tytuły",
           "SELECT idtytul,COALESCE(poz,'')||' '||COALESCE(tytul,''),poz,tytul FROM tytuly WHERE "
           "id=? ORDER BY CAST(poz AS INT),tytul;",
-          {}, {{"poz", kLevelValue, K::Number}, {"tytul", "Tytuł"}}, "Tytuł", "Poziomy", false,
+          {},
+          {{"poz", kLevelValue, K::Number}, {"tytul", "Tytuł"}},
+          "Tytuł",
+          "Poziomy",
+          false,
           true},
-         {"profumiej", "id", "idumiej", "Umiejętności na poziomach",
+         {"profumiej",
+          "id",
+          "idumiej",
+          "Umiejętności na poziomach",
           namesOf("profumiej", "id", "idumiej", "umiejetnosci", "nazwa", {"poz"}),
           pickByName("Lista umiejętności", "umiejetnosci", "Umiejętność          "),
-          {{"poz", kLevelValue, K::Number}}, "EDYCJA", "Poziomy", true},
-         {"profwymagania", "id", "idwymagania", "Wymagania na poziomach",
+          {{"poz", kLevelValue, K::Number}},
+          "EDYCJA",
+          "Poziomy",
+          true},
+         {"profwymagania",
+          "id",
+          "idwymagania",
+          "Wymagania na poziomach",
           namesOf("profwymagania", "id", "idwymagania", "wymagania", "nazwa", {"poz"}),
           pickByName("Wymagania", "wymagania", "Nazwa          "),
-          {{"poz", kLevelValue, K::Number}}, "EDYCJA", "Poziomy", true},
-         {"profcharakter", "id", "idcharakter", "Charaktery",
-          alignmentNames("profcharakter", "id"), alignmentPick(), {}, "", "Powiązania"},
-         {"profklasy", "id", "idklasy", "Klasy społeczne",
+          {{"poz", kLevelValue, K::Number}},
+          "EDYCJA",
+          "Poziomy",
+          true},
+         {"profcharakter",
+          "id",
+          "idcharakter",
+          "Charaktery",
+          alignmentNames("profcharakter", "id"),
+          alignmentPick(),
+          {},
+          "",
+          "Powiązania"},
+         {"profklasy",
+          "id",
+          "idklasy",
+          "Klasy społeczne",
           namesOf("profklasy", "id", "idklasy", "klasyspoleczne", "nazwa"),
-          pickByName("Lista klas społecznych", "klasyspoleczne", "Klasa społeczna   "), {}, "",
+          pickByName("Lista klas społecznych", "klasyspoleczne", "Klasa społeczna   "),
+          {},
+          "",
           "Powiązania"}},
         {},
     };

@@ -139,7 +139,8 @@ TEST(RaceEditor, SavingWithoutAStageDeletesItAndWhatItHeld) {
     ASSERT_TRUE(race.removeChild(0, "s2").ok());
     EXPECT_EQ(f.rows("stadia", "id='s2'"), 1); // nothing goes before the save
     ASSERT_EQ(race.save(f.port), RowEditor::SaveResult::Saved);
-    for (const std::string table : {"stadiumbronie", "stadiumczesci", "stadiumumiej", "elemzrbrasy"}) {
+    for (const std::string table :
+         {"stadiumbronie", "stadiumczesci", "stadiumumiej", "elemzrbrasy"}) {
         EXPECT_EQ(f.rows(table, "idstadium='s2'"), 0) << table;
         EXPECT_EQ(f.rows(table, "idstadium='s1'"), 1) << table;
         EXPECT_EQ(f.rows(table, "idstadium='s3'"), 1) << table;
@@ -159,8 +160,8 @@ TEST(RaceEditor, DeleteRemovesEachStageThroughTheStageDeleteThenTheRaceInOrder) 
              {"stadiumczesci WHERE idstadium", "stadiumbronie WHERE idstadium",
               "stadiumumiej WHERE idstadium", "stadia WHERE id", "elemzrbrasy WHERE idstadium"})
             expected.push_back("DELETE FROM " + step + "='" + stage + "';");
-    for (const std::string table : {"profrasa", "rasyzdolnosci", "rasybronie", "rasycharakter",
-                                    "zawodrasa", "rasyklasy"})
+    for (const std::string table :
+         {"profrasa", "rasyzdolnosci", "rasybronie", "rasycharakter", "zawodrasa", "rasyklasy"})
         expected.push_back("DELETE FROM " + table + " WHERE idrasa='r1';");
     expected.push_back("DELETE FROM rasy WHERE id='r1';");
     EXPECT_EQ(f.recorded("DELETE"), expected);
@@ -168,10 +169,11 @@ TEST(RaceEditor, DeleteRemovesEachStageThroughTheStageDeleteThenTheRaceInOrder) 
     // The other race and its stage keep everything.
     EXPECT_EQ(f.rows("rasy"), 1);
     EXPECT_EQ(f.rows("stadia"), 1);
-    for (const std::string table : {"stadiumbronie", "stadiumczesci", "stadiumumiej", "elemzrbrasy"})
+    for (const std::string table :
+         {"stadiumbronie", "stadiumczesci", "stadiumumiej", "elemzrbrasy"})
         EXPECT_EQ(f.rows(table), 1) << table;
-    for (const std::string table : {"profrasa", "rasyzdolnosci", "rasybronie", "rasycharakter",
-                                    "zawodrasa", "rasyklasy"})
+    for (const std::string table :
+         {"profrasa", "rasyzdolnosci", "rasybronie", "rasycharakter", "zawodrasa", "rasyklasy"})
         EXPECT_EQ(f.rows(table), 1) << table;
     EXPECT_EQ(f.rows("czescicialadef"), 1);
     EXPECT_EQ(f.rows("umiejetnosci"), 1);
@@ -217,10 +219,10 @@ TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
             RowEditor child(*f.db, *throws[i], throws[i]->table + n, 'N', skill.childFixed(i));
             ASSERT_TRUE(child.load().ok());
             ASSERT_EQ(child.save(f.port), RowEditor::SaveResult::Saved);
-            EXPECT_EQ(f.db->queryValue("SELECT idumiejetnosc FROM " + throws[i]->table +
-                                       " WHERE id=?;",
-                                       {throws[i]->table + n}),
-                      "u1");
+            EXPECT_EQ(
+                f.db->queryValue("SELECT idumiejetnosc FROM " + throws[i]->table + " WHERE id=?;",
+                                 {throws[i]->table + n}),
+                "u1");
         }
     ASSERT_EQ(skill.save(f.port), RowEditor::SaveResult::Saved);
     RowEditor again(*f.db, catalogue::skill(), "u1", 'E');
@@ -246,8 +248,8 @@ TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
     for (const std::string table : {"szanse", "rzutyobronne", "skutkirzutow", "modyfikacje"})
         EXPECT_EQ(f.rows(table, "idumiejetnosc='u1'"), 0) << table;
     EXPECT_EQ(f.rows("szanse"), 1); // the other skill's
-    for (const std::string table : {"zawodumiej", "profumiej", "stadiumumiej", "umiejumiej",
-                                    "umiejetnosci"})
+    for (const std::string table :
+         {"zawodumiej", "profumiej", "stadiumumiej", "umiejumiej", "umiejetnosci"})
         EXPECT_EQ(f.rows(table), 0) << table;
 }
 
@@ -315,9 +317,9 @@ TEST(ProfessionEditor, SavesEveryLinkInOrderAndReloadsIt) {
     ASSERT_FALSE(prof.setValue("nazwa", "Wojownik"));
     ASSERT_FALSE(prof.setValue("zyw", "K10"));
     ASSERT_FALSE(prof.setValue("zw_podst", "T"));
-    prof.link(0, {"p2", "Kapłan"});          // profprof: id=p1, idpfor=p2
-    prof.link(1, {"p3", "Mag"});             // profprof: id=p3, idpfor=p1
-    prof.link(2, {"r1", "Ludzie", {"10"}});  // profrasa
+    prof.link(0, {"p2", "Kapłan"});         // profprof: id=p1, idpfor=p2
+    prof.link(1, {"p3", "Mag"});            // profprof: id=p3, idpfor=p1
+    prof.link(2, {"r1", "Ludzie", {"10"}}); // profrasa
     prof.link(3, {"t-1", "", {"1", "Giermek"}});
     prof.link(3, {"t-2", "", {"5", "Rycerz"}});
     prof.link(4, {"u1", "Szermierka", {"1"}});
@@ -330,12 +332,11 @@ TEST(ProfessionEditor, SavesEveryLinkInOrderAndReloadsIt) {
     f.stopRecording();
     std::vector<std::string> tables;
     for (const std::string& s : f.recorded("DELETE"))
-        tables.push_back(s.substr(12, s.find(" WHERE") - 12) + s.substr(s.find(" WHERE") + 7,
-                                                                       s.find('=') - s.find(" WHERE") - 7));
-    EXPECT_EQ(tables, (std::vector<std::string>{"profesjeid", "profprofid", "profprofidpfor",
-                                                "profrasaid", "tytulyid", "profumiejid",
-                                                "profwymaganiaid", "profcharakterid",
-                                                "profklasyid"}));
+        tables.push_back(s.substr(12, s.find(" WHERE") - 12) +
+                         s.substr(s.find(" WHERE") + 7, s.find('=') - s.find(" WHERE") - 7));
+    EXPECT_EQ(tables, (std::vector<std::string>{
+                          "profesjeid", "profprofid", "profprofidpfor", "profrasaid", "tytulyid",
+                          "profumiejid", "profwymaganiaid", "profcharakterid", "profklasyid"}));
     const auto once = rowCounts(f);
     ASSERT_EQ(prof.save(f.port), RowEditor::SaveResult::Saved);
     EXPECT_EQ(rowCounts(f), once);
@@ -362,9 +363,9 @@ TEST(ProfessionEditor, SavesEveryLinkInOrderAndReloadsIt) {
 TEST(OwningEditors, EverySampleRowOpensWithoutAComplaint) {
     RulesFixture f;
     ASSERT_TRUE(loadSampleRules(*f.db).ok());
-    for (const EditorDef* def : {&catalogue::race(), &catalogue::stage(), &catalogue::skill(),
-                                 &catalogue::trade(), &catalogue::profession(),
-                                 &catalogue::naturalWeapon(), &catalogue::stageBodyPart()}) {
+    for (const EditorDef* def :
+         {&catalogue::race(), &catalogue::stage(), &catalogue::skill(), &catalogue::trade(),
+          &catalogue::profession(), &catalogue::naturalWeapon(), &catalogue::stageBodyPart()}) {
         std::vector<std::string> ids;
         ASSERT_TRUE(f.db->exec("SELECT id FROM " + def->table + ";",
                                [&](const Row& row) { ids.push_back(row.text(0)); })
