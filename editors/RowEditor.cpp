@@ -105,6 +105,7 @@ const Field* RowEditor::field(const std::string& column) const {
 }
 
 Status RowEditor::load() {
+    loaded_ = false;
     values_.clear();
     for (auto& rows : linked_)
         rows.clear();
@@ -152,6 +153,7 @@ Status RowEditor::load() {
             !status)
             return status;
     }
+    loaded_ = true;
     return {};
 }
 
@@ -234,6 +236,7 @@ std::string RowEditor::ownedName(std::size_t list, std::size_t index) const {
 
 void RowEditor::assign(const RowValues& values) {
     values_ = values;
+    loaded_ = def_.owned.empty() && def_.children.empty();
     if (mode_ == Mode::New)
         for (const Field& f : fields_)
             if (f.kind == ValueKind::Flag && value(f.column).empty())
@@ -323,6 +326,12 @@ RowEditor::SaveResult RowEditor::save(UserPort& port) {
         return checked;
     if (!table_) {
         port.showError("Nieznana tabela " + def_.table + ".", title());
+        return SaveResult::Failed;
+    }
+    // Rows the form holds or keeps are rewritten by the save: without having read them it
+    // would delete them.
+    if (!loaded_ && (!def_.owned.empty() || !def_.children.empty())) {
+        port.showError("Nie zapisano zmian: wiersz nie został wczytany.", title());
         return SaveResult::Failed;
     }
 

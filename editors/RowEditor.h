@@ -125,6 +125,7 @@ private:
     std::vector<std::vector<LinkedRow>> children_;
     std::vector<std::vector<std::string>> removedChildren_;
     std::vector<std::vector<RowValues>> owned_;
+    bool loaded_ = false; // whether load() read the row and what it holds
 };
 
 // Runs the delete cascade of `def` for `id` in one transaction. `fixed` holds the values an

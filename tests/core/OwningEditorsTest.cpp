@@ -191,6 +191,16 @@ TEST(RaceEditor, AFailureInTheMiddleOfTheCascadeLeavesEverything) {
     EXPECT_FALSE(f.db->inTransaction());
 }
 
+TEST(RaceEditor, ARaceWhoseStagesWereNotReadIsNotSaved) {
+    RulesFixture f;
+    populateRaces(f);
+    const auto before = rowCounts(f);
+    RowEditor race(*f.db, catalogue::race(), "r1", 'E');
+    ASSERT_FALSE(race.setValue("nazwa", "Elfy"));
+    EXPECT_EQ(race.save(f.port), RowEditor::SaveResult::Failed);
+    EXPECT_EQ(rowCounts(f), before);
+}
+
 TEST(RaceEditor, CancellingANewRaceTakesItsSavedStagesWithIt) {
     RulesFixture f;
     populateRaces(f);

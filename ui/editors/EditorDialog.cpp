@@ -163,6 +163,8 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
         if (!childViews_[i])
             below->addWidget(makeChildSection(i));
     layout->addLayout(below);
+    if (tabs)
+        resize(900, 700); // forms of several pages are long; each page scrolls
     // Tab goes through the fields in the order of the table's columns, page by page.
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
