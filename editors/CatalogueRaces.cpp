@@ -212,6 +212,9 @@ const EditorDef& stage() {
           "id_nad",
           {"czescicialadef", kBodyPartName},
           kStageOther}},
+        {},
+        {kStageAttributes, kStageResistances, kStageOther},
+        {"CStadiumWsp", "CStadiumOdp", "CStadiumInne"},
     };
     return def;
 }

@@ -172,6 +172,8 @@ const EditorDef& skill() {
           throwNames("skutkirzutow", "Skutek", "skutekskutek"), kParameters},
          {"Zmiany współczynników", &modification, "idumiejetnosc",
           throwNames("modyfikacje", "Zmiana", "zmianazmiana"), kParameters}},
+        {kGeneral, kParameters},
+        {"CZdolnoscZ1", "CZdolnoscZ2"},
     };
     return def;
 }

@@ -140,6 +140,7 @@ const EditorDef& trade() {
         {},
         tradeFormulas(),
         {kTradeGeneral, kTradeGrades, kTradeDescription, kTradeLinks, kTradeFormulas},
+        {"CEdycjaZawodZ1", "CEdycjaZawodZ2", "CEdycjaZawodZ3", "CEdycjaZawodZ4", "CEdycjaZawodZ5"},
     };
     return def;
 }

@@ -97,7 +97,8 @@ struct EditorDef {
     bool ownsFormulas = false;        // formulas with id_nad = id and typ_nad = the fixed typ
     std::vector<OwnedRowsDef> owned = {};
     std::vector<ChildrenDef> children = {};
-    std::vector<std::string> pages = {}; // the tabs in order, when not the columns' order
+    std::vector<std::string> pages = {};       // the tabs in order, when not the columns' order
+    std::vector<std::string> pageClasses = {}; // the names of those tabs' page classes
 };
 
 // The editors of this program, each defined once.

@@ -78,6 +78,8 @@ TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
     r.exec("INSERT INTO stadiumbronie (id,idstadium,nazwa) VALUES ('b1','s1','Pięść');");
     ui::CStadium stage(*r.db, "s1", 'E', nullptr, {{"idrasa", "r1"}});
     EXPECT_EQ(tabsOf(stage), (QStringList{"Współczynniki", "Odporności", "Inne"}));
+    for (const char* page : {"CStadiumWsp", "CStadiumOdp", "CStadiumInne"})
+        EXPECT_NE(stage.findChild<QWidget*>(QString::fromLatin1(page)), nullptr) << page;
     // A malformed dice expression is shown red as it stands.
     auto* life = stage.findChild<QLineEdit*>(QStringLiteral("zyw_wartosc"));
     ASSERT_NE(life, nullptr);
@@ -95,6 +97,8 @@ TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
               (QStringList{"Ogólne", "Stopnie", "Opis", "Rasy i umiejętności", "Formuły"}));
     ui::CZdolnosc skill(*r.db, "u1", 'N', nullptr);
     EXPECT_EQ(tabsOf(skill), (QStringList{"Ogólne", "Zasady"}));
+    EXPECT_NE(skill.findChild<QWidget*>(QStringLiteral("CZdolnoscZ2")), nullptr);
+    EXPECT_NE(trade.findChild<QWidget*>(QStringLiteral("CEdycjaZawodZ5")), nullptr);
 }
 
 TEST(OwningEditorWindows, AHeldRowIsCheckedAndHandedBackNotWritten) {

@@ -139,6 +139,13 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
             scroll->setWidget(content);
             scroll->setWidgetResizable(true);
             scroll->setFrameShape(QFrame::NoFrame);
+            // A page keeps the name of its page class ("CStadiumOdp").
+            const auto& named = def.pages;
+            const auto at = std::find(named.begin(), named.end(), page);
+            if (at != named.end() &&
+                static_cast<std::size_t>(at - named.begin()) < def.pageClasses.size())
+                scroll->setObjectName(
+                    qs(def.pageClasses[static_cast<std::size_t>(at - named.begin())]));
             tabs->addTab(scroll, qs(page));
         } else {
             single = content;
