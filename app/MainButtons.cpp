@@ -78,6 +78,24 @@ WindowOpener openerFor(int buttonId) {
             ui::CListaIstot list(parent, workspace);
             list.exec();
         };
+    case 1006:
+        return [](QWidget* parent, Workspace& workspace) {
+            ui::CRasy list(parent, workspace.rules());
+            list.exec();
+        };
+    case 1007:
+        return [](QWidget* parent, Workspace& workspace) {
+            ui::CProfesjeLista list(parent, workspace.rules());
+            list.exec();
+        };
+    case 1010:
+        return rulesList<ListOf<ui::CEdycjaZawod>>(
+            "Lista zawodów", "select id,nazwa 'Nazwa  ',od,do,klasa 'Klasa społeczna' from zawod "
+                             "order by klasa desc,od desc,do desc,nazwa desc");
+    case 1017:
+        return rulesList<ListOf<ui::CZdolnosc>>(
+            "Zdolnosci", "select id,nazwa 'Nazwa          ', grupa 'Grupa       ' from "
+                         "umiejetnosci order by grupa desc,nazwa desc");
     case 1025:
         return [](QWidget* parent, Workspace& workspace) {
             InfoDialog dialog(workspace, parent);

@@ -1,5 +1,6 @@
 #include "editors/EditorDef.h"
 
+#include "editors/CatalogueParts.h"
 #include "editors/FormulaFields.h"
 
 namespace tallar::editors::catalogue {
@@ -7,20 +8,8 @@ namespace tallar::editors::catalogue {
 namespace {
 
 using K = ValueKind;
-
-// The pick list of weapon groups, shared by the requirement and the formula editors.
-PickList weaponGroupPick() {
-    return {"Lista grup broni",
-            "SELECT id,nazwa 'Grupa Broni     ' FROM grupybroni WHERE id NOT IN (",
-            "'') ORDER BY nazwa DESC;", true, "Wybór"};
-}
-
-std::string namesOf(const std::string& link, const std::string& owner, const std::string& other,
-                    const std::string& table, const std::string& display) {
-    return "SELECT L." + other + ",COALESCE(T." + display + ",L." + other + ") FROM " + link +
-           " L LEFT JOIN " + table + " T ON T.id=L." + other + " WHERE L." + owner +
-           "=? ORDER BY 2;";
-}
+using parts::namesOf;
+using parts::weaponGroupPick;
 
 } // namespace
 
@@ -380,9 +369,11 @@ const EditorDef& formula() {
 
 const std::vector<const EditorDef*>& all() {
     static const std::vector<const EditorDef*> editors = {
-        &equipment(),  &birthplace(), &socialClass(), &bodyPart(),      &weaponGroup(),
-        &weapon(),     &shield(),     &requirement(), &armourElement(), &armour(),
-        &disability(), &ability(),    &formula(),
+        &equipment(),     &birthplace(),    &socialClass(), &bodyPart(),      &weaponGroup(),
+        &weapon(),        &shield(),        &requirement(), &armourElement(), &armour(),
+        &disability(),    &ability(),       &formula(),     &race(),          &stage(),
+        &naturalWeapon(), &stageBodyPart(), &skill(),       &chance(),        &savingThrow(),
+        &throwEffect(),   &modification(),  &trade(),       &profession(),
     };
     return editors;
 }

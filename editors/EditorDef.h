@@ -8,6 +8,12 @@
 
 namespace tallar::editors {
 
+// A column that the editor fills itself rather than the user (the kind of an ability).
+struct FixedValue {
+    std::string column;
+    std::string value;
+};
+
 // A pick list that chooses rows of another table to link: its title, and its SELECT split
 // around the exclusion of the rows already linked ("… WHERE id NOT IN (" + one bound value
 // per linked row + "'') ORDER BY …"). Column 0 of the result is the identifier.
@@ -20,7 +26,8 @@ struct PickList {
 };
 
 // A link table saved with the row: rows (ownerColumn = the row's id, otherColumn = a linked
-// row). `namesSql` reads the linked rows' identifiers and names for the row (one `?`).
+// row, then `values`). `namesSql` reads the linked rows' identifiers, names and values for
+// the row (one `?`).
 struct LinkDef {
     std::string table;
     std::string ownerColumn;
@@ -28,18 +35,50 @@ struct LinkDef {
     std::string label;
     std::string namesSql;
     PickList pick;
+    std::vector<ColumnNote> values = {}; // columns of the link row edited per row
+    std::string valueTitle = {};         // the title of the dialog that edits them
+    std::string page = {};               // the tab the section goes to; empty: below
+    bool repeatable = false;             // a row may be linked again with other values
+    bool ownIds = false; // otherColumn is the link row's own new identifier (no pick list)
 };
 
+struct EditorDef;
+using EditorRef = const EditorDef& (*)();
+
 // One statement of a delete cascade: rows of `table` whose `column` holds the identifier.
+// With `through`, each such row is deleted through that editor's cascade instead.
 struct CascadeStep {
     std::string table;
     std::string column;
+    EditorRef through = nullptr;
+    std::string condition = {};   // a further SQL condition on the rows
+    std::string ownerColumn = {}; // compared too, with the editor's fixed value of it
 };
 
-// A column that the editor fills itself rather than the user (the kind of an ability).
-struct FixedValue {
-    std::string column;
-    std::string value;
+// Rows of another table that belong to this row and are saved by their own editor at once
+// (the stages of a race, the chances of a skill, the formulas of a trade). With `prune`, a
+// child removed in the form is deleted only by the owner's save: first the rows `prune`
+// names (column compared with the child's id), then the child rows; without it a removed
+// child is deleted at once through its editor's cascade.
+struct ChildrenDef {
+    std::string label;
+    EditorRef editor;
+    std::string ownerColumn;
+    std::string namesSql; // id and name of the children, one `?`
+    std::string page = {};
+    std::vector<CascadeStep> prune = {};
+    std::vector<FixedValue> fixed = {}; // further values the children get (a formula's kind)
+};
+
+// Rows of another table held in the form and saved with the row: deleted by the owner
+// column, inserted again (natural weapons and body parts of a stage).
+struct OwnedRowsDef {
+    std::string label;
+    EditorRef editor;
+    std::string ownerColumn;
+    std::string nameColumn;
+    Reference reference = {}; // when set, the name is looked up through nameColumn
+    std::string page = {};
 };
 
 // Everything an editor of one rules table knows: its names and titles, its fields (from the
@@ -56,6 +95,10 @@ struct EditorDef {
     std::vector<LinkDef> links;
     std::vector<CascadeStep> cascade; // empty: the editor deletes nothing
     bool ownsFormulas = false;        // formulas with id_nad = id and typ_nad = the fixed typ
+    std::vector<OwnedRowsDef> owned = {};
+    std::vector<ChildrenDef> children = {};
+    std::vector<std::string> pages = {};       // the tabs in order, when not the columns' order
+    std::vector<std::string> pageClasses = {}; // the names of those tabs' page classes
 };
 
 // The editors of this program, each defined once.
@@ -73,6 +116,17 @@ const EditorDef& armour();        // CEdycjaZbroi
 const EditorDef& disability();    // CUlomnoscEdycja
 const EditorDef& ability();       // CZdolnoscNadnaturalnaEdycja
 const EditorDef& formula();       // CFormula
+const EditorDef& race();          // CRasa
+const EditorDef& stage();         // CStadium
+const EditorDef& naturalWeapon(); // CBronNaturalna
+const EditorDef& stageBodyPart(); // CCzescCiala
+const EditorDef& skill();         // CZdolnosc
+const EditorDef& chance();        // CSzansaEdit
+const EditorDef& savingThrow();   // CRzutObronnyEdycja
+const EditorDef& throwEffect();   // CSkutkiRzutowEdit
+const EditorDef& modification();  // CZmianaWspolczEdit
+const EditorDef& trade();         // CEdycjaZawod
+const EditorDef& profession();    // CEdycjaProfesja
 
 // Every editor above.
 const std::vector<const EditorDef*>& all();

@@ -20,7 +20,11 @@ namespace tallar::editors {
 struct LinkedRow {
     std::string id;
     std::string name;
+    std::vector<std::string> values = {}; // the link row's own values (LinkDef::values)
 };
+
+// A row held in the form: column name to value.
+using RowValues = std::map<std::string, std::string>;
 
 // A SELECT with its bound values.
 struct Query {
@@ -65,6 +69,34 @@ public:
     const std::vector<LinkedRow>& linked(std::size_t link) const { return linked_.at(link); }
     void link(std::size_t link, LinkedRow row);
     void unlink(std::size_t link, const std::string& id);
+    void unlinkAt(std::size_t link, std::size_t index);
+    // Sets the values of a link row (a percentage, a level); with own identifiers the name
+    // shown follows the values.
+    void setLinkValues(std::size_t link, std::size_t index, std::vector<std::string> values);
+
+    // Children (rows saved by their own editors): those of the row now, less the removed.
+    const std::vector<LinkedRow>& children(std::size_t list) const { return children_.at(list); }
+    // Reads the children again after a child editor saved.
+    Status reloadChildren(std::size_t list);
+    // The values a child editor fixes: the owner column and the list's own.
+    std::vector<FixedValue> childFixed(std::size_t list) const;
+    // Removes a child: kept for the save to delete (pruned lists) or deleted at once.
+    Status removeChild(std::size_t list, const std::string& id);
+    // A new row that is cancelled takes the children saved meanwhile with it.
+    Status discardUnsaved();
+
+    // Rows held in the form and saved with it.
+    const std::vector<RowValues>& owned(std::size_t list) const { return owned_.at(list); }
+    // Replaces the row at `index`, or adds it when `index` is past the end.
+    void setOwned(std::size_t list, std::size_t index, RowValues row);
+    void removeOwned(std::size_t list, std::size_t index);
+    std::string ownedName(std::size_t list, std::size_t index) const;
+
+    // A form whose row is held by its opener: takes the values instead of reading them.
+    void assign(const RowValues& values);
+    const RowValues& values() const { return values_; }
+    // The checks of a save without writing: Saved when the row could be written.
+    SaveResult check(UserPort& port) const;
     // The pick list's SELECT, leaving out the rows linked now.
     Query pickQuery(std::size_t link) const;
 
@@ -78,6 +110,9 @@ public:
     Status remove();
 
 private:
+    Status saveOwned();
+    Status pruneChildren();
+
     Database& db_;
     const EditorDef& def_;
     const TableDef* table_;
@@ -87,10 +122,16 @@ private:
     std::vector<Field> fields_;
     std::map<std::string, std::string> values_;
     std::vector<std::vector<LinkedRow>> linked_;
+    std::vector<std::vector<LinkedRow>> children_;
+    std::vector<std::vector<std::string>> removedChildren_;
+    std::vector<std::vector<RowValues>> owned_;
+    bool loaded_ = false; // whether load() read the row and what it holds
 };
 
-// Runs the delete cascade of `def` for `id` in one transaction.
-Status deleteCascade(Database& db, const EditorDef& def, const std::string& id);
+// Runs the delete cascade of `def` for `id` in one transaction. `fixed` holds the values an
+// opener fixed (the owning skill of a chance), compared where a step names them.
+Status deleteCascade(Database& db, const EditorDef& def, const std::string& id,
+                     const std::vector<FixedValue>& fixed = {});
 
 // The SELECT of a pick list leaving out `excluded` (bound values, closed by the empty text).
 Query pickQuery(const PickList& pick, const std::vector<std::string>& excluded);

@@ -1,5 +1,8 @@
 list(APPEND TALLAR_CORE_SOURCES
     editors/Catalogue.cpp
+    editors/CatalogueRaces.cpp
+    editors/CatalogueSkills.cpp
+    editors/CatalogueTrades.cpp
     editors/Fields.cpp
     editors/FormulaFields.cpp
     editors/RowEditor.cpp

@@ -83,5 +83,41 @@ TEST(CliRulesDelete, FailsOnAMissingRowAndRefusesUnknownTables) {
     EXPECT_EQ(d.count("zdolnosci"), 1);
 }
 
+TEST(CliRulesDelete, ARaceGoesWithItsStagesAndWhatTheyHold) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"-C", dir.str(), "init", "--sample-rules"}).code, 0);
+    std::string error;
+    auto rules = Database::open(dir.file("tallar.db"), error);
+    ASSERT_TRUE(rules) << error;
+    const std::string race = rules->queryValue("SELECT id FROM rasy ORDER BY id LIMIT 1;").value();
+    auto count = [&](const std::string& sql) {
+        return std::stoll(rules->queryValue(sql, {race}).value_or("-1"));
+    };
+    const std::string ofStages = " IN (SELECT id FROM stadia WHERE idrasa=?);";
+    ASSERT_GT(count("SELECT count(*) FROM stadia WHERE idrasa=?;"), 1);
+    ASSERT_GT(count("SELECT count(*) FROM stadiumczesci WHERE idstadium" + ofStages), 0);
+    const long long stages = count("SELECT count(*) FROM stadia WHERE idrasa<>?;");
+
+    const auto result = runCli({"-C", dir.str(), "rules", "delete", "rasy", race});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(count("SELECT count(*) FROM rasy WHERE id=?;"), 0);
+    EXPECT_EQ(count("SELECT count(*) FROM stadia WHERE idrasa=?;"), 0);
+    EXPECT_EQ(count("SELECT count(*) FROM stadia WHERE idrasa<>?;"), stages);
+    for (const std::string table : {"stadiumbronie", "stadiumczesci", "stadiumumiej"})
+        EXPECT_EQ(count("SELECT count(*) FROM " + table +
+                        " WHERE idstadium NOT IN (SELECT id "
+                        "FROM stadia) AND ?<>'';"),
+                  0)
+            << table;
+    for (const std::string table :
+         {"profrasa", "rasybronie", "rasycharakter", "rasyklasy", "rasyzdolnosci", "zawodrasa"})
+        EXPECT_EQ(count("SELECT count(*) FROM " + table + " WHERE idrasa=?;"), 0) << table;
+
+    // Professions are not deleted from the program.
+    const std::string profession =
+        rules->queryValue("SELECT id FROM profesje LIMIT 1;").value_or("");
+    EXPECT_EQ(runCli({"-C", dir.str(), "rules", "delete", "profesje", profession}).code, 1);
+}
+
 } // namespace
 } // namespace tallar

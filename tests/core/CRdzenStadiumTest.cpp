@@ -5,6 +5,7 @@
 #include "store/Character.h"
 #include "store/Schema.h"
 #include "support/TestDatabase.h"
+#include "support/TreeDump.h"
 
 #include <gtest/gtest.h>
 
@@ -507,16 +508,6 @@ TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
     EXPECT_NE(f.appearance()->FindByKind(kDeathChance), nullptr);
 }
 
-void dump(const CPoz& entry, int depth, std::string& out) {
-    const std::string key = entry.specjal.starts_with('&')
-                                ? "&" + (entry.target() ? entry.target()->info : std::string("?"))
-                                : entry.specjal;
-    out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + BuildLabel(entry) + " [" +
-           std::to_string(entry.typ) + "|" + key + "|" + entry.memo + "]\n";
-    for (const CPoz* child : entry.children())
-        dump(*child, depth + 1, out);
-}
-
 constexpr const char* kHuman = "100000000000000000000101000001";
 constexpr const char* kAdultHuman = "100000000000000000000102000103";
 constexpr const char* kWolf = "100000000000000000000101000005";
@@ -548,9 +539,7 @@ std::string sampleCharacter(std::uint32_t seed, const char* race = kHuman,
     engine.RacialProficiencies();
     EXPECT_TRUE(port.errors().empty());
     EXPECT_EQ(rules.errors.str(), "");
-    std::string out;
-    dump(hero, 0, out);
-    return out;
+    return test::dumpTree(hero);
 }
 
 TEST(CRdzenStadium, SampleCharactersAreTheSameForTheSameSeed) {

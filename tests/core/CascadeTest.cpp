@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace tallar::editors {
 namespace {
@@ -28,9 +29,25 @@ void populate(RulesFixture& f) {
     ASSERT_TRUE(batch.commit().ok());
 }
 
-bool inCascade(const EditorDef& def, std::string_view table) {
-    return std::any_of(def.cascade.begin(), def.cascade.end(),
-                       [&](const CascadeStep& step) { return step.table == table; });
+// The statements a cascade should run for `id` on the fixture as it is, with the rows it
+// reaches through other editors' cascades, and the tables it deletes from.
+void expectedCascade(RulesFixture& f, const EditorDef& def, const std::string& id,
+                     std::vector<std::string>& statements, std::set<std::string>& tables) {
+    for (const CascadeStep& step : def.cascade) {
+        if (!step.through) {
+            statements.push_back("DELETE FROM " + step.table + " WHERE " + step.column + "='" + id +
+                                 "';");
+            tables.insert(step.table);
+            continue;
+        }
+        std::vector<std::string> owned;
+        ASSERT_TRUE(f.db->exec("SELECT id FROM " + step.table + " WHERE " + step.column + "=?" +
+                                   (step.condition.empty() ? "" : " AND " + step.condition) + ";",
+                               {id}, [&](const Row& row) { owned.push_back(row.text(0)); })
+                        .ok());
+        for (const std::string& ownedId : owned)
+            expectedCascade(f, step.through(), ownedId, statements, tables);
+    }
 }
 
 TEST(Cascade, EachDeletesExactlyItsRowsInOrder) {
@@ -40,18 +57,18 @@ TEST(Cascade, EachDeletesExactlyItsRowsInOrder) {
         SCOPED_TRACE(def->className);
         RulesFixture f;
         populate(f);
+        std::vector<std::string> expected;
+        std::set<std::string> reached;
+        expectedCascade(f, *def, "X", expected, reached);
         f.record();
         RowEditor editor(*f.db, *def, "X", 'D');
         ASSERT_TRUE(editor.remove().ok());
         f.stopRecording();
 
-        std::vector<std::string> expected;
-        for (const CascadeStep& step : def->cascade)
-            expected.push_back("DELETE FROM " + step.table + " WHERE " + step.column + "='X';");
         EXPECT_EQ(f.recorded("DELETE"), expected);
         for (const TableDef& table : rulesTables()) {
             const std::string name(table.name);
-            EXPECT_EQ(f.rows(name), inCascade(*def, name) ? 1 : 2) << name;
+            EXPECT_EQ(f.rows(name), reached.count(name) ? 1 : 2) << name;
             EXPECT_EQ(f.rows(name, std::string(table.columns[0].name) + "='Y'"), 1) << name;
         }
     }
@@ -74,6 +91,20 @@ TEST(Cascade, TheCataloguedOrders) {
     EXPECT_EQ(order(catalogue::bodyPart()),
               "czescicialadef.id elemzrcialo.idcialo stadiumczesci.id_nad ");
     EXPECT_EQ(order(catalogue::formula()), "formuly.id formulybrone.idformuly ");
+    EXPECT_EQ(order(catalogue::race()),
+              "stadia.idrasa profrasa.idrasa rasyzdolnosci.idrasa rasybronie.idrasa "
+              "rasycharakter.idrasa zawodrasa.idrasa rasyklasy.idrasa rasy.id ");
+    EXPECT_EQ(catalogue::race().cascade.front().through, &catalogue::stage);
+    EXPECT_EQ(order(catalogue::stage()),
+              "stadiumczesci.idstadium stadiumbronie.idstadium stadiumumiej.idstadium stadia.id "
+              "elemzrbrasy.idstadium ");
+    EXPECT_EQ(order(catalogue::trade()),
+              "formuly.id_nad zawodumiej.idzawod zawodrasa.idzawod zawod.id ");
+    EXPECT_EQ(order(catalogue::skill()),
+              "modyfikacje.idumiejetnosc rzutyobronne.idumiejetnosc skutkirzutow.idumiejetnosc "
+              "szanse.idumiejetnosc umiejumiej.idumiejjeden umiejumiej.idumiejdwa "
+              "umiejetnosci.id zawodumiej.idumiej profumiej.idumiej stadiumumiej.idumiej ");
+    EXPECT_TRUE(catalogue::profession().cascade.empty());
     EXPECT_TRUE(catalogue::disability().cascade.empty());
     EXPECT_TRUE(catalogue::ability().cascade.empty());
 }

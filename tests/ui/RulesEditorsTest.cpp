@@ -210,7 +210,8 @@ TEST(RulesMainWindow, TheButtonsOfTheseListsAreActive) {
     auto workspace = Workspace::open(dir.str(), port, error);
     ASSERT_TRUE(workspace) << error;
     app::MainWindow window(std::move(workspace));
-    for (int id : {1021, 1019, 1023, 1024, 1009, 1008, 1018, 1011, 1020, 1012, 1022, 1761})
+    for (int id : {1021, 1019, 1023, 1024, 1009, 1008, 1018, 1011, 1020, 1012, 1022, 1761, 1006,
+                   1007, 1010, 1017})
         EXPECT_TRUE(window.button(id)->isEnabled()) << id;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Cp1250.h"
 #include "store/Database.h"
+#include "store/Identifier.h"
 #include "ui/QtText.h"
 #include "ui/editors/CListaWybor.h"
 
@@ -27,32 +28,74 @@ using editors::ValueKind;
 
 namespace {
 
-// The pages of the fields in the order they first appear.
-std::vector<std::string> pagesOf(const std::vector<Field>& fields) {
+// The pages of the fields in the order they first appear, then those only sections name.
+std::vector<std::string> pagesOf(const std::vector<Field>& fields, const editors::EditorDef& def) {
     std::vector<std::string> pages;
+    auto add = [&](const std::string& page) {
+        if (std::find(pages.begin(), pages.end(), page) == pages.end())
+            pages.push_back(page);
+    };
+    for (const std::string& page : def.pages)
+        add(page);
     for (const Field& field : fields)
-        if (std::find(pages.begin(), pages.end(), field.page) == pages.end())
-            pages.push_back(field.page);
+        add(field.page);
+    for (const auto& owned : def.owned)
+        if (!owned.page.empty())
+            add(owned.page);
+    for (const auto& link : def.links)
+        if (!link.page.empty())
+            add(link.page);
+    for (const auto& children : def.children)
+        if (!children.page.empty())
+            add(children.page);
     return pages;
+}
+
+QListWidget* sectionView(QWidget* parent, const std::string& name) {
+    auto* view = new QListWidget(parent);
+    view->setObjectName(qs(name));
+    view->setMinimumHeight(80);
+    view->setMaximumHeight(140);
+    return view;
+}
+
+QPushButton* sectionButton(const char* text, QWidget* parent, QHBoxLayout* row) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
 }
 
 } // namespace
 
 EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const std::string& id,
-                           char mode, QWidget* parent, std::vector<editors::FixedValue> extraFixed)
-    : QDialog(parent), db_(db), editor_(db, def, id, mode, std::move(extraFixed)), port_(this) {
+                           char mode, QWidget* parent, std::vector<editors::FixedValue> extraFixed,
+                           const editors::RowValues* held)
+    : QDialog(parent), db_(db), editor_(db, def, id, mode, std::move(extraFixed)), port_(this),
+      held_(held != nullptr) {
     setWindowTitle(qs(editor_.title()));
     setObjectName(qs(def.className));
-    if (editor_.mode() != editors::RowEditor::Mode::Delete)
+    if (held)
+        editor_.assign(*held);
+    else if (editor_.mode() != editors::RowEditor::Mode::Delete)
         (void)editor_.load(); // a failure is written to the error stream; the form stays empty
 
-    // The fields, page by page; a page is a grid whose rows are fields or groups of them.
-    const auto pages = pagesOf(editor_.fields());
+    // The fields, page by page; a page is a grid whose rows are fields or groups of them,
+    // followed by the sections that belong to the page.
+    linkViews_.resize(def.links.size(), nullptr);
+    childViews_.resize(def.children.size(), nullptr);
+    ownedViews_.resize(def.owned.size(), nullptr);
+    const auto pages = pagesOf(editor_.fields(), def);
     QTabWidget* tabs = pages.size() > 1 ? new QTabWidget(this) : nullptr;
+    if (tabs)
+        tabs->setObjectName(QStringLiteral("pages"));
     QWidget* single = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (const std::string& page : pages) {
         auto* content = new QWidget;
-        auto* grid = new QGridLayout(content);
+        auto* pageLayout = new QVBoxLayout(content);
+        auto* grid = new QGridLayout;
+        pageLayout->addLayout(grid);
         int row = -1;
         int column = 0;
         std::string group;
@@ -61,6 +104,7 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
             if (field.page != page)
                 continue;
             QWidget* control = makeControl(field);
+            tabOrder.push_back(control);
             if (!field.group.empty() && inGroup && field.group == group) {
                 if (field.label != field.group)
                     grid->addWidget(new QLabel(qs(field.label)), row, column++);
@@ -78,12 +122,30 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
                 grid->addWidget(new QLabel(qs(field.label)), row, column++);
             grid->addWidget(control, row, column++, 1, inGroup ? 1 : 8);
         }
-        grid->setRowStretch(row + 1, 1);
+        if (tabs) {
+            for (std::size_t i = 0; i < def.owned.size(); ++i)
+                if (def.owned[i].page == page)
+                    pageLayout->addWidget(makeOwnedSection(i));
+            for (std::size_t i = 0; i < def.links.size(); ++i)
+                if (def.links[i].page == page)
+                    pageLayout->addWidget(makeLinkSection(i));
+            for (std::size_t i = 0; i < def.children.size(); ++i)
+                if (def.children[i].page == page)
+                    pageLayout->addWidget(makeChildSection(i));
+        }
+        pageLayout->addStretch(1);
         if (tabs) {
             auto* scroll = new QScrollArea;
             scroll->setWidget(content);
             scroll->setWidgetResizable(true);
             scroll->setFrameShape(QFrame::NoFrame);
+            // A page keeps the name of its page class ("CStadiumOdp").
+            const auto& named = def.pages;
+            const auto at = std::find(named.begin(), named.end(), page);
+            if (at != named.end() &&
+                static_cast<std::size_t>(at - named.begin()) < def.pageClasses.size())
+                scroll->setObjectName(
+                    qs(def.pageClasses[static_cast<std::size_t>(at - named.begin())]));
             tabs->addTab(scroll, qs(page));
         } else {
             single = content;
@@ -96,12 +158,23 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
     else if (single)
         layout->addWidget(single, 1);
 
-    if (!def.links.empty()) {
-        auto* links = new QHBoxLayout;
-        for (std::size_t i = 0; i < def.links.size(); ++i)
-            links->addWidget(makeLinkSection(i));
-        layout->addLayout(links);
-    }
+    // Sections without a page of their own go below the pages, side by side.
+    auto* below = new QHBoxLayout;
+    for (std::size_t i = 0; i < def.owned.size(); ++i)
+        if (!ownedViews_[i])
+            below->addWidget(makeOwnedSection(i));
+    for (std::size_t i = 0; i < def.links.size(); ++i)
+        if (!linkViews_[i])
+            below->addWidget(makeLinkSection(i));
+    for (std::size_t i = 0; i < def.children.size(); ++i)
+        if (!childViews_[i])
+            below->addWidget(makeChildSection(i));
+    layout->addLayout(below);
+    if (tabs)
+        resize(900, 700); // forms of several pages are long; each page scrolls
+    // Tab goes through the fields in the order of the table's columns, page by page.
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     sections_ = new QVBoxLayout;
     layout->addLayout(sections_);
 
@@ -237,28 +310,43 @@ void EditorDialog::markProblem(const std::string& column) {
 QWidget* EditorDialog::makeLinkSection(std::size_t link) {
     const editors::LinkDef& def = editor_.def().links[link];
     auto* box = new QGroupBox(qs(def.label), this);
-    auto* view = new QListWidget(box);
-    view->setObjectName(qs(def.table));
-    view->setMaximumHeight(120);
-    linkViews_.push_back(view);
-    auto* add = new QPushButton(QStringLiteral("Dodaj"), box);
-    auto* remove = new QPushButton(QStringLiteral("Usuń"), box);
-    add->setAutoDefault(false);
-    remove->setAutoDefault(false);
+    auto* view = sectionView(box, def.table + "." + def.ownerColumn);
+    linkViews_[link] = view;
+    auto* buttons = new QHBoxLayout;
+    QPushButton* add = sectionButton("Dodaj", box, buttons);
+    const bool hasValues = !def.values.empty();
+    if (hasValues) {
+        QPushButton* edit = sectionButton("Edycja", box, buttons);
+        connect(edit, &QPushButton::clicked, this, [this, link, view] {
+            if (view->currentRow() >= 0)
+                editLinkValues(link, static_cast<std::size_t>(view->currentRow()));
+        });
+        connect(view, &QListWidget::itemDoubleClicked, this, [this, link, view] {
+            editLinkValues(link, static_cast<std::size_t>(view->currentRow()));
+        });
+    }
+    QPushButton* remove = sectionButton("Usuń", box, buttons);
+    buttons->addStretch();
     connect(add, &QPushButton::clicked, this, [this, link] {
-        CListaWybor pick(this, db_, editor_.def().links[link].pick, editor_.pickQuery(link));
+        const editors::LinkDef& linkDef = editor_.def().links[link];
+        if (linkDef.ownIds) {
+            // A row of its own (a title): made here and filled in the value dialog.
+            editor_.link(link, {NewId(), {}});
+            const std::size_t index = editor_.linked(link).size() - 1;
+            if (!editLinkValues(link, index))
+                editor_.unlinkAt(link, index);
+            showLinks(link);
+            return;
+        }
+        CListaWybor pick(this, db_, linkDef.pick, editor_.pickQuery(link));
         if (pick.exec() == QDialog::Accepted)
             linkRows(link, pick.picked());
     });
     connect(remove, &QPushButton::clicked, this, [this, link, view] {
-        for (QListWidgetItem* item : view->selectedItems())
-            editor_.unlink(link, utf8(item->data(Qt::UserRole).toString()));
+        if (view->currentRow() >= 0)
+            editor_.unlinkAt(link, static_cast<std::size_t>(view->currentRow()));
         showLinks(link);
     });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(view);
     layout->addLayout(buttons);
@@ -268,11 +356,36 @@ QWidget* EditorDialog::makeLinkSection(std::size_t link) {
 
 void EditorDialog::showLinks(std::size_t link) {
     QListWidget* view = linkViews_.at(link);
+    const editors::LinkDef& def = editor_.def().links[link];
     view->clear();
     for (const editors::LinkedRow& row : editor_.linked(link)) {
-        auto* item = new QListWidgetItem(qs(row.name), view);
+        QString text = qs(row.name);
+        if (!def.ownIds)
+            for (std::size_t v = 0; v < def.values.size() && v < row.values.size(); ++v)
+                text +=
+                    QStringLiteral("  [%1: %2]").arg(qs(def.values[v].label), qs(row.values[v]));
+        auto* item = new QListWidgetItem(text, view);
         item->setData(Qt::UserRole, qs(row.id));
     }
+}
+
+bool EditorDialog::editLinkValues(std::size_t link, std::size_t index) {
+    const editors::LinkDef& def = editor_.def().links[link];
+    if (index >= editor_.linked(link).size())
+        return false;
+    const editors::LinkedRow& row = editor_.linked(link)[index];
+    LinkValueDialog dialog(this, def.valueTitle, row.name, def.values, row.values);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const std::vector<std::string> values = dialog.values();
+    for (std::size_t v = 0; v < values.size(); ++v)
+        if (auto problem = editors::valueProblem(def.values[v].kind, values[v])) {
+            port_.showError(def.values[v].label + ": " + *problem, def.valueTitle);
+            return false;
+        }
+    editor_.setLinkValues(link, index, values);
+    showLinks(link);
+    return true;
 }
 
 void EditorDialog::linkRows(std::size_t link, const std::vector<editors::LinkedRow>& rows) {
@@ -281,11 +394,192 @@ void EditorDialog::linkRows(std::size_t link, const std::vector<editors::LinkedR
     showLinks(link);
 }
 
+QWidget* EditorDialog::makeChildSection(std::size_t list) {
+    const editors::ChildrenDef& def = editor_.def().children[list];
+    auto* box = new QGroupBox(qs(def.label), this);
+    auto* view = sectionView(box, def.editor().table);
+    childViews_[list] = view;
+    auto* buttons = new QHBoxLayout;
+    QPushButton* add = sectionButton("Dodaj", box, buttons);
+    QPushButton* edit = sectionButton("Edycja", box, buttons);
+    QPushButton* remove = sectionButton("Usuń", box, buttons);
+    buttons->addStretch();
+    connect(add, &QPushButton::clicked, this, [this, list] { addChild(list); });
+    connect(edit, &QPushButton::clicked, this,
+            [this, list, view] { editChild(list, view->currentRow()); });
+    connect(view, &QListWidget::itemDoubleClicked, this,
+            [this, list, view] { editChild(list, view->currentRow()); });
+    connect(remove, &QPushButton::clicked, this,
+            [this, list, view] { removeChild(list, view->currentRow()); });
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(view);
+    layout->addLayout(buttons);
+    showChildren(list);
+    return box;
+}
+
+void EditorDialog::showChildren(std::size_t list) {
+    QListWidget* view = childViews_.at(list);
+    view->clear();
+    for (const editors::LinkedRow& row : editor_.children(list)) {
+        auto* item = new QListWidgetItem(qs(row.name), view);
+        item->setData(Qt::UserRole, qs(row.id));
+    }
+}
+
+void EditorDialog::addChild(std::size_t list) {
+    EditorDialog child(db_, editor_.def().children[list].editor(), NewId(), 'N', this,
+                       editor_.childFixed(list));
+    child.exec();
+    (void)editor_.reloadChildren(list);
+    showChildren(list);
+}
+
+void EditorDialog::editChild(std::size_t list, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= editor_.children(list).size())
+        return;
+    EditorDialog child(db_, editor_.def().children[list].editor(),
+                       editor_.children(list)[static_cast<std::size_t>(index)].id, 'E', this,
+                       editor_.childFixed(list));
+    child.exec();
+    (void)editor_.reloadChildren(list);
+    showChildren(list);
+}
+
+void EditorDialog::removeChild(std::size_t list, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= editor_.children(list).size())
+        return;
+    const std::string id = editor_.children(list)[static_cast<std::size_t>(index)].id;
+    if (Status status = editor_.removeChild(list, id); !status)
+        port_.showError("Nie usunięto: " + status.message(), editor_.title());
+    showChildren(list);
+}
+
+QWidget* EditorDialog::makeOwnedSection(std::size_t list) {
+    const editors::OwnedRowsDef& def = editor_.def().owned[list];
+    auto* box = new QGroupBox(qs(def.label), this);
+    auto* view = sectionView(box, def.editor().table);
+    ownedViews_[list] = view;
+    auto* buttons = new QHBoxLayout;
+    QPushButton* add = sectionButton("Dodaj", box, buttons);
+    QPushButton* edit = sectionButton("Edycja", box, buttons);
+    QPushButton* remove = sectionButton("Usuń", box, buttons);
+    buttons->addStretch();
+    connect(add, &QPushButton::clicked, this, [this, list] { addOwned(list); });
+    connect(edit, &QPushButton::clicked, this,
+            [this, list, view] { editOwned(list, view->currentRow()); });
+    connect(view, &QListWidget::itemDoubleClicked, this,
+            [this, list, view] { editOwned(list, view->currentRow()); });
+    connect(remove, &QPushButton::clicked, this,
+            [this, list, view] { removeOwned(list, view->currentRow()); });
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(view);
+    layout->addLayout(buttons);
+    showOwned(list);
+    return box;
+}
+
+void EditorDialog::showOwned(std::size_t list) {
+    QListWidget* view = ownedViews_.at(list);
+    view->clear();
+    for (std::size_t i = 0; i < editor_.owned(list).size(); ++i)
+        new QListWidgetItem(qs(editor_.ownedName(list, i)), view);
+}
+
+void EditorDialog::addOwned(std::size_t list) {
+    const editors::OwnedRowsDef& def = editor_.def().owned[list];
+    const editors::RowValues row{{"id", NewId()}};
+    EditorDialog form(db_, def.editor(), row.at("id"), 'N', this, {{def.ownerColumn, editor_.id()}},
+                      &row);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    editors::RowValues values = form.editor().values();
+    values["id"] = row.at("id");
+    editor_.setOwned(list, editor_.owned(list).size(), std::move(values));
+    showOwned(list);
+}
+
+void EditorDialog::editOwned(std::size_t list, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= editor_.owned(list).size())
+        return;
+    const auto at = static_cast<std::size_t>(index);
+    const editors::OwnedRowsDef& def = editor_.def().owned[list];
+    const editors::RowValues row = editor_.owned(list)[at];
+    const auto id = row.find("id");
+    EditorDialog form(db_, def.editor(), id == row.end() ? std::string() : id->second, 'E', this,
+                      {{def.ownerColumn, editor_.id()}}, &row);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    editors::RowValues values = row;
+    for (const auto& [column, value] : form.editor().values())
+        values[column] = value;
+    editor_.setOwned(list, at, std::move(values));
+    showOwned(list);
+}
+
+void EditorDialog::removeOwned(std::size_t list, int index) {
+    if (index < 0)
+        return;
+    editor_.removeOwned(list, static_cast<std::size_t>(index));
+    showOwned(list);
+}
+
+void EditorDialog::reject() {
+    if (!held_)
+        (void)editor_.discardUnsaved(); // a failure is written to the error stream
+    QDialog::reject();
+}
+
+LinkValueDialog::LinkValueDialog(QWidget* parent, const std::string& title,
+                                 const std::string& rowName,
+                                 const std::vector<editors::ColumnNote>& columns,
+                                 const std::vector<std::string>& values)
+    : QDialog(parent) {
+    setWindowTitle(qs(title));
+    setObjectName(QStringLiteral("LinkValueDialog"));
+    auto* layout = new QVBoxLayout(this);
+    if (!rowName.empty())
+        layout->addWidget(new QLabel(qs(rowName), this));
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        auto* edit = new QLineEdit(qs(i < values.size() ? values[i] : std::string()), this);
+        edit->setObjectName(qs(columns[i].column));
+        grid->addWidget(new QLabel(qs(columns[i].label), this), static_cast<int>(i), 0);
+        grid->addWidget(edit, static_cast<int>(i), 1);
+        edits_.push_back(edit);
+    }
+    layout->addLayout(grid);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancel->setAutoDefault(false);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::vector<std::string> LinkValueDialog::values() const {
+    std::vector<std::string> out;
+    for (QWidget* edit : edits_)
+        out.push_back(utf8(static_cast<QLineEdit*>(edit)->text()));
+    return out;
+}
+
 void EditorDialog::saveClicked() {
     if (!refused_.empty()) {
         const auto& [column, problem] = *refused_.begin();
         const Field* field = editor_.field(column);
         port_.showError((field ? field->label : column) + ": " + problem, editor_.title());
+        return;
+    }
+    if (held_) {
+        // The opener keeps the row and saves it with its own.
+        if (editor_.check(port_) == editors::RowEditor::SaveResult::Saved)
+            accept();
         return;
     }
     if (editor_.save(port_) == editors::RowEditor::SaveResult::Saved)

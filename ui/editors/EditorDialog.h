@@ -26,8 +26,11 @@ namespace tallar::ui {
 class EditorDialog : public QDialog {
     Q_OBJECT
 public:
+    // With `held`, the row is one its opener keeps (a natural weapon of a stage): the form
+    // starts from those values and "Zapisz" only checks them; the opener reads them back.
     EditorDialog(Database& db, const editors::EditorDef& def, const std::string& id, char mode,
-                 QWidget* parent, std::vector<editors::FixedValue> extraFixed = {});
+                 QWidget* parent, std::vector<editors::FixedValue> extraFixed = {},
+                 const editors::RowValues* held = nullptr);
 
     editors::RowEditor& editor() { return editor_; }
     // The control of a column, or null.
@@ -38,6 +41,20 @@ public:
     void saveClicked();
     // Links the rows picked in a pick list (the action of a link section's "Dodaj").
     void linkRows(std::size_t link, const std::vector<editors::LinkedRow>& rows);
+    // Edits the values of a link row in the small value dialog; false when cancelled.
+    bool editLinkValues(std::size_t link, std::size_t index);
+    // The actions of the children and owned-rows sections.
+    void addChild(std::size_t list);
+    void editChild(std::size_t list, int index);
+    void removeChild(std::size_t list, int index);
+    void addOwned(std::size_t list);
+    void editOwned(std::size_t list, int index);
+    void removeOwned(std::size_t list, int index);
+    QListWidget* childView(std::size_t list) const { return childViews_.at(list); }
+    QListWidget* ownedView(std::size_t list) const { return ownedViews_.at(list); }
+    QListWidget* linkView(std::size_t link) const { return linkViews_.at(link); }
+    // Cancelling a new row that was never saved takes the children saved meanwhile with it.
+    void reject() override;
 
 protected:
     Database& database() { return db_; }
@@ -48,7 +65,11 @@ protected:
 private:
     QWidget* makeControl(const editors::Field& field);
     QWidget* makeLinkSection(std::size_t link);
+    QWidget* makeChildSection(std::size_t list);
+    QWidget* makeOwnedSection(std::size_t list);
     void showLinks(std::size_t link);
+    void showChildren(std::size_t list);
+    void showOwned(std::size_t list);
     void fieldEdited(const std::string& column, const std::string& text);
     void markProblem(const std::string& column);
 
@@ -59,6 +80,22 @@ private:
     std::map<std::string, std::string> refused_; // shown text the editor did not take
     QVBoxLayout* sections_ = nullptr;
     std::vector<QListWidget*> linkViews_;
+    std::vector<QListWidget*> childViews_;
+    std::vector<QListWidget*> ownedViews_;
+    bool held_ = false;
+};
+
+// The small dialog that edits the values of one link row ("EDYCJA", "Tytuł").
+class LinkValueDialog : public QDialog {
+    Q_OBJECT
+public:
+    LinkValueDialog(QWidget* parent, const std::string& title, const std::string& rowName,
+                    const std::vector<editors::ColumnNote>& columns,
+                    const std::vector<std::string>& values);
+    std::vector<std::string> values() const;
+
+private:
+    std::vector<QWidget*> edits_;
 };
 
 } // namespace tallar::ui

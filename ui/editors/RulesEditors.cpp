@@ -82,4 +82,29 @@ void CZdolnoscEdycjaBase::reject() {
     EditorDialog::reject();
 }
 
+CRasy::CRasy(QWidget* parent, Database& db)
+    : CListaTemplate<CRasa>(parent, db, "Rasy", query(), false) {}
+
+const char* CRasy::query() {
+    return "SELECT id,nazwa 'Rasa            ',rodzaj 'Rodaj       ',kryterium 'Kryterium   ' "
+           "FROM rasy ORDER BY nazwa desc";
+}
+
+CProfesjeLista::CProfesjeLista(QWidget* parent, Database& db)
+    : CListaTemplate<CEdycjaProfesja>(parent, db, "Profesje", query(), false) {}
+
+const char* CProfesjeLista::query() {
+    return "select id,nazwa 'Profesja          ',kasta 'Kasta       ' from profesje order by "
+           "kasta desc,nazwa desc;";
+}
+
+void CProfesjeLista::setUp() {
+    addButton()->setText(QStringLiteral("Nowa profesja"));
+    editButton()->setText(QStringLiteral("Edycja profesji"));
+    // Professions are not deleted from the list; its third button closes it.
+    deleteButton()->setText(QStringLiteral("Wyjscie"));
+    deleteButton()->disconnect();
+    connect(deleteButton(), &QPushButton::clicked, this, &QDialog::reject);
+}
+
 } // namespace tallar::ui

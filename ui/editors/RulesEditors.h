@@ -5,15 +5,17 @@
 
 // The editors of the rules tables. Each is the dialog built from its table's description;
 // the classes exist so that lists are bound to an editor by type (CListaTemplate<T>).
-namespace tallar::ui {
+#include "ui/editors/CLista.h"
 
-class CLista;
+namespace tallar::ui {
 
 #define TALLAR_RULES_EDITOR(Name, definition)                                                      \
     class Name : public EditorDialog {                                                             \
     public:                                                                                        \
-        Name(Database& db, const std::string& id, char mode, QWidget* parent)                      \
-            : EditorDialog(db, editors::catalogue::definition(), id, mode, parent) {}              \
+        Name(Database& db, const std::string& id, char mode, QWidget* parent,                      \
+             std::vector<editors::FixedValue> fixed = {})                                          \
+            : EditorDialog(db, editors::catalogue::definition(), id, mode, parent,                 \
+                           std::move(fixed)) {}                                                    \
     };
 
 TALLAR_RULES_EDITOR(CEdycjaEkwipunek, equipment)
@@ -26,6 +28,25 @@ TALLAR_RULES_EDITOR(CEdycjaTarczy, shield)
 TALLAR_RULES_EDITOR(CEdycjaWymagan, requirement)
 TALLAR_RULES_EDITOR(CElementZbroi, armourElement)
 TALLAR_RULES_EDITOR(CEdycjaZbroi, armour)
+// The race with its stages (each a CStadium saved at once), professions, weapon groups,
+// alignments, social classes, abilities and disabilities.
+TALLAR_RULES_EDITOR(CRasa, race)
+// A stage of a race; its natural weapons (CBronNaturalna) and body parts (CCzescCiala) are
+// held in the form and saved with it.
+TALLAR_RULES_EDITOR(CStadium, stage)
+TALLAR_RULES_EDITOR(CBronNaturalna, naturalWeapon)
+TALLAR_RULES_EDITOR(CCzescCiala, stageBodyPart)
+// The skill with its chances, saving throws, effects and modifications.
+TALLAR_RULES_EDITOR(CZdolnosc, skill)
+TALLAR_RULES_EDITOR(CSzansaEdit, chance)
+TALLAR_RULES_EDITOR(CRzutObronnyEdycja, savingThrow)
+TALLAR_RULES_EDITOR(CSkutkiRzutowEdit, throwEffect)
+TALLAR_RULES_EDITOR(CZmianaWspolczEdit, modification)
+// The trade with its grades, races, skills per grade and formulas per grade.
+TALLAR_RULES_EDITOR(CEdycjaZawod, trade)
+// The profession with its titles, combinable professions, races, skills, requirements,
+// alignments and social classes.
+TALLAR_RULES_EDITOR(CEdycjaProfesja, profession)
 
 #undef TALLAR_RULES_EDITOR
 
@@ -62,6 +83,24 @@ class CZdolnoscNadnaturalnaEdycja : public CZdolnoscEdycjaBase {
 public:
     CZdolnoscNadnaturalnaEdycja(Database& db, const std::string& id, char mode, QWidget* parent)
         : CZdolnoscEdycjaBase(db, editors::catalogue::ability(), id, mode, parent) {}
+};
+
+// The list of races ("Rasy").
+class CRasy : public CListaTemplate<CRasa> {
+public:
+    CRasy(QWidget* parent, Database& db);
+    static const char* query();
+};
+
+// The list of professions ("Profesje"): new and edit only, and "Wyjscie" to close.
+class CProfesjeLista : public CListaTemplate<CEdycjaProfesja> {
+public:
+    CProfesjeLista(QWidget* parent, Database& db);
+    static const char* query();
+
+protected:
+    void setUp() override;
+    void Delete(const std::string& /*id*/) override {}
 };
 
 } // namespace tallar::ui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "editors/EditorDef.h"
+
+#include <string>
+#include <vector>
+
+// Pieces shared by the catalogue's files.
+namespace tallar::editors::catalogue::parts {
+
+// The linked rows of a link table with their names (and the link row's own columns).
+inline std::string namesOf(const std::string& link, const std::string& owner,
+                           const std::string& other, const std::string& table,
+                           const std::string& display,
+                           const std::vector<std::string>& values = {}) {
+    std::string extra;
+    for (const std::string& value : values)
+        extra += ",L." + value;
+    return "SELECT L." + other + ",COALESCE(T." + display + ",L." + other + ")" + extra + " FROM " +
+           link + " L LEFT JOIN " + table + " T ON T.id=L." + other + " WHERE L." + owner +
+           "=? ORDER BY 2;";
+}
+
+// A pick list of the rows of `table` by name.
+inline PickList pickByName(const std::string& title, const std::string& table,
+                           const std::string& heading) {
+    return {title, "SELECT id,nazwa '" + heading + "' FROM " + table + " WHERE id NOT IN (",
+            "'') ORDER BY nazwa DESC;", true, ""};
+}
+
+// The pick list of weapon groups, shared by several editors.
+inline PickList weaponGroupPick() {
+    return {"Lista grup broni",
+            "SELECT id,nazwa 'Grupa Broni     ' FROM grupybroni WHERE id NOT IN (",
+            "'') ORDER BY nazwa DESC;", true, "Wybór"};
+}
+
+// The name of an alignment from the columns of `charaktery` under the alias `t`.
+inline std::string alignmentName(const std::string& t) {
+    return t + ".prawo||CASE WHEN " + t + ".prawo_ew<>'' THEN ' '||" + t +
+           ".prawo_ew ELSE '' END||' / '||" + t + ".moralnosc||CASE WHEN " + t +
+           ".moralnosc_ew<>'' THEN ' '||" + t + ".moralnosc_ew ELSE '' END";
+}
+
+inline PickList alignmentPick() {
+    return {"Lista charakterów",
+            "SELECT C.id," + alignmentName("C") +
+                " 'Charakter                         ' FROM charaktery C WHERE C.id NOT IN (",
+            "'') ORDER BY C.prawo DESC,C.moralnosc DESC;", true, ""};
+}
+
+inline std::string alignmentNames(const std::string& link, const std::string& owner,
+                                  const std::vector<std::string>& values = {}) {
+    std::string extra;
+    for (const std::string& value : values)
+        extra += ",L." + value;
+    return "SELECT L.idcharakter,COALESCE(" + alignmentName("C") + ",L.idcharakter)" + extra +
+           " FROM " + link + " L LEFT JOIN charaktery C ON C.id=L.idcharakter WHERE L." + owner +
+           "=? ORDER BY 2;";
+}
+
+} // namespace tallar::editors::catalogue::parts

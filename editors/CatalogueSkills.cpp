@@ -1,0 +1,181 @@
+// The skill and the rows it owns: chances, saving throws, effects and modifications.
+#include "editors/CatalogueParts.h"
+#include "store/Schema.h"
+
+#include <algorithm>
+
+namespace tallar::editors::catalogue {
+
+namespace {
+
+using K = ValueKind;
+using namespace parts;
+
+const std::string kGeneral = "Ogólne";    // CZdolnoscZ1
+const std::string kParameters = "Zasady"; // CZdolnoscZ2
+
+// The skill's parameter columns share prefixes; each prefix is one row of the form.
+std::vector<ColumnNote> skillNotes() {
+    std::vector<ColumnNote> notes = {
+        {"nazwa", "Nazwa", K::Text, kGeneral},
+        {"grupa", "Grupa", K::Text, kGeneral},
+        {"funkcja", "Funkcja", K::Text, kGeneral},
+        {"deklaracja", "Deklaracja", K::Text, kGeneral},
+        {"inneakcje", "Inne akcje", K::Text, kGeneral},
+        {"opis", "Opis", K::LongText, kGeneral},
+        {"zapozyczenie", "Zapożyczenie", K::Text, kGeneral},
+        {"obronaprzed", "Obrona przed", K::Text, kGeneral},
+        {"polaczana", "Łączona", K::Text, kGeneral},
+        {"potencjalcelu", "Potencjał celu", K::Text, kGeneral},
+    };
+    static const std::vector<std::pair<std::string, std::string>> groups = {
+        {"okres", "Okres"},
+        {"czas", "Czas"},
+        {"zasiegprom", "Zasięg - promień"},
+        {"zasieg", "Zasięg"},
+        {"obszarprom", "Obszar - promień"},
+        {"obszar", "Obszar"},
+        {"cel", "Cel"},
+        {"czel", "Cel"},
+        {"trwa", "Trwanie"},
+        {"potencjal", "Potencjał"},
+        {"inne", "Inne"},
+    };
+    const TableDef* table = findTable("umiejetnosci");
+    if (!table)
+        return notes;
+    for (const ColumnDef& column : table->columns) {
+        const std::string name(column.name);
+        if (std::any_of(notes.begin(), notes.end(),
+                        [&](const ColumnNote& n) { return n.column == name; }) ||
+            name == "id")
+            continue;
+        for (const auto& [prefix, label] : groups)
+            if (name.starts_with(prefix)) {
+                const std::string rest = name.substr(prefix.size());
+                notes.push_back({name, rest.empty() ? label : rest, K::Text, kParameters, label});
+                break;
+            }
+    }
+    return notes;
+}
+
+// Notes of an owned throw table: its columns labelled by what follows the common prefix.
+std::vector<ColumnNote> throwNotes(const std::string& table, const std::string& prefix) {
+    std::vector<ColumnNote> notes;
+    const TableDef* def = findTable(table);
+    if (!def)
+        return notes;
+    for (const ColumnDef& column : def->columns) {
+        const std::string name(column.name);
+        if (!name.starts_with(prefix))
+            continue;
+        std::string label = name.substr(prefix.size());
+        if (!label.empty())
+            label[0] = static_cast<char>(label[0] - 'a' + 'A');
+        notes.push_back({name, label, name.ends_with("znak") ? K::Sign : K::Text});
+    }
+    return notes;
+}
+
+EditorDef throwEditor(std::string className, std::string dialogTitle,
+                      std::array<std::string, 3> titles, const std::string& table,
+                      const std::string& prefix) {
+    return EditorDef{
+        std::move(className),
+        std::move(dialogTitle),
+        std::move(titles),
+        table,
+        throwNotes(table, prefix),
+        {},
+        {},
+        {},
+        {{table, "id", nullptr, "", "idumiejetnosc"}},
+    };
+}
+
+std::string throwNames(const std::string& table, const std::string& label,
+                       const std::string& baseColumn) {
+    return "SELECT id,'" + label + " '||COALESCE(" + baseColumn + ",'') FROM " + table +
+           " WHERE idumiejetnosc=? ORDER BY rowid;";
+}
+
+} // namespace
+
+const EditorDef& chance() {
+    static const EditorDef def =
+        throwEditor("CSzansaEdit", "Szansa",
+                    {"Szansa - nowa", "Szansa - edycja", "Szansa - usunięcie"}, "szanse", "szansa");
+    return def;
+}
+
+const EditorDef& savingThrow() {
+    static const EditorDef def =
+        throwEditor("CRzutObronnyEdycja", "Rzut obronny",
+                    {"Rzut obronny - nowy", "Rzut obronny - edycja", "Rzut obronny - usunięcie"},
+                    "rzutyobronne", "rzut");
+    return def;
+}
+
+const EditorDef& throwEffect() {
+    static const EditorDef def =
+        throwEditor("CSkutkiRzutowEdit", "Skutki Rzutów Obronnych",
+                    {"Skutek rzutu - nowy", "Skutek rzutu - edycja", "Skutek rzutu - usunięcie"},
+                    "skutkirzutow", "skutek");
+    return def;
+}
+
+const EditorDef& modification() {
+    static const EditorDef def =
+        throwEditor("CZmianaWspolczEdit", "Zmiana współczynników",
+                    {"Zmiana współczynników - nowa", "Zmiana współczynników - edycja",
+                     "Zmiana współczynników - usunięcie"},
+                    "modyfikacje", "zmiana");
+    return def;
+}
+
+const EditorDef& skill() {
+    static const EditorDef def{
+        "CZdolnosc",
+        "Zdolność",
+        {"Umiejętność - nowa", "Umiejętność - edycja", "Umiejętność - usunięcie"},
+        "umiejetnosci",
+        skillNotes(),
+        {"nazwa"},
+        {},
+        {{"umiejumiej",
+          "idumiejjeden",
+          "idumiejdwa",
+          "Umiejętności połączone",
+          namesOf("umiejumiej", "idumiejjeden", "idumiejdwa", "umiejetnosci", "nazwa"),
+          pickByName("Lista umiejętności", "umiejetnosci", "Umiejętność          "),
+          {},
+          "",
+          kGeneral}},
+        {{"modyfikacje", "idumiejetnosc"},
+         {"rzutyobronne", "idumiejetnosc"},
+         {"skutkirzutow", "idumiejetnosc"},
+         {"szanse", "idumiejetnosc"},
+         {"umiejumiej", "idumiejjeden"},
+         {"umiejumiej", "idumiejdwa"},
+         {"umiejetnosci", "id"},
+         {"zawodumiej", "idumiej"},
+         {"profumiej", "idumiej"},
+         {"stadiumumiej", "idumiej"}},
+        false,
+        {},
+        {{"Szanse", &chance, "idumiejetnosc", throwNames("szanse", "Szansa", "szansabaza"),
+          kParameters},
+         {"Rzuty obronne", &savingThrow, "idumiejetnosc",
+          throwNames("rzutyobronne", "Rzut", "rzutbaza"), kParameters},
+         {"Skutki rzutów", &throwEffect, "idumiejetnosc",
+          throwNames("skutkirzutow", "Skutek", "skutekskutek"), kParameters},
+         {"Zmiany współczynników", &modification, "idumiejetnosc",
+          throwNames("modyfikacje", "Zmiana", "zmianazmiana"), kParameters}},
+        {kGeneral, kParameters},
+        {"CZdolnoscZ1", "CZdolnoscZ2"},
+    };
+    return def;
+}
+
+} // namespace tallar::editors::catalogue

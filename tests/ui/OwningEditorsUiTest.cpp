@@ -1,0 +1,159 @@
+#include "base/NonInteractiveUserPort.h"
+#include "store/Schema.h"
+#include "support/TestDatabase.h"
+#include "ui/editors/RulesEditors.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace tallar {
+namespace {
+
+struct Rules : test::TestDatabase {
+    NonInteractiveUserPort port{nullptr};
+    Rules() {
+        (void)db->exec("PRAGMA synchronous=OFF;");
+        ensureRulesSchema(*db, port);
+    }
+    void exec(const std::string& sql) { ASSERT_TRUE(db->exec(sql).ok()) << sql; }
+};
+
+template <class Editor> QString titleOf(Database& db, char mode) {
+    Editor editor(db, "x1", mode, nullptr);
+    return editor.windowTitle();
+}
+
+QStringList tabsOf(const QWidget& dialog) {
+    QStringList names;
+    if (auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("pages")))
+        for (int i = 0; i < tabs->count(); ++i)
+            names << tabs->tabText(i);
+    return names;
+}
+
+TEST(OwningEditorWindows, EachModeHasItsTitle) {
+    Rules r;
+    Database& db = *r.db;
+    struct Expected {
+        QString n, e, d;
+        QString (*title)(Database&, char);
+    };
+    const std::vector<Expected> editors = {
+        {"Rasa - nowa", "Rasa - edycja", "Rasa - usunięcie", &titleOf<ui::CRasa>},
+        {"Stadium - nowe", "Stadium - edycja", "Stadium - usunięcie", &titleOf<ui::CStadium>},
+        {"Broń naturalna - nowa", "Broń naturalna - edycja", "Broń naturalna - usunięcie",
+         &titleOf<ui::CBronNaturalna>},
+        {"Część ciała - nowa", "Część ciała - edycja", "Część ciała - usunięcie",
+         &titleOf<ui::CCzescCiala>},
+        {"Umiejętność - nowa", "Umiejętność - edycja", "Umiejętność - usunięcie",
+         &titleOf<ui::CZdolnosc>},
+        {"Szansa - nowa", "Szansa - edycja", "Szansa - usunięcie", &titleOf<ui::CSzansaEdit>},
+        {"Rzut obronny - nowy", "Rzut obronny - edycja", "Rzut obronny - usunięcie",
+         &titleOf<ui::CRzutObronnyEdycja>},
+        {"Skutek rzutu - nowy", "Skutek rzutu - edycja", "Skutek rzutu - usunięcie",
+         &titleOf<ui::CSkutkiRzutowEdit>},
+        {"Zmiana współczynników - nowa", "Zmiana współczynników - edycja",
+         "Zmiana współczynników - usunięcie", &titleOf<ui::CZmianaWspolczEdit>},
+        {"Zawód - nowy", "Zawód - edycja", "Zawód - usunięcie", &titleOf<ui::CEdycjaZawod>},
+        {"Profesja - nowa", "Profesja - edycja", "Profesja - usunięcie",
+         &titleOf<ui::CEdycjaProfesja>},
+    };
+    for (const Expected& e : editors) {
+        EXPECT_EQ(e.title(db, 'N'), e.n);
+        EXPECT_EQ(e.title(db, 'E'), e.e);
+        EXPECT_EQ(e.title(db, 'D'), e.d);
+    }
+}
+
+TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
+    Rules r;
+    r.exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Elf');");
+    r.exec("INSERT INTO stadia (id,idrasa,nazwa,zyw_wartosc) VALUES ('s1','r1','Młody','2K');");
+    r.exec("INSERT INTO stadiumbronie (id,idstadium,nazwa) VALUES ('b1','s1','Pięść');");
+    ui::CStadium stage(*r.db, "s1", 'E', nullptr, {{"idrasa", "r1"}});
+    EXPECT_EQ(tabsOf(stage), (QStringList{"Współczynniki", "Odporności", "Inne"}));
+    for (const char* page : {"CStadiumWsp", "CStadiumOdp", "CStadiumInne"})
+        EXPECT_NE(stage.findChild<QWidget*>(QString::fromLatin1(page)), nullptr) << page;
+    // A malformed dice expression is shown red as it stands.
+    auto* life = stage.findChild<QLineEdit*>(QStringLiteral("zyw_wartosc"));
+    ASSERT_NE(life, nullptr);
+    EXPECT_TRUE(life->styleSheet().contains(QStringLiteral("255, 0, 0")));
+    ASSERT_NE(stage.ownedView(0), nullptr);
+    EXPECT_EQ(stage.ownedView(0)->count(), 1);
+    EXPECT_EQ(stage.ownedView(0)->item(0)->text(), QStringLiteral("Pięść"));
+
+    ui::CRasa race(*r.db, "r1", 'E', nullptr);
+    ASSERT_NE(race.childView(0), nullptr);
+    EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Młody"));
+
+    ui::CEdycjaZawod trade(*r.db, "t1", 'N', nullptr);
+    EXPECT_EQ(tabsOf(trade),
+              (QStringList{"Ogólne", "Stopnie", "Opis", "Rasy i umiejętności", "Formuły"}));
+    ui::CZdolnosc skill(*r.db, "u1", 'N', nullptr);
+    EXPECT_EQ(tabsOf(skill), (QStringList{"Ogólne", "Zasady"}));
+    EXPECT_NE(skill.findChild<QWidget*>(QStringLiteral("CZdolnoscZ2")), nullptr);
+    EXPECT_NE(trade.findChild<QWidget*>(QStringLiteral("CEdycjaZawodZ5")), nullptr);
+}
+
+TEST(OwningEditorWindows, AHeldRowIsCheckedAndHandedBackNotWritten) {
+    Rules r;
+    const editors::RowValues held{{"id", "b1"}, {"nazwa", "Pięść"}, {"ataki", "1"}};
+    ui::EditorDialog form(*r.db, editors::catalogue::naturalWeapon(), "b1", 'E', nullptr,
+                          {{"idstadium", "s1"}}, &held);
+    auto* attacks = form.findChild<QLineEdit*>(QStringLiteral("ataki"));
+    ASSERT_NE(attacks, nullptr);
+    EXPECT_EQ(attacks->text(), QStringLiteral("1"));
+    // A natural weapon needs a name; without one the form stays open and says nothing.
+    auto* name = form.findChild<QLineEdit*>(QStringLiteral("nazwa"));
+    ASSERT_NE(name, nullptr);
+    name->clear();
+    emit name->textEdited(QString());
+    form.saveClicked();
+    EXPECT_NE(form.result(), QDialog::Accepted);
+    name->setText(QStringLiteral("Pięść"));
+    emit name->textEdited(name->text());
+    attacks->setText(QStringLiteral("2"));
+    emit attacks->textEdited(attacks->text());
+    form.saveClicked();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(form.editor().values().at("ataki"), "2");
+    EXPECT_EQ(r.count("SELECT count(*) FROM stadiumbronie;"), 0);
+}
+
+TEST(OwningEditorWindows, TheListsOfRacesAndProfessions) {
+    Rules r;
+    r.exec("INSERT INTO rasy (id,nazwa,rodzaj,kryterium) VALUES ('r1','Elf','E','a'),"
+           "('r2','Człowiek','C','b');");
+    ui::CRasy races(nullptr, *r.db);
+    races.show();
+    QApplication::processEvents();
+    EXPECT_EQ(races.windowTitle(), QStringLiteral("Rasy"));
+    ASSERT_EQ(races.view()->topLevelItemCount(), 2);
+    EXPECT_EQ(races.view()->headerItem()->text(0).trimmed(), QStringLiteral("Rasa"));
+    EXPECT_EQ(races.view()->topLevelItem(0)->text(0), QStringLiteral("Człowiek"));
+    races.view()->setCurrentItem(races.view()->topLevelItem(1));
+    races.deleteClicked();
+    EXPECT_EQ(r.count("SELECT count(*) FROM rasy;"), 1);
+
+    r.exec("INSERT INTO profesje (id,nazwa,kasta) VALUES ('p1','Wojownik','W');");
+    ui::CProfesjeLista professions(nullptr, *r.db);
+    professions.show();
+    QApplication::processEvents();
+    EXPECT_EQ(professions.windowTitle(), QStringLiteral("Profesje"));
+    EXPECT_EQ(professions.addButton()->text(), QStringLiteral("Nowa profesja"));
+    EXPECT_EQ(professions.editButton()->text(), QStringLiteral("Edycja profesji"));
+    EXPECT_EQ(professions.deleteButton()->text(), QStringLiteral("Wyjscie"));
+    professions.view()->setCurrentItem(professions.view()->topLevelItem(0));
+    professions.deleteButton()->click();
+    EXPECT_FALSE(professions.isVisible());
+    EXPECT_EQ(r.count("SELECT count(*) FROM profesje;"), 1);
+}
+
+} // namespace
+} // namespace tallar
