@@ -21,6 +21,30 @@ inline std::string namesOf(const std::string& link, const std::string& owner,
            "=? ORDER BY 2;";
 }
 
+// `first` followed by the properties a body part has both as a definition
+// (`czescicialadef`) and as a part of a race stage (`stadiumczesci`).
+inline std::vector<ColumnNote> withBodyPartProperties(std::vector<ColumnNote> first) {
+    using K = ValueKind;
+    const std::vector<ColumnNote> properties = {
+        {"proc_cal_zyw", "Procent całej żywotności", K::Dice},
+        {"wpl_obr_na_zyw", "Wpływ obrażeń na żywotność", K::Dice},
+        {"odc_pow_smi", "Odcięcie powoduje śmierć", K::Flag},
+        {"wyp_kl", "Wyparowania kłute", K::Number, "", "Wyparowania kłute"},
+        {"wyp_kl_proc", "%", K::Number, "", "Wyparowania kłute"},
+        {"wyp_tn", "Wyparowania tnące", K::Number, "", "Wyparowania tnące"},
+        {"wyp_tn_proc", "%", K::Number, "", "Wyparowania tnące"},
+        {"wyp_ob", "Wyparowania obuchowe", K::Number, "", "Wyparowania obuchowe"},
+        {"wyp_ob_proc", "%", K::Number, "", "Wyparowania obuchowe"},
+        {"obr", "Obrona", K::Number, "", "Obrona"},
+        {"obr_proc", "%", K::Number, "", "Obrona"},
+        {"modtrsel", "Modyfikator trafienia selektywnego", K::Dice},
+        {"bron_tarcza", "Może trzymać broń/tarczę", K::Flag},
+        {"domyslna", "Domyślna lokacja ciosów", K::Flag},
+    };
+    first.insert(first.end(), properties.begin(), properties.end());
+    return first;
+}
+
 // A pick list of the rows of `table` by name.
 inline PickList pickByName(const std::string& title, const std::string& table,
                            const std::string& heading) {

@@ -55,14 +55,20 @@ void CRdzenUlomnosc::ApplyFormulas(bool askRolls) {
     }
 }
 
-void CRdzenUlomnosc::FoldIntoProfile(GrowthProfile& profile) const {
+template <typename Visit> void CRdzenUlomnosc::forEachOwner(Visit&& visit) const {
     const CPoz* abilities = list();
     if (!abilities)
         return;
     for (CPoz* ability : abilities->children())
         for (CPoz* owner : ability->children())
             if (isOwner(*owner))
-                CRdzenFormula(rules_, character_, *owner).FoldIntoProfile(profile);
+                visit(*ability, *owner);
+}
+
+void CRdzenUlomnosc::FoldIntoProfile(GrowthProfile& profile) const {
+    forEachOwner([&](CPoz&, CPoz& owner) {
+        CRdzenFormula(rules_, character_, owner).FoldIntoProfile(profile);
+    });
 }
 
 void CRdzenUlomnosc::ApplyToAttributes(const GrowthProfile& raceStage) {
@@ -71,24 +77,15 @@ void CRdzenUlomnosc::ApplyToAttributes(const GrowthProfile& raceStage) {
         .FoldIntoProfile(profile);
     CRdzenUlomnosc(rules_, character_, port_, askRolls_, kAbilities, generator_)
         .FoldIntoProfile(profile);
-    const CPoz* abilities = list();
-    if (!abilities)
-        return;
-    for (CPoz* ability : abilities->children())
-        for (CPoz* owner : ability->children())
-            if (isOwner(*owner))
-                CRdzenFormula(rules_, character_, *owner)
-                    .ApplyToAttributes(profile, ability->info, tag());
+    forEachOwner([&](CPoz& ability, CPoz& owner) {
+        CRdzenFormula(rules_, character_, owner).ApplyToAttributes(profile, ability.info, tag());
+    });
 }
 
 void CRdzenUlomnosc::WeightWeaponGroups(CPoz& candidates) const {
-    const CPoz* abilities = list();
-    if (!abilities)
-        return;
-    for (CPoz* ability : abilities->children())
-        for (CPoz* owner : ability->children())
-            if (isOwner(*owner))
-                CRdzenFormula(rules_, character_, *owner).WeightWeaponGroups(candidates);
+    forEachOwner([&](CPoz&, CPoz& owner) {
+        CRdzenFormula(rules_, character_, owner).WeightWeaponGroups(candidates);
+    });
 }
 
 } // namespace tallar

@@ -41,6 +41,8 @@ public:
 
     // The list entry this object works on, or null.
     CPoz* list() const;
+    // Calls visit(ability, owner) for every formula owner under every ability of the list.
+    template <typename Visit> void forEachOwner(Visit&& visit) const;
     std::string_view tag() const;
 
 private:
