@@ -3,7 +3,7 @@
 #include "base/NonInteractiveUserPort.h"
 #include "store/Schema.h"
 #include "store/Workspace.h"
-#include "support/TestDatabase.h"
+#include "support/RulesFixture.h"
 #include "ui/editors/CListaWybor.h"
 
 #include <QApplication>
@@ -20,12 +20,7 @@
 namespace tallar {
 namespace {
 
-struct Rules : test::TestDatabase {
-    NonInteractiveUserPort port{nullptr};
-    Rules() {
-        (void)db->exec("PRAGMA synchronous=OFF;");
-        ensureRulesSchema(*db, port);
-    }
+struct Rules : test::RulesFixture {
     void exec(const std::string& sql) { ASSERT_TRUE(db->exec(sql).ok()) << sql; }
 };
 
