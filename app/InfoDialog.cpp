@@ -1,6 +1,6 @@
 #include "app/InfoDialog.h"
 
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 #include "ui/AppIcon.h"
 
 #include <QDialogButtonBox>

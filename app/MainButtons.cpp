@@ -1,7 +1,7 @@
 #include "app/MainButtons.h"
 
 #include "app/InfoDialog.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 #include "ui/editors/CLista.h"
 #include "ui/editors/RulesEditors.h"
 #include "ui/wizard/CListaIstot.h"

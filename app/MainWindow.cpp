@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/MainButtons.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 #include "ui/AppIcon.h"
 
 #include <QCloseEvent>

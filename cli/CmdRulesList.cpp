@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
-#include "store/Database.h"
-#include "store/Schema.h"
-#include "store/Workspace.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
+#include "store/db/Workspace.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,8 +1,8 @@
 #include "editors/RowEditor.h"
 
 #include "base/UserPort.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "editors/RowList.h"
 
 #include "base/UserPort.h"
-#include "store/Database.h"
-#include "store/Identifier.h"
+#include "store/db/Database.h"
+#include "store/db/Identifier.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
-#include "store/Character.h"
+#include "model/Character.h"
 
-#include "rules/RulesMath.h"
-#include "store/Database.h"
+#include "rules/core/RulesMath.h"
 
 namespace tallar {
 
@@ -64,10 +63,6 @@ const std::vector<SkeletonEntry>& characterSkeleton() {
     return skeleton;
 }
 
-std::string noSuchCharacterMessage(std::string_view id) {
-    return "Nie ma bohatera o identyfikatorze " + std::string(id) + ".";
-}
-
 CIstota::CIstota(Database& connection) : CPoz(&connection) {
     std::array<CPoz*, kCharacterLinks + 1> top{}; // numbered from 1
     int topCount = 0;
@@ -86,6 +81,10 @@ CIstota::CIstota(Database& connection) : CPoz(&connection) {
 
 CIstota::CIstota(Database* connection, std::string_view id, Loaded)
     : CPoz(connection, std::string(id), "", "", 0, 1.0, 0, "") {}
+
+std::unique_ptr<CIstota> CIstota::makeEmpty(Database* connection, std::string_view id) {
+    return std::unique_ptr<CIstota>(new CIstota(connection, id, Loaded{}));
+}
 
 CIstota::~CIstota() = default;
 
@@ -107,50 +106,6 @@ void CIstota::elementLeaving(CPoz& element) {
 
 CPoz* CIstota::link(int n) const {
     return n >= 1 && n <= kCharacterLinks ? links_[static_cast<std::size_t>(n - 1)] : nullptr;
-}
-
-Status CIstota::SaveCharacter() {
-    Database* db = connection();
-    if (!db)
-        return Status::error("Bohater nie ma połączenia z bazą danych.");
-    const std::string& me = id();
-    return inTransaction(*db, [&]() -> Status {
-        if (Status s = db->exec("DELETE FROM istoty WHERE id=?;", {me}); !s)
-            return s;
-        if (Status s =
-                db->exec("INSERT INTO istoty VALUES (?,?,?,?,?);", {me, imie, rasa, prof, gracz});
-            !s)
-            return s;
-        if (Status s = db->exec("DELETE FROM pozycje WHERE id_ist=?;", {me}); !s)
-            return s;
-        return SaveTree(me, me, 1);
-    });
-}
-
-Status CIstota::DeleteCharacter() {
-    Database* db = connection();
-    if (!db)
-        return Status::error("Bohater nie ma połączenia z bazą danych.");
-    return DeleteStoredCharacter(*db, id());
-}
-
-Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed) {
-    return inTransaction(db, [&]() -> Status {
-        if (existed) {
-            *existed = false;
-            const auto found = [&](const Row&) { *existed = true; };
-            if (Status s = db.exec("SELECT 1 FROM istoty WHERE id=?;", {id}, found); !s)
-                return s;
-            if (Status s = db.exec("SELECT 1 FROM pozycje WHERE id=?;", {id}, found); !s)
-                return s;
-        }
-        if (Status s = db.exec("DELETE FROM istoty WHERE id=?;", {id}); !s)
-            return s;
-        if (Status s = DeleteStoredTree(db, id); !s)
-            return s;
-        // Rows of the character that no longer hang in its tree go as well.
-        return db.exec("DELETE FROM pozycje WHERE id_ist=?;", {id});
-    });
 }
 
 void CIstota::RecalculateCharacter() {
@@ -243,58 +198,6 @@ std::optional<int> CIstota::height() const {
 std::optional<int> CIstota::age() const {
     const CPoz* extra = link(kLinkDodatkoweInformacje);
     return valueOf(extra ? extra->FindByKind(kinds::kAge) : nullptr);
-}
-
-CharacterLoad LoadCharacter(Database& db, std::string_view id) {
-    CharacterLoad result;
-    TreeLoad tree =
-        LoadTree(db, id,
-                 [](Database* connection, std::string_view rootId, std::string_view info,
-                    std::string_view specjal, int typ, double modyfikator, int wartosc,
-                    std::string_view memo) -> std::unique_ptr<CPoz> {
-                     auto character = std::unique_ptr<CIstota>(
-                         new CIstota(connection, rootId, CIstota::Loaded{}));
-                     character->info = info;
-                     character->specjal = specjal;
-                     character->typ = typ;
-                     character->modyfikator = modyfikator;
-                     character->wartosc = wartosc;
-                     character->memo = memo;
-                     return character;
-                 });
-    result.warnings = std::move(tree.warnings);
-    if (!tree.entry) {
-        result.status = tree.found ? tree.status : Status::error(noSuchCharacterMessage(id));
-        return result;
-    }
-    result.character.reset(static_cast<CIstota*>(tree.entry.release()));
-    CIstota& character = *result.character;
-    character.linkTopEntries();
-    const Status names =
-        db.exec("SELECT imie,rasa,prof,gracz FROM istoty WHERE id=?;", {id}, [&](const Row& row) {
-            character.imie = row.text(0);
-            character.rasa = row.text(1);
-            character.prof = row.text(2);
-            character.gracz = row.text(3);
-        });
-    if (!names) {
-        result.character.reset();
-        result.status = names;
-    }
-    return result;
-}
-
-} // namespace tallar
-
-namespace tallar {
-
-Status ListCharacters(Database& db, std::vector<CharacterSummary>& out) {
-    out.clear();
-    return db.exec(
-        "SELECT id,gracz,rasa,prof,imie FROM istoty ORDER BY gracz,rasa,prof,imie,id;",
-        [&](const Row& row) {
-            out.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)});
-        });
 }
 
 } // namespace tallar

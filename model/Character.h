@@ -1,8 +1,7 @@
 #pragma once
 
-#include "base/Status.h"
 #include "model/Entry.h"
-#include "rules/ExpressionNames.h"
+#include "rules/core/ExpressionNames.h"
 
 #include <array>
 #include <memory>
@@ -73,12 +72,14 @@ const std::vector<SkeletonEntry>& characterSkeleton();
 
 // A character: the root entry of its tree, its four names and links to its 41 fixed
 // top-level entries. Its identifier is the root entry's identifier.
-struct CharacterLoad;
 
 class CIstota : public CPoz, public AttributeSource {
 public:
     // A new character with a new identifier and the fixed skeleton, recalculated.
     explicit CIstota(Database& connection);
+    // A character with this identifier and no entries, for a loader that builds its tree
+    // under it and then calls linkTopEntries.
+    static std::unique_ptr<CIstota> makeEmpty(Database* connection, std::string_view id);
     ~CIstota() override;
 
     std::string imie;  // the character's name
@@ -92,12 +93,9 @@ public:
 
     // Top-level entry number n (1 … 41), or null when the character has no such entry.
     CPoz* link(int n) const;
+    // Links the first 41 children as the fixed top-level entries.
+    void linkTopEntries();
 
-    // Writes the character (its istoty row and all its pozycje rows), replacing what was
-    // stored. All or nothing: on any failure the stored character stays as it was.
-    Status SaveCharacter();
-    // Removes the character's rows from the database; the entries in memory stay.
-    Status DeleteCharacter();
     // Recomputes the fixed entries in the order their totals depend on each other.
     void RecalculateCharacter();
     // Sets prof from the professions: "A(3)/B(1)"; empty without professions.
@@ -119,35 +117,8 @@ protected:
 private:
     struct Loaded {};
     CIstota(Database* connection, std::string_view id, Loaded);
-    void linkTopEntries();
-    friend CharacterLoad LoadCharacter(Database& db, std::string_view id);
 
     std::array<CPoz*, kCharacterLinks> links_{};
 };
-
-// The result of loading a character: the character (null when it is not stored or could
-// not be read), why it is null, and damage found in the stored rows and bypassed.
-struct CharacterLoad {
-    std::unique_ptr<CIstota> character;
-    Status status;
-    std::vector<std::string> warnings;
-};
-
-// Reads a stored character. An identifier without rows gives "no such character".
-CharacterLoad LoadCharacter(Database& db, std::string_view id);
-
-// Removes a stored character (its istoty row and its tree of pozycje rows) in one
-// transaction. `existed` tells whether there was anything to remove.
-Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed = nullptr);
-
-// One stored character as the character list shows it.
-struct CharacterSummary {
-    std::string id, gracz, rasa, prof, imie;
-};
-// The stored characters, ascending by player, race, professions and name.
-Status ListCharacters(Database& db, std::vector<CharacterSummary>& out);
-
-// The message for an identifier that names no stored character.
-std::string noSuchCharacterMessage(std::string_view id);
 
 } // namespace tallar

@@ -3,8 +3,8 @@
 #include "base/Cp1250.h"
 #include "base/UserPort.h"
 #include "output/XmlPullReader.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <cstdio>
 #include <filesystem>

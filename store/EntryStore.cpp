@@ -1,8 +1,8 @@
-#include "model/Entry.h"
+#include "store/EntryStore.h"
 
-#include "model/EntryLookup.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/EntryLookup.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -136,16 +136,17 @@ private:
 
 } // namespace
 
-Status CPoz::SaveTree(std::string_view parentId, std::string_view characterId, int place) const {
-    if (!connection_)
-        return Status::error("Pozycja „" + info + "” nie ma połączenia z bazą danych.");
-    return saveRows(*connection_, *this, parentId, characterId, place);
+Status SaveTree(const CPoz& entry, std::string_view parentId, std::string_view characterId,
+                int place) {
+    if (!entry.connection())
+        return Status::error("Pozycja „" + entry.info + "” nie ma połączenia z bazą danych.");
+    return saveRows(*entry.connection(), entry, parentId, characterId, place);
 }
 
-Status CPoz::DeleteTree() const {
-    if (!connection_)
-        return Status::error("Pozycja „" + info + "” nie ma połączenia z bazą danych.");
-    return DeleteStoredTree(*connection_, id_);
+Status DeleteTree(const CPoz& entry) {
+    if (!entry.connection())
+        return Status::error("Pozycja „" + entry.info + "” nie ma połączenia z bazą danych.");
+    return DeleteStoredTree(*entry.connection(), entry.id());
 }
 
 Status DeleteStoredTree(Database& db, std::string_view id) {

@@ -1,8 +1,8 @@
 #include "wizard/CWizard1.h"
 
 #include "base/UserPort.h"
-#include "rules/CRdzenKlasaSpoleczna.h"
-#include "store/Character.h"
+#include "model/Character.h"
+#include "rules/engine/CRdzenKlasaSpoleczna.h"
 #include "wizard/WizardEntries.h"
 
 #include <algorithm>

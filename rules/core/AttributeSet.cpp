@@ -1,4 +1,4 @@
-#include "rules/AttributeSet.h"
+#include "rules/core/AttributeSet.h"
 
 #include <array>
 

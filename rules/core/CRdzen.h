@@ -1,9 +1,9 @@
 #pragma once
 
-#include "rules/AttributeSet.h"
-#include "rules/Dice.h"
-#include "rules/ExpressionNames.h"
-#include "rules/RulesMath.h"
+#include "rules/core/AttributeSet.h"
+#include "rules/core/Dice.h"
+#include "rules/core/ExpressionNames.h"
+#include "rules/core/RulesMath.h"
 
 // The base of every rules-engine class. It holds nothing; it gathers the helpers every
 // rules step uses (the free functions of rules/RulesMath.h, rules/Dice.h and

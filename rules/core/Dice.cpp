@@ -1,9 +1,9 @@
-#include "rules/Dice.h"
+#include "rules/core/Dice.h"
 
 #include "base/UserPort.h"
-#include "rules/ExpressionNames.h"
-#include "rules/RegExp.h"
-#include "rules/RulesMath.h"
+#include "rules/core/ExpressionNames.h"
+#include "rules/core/RegExp.h"
+#include "rules/core/RulesMath.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "rules/DiceGenerator.h"
+#include "rules/core/DiceGenerator.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "rules/ExpressionNames.h"
+#include "rules/core/ExpressionNames.h"
 
 namespace tallar {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/AttributeSet.h"
+#include "rules/core/AttributeSet.h"
 
 #include <optional>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "rules/GrowthProfile.h"
+#include "rules/core/GrowthProfile.h"
 
-#include "rules/RulesMath.h"
+#include "rules/core/RulesMath.h"
 
 namespace tallar {
 

@@ -1,4 +1,4 @@
-#include "rules/RegExp.h"
+#include "rules/core/RegExp.h"
 
 namespace tallar {
 

@@ -19,8 +19,8 @@ if(CMAKE_SCRIPT_MODE_FILE)
         math(EXPR index "${index} + 1")
     endforeach()
     file(WRITE "${OUTPUT}.tmp"
-         "// Generated from data/sample-rules by rules/EmbedSampleRules.cmake; do not edit.\n"
-         "#include \"rules/SampleRulesData.h\"\n\n"
+         "// Generated from data/sample-rules by rules/data/EmbedSampleRules.cmake; do not edit.\n"
+         "#include \"rules/data/SampleRulesData.h\"\n\n"
          "namespace tallar {\nnamespace {\n${body}} // namespace\n\n"
          "const std::vector<EmbeddedFile>& sampleRulesFiles() {\n"
          "    static const std::vector<EmbeddedFile> files = {\n${table}    };\n"
@@ -30,7 +30,7 @@ if(CMAKE_SCRIPT_MODE_FILE)
     return()
 endif()
 
-file(GLOB TALLAR_SAMPLE_RULES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/sample-rules/*.sql)
+file(GLOB TALLAR_SAMPLE_RULES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/sample-rules/*.sql)
 list(SORT TALLAR_SAMPLE_RULES)
 string(REPLACE ";" "|" tallar_sample_rules_arg "${TALLAR_SAMPLE_RULES}")
 set(TALLAR_SAMPLE_RULES_CPP ${CMAKE_CURRENT_BINARY_DIR}/generated/SampleRulesData.cpp)
@@ -38,8 +38,7 @@ add_custom_command(
     OUTPUT ${TALLAR_SAMPLE_RULES_CPP}
     COMMAND ${CMAKE_COMMAND} -DOUTPUT=${TALLAR_SAMPLE_RULES_CPP}
             "-DINPUTS=${tallar_sample_rules_arg}"
-            -P ${CMAKE_CURRENT_SOURCE_DIR}/rules/EmbedSampleRules.cmake
-    DEPENDS ${TALLAR_SAMPLE_RULES} ${CMAKE_CURRENT_SOURCE_DIR}/rules/EmbedSampleRules.cmake
+            -P ${CMAKE_CURRENT_LIST_FILE}
+    DEPENDS ${TALLAR_SAMPLE_RULES} ${CMAKE_CURRENT_LIST_FILE}
     COMMENT "Embedding the sample rules"
     VERBATIM)
-list(APPEND TALLAR_CORE_SOURCES ${TALLAR_SAMPLE_RULES_CPP})

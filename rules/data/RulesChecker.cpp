@@ -1,9 +1,9 @@
-#include "rules/RulesChecker.h"
+#include "rules/data/RulesChecker.h"
 
-#include "rules/Dice.h"
-#include "store/Database.h"
-#include "store/References.h"
-#include "store/Schema.h"
+#include "rules/core/Dice.h"
+#include "store/db/Database.h"
+#include "store/db/References.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 #include <map>

@@ -1,9 +1,9 @@
-#include "rules/SampleRules.h"
+#include "rules/data/SampleRules.h"
 
 #include "base/UserPort.h"
-#include "rules/SampleRulesData.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "rules/data/SampleRulesData.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "rules/CRdzenFormula.h"
+#include "rules/engine/CRdzenFormula.h"
 
 #include "base/UserPort.h"
+#include "model/Character.h"
 #include "model/Entry.h"
-#include "rules/EngineSupport.h"
-#include "store/Character.h"
-#include "store/Database.h"
+#include "rules/engine/EngineSupport.h"
+#include "store/db/Database.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "rules/CRdzenKlasaSpoleczna.h"
+#include "rules/engine/CRdzenKlasaSpoleczna.h"
 
+#include "model/Character.h"
 #include "model/Entry.h"
-#include "rules/EngineSupport.h"
-#include "store/Character.h"
+#include "rules/engine/EngineSupport.h"
 
 #include <string>
 

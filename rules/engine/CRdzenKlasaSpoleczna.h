@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/CRdzen.h"
+#include "rules/core/CRdzen.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
-#include "rules/CRdzenOdpornosci.h"
+#include "rules/engine/CRdzenOdpornosci.h"
 
+#include "model/Character.h"
 #include "model/Entry.h"
-#include "rules/EngineSupport.h"
-#include "rules/RulesMath.h"
-#include "store/Character.h"
+#include "rules/core/RulesMath.h"
+#include "rules/engine/EngineSupport.h"
 
 #include <algorithm>
 #include <array>

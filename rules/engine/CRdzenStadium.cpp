@@ -1,8 +1,8 @@
-#include "rules/CRdzenStadium.h"
+#include "rules/engine/CRdzenStadium.h"
 
 #include "base/UserPort.h"
-#include "store/Character.h"
-#include "store/Database.h"
+#include "model/Character.h"
+#include "store/db/Database.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
-#include "rules/CRdzenUlomnosc.h"
+#include "rules/engine/CRdzenUlomnosc.h"
 
+#include "model/Character.h"
 #include "model/Entry.h"
-#include "rules/CRdzenFormula.h"
-#include "rules/EngineSupport.h"
-#include "store/Character.h"
+#include "rules/engine/CRdzenFormula.h"
+#include "rules/engine/EngineSupport.h"
 
 #include <string>
 

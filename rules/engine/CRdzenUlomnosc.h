@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/CRdzen.h"
-#include "rules/GrowthProfile.h"
+#include "rules/core/CRdzen.h"
+#include "rules/core/GrowthProfile.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
-#include "rules/EngineSupport.h"
+#include "rules/engine/EngineSupport.h"
 
 #include "base/UserPort.h"
-#include "rules/AttributeSet.h"
-#include "store/Character.h"
+#include "model/Character.h"
+#include "rules/core/AttributeSet.h"
 
 namespace tallar {
 

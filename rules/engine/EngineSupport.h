@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Status.h"
-#include "store/Database.h"
+#include "store/db/Database.h"
 
 #include <initializer_list>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "store/Database.h"
+#include "store/db/Database.h"
 
 #include "base/Cp1250.h"
 

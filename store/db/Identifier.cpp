@@ -1,4 +1,4 @@
-#include "store/Identifier.h"
+#include "store/db/Identifier.h"
 
 #include <chrono>
 #include <cstdio>

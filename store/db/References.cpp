@@ -1,6 +1,6 @@
-#include "store/References.h"
+#include "store/db/References.h"
 
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 
 namespace tallar {
 

@@ -1,7 +1,7 @@
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 
 #include "base/UserPort.h"
-#include "store/Database.h"
+#include "store/db/Database.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "store/Character.h"
+#include "model/Character.h"
 #include "support/WizardFixture.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "base/NonInteractiveUserPort.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 #include "support/TempDir.h"
 
 #include <QLayout>

@@ -1,5 +1,5 @@
 #include "base/NonInteractiveUserPort.h"
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 #include "support/RulesFixture.h"
 #include "ui/editors/RulesEditors.h"
 

@@ -1,8 +1,8 @@
 #include "ui/editors/RulesEditors.h"
 #include "app/MainWindow.h"
 #include "base/NonInteractiveUserPort.h"
-#include "store/Schema.h"
-#include "store/Workspace.h"
+#include "store/db/Schema.h"
+#include "store/db/Workspace.h"
 #include "support/RulesFixture.h"
 #include "ui/editors/CListaWybor.h"
 

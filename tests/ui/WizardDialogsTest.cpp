@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "output/CharacterFile.h"
-#include "store/Character.h"
+#include "store/CharacterStore.h"
 #include "support/WizardFixture.h"
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
@@ -91,7 +91,7 @@ TEST(CharacterList, ListsDeletesAndImportsCharacters) {
     CIstota hero(w.characters());
     hero.SetGracz("Ala");
     hero.SetImie("Borin");
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     const std::string file = (w.dir.path() / "borin.xml").string();
     ASSERT_TRUE(ExportCharacter(w.characters(), hero.id(), file, w.port));
 

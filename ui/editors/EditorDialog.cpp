@@ -1,8 +1,8 @@
 #include "ui/editors/EditorDialog.h"
 
 #include "base/Cp1250.h"
-#include "store/Database.h"
-#include "store/Identifier.h"
+#include "store/db/Database.h"
+#include "store/db/Identifier.h"
 #include "ui/QtText.h"
 #include "ui/editors/CListaWybor.h"
 

@@ -1,7 +1,7 @@
 #include "ui/editors/RulesEditors.h"
 
 #include "editors/FormulaFields.h"
-#include "store/Database.h"
+#include "store/db/Database.h"
 #include "ui/editors/CLista.h"
 
 #include <QGroupBox>

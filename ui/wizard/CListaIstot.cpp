@@ -2,7 +2,7 @@
 
 #include "output/CharacterFile.h"
 #include "output/FileChoice.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 #include "ui/QtText.h"
 #include "ui/QtUserPort.h"
 #include "ui/wizard/QtWizardPages.h"

@@ -1,6 +1,6 @@
 #include "ui/wizard/CharacterTreeDialog.h"
 
-#include "store/Character.h"
+#include "model/Character.h"
 #include "ui/QtText.h"
 
 #include <QDialogButtonBox>
