@@ -1,6 +1,7 @@
 #include "rules/CRdzenStadium.h"
 
 #include "base/UserPort.h"
+#include "rules/CRdzenUlomnosc.h"
 #include "store/Character.h"
 #include "store/Database.h"
 
@@ -926,7 +927,7 @@ void CRdzenStadium::RollRandomParts(bool askRolls) {
     }
 }
 
-void CRdzenStadium::AgeStep(bool askRolls, const GrowthProfile& profile) {
+void CRdzenStadium::AgeStep(bool askRolls) {
     CPoz* extra = character_.link(kLinkDodatkoweInformacje);
     CPoz* age = nullptr;
     if (extra)
@@ -952,8 +953,11 @@ void CRdzenStadium::AgeStep(bool askRolls, const GrowthProfile& profile) {
                 current += 2 * ++n;
     }
     age->wartosc = current;
-    if (Passages(start, current, askRolls))
-        Apply(profile);
+    if (!Passages(start, current, askRolls))
+        return;
+    GrowthProfile profile;
+    FoldDisabilitiesAndAbilities(rules_, character_, port_, profile);
+    Apply(profile);
 }
 
 void CRdzenStadium::FoldProfile(GrowthProfile& profile) const {

@@ -1,6 +1,7 @@
 #include "rules/CRdzenStadium.h"
 
 #include "base/NonInteractiveUserPort.h"
+#include "rules/CRdzenUlomnosc.h"
 #include "rules/SampleRules.h"
 #include "store/Character.h"
 #include "store/Schema.h"
@@ -351,6 +352,33 @@ TEST(CRdzenStadium, VitalityGrowsThroughTheProgression) {
     EXPECT_EQ(g.racial(kZyw), 124); // 100 + 8 steps of 3
 }
 
+TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"int_znak", "="}, {"int_wartosc", "10"}, {"int_przyrost", "2"}, {"int_limit", "12"}});
+    f.stage("b", 10, 0, {{"int_znak", "+"}, {"int_wartosc", "4"}, {"int_przyrost", "1.5"}});
+    f.hero->link(kLinkDodatkoweInformacje)
+        ->Append(
+            std::make_unique<CPoz>(f.rules.db.get(), "", "WIEK", "", kinds::kAge, 0.0, 10, ""));
+    f.engine().RollRandomParts(false);
+    f.engine().AgeStep(false);
+    // Passage 0 sets 10, within stage a's limit 12. Passage 10 adds k·4 with stage b's
+    // k = H(H(1)·H(1.5)) = 1.5: 10 + 6 = 16; b has no limit. (With the stages folded in,
+    // k = H(H(3)·H(1.5)) = 4.5 gave 10 + 18 = 28, cut to a's 12.)
+    EXPECT_EQ(f.racial(kInt), 16);
+
+    // An ability whose formula doubles the growth of Inteligencja:
+    // k = H(H(2)·H(1.5)) = 3, 10 + 12 = 22.
+    f.insert("zdolnosci", {{"id", "z1"}, {"typ", "ZDOLNOSC"}, {"nazwa", "Bystry"}});
+    f.insert("formuly", {{"id", "f1"}, {"id_nad", "z1"}, {"typ_nad", "ZDOLNOSC"}, {"intwsp", "2"}});
+    f.hero->link(kLinkZdolnosci)
+        ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Bystry", "z1", 640, 0.0, 0, ""));
+    CRdzenUlomnosc(*f.rules.db, *f.hero, f.port, false, CRdzenUlomnosc::kAbilities)
+        .ApplyFormulas(false);
+    f.engine().AgeStep(false);
+    EXPECT_EQ(f.racial(kInt), 22);
+}
+
 TEST(CRdzenStadium, FoldingAddsMultipliersAndLimitsOfTheStages) {
     StageFixture f;
     f.stage("a", 0, 0,
@@ -491,7 +519,7 @@ TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
                 std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
     f.hero->link(kLinkZawody)
         ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Kowal", "t1", kTrade, 0.0, 3, ""));
-    f.engine().AgeStep(false, GrowthProfile());
+    f.engine().AgeStep(false);
     EXPECT_EQ(age->wartosc, 25); // 16 + 3 + 2 + 4
     EXPECT_DOUBLE_EQ(age->modyfikator, 16.0);
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0, 20}));
@@ -533,9 +561,7 @@ std::string sampleCharacter(std::uint32_t seed, const char* race = kHuman,
     DiceGenerator generator(seed);
     CRdzenStadium engine(*rules.db, hero, port, &generator);
     engine.RollRandomParts(false);
-    GrowthProfile profile;
-    engine.FoldProfile(profile);
-    engine.AgeStep(false, profile);
+    engine.AgeStep(false);
     engine.RacialProficiencies();
     EXPECT_TRUE(port.errors().empty());
     EXPECT_EQ(rules.errors.str(), "");
