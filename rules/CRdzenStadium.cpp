@@ -767,9 +767,12 @@ void CRdzenStadium::Apply(const GrowthProfile& profile) {
             }
         if (!attribute)
             continue;
-        const bool progressive = m == kVitality || m == kStrength;
-        attribute->SetOrAdd(attribute->connection(), "", "Rasowa", progressive ? "1" : "",
-                            kMemberKinds[m].racial, 0.0, racialPart(m, profile), "", false);
+        // The racial part of Żywotność and Siła fizyczna already stands on the experience
+        // scale. Its parent sums it along the progression, whose fixed step the memo gives:
+        // a step of 1 makes it count at its value rather than as steps from 0.
+        const std::string_view stepOfOne = m == kVitality || m == kStrength ? "1" : "";
+        attribute->SetOrAdd(attribute->connection(), "", "Rasowa", stepOfOne,
+                            kMemberKinds[m].racial, 0.0, racialPart(m, profile), stepOfOne, false);
     }
     applySkin();
 

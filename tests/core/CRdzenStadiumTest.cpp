@@ -352,6 +352,43 @@ TEST(CRdzenStadium, VitalityGrowsThroughTheProgression) {
     EXPECT_EQ(g.racial(kZyw), 124); // 100 + 8 steps of 3
 }
 
+TEST(CRdzenStadium, RacialVitalityAndStrengthCountAtTheirValue) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"zyw_znak", "="},
+             {"zyw_wartosc", "300"},
+             {"sf_znak", "="},
+             {"sf_wartosc", "250"},
+             {"int_znak", "="},
+             {"int_wartosc", "300"},
+             {"waga_od", "50"},
+             {"waga_do", "100"}});
+    f.appearance()->Append(
+        std::make_unique<CPoz>(f.rules.db.get(), "", "Waga [kg]", "", 577, 95.0, 0, "K100_PR"));
+    ASSERT_TRUE(f.engine().Passages(0, 0, false));
+    f.engine().Apply(GrowthProfile());
+    // "=" 300: the start t is 300 and round((300 − 300)·1) = 0 steps follow.
+    const CPoz* vitality = f.attribute(kZyw)->FindByKind(stageMemberKinds(kZyw).racial);
+    ASSERT_NE(vitality, nullptr);
+    EXPECT_EQ(vitality->wartosc, 300);
+    EXPECT_EQ(vitality->specjal, "1");
+    EXPECT_EQ(vitality->memo, "1"); // a fixed step of 1
+    // As 300 steps from 0 it would count 200 + 100·2 = 400.
+    EXPECT_DOUBLE_EQ(vitality->total, 300.0);
+    // The overweight part (roll 95 in a span of 50: round(50/50·15) = 15 steps) still goes
+    // along the scale, from 300 at 2 a step: 300 + 30 = 330.
+    EXPECT_DOUBLE_EQ(f.attribute(kZyw)->total, 330.0);
+
+    const CPoz* strength = f.attribute(kSf)->FindByKind(stageMemberKinds(kSf).racial);
+    EXPECT_EQ(strength->memo, "1");
+    EXPECT_DOUBLE_EQ(strength->total, 250.0);         // not 200 + 50·2 = 300
+    EXPECT_DOUBLE_EQ(f.attribute(kSf)->total, 280.0); // 250 + 15·2
+
+    const CPoz* intelligence = f.attribute(kInt)->FindByKind(stageMemberKinds(kInt).racial);
+    EXPECT_EQ(intelligence->memo, ""); // the other attributes add plainly
+    EXPECT_DOUBLE_EQ(f.attribute(kInt)->total, 300.0);
+}
+
 TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
     StageFixture f;
     f.stage("a", 0, 0,
