@@ -521,24 +521,37 @@ TEST(CRdzenStadium, BodyPartsOfALaterStageTakeThePlaceOfEarlierOnes) {
     f.insert("stadiumczesci", {{"id", "c2"},
                                {"idstadium", "b"},
                                {"id_nad", "d1"},
+                               {"proc_cal_zyw", "25"},
                                {"wyp_kl", "2"},
-                               {"wyp_kl_proc", "50"}});
-    ASSERT_TRUE(f.engine().Passages(0, 10, false));
+                               {"wyp_kl_proc", "50"},
+                               {"bron_tarcza", "N"}});
+    ASSERT_TRUE(f.engine().Passages(0, 0, false));
     const CPoz* body = f.hero->link(kLinkCialo);
     ASSERT_EQ(body->size(), 1u);
     const CPoz* head = body->FindByKind(kBodyPart);
-    EXPECT_EQ(head->info, "Głowa");
+    EXPECT_EQ(head->info, "Głowa"); // the default part's name
+    EXPECT_EQ(head->specjal, "c1");
+    // The properties are the stage row's own: a row with every column blank has none,
+    // whatever the default part holds.
+    ASSERT_NE(head->FindByKind(4192), nullptr);
+    EXPECT_EQ(head->FindByKind(4192)->size(), 0u);
+
+    ASSERT_TRUE(f.engine().Passages(0, 10, false));
+    ASSERT_EQ(body->size(), 1u);
+    head = body->FindByKind(kBodyPart);
     EXPECT_EQ(head->specjal, "c2");
     EXPECT_EQ(head->memo, "d1");
     EXPECT_EQ(head->FindByKind(1435)->target(), f.hero->link(kLinkZrecznoscAktualna));
     const CPoz* properties = head->FindByKind(4192);
     ASSERT_NE(properties, nullptr);
-    EXPECT_DOUBLE_EQ(properties->FindByKind(4210)->modyfikator, 0.2); // from the default part
-    EXPECT_EQ(properties->FindByKind(4244)->wartosc, 1);
+    ASSERT_EQ(properties->size(), 3u); // the three the row has, none of the default's
+    EXPECT_DOUBLE_EQ(properties->FindByKind(4210)->modyfikator, 0.25); // 25 / 100
     EXPECT_EQ(properties->FindByKind(4355)->wartosc, 2);
     EXPECT_DOUBLE_EQ(properties->FindByKind(4355)->modyfikator, 0.5);
-    EXPECT_EQ(properties->FindByKind(4417)->wartosc, -30);
-    EXPECT_EQ(properties->FindByKind(4452)->wartosc, 0);
+    EXPECT_EQ(properties->FindByKind(4436)->wartosc, 0); // "N"
+    EXPECT_EQ(properties->FindByKind(4244), nullptr);
+    EXPECT_EQ(properties->FindByKind(4417), nullptr);
+    EXPECT_EQ(properties->FindByKind(4452), nullptr);
 }
 
 TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
