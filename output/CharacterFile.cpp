@@ -345,7 +345,8 @@ CharacterImport importCharacterBytes(Database& characters, std::string_view byte
     if (bytes.size() > kMaxCharacterFileBytes) {
         result.status = Status::error(importFailure(
             fileName, "plik jest większy niż " +
-                          std::to_string(kMaxCharacterFileBytes / (1024 * 1024)) + " MB"));
+                          std::to_string(kMaxCharacterFileBytes / (std::size_t{1024} * 1024)) +
+                          " MB"));
         return result;
     }
     std::string error;

@@ -54,7 +54,7 @@ bool rulesHaveRace(Database& rules) {
 Status loadSampleRules(Database& rules) {
     if (rulesHaveRace(rules))
         return Status::error(kSampleRulesRefusal);
-    const Status status = inTransaction(rules, [&] { return stageAndCopy(rules); });
+    Status status = inTransaction(rules, [&] { return stageAndCopy(rules); });
     // A rolled-back unit takes the temporary tables with it; this only guards the case where
     // the rollback itself failed, so that they cannot hide the real tables afterwards.
     for (const TableDef& table : rulesTables())

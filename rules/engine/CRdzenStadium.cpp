@@ -598,6 +598,7 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
     std::vector<std::vector<std::string>> parts;
     report(rules_.exec(sql, {stageId}, [&parts](const Row& row) {
         std::vector<std::string> texts;
+        texts.reserve(static_cast<std::size_t>(row.columnCount()));
         for (int c = 0; c < row.columnCount(); ++c)
             texts.push_back(trimmed(row.text(c)));
         parts.push_back(std::move(texts));
