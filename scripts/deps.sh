@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libsqlite3-dev qt6-base-dev libgl-dev libgtest-dev
-          libgmock-dev libbenchmark-dev qt6-translations-l10n clang-format xvfb xauth)
+          libgmock-dev libbenchmark-dev qt6-translations-l10n clang-format clang-tidy xvfb
+          xauth)
 
 missing=()
 for p in "${packages[@]}"; do
