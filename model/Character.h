@@ -72,7 +72,6 @@ const std::vector<SkeletonEntry>& characterSkeleton();
 
 // A character: the root entry of its tree, its four names and links to its 41 fixed
 // top-level entries. Its identifier is the root entry's identifier.
-
 class CIstota : public CPoz, public AttributeSource {
 public:
     // A new character with a new identifier and the fixed skeleton, recalculated.
