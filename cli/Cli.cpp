@@ -12,8 +12,9 @@ namespace tallar::cli {
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"init", "[--sample-rules]",
-         "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
-         "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.\n"
+         "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym (brakujący\n"
+         "katalog zakłada) i tworzy brakujące tabele, tak jak program okienkowy przy\n"
+         "starcie. Nic nie wypisuje.\n"
          "Z --sample-rules wczytuje też do tallar.db przykładowe reguły (rasy, profesje,\n"
          "zawody, bronie, zbroje...), wszystkie albo nic; gdy baza reguł zawiera już\n"
          "jakąś rasę, nic nie wczytuje, wypisuje powód na standardowe wyjście błędów\n"
@@ -84,8 +85,10 @@ const std::vector<Command>& commands() {
          "losowany spośród dostępnych; bez --player graczem jest \"BN\", bez --name imię\n"
          "jest losowane z listy imion programu. Wybór niedostępny (także rzut, któremu\n"
          "nie odpowiada żadna klasa społeczna albo miejsce urodzenia): komunikat z listą\n"
-         "dostępnych na stderr, nic nie jest zapisane, kod 2. --count K tworzy K bohaterów\n"
-         "(identyfikator każdego w osobnym wierszu; postęp na stderr, gdy jest terminalem).\n"
+         "dostępnych na stderr, nic nie jest zapisane, kod 2. Tak samo --player i --name\n"
+         "ze znakiem, którego nie ma w Windows-1250: odmowa przed pierwszym rzutem.\n"
+         "--count K tworzy K bohaterów (identyfikator każdego w osobnym wierszu; postęp\n"
+         "na stderr, gdy jest terminalem).\n"
          "Z --blank tworzy bohatera z samym szkieletem pozycji (41 pozycji głównych i 12\n"
          "zagnieżdżonych).",
          runNewCharacter},

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <unistd.h>
+#include <utility>
 
 namespace tallar::cli {
 
@@ -101,6 +102,12 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
             return usage("nieoczekiwany argument „" + arg + "”");
         }
     }
+    // A name the character database cannot hold is refused before any throw is made.
+    for (const auto& [option, text] :
+         {std::pair{"--player", &options.player}, std::pair{"--name", &options.name}})
+        if (*text)
+            if (auto problem = textStorageProblem(option, **text))
+                return usage(*problem);
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))
             return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");

@@ -121,6 +121,23 @@ TEST(CliNew, TooFewAnswersSaveNothing) {
     EXPECT_TRUE(d.listed().empty());
 }
 
+TEST(CliNew, ANameTheDatabaseCannotHoldIsRefusedBeforeAnyThrow) {
+    SampleDir d;
+    const std::string answers = "42\n5\n3\n41\n" + std::string(200, '1');
+    const auto named = d.cli({"new", "--ask", "--name", "Ala雷"}, answers);
+    EXPECT_EQ(named.code, 2);
+    EXPECT_EQ(named.out, "");
+    // The only line on stderr is the refusal: no throw was asked.
+    EXPECT_EQ(named.err, "tallar2-cli new: --name: Znak „雷” (U+96F7) nie może być zapisany w "
+                         "kodowaniu Windows-1250.\n");
+    const auto player = d.cli({"new", "--seed", "3", "--player", "€ok—ñ"});
+    EXPECT_EQ(player.code, 2);
+    EXPECT_NE(player.err.find("--player: Znak „ñ” (U+00F1)"), std::string::npos) << player.err;
+    EXPECT_TRUE(d.listed().empty());
+    // Polish letters and the euro sign are Windows-1250 characters.
+    EXPECT_EQ(d.cli({"new", "--seed", "3", "--player", "€ok—Żółw ß"}).code, 0);
+}
+
 TEST(CliNew, CountMakesDistinctCharacters) {
     SampleDir d;
     const auto made = d.cli({"new", "--count", "20", "--seed", "9"});
