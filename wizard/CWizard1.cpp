@@ -63,6 +63,11 @@ bool offers(const std::vector<PageChoice>& list, std::string_view id) {
 
 } // namespace
 
+bool offersPlayableStage(Database& rules) {
+    bool offered = false;
+    return rules.exec(kAllStages, {}, [&](const Row&) { offered = true; }).ok() && offered;
+}
+
 std::string choiceText(const std::vector<PageChoice>& list, std::string_view id) {
     for (const PageChoice& choice : list)
         if (choice.id == id)

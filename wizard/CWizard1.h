@@ -127,6 +127,10 @@ private:
     std::string rollText_, classId_, className_;
 };
 
+// Whether the rules offer at least one race stage open to players (page 1's race list is
+// not empty without an alignment chosen); false also when they cannot be read.
+bool offersPlayableStage(Database& rules);
+
 // The shown text of the item with this identifier, or empty.
 std::string choiceText(const std::vector<PageChoice>& list, std::string_view id);
 

@@ -2,7 +2,9 @@
 #include "base/NonInteractiveUserPort.h"
 #include "store/Workspace.h"
 #include "support/TempDir.h"
+#include "wizard/CWizard1.h"
 
+#include <QFrame>
 #include <QLayout>
 #include <QPushButton>
 
@@ -68,6 +70,28 @@ TEST(MainWindow, CloseBoxClosesTheConnections) {
     ASSERT_TRUE(window.connected());
     window.close();
     EXPECT_FALSE(window.connected());
+}
+
+TEST(MainWindow, LoadsTheSampleRulesIntoEmptyRulesWithoutARestart) {
+    test::TempDir dir;
+    app::MainWindow window(openWorkspace(dir));
+    window.show();
+    ASSERT_TRUE(window.sampleRulesNotice()->isVisible());
+    ASSERT_TRUE(window.loadSampleRulesButton()->isVisible());
+    EXPECT_EQ(window.loadSampleRulesButton()->text(), QStringLiteral("Wczytaj przykładowe reguły"));
+
+    window.loadSampleRulesButton()->click();
+    EXPECT_FALSE(window.loadSampleRulesButton()->isVisible());
+    std::string error;
+    auto rules = Database::open(dir.file(Workspace::kRulesFile), error);
+    ASSERT_TRUE(rules) << error;
+    EXPECT_TRUE(offersPlayableStage(*rules));
+
+    // With rules in place the next start shows no notice.
+    window.close();
+    app::MainWindow again(openWorkspace(dir));
+    again.show();
+    EXPECT_FALSE(again.sampleRulesNotice()->isVisible());
 }
 
 } // namespace

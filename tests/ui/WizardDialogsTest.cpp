@@ -1,14 +1,20 @@
 #include "app/MainWindow.h"
+#include "base/NonInteractiveUserPort.h"
 #include "output/CharacterFile.h"
+#include "rules/SampleRules.h"
 #include "store/Character.h"
 #include "support/WizardFixture.h"
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
+#include "wizard/CIstotaWizard.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -111,6 +117,28 @@ TEST(CharacterList, ListsDeletesAndImportsCharacters) {
     list.importPath(QString::fromStdString(file));
     ASSERT_EQ(list.view()->topLevelItemCount(), 1);
     EXPECT_EQ(list.view()->topLevelItem(0)->text(3), QStringLiteral("Borin"));
+}
+
+TEST(CharacterList, DodajWithoutARaceSaysSoAndOffersTheSampleRules) {
+    test::TempDir dir;
+    NonInteractiveUserPort quiet(nullptr);
+    std::string error;
+    auto workspace = Workspace::open(dir.str(), quiet, error);
+    ASSERT_TRUE(workspace) << error;
+    ui::CListaIstot list(nullptr, *workspace);
+    list.show();
+
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->button(QMessageBox::No)->click(); // "Nie": nothing is loaded or made
+        }
+    });
+    list.addClicked();
+    EXPECT_EQ(asked, QString::fromUtf8(kNoRaceQuestion));
+    EXPECT_FALSE(rulesHaveRace(workspace->rules()));
+    EXPECT_EQ(list.view()->topLevelItemCount(), 0);
 }
 
 TEST(CharacterList, TheMainWindowButtonIsActive) {
