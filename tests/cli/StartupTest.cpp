@@ -107,6 +107,20 @@ TEST(DesktopStartup, UnopenableRulesDatabaseEndsWithCodeOneAndNoWindow) {
     EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 0);
 }
 
+TEST(DesktopStartup, TakesTheTraceOptionBeforeTheDirectory) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "tallar.db");
+    const std::string app = "QT_QPA_PLATFORM=offscreen " + std::string(TALLAR_APP_PATH);
+    const auto traced = runProcess(app + " --trace '" + dir.str() + "'");
+    // The directory is the one given, so its unopenable rules database ends the start.
+    EXPECT_EQ(traced.code, 1) << traced.err;
+    EXPECT_NE(traced.err.find("Brak połączenia z bazą danych: "), std::string::npos) << traced.err;
+
+    const auto wrong = runProcess(app + " '" + dir.str() + "' drugi");
+    EXPECT_EQ(wrong.code, 2);
+    EXPECT_NE(wrong.err.find("Użycie: tallar2 [--trace] [KATALOG]\n"), std::string::npos)
+        << wrong.err;
+}
 #endif
 
 } // namespace

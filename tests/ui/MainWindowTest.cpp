@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
+#include "app/StartOptions.h"
 #include "base/NonInteractiveUserPort.h"
+#include "model/Trace.h"
+#include "store/Character.h"
 #include "store/Workspace.h"
 #include "support/TempDir.h"
 #include "wizard/CWizard1.h"
@@ -9,6 +12,9 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
 
 namespace tallar {
 namespace {
@@ -92,6 +98,33 @@ TEST(MainWindow, LoadsTheSampleRulesIntoEmptyRulesWithoutARestart) {
     app::MainWindow again(openWorkspace(dir));
     again.show();
     EXPECT_FALSE(again.sampleRulesNotice()->isVisible());
+}
+
+// The desktop program writes the entries' trace lines to standard output with --trace only.
+TEST(DesktopStart, TraceLinesOnlyWithTheTraceOption) {
+    test::TempDir dir;
+    std::string error;
+    auto db = Database::open(dir.file("rtistoty.db"), error);
+    ASSERT_TRUE(db) << error;
+    const auto linesOfOneEntry = [&](const QStringList& arguments) {
+        const app::StartOptions options = app::parseStartOptions(arguments);
+        EXPECT_TRUE(options.valid);
+        EXPECT_EQ(options.directory, "katalog");
+        std::ostringstream captured;
+        std::streambuf* const standardOutput = std::cout.rdbuf(captured.rdbuf());
+        app::applyTraceOption(options);
+        { CIstota hero(*db); } // its entries trace their end
+        setTraceSink(nullptr);
+        std::cout.rdbuf(standardOutput);
+        return captured.str();
+    };
+    EXPECT_EQ(linesOfOneEntry({QStringLiteral("katalog")}), "");
+    EXPECT_NE(linesOfOneEntry({QStringLiteral("--trace"), QStringLiteral("katalog")}), "");
+    EXPECT_NE(linesOfOneEntry({QStringLiteral("katalog"), QStringLiteral("--trace")}), "");
+
+    EXPECT_FALSE(app::parseStartOptions({QStringLiteral("a"), QStringLiteral("b")}).valid);
+    EXPECT_FALSE(app::parseStartOptions({QStringLiteral("--nieznana")}).valid);
+    EXPECT_EQ(app::parseStartOptions({}).directory, "");
 }
 
 } // namespace
