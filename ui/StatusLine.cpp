@@ -1,8 +1,11 @@
 #include "ui/StatusLine.h"
 
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace tallar::ui {
 
@@ -23,6 +26,12 @@ void StatusLine::showReason(const QString& why, QWidget* field) {
     setText(why);
     if (field)
         focusField(field);
+}
+
+void putBackText(QLineEdit* line, const QString& kept) {
+    const qsizetype cursor = line->cursorPosition() - (line->text().size() - kept.size());
+    line->setText(kept);
+    line->setCursorPosition(static_cast<int>(std::clamp<qsizetype>(cursor, 0, kept.size())));
 }
 
 void focusField(QWidget* field) {

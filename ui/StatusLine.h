@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+class QLineEdit;
+
 namespace tallar::ui {
 
 // The line at the foot of a dialog that says why its OK did nothing, or why a typed text
@@ -15,6 +17,10 @@ public:
     // place in a scrolled form into view.
     void showReason(const QString& why, QWidget* field);
 };
+
+// Puts back a line's text after an edit was refused, the cursor where the refused
+// characters began.
+void putBackText(QLineEdit* line, const QString& kept);
 
 // Brings a field into view (its tab, its place in a scrolled form) and gives it the focus.
 void focusField(QWidget* field);

@@ -249,7 +249,7 @@ std::optional<std::string> CWizard1::missingReason(Field field) const {
 }
 
 std::optional<CWizard1::Field> CWizard1::firstMissing() const {
-    for (Field field : {Field::Player, Field::Name, Field::Stage, Field::Alignment, Field::Roll})
+    for (Field field : kFields)
         if (missingReason(field))
             return field;
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include "rules/Dice.h"
 #include "store/Database.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,8 @@ public:
 
     // The fields of the page, in the order the page shows them.
     enum class Field { Player, Name, Stage, Alignment, Roll };
+    static constexpr std::array<Field, 5> kFields = {Field::Player, Field::Name, Field::Stage,
+                                                     Field::Alignment, Field::Roll};
 
     // Set the player and the name as typed. A text with a character Windows-1250 cannot
     // hold is refused at once: the field keeps its text and the message naming the field

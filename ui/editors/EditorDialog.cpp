@@ -21,6 +21,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -220,7 +221,8 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
 }
 
 void EditorDialog::fitToForm(QSize atLeast) {
-    // The form's own size in place of the scroll area's, which is a guess.
+    // A scroll area's size hint is capped at a few dozen lines; the dialog opens at the
+    // size the form itself wants, as far as the screen allows.
     QWidget* body = scroll_->widget();
     const QSize natural = sizeHint() - scroll_->sizeHint() + body->sizeHint() +
                           QSize(scroll_->verticalScrollBar()->sizeHint().width(), 0);
@@ -319,17 +321,13 @@ void EditorDialog::fieldEdited(const std::string& column, const std::string& tex
         QWidget* control = controls_.at(column);
         const QString old = qs(editor_.value(column));
         if (auto* line = qobject_cast<QLineEdit*>(control)) {
-            const int cursor = line->cursorPosition() - (line->text().size() - old.size());
-            line->setText(old);
-            line->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(old.size())));
+            putBackText(line, old);
         } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
             const QSignalBlocker quiet(plain);
             plain->setPlainText(old);
             plain->moveCursor(QTextCursor::End);
         }
-        const Field* field = editor_.field(column);
-        status_->showReason(qs((field ? editors::fieldName(*field) : column) + ": " + *problem),
-                            control);
+        status_->showReason(aboutField(column, *problem), control);
         markProblem(column);
         return;
     }
@@ -337,6 +335,11 @@ void EditorDialog::fieldEdited(const std::string& column, const std::string& tex
         refused_[column] = *problem; // half-typed number: shown red until it is one
     status_->clear();
     markProblem(column);
+}
+
+QString EditorDialog::aboutField(const std::string& column, const std::string& text) const {
+    const Field* field = editor_.field(column);
+    return qs((field ? editors::fieldName(*field) : column) + ": " + text);
 }
 
 void EditorDialog::markProblem(const std::string& column) {
@@ -631,9 +634,7 @@ void EditorDialog::saveClicked() {
     // A blocked save says why in the status line and goes to the field at fault.
     if (!refused_.empty()) {
         const auto& [column, problem] = *refused_.begin();
-        const Field* field = editor_.field(column);
-        status_->showReason(qs((field ? editors::fieldName(*field) : column) + ": " + problem),
-                            control(column));
+        status_->showReason(aboutField(column, problem), control(column));
         return;
     }
     if (const auto blocked = editor_.blocker()) {

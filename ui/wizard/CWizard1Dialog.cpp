@@ -85,9 +85,7 @@ CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent
         const auto refused = page_.setName(utf8(text));
         if (refused) {
             const QSignalBlocker quiet(name_);
-            const int cursor = name_->cursorPosition() - (text.size() - qs(page_.name()).size());
-            name_->setText(qs(page_.name()));
-            name_->setCursorPosition(std::max(0, cursor));
+            putBackText(name_, qs(page_.name()));
         }
         showState();
         if (refused)
@@ -140,8 +138,7 @@ void CWizard1Dialog::showState() {
     for (const OpenProfession& profession : page_.professions())
         professions_->addTopLevelItem(
             new QTreeWidgetItem({qs(profession.name), qs(profession.levelLimit)}));
-    using Field = CWizard1::Field;
-    for (Field field : {Field::Player, Field::Name, Field::Stage, Field::Alignment, Field::Roll})
+    for (CWizard1::Field field : CWizard1::kFields)
         markRequired(widgetOf(field), page_.missingReason(field));
     // A reason shown for "Dalej" follows the page: the next missing field, or none.
     if (!status_->text().isEmpty()) {
