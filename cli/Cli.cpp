@@ -48,8 +48,10 @@ const std::vector<Command>& commands() {
          "tyle wyników, ile podaje --count (domyślnie 1, najwyżej 1000000), każdy w osobnym\n"
          "wierszu: liczbę całkowitą, gdy wynik jest całkowity, inaczej liczbę z co najwyżej\n"
          "dwoma miejscami po kropce. Z --seed N rzuty pochodzą z generatora zasianego\n"
-         "liczbą N (powtarzalne), bez niego z zegara. Niepoprawne wyrażenie nie jest\n"
-         "błędem: składnik bez cyfr daje 0.",
+         "liczbą N (powtarzalne), bez niego z zegara. Liczby mogą mieć część dziesiętną\n"
+         "po kropce (\"0.75\"). Niepoprawne wyrażenie nie jest błędem: składnik bez cyfr\n"
+         "daje 0. Kości jest w składniku najwyżej 1000, a ścian kości najwyżej 10000:\n"
+         "wyrażenie z większymi nie jest obliczane (komunikat na stderr, kod 1).",
          runDice},
         {"rules check", "",
          "Sprawdza bazę reguł i wypisuje po jednej linii na każdy znaleziony problem:\n"
