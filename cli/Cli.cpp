@@ -22,12 +22,14 @@ const std::vector<Command>& commands() {
         {"export", "ID PLIK",
          "Zapisuje bohatera o identyfikatorze ID z rtistoty.db do pliku xml PLIK (nadpisuje\n"
          "go; plik powstaje pod nazwą tymczasową i zastępuje stary dopiero w całości).\n"
-         "Nic nie wypisuje. Brak bohatera lub błąd zapisu: komunikat i kod 1.",
+         "Nic nie wypisuje. Brak bohatera, błąd zapisu albo pozycje leżące głębiej niż\n"
+         "1000 poziomów pod bohaterem (takiego pliku nie da się wczytać): komunikat i kod 1.",
          runExport},
         {"import", "PLIK",
          "Wczytuje bohaterów z pliku xml PLIK do rtistoty.db; bohater lub pozycja o tym\n"
          "samym identyfikatorze zostaje zastąpiona. Wypisuje identyfikatory wczytanych\n"
-         "bohaterów, po jednym w wierszu. Plik błędny lub urwany nie zmienia niczego:\n"
+         "bohaterów, po jednym w wierszu. Plik błędny lub urwany, także z pozycjami\n"
+         "leżącymi głębiej niż 1000 poziomów pod bohaterem, nie zmienia niczego:\n"
          "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
          runImport},
         {"rules list", "TABELA",
