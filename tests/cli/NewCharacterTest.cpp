@@ -1,3 +1,4 @@
+#include "store/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
 
@@ -119,6 +120,28 @@ TEST(CliNew, TooFewAnswersSaveNothing) {
     EXPECT_EQ(made.out, "");
     EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos) << made.err;
     EXPECT_TRUE(d.listed().empty());
+}
+
+TEST(CliNew, AbsurdRulesValuesEndInsteadOfRunningForEver) {
+    // A racial Żywotność of 20000 grows along the whole experience scale; a Siła fizyczna
+    // of 2147483647 dice is refused with a message and counts 0. Both used to hang.
+    SampleDir d;
+    std::string error;
+    auto rules = Database::open(d.dir.file("tallar.db"), error);
+    ASSERT_TRUE(rules && rules
+                             ->exec("UPDATE stadia SET zyw_wartosc='20000', "
+                                    "sf_wartosc='2147483647K2';")
+                             .ok());
+    rules.reset();
+    const auto made = d.cli({"new", "--seed", "5", "--stage", "Człowiek [Dorosły]"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_NE(made.err.find("Błąd!: Wyrażenie „2147483647K2” nie zostało obliczone: za dużo "
+                            "kości w „2147483647K2” (najwyżej 1000).\n"),
+              std::string::npos)
+        << made.err;
+    const auto shown = d.cli({"show", made.out.substr(0, 30)});
+    EXPECT_EQ(shown.code, 0);
+    EXPECT_TRUE(shown.out.starts_with("Żywotność: ")) << shown.out;
 }
 
 TEST(CliNew, CountMakesDistinctCharacters) {
