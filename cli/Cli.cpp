@@ -23,12 +23,14 @@ const std::vector<Command>& commands() {
         {"export", "ID PLIK",
          "Zapisuje bohatera o identyfikatorze ID z rtistoty.db do pliku xml PLIK (nadpisuje\n"
          "go; plik powstaje pod nazwą tymczasową i zastępuje stary dopiero w całości).\n"
-         "Nic nie wypisuje. Brak bohatera lub błąd zapisu: komunikat i kod 1.",
+         "Nic nie wypisuje. Brak bohatera, błąd zapisu albo pozycje leżące głębiej niż\n"
+         "1000 poziomów pod bohaterem (takiego pliku nie da się wczytać): komunikat i kod 1.",
          runExport},
         {"import", "PLIK",
          "Wczytuje bohaterów z pliku xml PLIK do rtistoty.db; bohater lub pozycja o tym\n"
          "samym identyfikatorze zostaje zastąpiona. Wypisuje identyfikatory wczytanych\n"
-         "bohaterów, po jednym w wierszu. Plik błędny lub urwany nie zmienia niczego:\n"
+         "bohaterów, po jednym w wierszu. Plik błędny lub urwany, także z pozycjami\n"
+         "leżącymi głębiej niż 1000 poziomów pod bohaterem, nie zmienia niczego:\n"
          "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
          runImport},
         {"rules list", "TABELA",
@@ -49,8 +51,10 @@ const std::vector<Command>& commands() {
          "tyle wyników, ile podaje --count (domyślnie 1, najwyżej 1000000), każdy w osobnym\n"
          "wierszu: liczbę całkowitą, gdy wynik jest całkowity, inaczej liczbę z co najwyżej\n"
          "dwoma miejscami po kropce. Z --seed N rzuty pochodzą z generatora zasianego\n"
-         "liczbą N (powtarzalne), bez niego z zegara. Niepoprawne wyrażenie nie jest\n"
-         "błędem: składnik bez cyfr daje 0.",
+         "liczbą N (powtarzalne), bez niego z zegara. Liczby mogą mieć część dziesiętną\n"
+         "po kropce (\"0.75\"). Niepoprawne wyrażenie nie jest błędem: składnik bez cyfr\n"
+         "daje 0. Kości jest w składniku najwyżej 1000, a ścian kości najwyżej 10000:\n"
+         "wyrażenie z większymi nie jest obliczane (komunikat na stderr, kod 1).",
          runDice},
         {"rules check", "",
          "Sprawdza bazę reguł i wypisuje po jednej linii na każdy znaleziony problem:\n"

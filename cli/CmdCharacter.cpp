@@ -23,11 +23,11 @@ bool oneIdentifier(Context& context, std::string_view command, std::span<const s
     return false;
 }
 
-void writeOutline(std::ostream& out, const CPoz& entry, int depth) {
-    for (const CPoz* child : entry.children()) {
-        out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << BuildLabel(*child) << '\n';
-        writeOutline(out, *child, depth + 1);
-    }
+void writeOutline(std::ostream& out, const CPoz& root) {
+    WalkTree(root, [&](const CPoz& entry, int depth) {
+        out << std::string(static_cast<std::size_t>(depth - 1) * 2, ' ') << BuildLabel(entry)
+            << '\n';
+    });
 }
 
 } // namespace
@@ -160,7 +160,7 @@ int runShowCharacter(Context& context, std::span<const std::string> args) {
         return kFailure;
     }
     loaded.character->RecalculateCharacter();
-    writeOutline(context.out, *loaded.character, 0);
+    writeOutline(context.out, *loaded.character);
     return kSuccess;
 }
 
