@@ -2,6 +2,7 @@
 
 #include "base/UserPort.h"
 #include "rules/core/GrowthProfile.h"
+#include "rules/data/SampleRules.h"
 #include "rules/engine/CRdzenOdpornosci.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
@@ -228,6 +229,22 @@ bool CIstotaWizard::save() {
         return false;
     }
     return true;
+}
+
+bool readyForNewCharacter(Database& rules, UserPort& port) {
+    if (offersPlayableStage(rules))
+        return true;
+    if (rulesHaveRace(rules)) {
+        port.showError(kNoPlayableStage, kNoRaceCaption);
+        return false;
+    }
+    if (!port.askYesNo(kNoRaceQuestion, kNoRaceCaption))
+        return false;
+    if (Status status = loadSampleRules(rules); !status) {
+        port.showError(status.message(), kWizardErrorCaption);
+        return false;
+    }
+    return offersPlayableStage(rules);
 }
 
 } // namespace tallar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Status.h"
+#include "rules/core/Dice.h"
 #include "store/db/Database.h"
 
 #include <initializer_list>
@@ -12,9 +13,6 @@ class CIstota;
 class CPoz;
 class UserPort;
 struct AttributeDef;
-
-// The caption of the message box in which a rules step shows a failing query.
-inline constexpr std::string_view kRulesErrorCaption = "Błąd!";
 
 // Runs a query of a rules step on the rules database. A failure is written as
 // "SQL error: …" (by the database) and shown through `port` in a message box captioned
