@@ -81,8 +81,10 @@ long long scaleThreshold(long long level) {
 long long scaleLevel(long long value) {
     if (value < 0)
         return 0;
-    long long level =
-        std::max(1LL, static_cast<long long>((std::sqrt(1.0 + value / 25.0) - 1.0) / 2.0) + 1);
+    long long level = std::max(
+        1LL,
+        static_cast<long long>((std::sqrt(1.0 + static_cast<double>(value) / 25.0) - 1.0) / 2.0) +
+            1);
     while (level > 1 && value < scaleThreshold(level - 1))
         --level;
     while (value >= scaleThreshold(level))
