@@ -141,10 +141,10 @@ void printUsage(std::ostream& out) {
 
 std::unique_ptr<Workspace> Context::openWorkspace() {
     NonInteractiveUserPort port(&err);
-    std::string error;
-    auto workspace = Workspace::open(directory, port, error, &err);
+    std::string failure;
+    auto workspace = Workspace::open(directory, port, failure, &err);
     if (!workspace)
-        err << Workspace::openFailureLine(error) << std::flush;
+        err << failure << std::flush;
     return workspace;
 }
 

@@ -31,7 +31,7 @@ void writeBytes(const std::string& path, std::string_view bytes) {
 // A character database with rows inserted directly, as the character store would leave
 // them.
 struct CharacterDb : TestDatabase {
-    CharacterDb() { ensureCharacterSchema(*db); }
+    CharacterDb() { EXPECT_TRUE(ensureCharacterSchema(*db).ok()); }
 
     void character(const std::string& id, const std::string& name, const std::string& race,
                    const std::string& professions, const std::string& player) {

@@ -13,7 +13,7 @@ namespace tallar {
 namespace {
 
 struct CharacterDb : test::TestDatabase {
-    CharacterDb() { ensureCharacterSchema(*db); }
+    CharacterDb() { EXPECT_TRUE(ensureCharacterSchema(*db).ok()); }
 
     // Every stored row of both tables, one text per row, in a fixed order.
     std::vector<std::string> dump() {
