@@ -1,3 +1,4 @@
+#include "store/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
 
@@ -68,6 +69,26 @@ TEST(CliCharacters, UnknownIdentifiersFailWithAMessage) {
         EXPECT_NE(result.err.find("Nie ma bohatera o identyfikatorze 404."), std::string::npos)
             << result.err;
     }
+}
+
+TEST(CliCharacters, AnEntrysIdentifierIsNoCharacterToShowOrDelete) {
+    test::TempDir dir;
+    const std::string hero = newCharacter(dir);
+    const auto shown = runCli({"-C", dir.str(), "show", hero});
+    std::string error;
+    const auto db = Database::open(dir.file("rtistoty.db"), error);
+    ASSERT_TRUE(db) << error;
+    const std::string entry =
+        db->queryValue("SELECT id FROM pozycje WHERE id_n=? AND lp=3;", {hero}).value_or("");
+    ASSERT_EQ(entry.size(), 30u);
+    for (const char* command : {"show", "delete"}) {
+        const auto result = runCli({"-C", dir.str(), command, entry});
+        EXPECT_EQ(result.code, 1) << command;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "tallar2-cli " + std::string(command) + ": " +
+                                  "Nie ma bohatera o identyfikatorze " + entry + ".\n");
+    }
+    EXPECT_EQ(runCli({"-C", dir.str(), "show", hero}).out, shown.out);
 }
 
 TEST(CliCharacters, ANameTheDatabaseCannotHoldSavesNothing) {
