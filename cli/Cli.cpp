@@ -34,7 +34,8 @@ const std::vector<Command>& commands() {
          "Wypisuje wiersze tabeli reguł jako tekst rozdzielany tabulatorami: najpierw wiersz\n"
          "nazw kolumn, potem po jednym wierszu na rekord, w kolejności zapisu. Tabulator,\n"
          "koniec wiersza, powrót karetki i ukośnik wsteczny w wartości zapisuje jako \\t,\n"
-         "\\n, \\r i \\\\; NULL jako pusty tekst.",
+         "\\n, \\r i \\\\, inne znaki sterujące (kody 0-31 i 127-159) jako \\x i dwie cyfry\n"
+         "szesnastkowe kodu (ESC jako \\x1B); NULL jako pusty tekst.",
          runRulesList},
         {"rules delete", "TABELA ID",
          "Usuwa wiersz tabeli reguł tak jak przycisk „Usuń” jej listy: razem z wierszami,\n"
@@ -99,7 +100,8 @@ const std::vector<Command>& commands() {
         {"list", "",
          "Wypisuje zapisanych bohaterów, po jednym w wierszu: identyfikator, gracz,\n"
          "rasa, profesje i imię, rozdzielone tabulatorami, rosnąco według gracza, rasy,\n"
-         "profesji i imienia.",
+         "profesji i imienia. Tabulatory, końce wierszy, ukośniki wsteczne i inne znaki\n"
+         "sterujące w wartościach są zapisane jak w „rules list”.",
          runListCharacters},
         {"delete", "ID",
          "Usuwa bohatera (wiersz istoty i wszystkie jego pozycje) w jednej transakcji.\n"

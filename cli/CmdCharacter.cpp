@@ -1,6 +1,7 @@
 #include "cli/CliWizardPages.h"
 #include "cli/Commands.h"
 #include "cli/StreamUserPort.h"
+#include "cli/TabSeparated.h"
 #include "rules/DiceGenerator.h"
 #include "store/Character.h"
 #include "store/Workspace.h"
@@ -169,8 +170,8 @@ int runListCharacters(Context& context, std::span<const std::string> args) {
     if (Status listed = ListCharacters(workspace->characters(), characters); !listed)
         return kFailure; // the database error is already written
     for (const CharacterSummary& c : characters)
-        context.out << c.id << '\t' << c.gracz << '\t' << c.rasa << '\t' << c.prof << '\t' << c.imie
-                    << '\n';
+        context.out << tabField(c.id) << '\t' << tabField(c.gracz) << '\t' << tabField(c.rasa)
+                    << '\t' << tabField(c.prof) << '\t' << tabField(c.imie) << '\n';
     return kSuccess;
 }
 

@@ -60,6 +60,15 @@ TEST(CliCharacters, NewShowListAndDelete) {
               (std::vector<std::string>{second + "\tAdam\t\t\t"}));
 }
 
+TEST(CliCharacters, ListEscapesWhatWouldBreakItsLines) {
+    test::TempDir dir;
+    const std::string hero =
+        newCharacter(dir, {"--player", "Ola\tAdam", "--name", "Ż\\b\r\n\x1B]0;tytuł\a"});
+    const auto listed = runCli({"-C", dir.str(), "list"});
+    EXPECT_EQ(listed.code, 0) << listed.err;
+    EXPECT_EQ(listed.out, hero + "\tOla\\tAdam\t\t\tŻ\\\\b\\r\\n\\x1B]0;tytuł\\x07\n");
+}
+
 TEST(CliCharacters, UnknownIdentifiersFailWithAMessage) {
     test::TempDir dir;
     for (const char* command : {"show", "delete"}) {
