@@ -138,7 +138,8 @@ void printUsage(std::ostream& out) {
     }
     out << "\n"
            "Teksty wejścia i wyjścia są w UTF-8. Kody wyjścia: 0 powodzenie, 1 błąd,\n"
-           "2 błędne wywołanie.\n";
+           "2 błędne wywołanie. Wynik, którego nie da się zapisać na standardowe wyjście\n"
+           "(np. pełny dysk), jest błędem: komunikat na stderr i kod 1.\n";
 }
 
 std::unique_ptr<Workspace> Context::openWorkspace() {
@@ -150,7 +151,10 @@ std::unique_ptr<Workspace> Context::openWorkspace() {
     return workspace;
 }
 
-int run(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream& in) {
+namespace {
+
+int runCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+               std::istream& in) {
     Context context{.out = out, .err = err, .in = in};
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
@@ -203,6 +207,19 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     err << "tallar2-cli: nieznane polecenie „" << args[i] << "”\n";
     printUsage(err);
     return kUsage;
+}
+
+} // namespace
+
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream& in) {
+    const int code = runCommand(args, out, err, in);
+    // Output that could not be written (a full disk, a closed pipe) is a failure: whoever
+    // reads it would take a part for the whole.
+    if (!out.flush()) {
+        err << "tallar2-cli: nie można zapisać wyniku na standardowe wyjście\n" << std::flush;
+        return code == kSuccess ? kFailure : code;
+    }
+    return code;
 }
 
 } // namespace tallar::cli

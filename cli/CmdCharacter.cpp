@@ -34,6 +34,17 @@ void writeOutline(std::ostream& out, const CPoz& entry, int depth) {
 
 namespace {
 
+// Writes the identifier of a character just saved. When it cannot be written the
+// character is stored all the same, so the message names it (on a line of its own after
+// a progress line).
+int printStoredId(Context& context, const std::string& id, bool afterProgress = false) {
+    if (context.out << id << '\n' << std::flush)
+        return kSuccess;
+    context.err << (afterProgress ? "\n" : "") << "tallar2-cli new: bohater " << id
+                << " został zapisany, ale jego identyfikatora nie udało się wypisać\n";
+    return kFailure;
+}
+
 // Saves a character with the skeleton of entries only (new --blank).
 int newBlankCharacter(Context& context, const NewCharacterOptions& options) {
     auto workspace = context.openWorkspace();
@@ -46,8 +57,7 @@ int newBlankCharacter(Context& context, const NewCharacterOptions& options) {
         context.err << "tallar2-cli new: nie zapisano bohatera: " << saved.message() << '\n';
         return kFailure;
     }
-    context.out << hero.id() << '\n';
-    return kSuccess;
+    return printStoredId(context, hero.id());
 }
 
 bool allDigits(std::string_view text) {
@@ -133,7 +143,9 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                 context.err << "tallar2-cli new: koniec wejścia; bohatera nie zapisano\n";
             return pages.abandoned() ? kFailure : pages.failureCode();
         }
-        context.out << wizard.characterId() << '\n' << std::flush;
+        if (const int code = printStoredId(context, wizard.characterId(), progress);
+            code != kSuccess)
+            return code;
     }
     if (progress)
         context.err << "\r" << count << '/' << count << '\n';

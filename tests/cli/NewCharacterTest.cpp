@@ -121,6 +121,23 @@ TEST(CliNew, TooFewAnswersSaveNothing) {
     EXPECT_TRUE(d.listed().empty());
 }
 
+TEST(CliNew, MakingStopsAtTheFirstIdentifierThatCannotBeWritten) {
+    SampleDir d;
+    std::ostringstream out, err;
+    std::istringstream in;
+    out.setstate(std::ios::badbit); // as a stream whose writing failed
+    const std::vector<std::string> args = {"-C", d.dir.str(), "new", "--count", "3", "--seed", "5"};
+    const int code = cli::run(args, out, err, in);
+    EXPECT_EQ(code, 1);
+    const auto stored = d.listed();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_NE(err.str().find("bohater " + stored[0].substr(0, 30) +
+                             " został zapisany, ale jego "
+                             "identyfikatora nie udało się wypisać\n"),
+              std::string::npos)
+        << err.str();
+}
+
 TEST(CliNew, CountMakesDistinctCharacters) {
     SampleDir d;
     const auto made = d.cli({"new", "--count", "20", "--seed", "9"});
