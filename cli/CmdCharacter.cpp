@@ -7,7 +7,7 @@
 #include "store/Workspace.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <charconv>
 #include <iostream>
 #include <unistd.h>
 
@@ -60,6 +60,15 @@ int newBlankCharacter(Context& context, const NewCharacterOptions& options) {
     return printStoredId(context, hero.id());
 }
 
+// Digits only, nothing before or after (no blank, no sign), within the type's range.
+template <typename Number> std::optional<Number> wholeNumber(std::string_view text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.starts_with('-'))
+        return std::nullopt;
+    return value;
+}
+
 bool allDigits(std::string_view text) {
     return !text.empty() && text.size() <= 3 &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -73,6 +82,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
     std::optional<std::uint32_t> seed;
     long count = 1;
     NewCharacterOptions options;
+    // Options that only the wizard uses, which a skeleton would silently ignore.
+    std::string wizardOnly;
     const auto usage = [&](const std::string& message) {
         context.err << "tallar2-cli new: " << message << '\n';
         return kUsage;
@@ -89,6 +100,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
         const bool takesValue = choice || arg == "--seed" || arg == "--count";
         if (takesValue && i + 1 == args.size())
             return usage("opcja " + arg + " wymaga wartości");
+        if (arg != "--blank" && arg != "--player" && arg != "--name" && wizardOnly.empty())
+            wizardOnly = arg;
         if (arg == "--blank") {
             blank = true;
         } else if (arg == "--ask") {
@@ -96,18 +109,14 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
         } else if (choice) {
             *choice = args[++i];
         } else if (arg == "--seed") {
-            const std::string& value = args[++i];
-            char* end = nullptr;
-            const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
-            if (value.empty() || *end || value.front() == '-' || n > 0xFFFFFFFFull)
+            seed = wholeNumber<std::uint32_t>(args[++i]);
+            if (!seed)
                 return usage("--seed wymaga liczby od 0 do 4294967295");
-            seed = static_cast<std::uint32_t>(n);
         } else if (arg == "--count") {
-            const std::string& value = args[++i];
-            char* end = nullptr;
-            count = std::strtol(value.c_str(), &end, 10);
-            if (value.empty() || *end || count < 1 || count > 100000)
+            const auto parsed = wholeNumber<long>(args[++i]);
+            if (!parsed || *parsed < 1 || *parsed > 100000)
                 return usage("--count wymaga liczby od 1 do 100000");
+            count = *parsed;
         } else {
             return usage("nieoczekiwany argument „" + arg + "”");
         }
@@ -115,6 +124,9 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))
             return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");
+    if (blank && !wizardOnly.empty())
+        return usage("--blank tworzy sam szkielet: nie łączy się z " + wizardOnly +
+                     " (dozwolone tylko --player i --name)");
     if (blank)
         return newBlankCharacter(context, options);
 

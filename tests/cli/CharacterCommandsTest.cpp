@@ -122,6 +122,38 @@ TEST(CliCharacters, WrongUsageExitsWithTwo) {
         EXPECT_NE(help.out.find(name), std::string::npos) << name;
 }
 
+TEST(CliCharacters, OptionsThatWouldBeIgnoredOrMisreadAreRefused) {
+    test::TempDir dir;
+    const std::vector<std::vector<std::string>> refused = {
+        // A skeleton has no throws, stages or choices: these options would do nothing.
+        {"--blank", "--seed", "5"},
+        {"--blank", "--stage", "Człowiek [Dorosły]"},
+        {"--ask", "--blank"},
+        {"--blank", "--count", "2"},
+        {"--blank", "--alignment", "x"},
+        {"--blank", "--class-roll", "5"},
+        {"--blank", "--birth-roll", "5"},
+        // Numbers are digits only.
+        {"--seed", " 5"},
+        {"--seed", "+5"},
+        {"--seed", "5 "},
+        {"--seed", "-1"},
+        {"--seed", "4294967296"},
+        {"--count", " 2"},
+    };
+    for (const auto& options : refused) {
+        std::vector<std::string> args = {"-C", dir.str(), "new"};
+        args.insert(args.end(), options.begin(), options.end());
+        const auto result = runCli(args);
+        EXPECT_EQ(result.code, 2) << options[0] << " " << options[1];
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_NE(runCli({"-C", dir.str(), "new", "--blank", "--seed", "5"})
+                  .err.find("nie łączy się z --seed"),
+              std::string::npos);
+    EXPECT_EQ(runCli({"-C", dir.str(), "list"}).out, "");
+}
+
 TEST(CliCharacters, TraceLinesOnlyWithTheTraceOption) {
     test::TempDir dir;
     const std::string id = newCharacter(dir);

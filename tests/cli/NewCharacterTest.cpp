@@ -1,3 +1,4 @@
+#include "store/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
 
@@ -87,6 +88,33 @@ TEST(CliNew, AChoiceNotOfferedListsTheOffersAndSavesNothing) {
     EXPECT_EQ(roll.code, 2);
     EXPECT_NE(roll.err.find("1-45  Chłopi"), std::string::npos) << roll.err;
     EXPECT_EQ(d.cli({"new", "--class-roll", "7a"}).code, 2);
+    EXPECT_TRUE(d.listed().empty());
+}
+
+TEST(CliNew, ARollFindingNothingEndsTheRunWithTwo) {
+    SampleDir d;
+    // A given birth roll: the places of the sample rules are listed by their ranges.
+    const auto given = d.cli({"new", "--seed", "5", "--birth-roll", "0"});
+    EXPECT_EQ(given.code, 2);
+    EXPECT_EQ(given.err, "tallar2-cli new: rzut 0 nie daje miejsca urodzenia; miejsca:\n"
+                         "  1-45  Wieś\n  40-42  Klasztor\n  46-55  Osada górnicza\n"
+                         "  56-75  Miasteczko\n  76-90  Miasto portowe\n"
+                         "  88-89  Obozowisko wędrowców\n  91-100  Stolica\n");
+
+    // Rolls drawn by the program that find nothing: the rules hold no place, then no class.
+    ASSERT_EQ(d.cli({"rules", "check"}).code, 0);
+    for (const char* table : {"miejscurodz", "klasyspoleczne"}) {
+        SCOPED_TRACE(table);
+        std::string error;
+        {
+            auto rules = Database::open(d.dir.file("tallar.db"), error);
+            ASSERT_TRUE(rules && rules->exec("DELETE FROM " + std::string(table) + ";").ok());
+        }
+        const auto drawn = d.cli({"new", "--seed", "5"});
+        EXPECT_EQ(drawn.code, 2);
+        EXPECT_EQ(drawn.out, "");
+        EXPECT_TRUE(drawn.err.ends_with("brak\n")) << drawn.err;
+    }
     EXPECT_TRUE(d.listed().empty());
 }
 
