@@ -106,6 +106,8 @@ TEST(CliCharacters, ANameTheDatabaseCannotHoldSavesNothing) {
     EXPECT_EQ(made.code, 1);
     EXPECT_EQ(made.out, "");
     EXPECT_NE(made.err.find("nie zapisano bohatera"), std::string::npos) << made.err;
+    // The text never reached the database: no statement failed.
+    EXPECT_EQ(made.err.find("SQL error"), std::string::npos) << made.err;
     EXPECT_EQ(runCli({"-C", dir.str(), "list"}).out, "");
 }
 

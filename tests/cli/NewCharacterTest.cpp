@@ -166,6 +166,31 @@ TEST(CliNew, MakingStopsAtTheFirstIdentifierThatCannotBeWritten) {
         << err.str();
 }
 
+TEST(CliNew, TwoProcessesMakingCharactersInOneDirectoryAllSucceed) {
+    SampleDir d;
+    ASSERT_EQ(d.cli({"init"}).code, 0);
+    // Two loops of 30 characters side by side, and a third one listing meanwhile; every
+    // run that fails says so on standard output.
+    const std::string cli = std::string(TALLAR_CLI_PATH) + " -C '" + d.dir.str() + "' ";
+    const auto loop = [&](const std::string& command, const std::string& tag) {
+        return "(for i in $(seq 30); do " + cli + command + " || echo " + tag +
+               " $i failed; done) & ";
+    };
+    const auto result = test::runProcess("{ " + loop("new --seed $i", "first") +
+                                         loop("new --seed $((i + 100))", "second") +
+                                         loop("list >/dev/null", "list") + "wait; }");
+    ASSERT_EQ(result.code, 0);
+    EXPECT_EQ(result.err, "");
+    std::set<std::string> ids;
+    std::istringstream in(result.out);
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_EQ(line.size(), 30u) << line;
+        ids.insert(line);
+    }
+    EXPECT_EQ(ids.size(), 60u);
+    EXPECT_EQ(d.listed().size(), 60u);
+}
+
 TEST(CliNew, CountMakesDistinctCharacters) {
     SampleDir d;
     const auto made = d.cli({"new", "--count", "20", "--seed", "9"});
