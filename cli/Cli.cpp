@@ -22,13 +22,21 @@ const std::vector<Command>& commands() {
         {"export", "ID PLIK",
          "Zapisuje bohatera o identyfikatorze ID z rtistoty.db do pliku xml PLIK (nadpisuje\n"
          "go; plik powstaje pod nazwą tymczasową i zastępuje stary dopiero w całości).\n"
-         "Nic nie wypisuje. Brak bohatera lub błąd zapisu: komunikat i kod 1.",
+         "Nic nie wypisuje. Brak bohatera lub błąd zapisu: komunikat i kod 1. Bohatera,\n"
+         "którego plik byłby większy niż 32 MB (takiego import nie wczyta), nie zapisuje:\n"
+         "komunikat i kod 1.",
          runExport},
         {"import", "PLIK",
          "Wczytuje bohaterów z pliku xml PLIK do rtistoty.db; bohater lub pozycja o tym\n"
          "samym identyfikatorze zostaje zastąpiona. Wypisuje identyfikatory wczytanych\n"
          "bohaterów, po jednym w wierszu. Plik błędny lub urwany nie zmienia niczego:\n"
-         "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
+         "komunikat z miejscem błędu (wiersz, znak) i kod 1. Tak samo plik zapisany\n"
+         "w UTF-8 zamiast Windows-1250 (poznany po polskich literach), plik, w którym\n"
+         "pozycje bohatera nie tworzą jednego drzewa pod jego pozycją główną (cykl,\n"
+         "pozycja nadrzędna sama dla siebie lub nieobecna, brak pozycji głównej albo\n"
+         "rekordu istoty, lp/typ/wartosc niebędące liczbą całkowitą, modyfikator niebędący\n"
+         "skończoną liczbą), i plik, którego pozycja ma identyfikator innego zapisanego\n"
+         "bohatera lub jego pozycji (komunikat podaje identyfikator i obu bohaterów).",
          runImport},
         {"rules list", "TABELA",
          "Wypisuje wiersze tabeli reguł jako tekst rozdzielany tabulatorami: najpierw wiersz\n"
@@ -98,7 +106,8 @@ const std::vector<Command>& commands() {
          "na pozycję (bez korzenia) w kolejności drzewa, z dwiema spacjami wcięcia na\n"
          "każdy poziom poniżej pozycji głównych; wiersz to etykieta pozycji, np.\n"
          "„Zręczność aktualna: 12”. Data kalendarza gry ma postać „DD.MM.RRRR r.”.\n"
-         "Nieznany identyfikator: komunikat na stderr i kod 1.",
+         "Identyfikator, który nie jest bohaterem (żadnym wierszem istoty, także\n"
+         "identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr i kod 1.",
          runShowCharacter},
         {"list", "",
          "Wypisuje zapisanych bohaterów, po jednym w wierszu: identyfikator, gracz,\n"
@@ -107,8 +116,10 @@ const std::vector<Command>& commands() {
          "sterujące w wartościach są zapisane jak w „rules list”.",
          runListCharacters},
         {"delete", "ID",
-         "Usuwa bohatera (wiersz istoty i wszystkie jego pozycje) w jednej transakcji.\n"
-         "Nic nie wypisuje. Nieznany identyfikator: komunikat na stderr i kod 1.",
+         "Usuwa bohatera (wiersz istoty i wszystkie pozycje, których id_ist to ID)\n"
+         "w jednej transakcji. Nic nie wypisuje. Identyfikator, który nie jest bohaterem\n"
+         "(także identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr, kod 1,\n"
+         "nic nie jest usunięte.",
          runDeleteCharacter},
     };
     return list;
@@ -142,7 +153,13 @@ void printUsage(std::ostream& out) {
     out << "\n"
            "Teksty wejścia i wyjścia są w UTF-8. Kody wyjścia: 0 powodzenie, 1 błąd,\n"
            "2 błędne wywołanie. Wynik, którego nie da się zapisać na standardowe wyjście\n"
-           "(np. pełny dysk), jest błędem: komunikat na stderr i kod 1.\n";
+           "(np. pełny dysk), jest błędem: komunikat na stderr i kod 1.\n"
+           "Polecenie, które otwiera bazy, kończy się kodem 1 z komunikatem na stderr, gdy\n"
+           "bazy nie da się otworzyć (\"Brak połączenia z bazą danych: ...\") albo jej tabele\n"
+           "nie dają się utworzyć lub nie mają wymaganego układu (tabela, która jest\n"
+           "widokiem, brak kolumny lub indeksu: \"Baza danych PLIK nie ma wymaganego\n"
+           "układu: ...\"). Na bazę zajętą przez inny proces (np. drugie tallar2-cli)\n"
+           "polecenie czeka do 5 sekund, zanim zgłosi \"database is locked\".\n";
 }
 
 std::unique_ptr<Workspace> Context::openWorkspace() {
