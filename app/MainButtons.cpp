@@ -37,20 +37,20 @@ WindowOpener openerFor(int buttonId) {
         return rulesList<ListOf<ui::CEdycjaKlasaSpoleczna>>(
             "Lista klas społecznych",
             "SELECT id,nazwa'Nazwa   ',rzutod 'od' ,rzutdo 'do' FROM klasyspoleczne ORDER BY "
-            "rzutod DESC,klasa DESC,rzutdo DESC,nazwa DESC;");
+            "CAST(rzutod AS INT) DESC,klasa DESC,CAST(rzutdo AS INT) DESC,nazwa DESC;");
     case 1024:
         return rulesList<ListOf<ui::CEdycjaMiasto>>(
             "Lista miejsc urodzenia",
-            "SELECT id,nazwa'Nazwa   ',rzutod 'od' ,rzutdo 'do' FROM miejscurodz ORDER BY rzutod "
-            "DESC,rzutdo DESC,nazwa DESC;");
+            "SELECT id,nazwa'Nazwa   ',rzutod 'od' ,rzutdo 'do' FROM miejscurodz ORDER BY "
+            "CAST(rzutod AS INT) DESC,CAST(rzutdo AS INT) DESC,nazwa DESC;");
     case 1009:
         return rulesList<CListaUlomnosci>("Ułomności",
                                           "select id,nazwa 'Ułomność',od,do from zdolnosci where "
-                                          "typ='ULOMNOSC' order by od desc;");
+                                          "typ='ULOMNOSC' order by CAST(od AS INT) desc;");
     case 1008:
         return rulesList<CListaZdolnosciNadnaturalnych>(
             "Zdolności nadnaturalne", "select id,nazwa 'Zdolność',od,do from zdolnosci where "
-                                      "typ='ZDOLNOSC' order by od desc;");
+                                      "typ='ZDOLNOSC' order by CAST(od AS INT) desc;");
     case 1018:
         return rulesList<ListOf<ui::CGrupaBroniEdycja>>(
             "Grupy Broni", "select id,nazwa 'Nazwa       ' from grupybroni order by nazwa desc;");
@@ -91,7 +91,8 @@ WindowOpener openerFor(int buttonId) {
     case 1010:
         return rulesList<ListOf<ui::CEdycjaZawod>>(
             "Lista zawodów", "select id,nazwa 'Nazwa  ',od,do,klasa 'Klasa społeczna' from zawod "
-                             "order by klasa desc,od desc,do desc,nazwa desc");
+                             "order by klasa desc,CAST(od AS INT) desc,CAST(do AS INT) desc,"
+                             "nazwa desc");
     case 1017:
         return rulesList<ListOf<ui::CZdolnosc>>(
             "Zdolnosci", "select id,nazwa 'Nazwa          ', grupa 'Grupa       ' from "

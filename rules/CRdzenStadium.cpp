@@ -1,6 +1,7 @@
 #include "rules/CRdzenStadium.h"
 
 #include "base/UserPort.h"
+#include "rules/CRdzenUlomnosc.h"
 #include "store/Character.h"
 #include "store/Database.h"
 
@@ -586,18 +587,14 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
     CPoz* body = character_.link(kLinkCialo);
     if (!body)
         return;
-    // A part of the stage overrides the default part where it has a value.
-    static constexpr std::array<const char*, 13> kColumns = {
-        "proc_cal_zyw", "wpl_obr_na_zyw", "odc_pow_smi", "wyp_kl",      "wyp_kl_proc",
-        "wyp_tn",       "wyp_tn_proc",    "wyp_ob",      "wyp_ob_proc", "obr",
-        "obr_proc",     "modtrsel",       "bron_tarcza"};
-    std::string sql = "SELECT A.id,B.nazwa";
-    for (const char* column : kColumns)
-        sql += std::string(",CASE WHEN TRIM(IFNULL(A.") + column + ",''))='' THEN B." + column +
-               " ELSE A." + column + " END";
-    sql += ",CASE WHEN TRIM(IFNULL(A.domyslna,''))='' THEN B.domyslna ELSE A.domyslna END,B.id"
-           " FROM stadiumczesci A JOIN czescicialadef B ON B.id=A.id_nad"
-           " JOIN stadia C ON C.id=A.idstadium WHERE A.idstadium=? ORDER BY A.id";
+    // The properties are the stage row's own; the default part gives only its name and
+    // identifier, so a blank column of the stage row makes no property.
+    const std::string sql =
+        "SELECT A.id,B.nazwa,A.proc_cal_zyw,A.wpl_obr_na_zyw,A.odc_pow_smi,A.wyp_kl,"
+        "A.wyp_kl_proc,A.wyp_tn,A.wyp_tn_proc,A.wyp_ob,A.wyp_ob_proc,A.obr,A.obr_proc,"
+        "A.modtrsel,A.bron_tarcza,A.domyslna,B.id"
+        " FROM stadiumczesci A JOIN czescicialadef B ON B.id=A.id_nad"
+        " JOIN stadia C ON C.id=A.idstadium WHERE A.idstadium=? ORDER BY A.id";
     std::vector<std::vector<std::string>> parts;
     report(rules_.exec(sql, {stageId}, [&parts](const Row& row) {
         std::vector<std::string> texts;
@@ -644,11 +641,15 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
                                            int value) {
             properties->Append(makeEntry(*properties, info, "", kind, modifier, value, ""));
         };
+        const auto flag = [&property](const std::string& text, std::string_view info, int kind) {
+            if (!text.empty())
+                property(info, kind, 0.0, isSet(text) ? 1 : 0);
+        };
         if (!t[2].empty())
             property("procent całej żywotności", 4210, evaluated(t[2]) / 100.0, 0);
         if (!t[3].empty())
             property("wpływ obrażen na żywotność", 4226, evaluated(t[3]) / 100.0, 0);
-        property("odcięcie powoduje śmierć", 4244, 0.0, isSet(t[4]) ? 1 : 0);
+        flag(t[4], "odcięcie powoduje śmierć", 4244);
         static constexpr std::array<std::pair<const char*, int>, 4> kAbsorptions = {{
             {"wyparowania kłute", 4355},
             {"wyparowania tnące", 4371},
@@ -664,8 +665,8 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         }
         if (!t[13].empty())
             property("modyfikator trafienia selektywnego", 4417, 0.0, truncated(evaluated(t[13])));
-        property("może trzymać broń/tarczę", 4436, 0.0, isSet(t[14]) ? 1 : 0);
-        property("domyślna lokacja ciosów", 4452, 0.0, isSet(t[15]) ? 1 : 0);
+        flag(t[14], "może trzymać broń/tarczę", 4436);
+        flag(t[15], "domyślna lokacja ciosów", 4452);
     }
 }
 
@@ -766,9 +767,12 @@ void CRdzenStadium::Apply(const GrowthProfile& profile) {
             }
         if (!attribute)
             continue;
-        const bool progressive = m == kVitality || m == kStrength;
-        attribute->SetOrAdd(attribute->connection(), "", "Rasowa", progressive ? "1" : "",
-                            kMemberKinds[m].racial, 0.0, racialPart(m, profile), "", false);
+        // The racial part of Żywotność and Siła fizyczna already stands on the experience
+        // scale. Its parent sums it along the progression, whose fixed step the memo gives:
+        // a step of 1 makes it count at its value rather than as steps from 0.
+        const std::string_view stepOfOne = m == kVitality || m == kStrength ? "1" : "";
+        attribute->SetOrAdd(attribute->connection(), "", "Rasowa", stepOfOne,
+                            kMemberKinds[m].racial, 0.0, racialPart(m, profile), stepOfOne, false);
     }
     applySkin();
 
@@ -926,7 +930,7 @@ void CRdzenStadium::RollRandomParts(bool askRolls) {
     }
 }
 
-void CRdzenStadium::AgeStep(bool askRolls, const GrowthProfile& profile) {
+void CRdzenStadium::AgeStep(bool askRolls) {
     CPoz* extra = character_.link(kLinkDodatkoweInformacje);
     CPoz* age = nullptr;
     if (extra)
@@ -952,8 +956,11 @@ void CRdzenStadium::AgeStep(bool askRolls, const GrowthProfile& profile) {
                 current += 2 * ++n;
     }
     age->wartosc = current;
-    if (Passages(start, current, askRolls))
-        Apply(profile);
+    if (!Passages(start, current, askRolls))
+        return;
+    GrowthProfile profile;
+    FoldDisabilitiesAndAbilities(rules_, character_, port_, profile);
+    Apply(profile);
 }
 
 void CRdzenStadium::FoldProfile(GrowthProfile& profile) const {

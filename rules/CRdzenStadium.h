@@ -87,10 +87,13 @@ public:
     void RollRandomParts(bool askRolls);
 
     // Computes the current age from the starting age, the trades and the professions, runs
-    // the passages up to it and applies them.
-    void AgeStep(bool askRolls, const GrowthProfile& profile);
+    // the passages up to it and applies them with the profile of the character's
+    // disabilities and abilities (the initial profile while they have no formulas). The
+    // stages' own multipliers and limits are not in it: Apply reads them from the passages.
+    void AgeStep(bool askRolls);
 
-    // Adds the passages' multipliers, limits and other coefficients into the profile.
+    // Adds the passages' multipliers, limits and other coefficients into the profile, for
+    // the formulas of abilities, disabilities, professions and trades.
     void FoldProfile(GrowthProfile& profile) const;
 
     // Writes the racial part of every weapon proficiency of the character.

@@ -73,10 +73,7 @@ void CRdzenUlomnosc::FoldIntoProfile(GrowthProfile& profile) const {
 
 void CRdzenUlomnosc::ApplyToAttributes(const GrowthProfile& raceStage) {
     GrowthProfile profile = raceStage;
-    CRdzenUlomnosc(rules_, character_, port_, askRolls_, kDisabilities, generator_)
-        .FoldIntoProfile(profile);
-    CRdzenUlomnosc(rules_, character_, port_, askRolls_, kAbilities, generator_)
-        .FoldIntoProfile(profile);
+    FoldDisabilitiesAndAbilities(rules_, character_, port_, profile);
     forEachOwner([&](CPoz& ability, CPoz& owner) {
         CRdzenFormula(rules_, character_, owner).ApplyToAttributes(profile, ability.info, tag());
     });
@@ -86,6 +83,13 @@ void CRdzenUlomnosc::WeightWeaponGroups(CPoz& candidates) const {
     forEachOwner([&](CPoz&, CPoz& owner) {
         CRdzenFormula(rules_, character_, owner).WeightWeaponGroups(candidates);
     });
+}
+
+void FoldDisabilitiesAndAbilities(Database& rules, CIstota& character, UserPort& port,
+                                  GrowthProfile& profile) {
+    // Folding re-opens applied formulas and throws no dice.
+    for (const int kind : {CRdzenUlomnosc::kDisabilities, CRdzenUlomnosc::kAbilities})
+        CRdzenUlomnosc(rules, character, port, false, kind).FoldIntoProfile(profile);
 }
 
 } // namespace tallar

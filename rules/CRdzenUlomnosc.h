@@ -54,4 +54,9 @@ private:
     DiceGenerator* generator_;
 };
 
+// Folds the applied formulas of the character's disabilities, then of its abilities, into
+// `profile`.
+void FoldDisabilitiesAndAbilities(Database& rules, CIstota& character, UserPort& port,
+                                  GrowthProfile& profile);
+
 } // namespace tallar

@@ -129,9 +129,7 @@ bool CIstotaWizard::abilitiesAndDisabilities() {
 bool CIstotaWizard::raceStageRolls() {
     CRdzenStadium stage(rules_, *hero_, port_, rolls_.generator);
     stage.RollRandomParts(rolls_.askRolls);
-    GrowthProfile profile;
-    stage.FoldProfile(profile);
-    stage.AgeStep(rolls_.askRolls, profile);
+    stage.AgeStep(rolls_.askRolls);
     return !stopped();
 }
 

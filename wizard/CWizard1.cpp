@@ -31,14 +31,19 @@ constexpr const char* kAlignmentsOfStage =
 
 #undef TALLAR_ALIGNMENT_LABEL
 
+// A race's stages by their starting age as a number (as texts "150" would come before "20").
+#define TALLAR_STAGE_ORDER " ORDER BY B.nazwa, CAST(A.od AS INT), A.nazwa;"
+
 constexpr const char* kAllStages =
     "SELECT A.ID,B.nazwa||' ['||A.nazwa||']' FROM rasy B  INNER JOIN stadia A ON "
-    "A.idrasa=B.id WHERE A.gracze='T' ORDER BY B.nazwa, A.od, A.nazwa;";
+    "A.idrasa=B.id WHERE A.gracze='T'" TALLAR_STAGE_ORDER;
 
 constexpr const char* kStagesOfAlignment =
     "SELECT A.ID,B.nazwa||' ['||A.nazwa||']' FROM rasy B  INNER JOIN stadia A ON "
     "A.idrasa=B.id INNER JOIN rasycharakter C ON C.idrasa=B.id WHERE A.gracze='T' AND "
-    "C.idcharakter=? ORDER BY B.nazwa, A.od, A.nazwa;";
+    "C.idcharakter=?" TALLAR_STAGE_ORDER;
+
+#undef TALLAR_STAGE_ORDER
 
 // Ordered widest first, so the last row is the narrowest range that holds the roll.
 constexpr const char* kClassOfRoll =

@@ -140,6 +140,68 @@ TEST(CliNew, AskedThrowsComeFromTheInput) {
     EXPECT_NE(tree.find("  Klasa społeczna: -2\n"), std::string::npos) << tree; // -(3/2)
 }
 
+// Lines of `text` that begin with `prefix`, the rest of each.
+std::vector<std::string> linesAfter(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> found;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (line.starts_with(prefix))
+            found.push_back(line.substr(prefix.size()));
+    return found;
+}
+
+// Żywotność goes through the progression: from the constant part t of a "=" amount w,
+// round((w − t)·g) steps, of a "+" amount round(w·g) steps, each worth the stage's other
+// coefficient when it has one; g is the passage's own stage's growth multiplier. The
+// racial part then counts at its value.
+TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
+    SampleDir d;
+    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50", "--birth-roll", "50"};
+    const auto ask = [&](const std::string& stage, const std::string& answers) {
+        std::vector<std::string> args = {"new", "--stage", stage};
+        args.insert(args.end(), rolls.begin(), rolls.end());
+        const auto made = d.cli(args, answers);
+        EXPECT_EQ(made.code, 0) << made.err;
+        return d.tree(made.out);
+    };
+    std::string ones;
+    for (int i = 0; i < 300; ++i)
+        ones += "1\n";
+
+    // Mature dwarf (age 50), every throw 1. Passage 20 (young, "=" K10+30, g 1, other 3):
+    // 31 → 30 + 1·3 = 33. Passage 50 (mature, "+" K5 entered as a K10: 1 gives 1, g 1.5,
+    // other 3): round(1·1.5) = 2 steps: 33 + 6 = 39. The weight roll 1 in 70..120 gives
+    // Niedowaga round(50/50·(1 − 21)) = −20: 39 − 20 = 19.
+    EXPECT_NE(ask("Krasnolud [Dojrzały krasnolud]", ones)
+                  .find("Żywotność: 19\n  Rasowa: 39\n  Niedowaga: -20\n"),
+              std::string::npos);
+
+    // Young elf (age 30): wealth 2K10 (5, 5), class charisma K5 (5), then Żywotność
+    // ("=" K10+15, g 0.8) thrown 10, the rest 5. 25 → 15 + round(10·0.8) = 23. The weight
+    // roll 5 in 45..80 gives Niedowaga round(50/35·(5 − 21)) = −23, which would take the
+    // value below 1, so it takes nothing.
+    std::string elf = "5\n5\n5\n10\n";
+    for (int i = 0; i < 300; ++i)
+        elf += "5\n";
+    const std::string young = ask("Elf [Młody elf]", elf);
+    EXPECT_NE(young.find("Żywotność: 23\n  Rasowa: 23\n  Niedowaga: -23\n"), std::string::npos)
+        << young;
+
+    // Aged dwarf (age 150), seed 11. Its throws for Żywotność, as the passages show them:
+    // 34 at 20 (young, other 3, limit 300), then 4 4 3 4 5 3 3 5 4 3 at 50 to 140 (mature,
+    // g 1.5, other 3, no limit). 30 + 4·3 = 42; the mature passages take round(w·1.5)
+    // steps: 6 6 5 6 8 5 5 8 6 5 = 60, 60·3 = 180: 222. The young limit 300 does not reach
+    // over the mature passages. Niedowaga −9 goes down the scale from 222 at 2 a step: 204.
+    const auto seeded = d.cli({"new", "--seed", "11", "--stage", "Krasnolud [Sędziwy krasnolud]"});
+    ASSERT_EQ(seeded.code, 0) << seeded.err;
+    const std::string aged = d.tree(seeded.out);
+    EXPECT_EQ(linesAfter(aged, "          Żywotnosc: "),
+              (std::vector<std::string>{"34", "4", "4", "3", "4", "5", "3", "3", "5", "4", "3"}));
+    EXPECT_NE(aged.find("Żywotność: 204\n  Rasowa: 222\n  Niedowaga: -9 (-18)\n"),
+              std::string::npos)
+        << aged;
+}
+
 TEST(CliNew, TooFewAnswersSaveNothing) {
     SampleDir d;
     const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, "42\n5\n3\n");

@@ -1,6 +1,7 @@
 #include "rules/CRdzenStadium.h"
 
 #include "base/NonInteractiveUserPort.h"
+#include "rules/CRdzenUlomnosc.h"
 #include "rules/SampleRules.h"
 #include "store/Character.h"
 #include "store/Schema.h"
@@ -351,6 +352,70 @@ TEST(CRdzenStadium, VitalityGrowsThroughTheProgression) {
     EXPECT_EQ(g.racial(kZyw), 124); // 100 + 8 steps of 3
 }
 
+TEST(CRdzenStadium, RacialVitalityAndStrengthCountAtTheirValue) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"zyw_znak", "="},
+             {"zyw_wartosc", "300"},
+             {"sf_znak", "="},
+             {"sf_wartosc", "250"},
+             {"int_znak", "="},
+             {"int_wartosc", "300"},
+             {"waga_od", "50"},
+             {"waga_do", "100"}});
+    f.appearance()->Append(
+        std::make_unique<CPoz>(f.rules.db.get(), "", "Waga [kg]", "", 577, 95.0, 0, "K100_PR"));
+    ASSERT_TRUE(f.engine().Passages(0, 0, false));
+    f.engine().Apply(GrowthProfile());
+    // "=" 300: the start t is 300 and round((300 − 300)·1) = 0 steps follow.
+    const CPoz* vitality = f.attribute(kZyw)->FindByKind(stageMemberKinds(kZyw).racial);
+    ASSERT_NE(vitality, nullptr);
+    EXPECT_EQ(vitality->wartosc, 300);
+    EXPECT_EQ(vitality->specjal, "1");
+    EXPECT_EQ(vitality->memo, "1"); // a fixed step of 1
+    // As 300 steps from 0 it would count 200 + 100·2 = 400.
+    EXPECT_DOUBLE_EQ(vitality->total, 300.0);
+    // The overweight part (roll 95 in a span of 50: round(50/50·15) = 15 steps) still goes
+    // along the scale, from 300 at 2 a step: 300 + 30 = 330.
+    EXPECT_DOUBLE_EQ(f.attribute(kZyw)->total, 330.0);
+
+    const CPoz* strength = f.attribute(kSf)->FindByKind(stageMemberKinds(kSf).racial);
+    EXPECT_EQ(strength->memo, "1");
+    EXPECT_DOUBLE_EQ(strength->total, 250.0);         // not 200 + 50·2 = 300
+    EXPECT_DOUBLE_EQ(f.attribute(kSf)->total, 280.0); // 250 + 15·2
+
+    const CPoz* intelligence = f.attribute(kInt)->FindByKind(stageMemberKinds(kInt).racial);
+    EXPECT_EQ(intelligence->memo, ""); // the other attributes add plainly
+    EXPECT_DOUBLE_EQ(f.attribute(kInt)->total, 300.0);
+}
+
+TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
+    StageFixture f;
+    f.stage("a", 0, 0,
+            {{"int_znak", "="}, {"int_wartosc", "10"}, {"int_przyrost", "2"}, {"int_limit", "12"}});
+    f.stage("b", 10, 0, {{"int_znak", "+"}, {"int_wartosc", "4"}, {"int_przyrost", "1.5"}});
+    f.hero->link(kLinkDodatkoweInformacje)
+        ->Append(
+            std::make_unique<CPoz>(f.rules.db.get(), "", "WIEK", "", kinds::kAge, 0.0, 10, ""));
+    f.engine().RollRandomParts(false);
+    f.engine().AgeStep(false);
+    // Passage 0 sets 10, within stage a's limit 12. Passage 10 adds k·4 with stage b's
+    // k = H(H(1)·H(1.5)) = 1.5: 10 + 6 = 16; b has no limit. (With the stages folded in,
+    // k = H(H(3)·H(1.5)) = 4.5 gave 10 + 18 = 28, cut to a's 12.)
+    EXPECT_EQ(f.racial(kInt), 16);
+
+    // An ability whose formula doubles the growth of Inteligencja:
+    // k = H(H(2)·H(1.5)) = 3, 10 + 12 = 22.
+    f.insert("zdolnosci", {{"id", "z1"}, {"typ", "ZDOLNOSC"}, {"nazwa", "Bystry"}});
+    f.insert("formuly", {{"id", "f1"}, {"id_nad", "z1"}, {"typ_nad", "ZDOLNOSC"}, {"intwsp", "2"}});
+    f.hero->link(kLinkZdolnosci)
+        ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Bystry", "z1", 640, 0.0, 0, ""));
+    CRdzenUlomnosc(*f.rules.db, *f.hero, f.port, false, CRdzenUlomnosc::kAbilities)
+        .ApplyFormulas(false);
+    f.engine().AgeStep(false);
+    EXPECT_EQ(f.racial(kInt), 22);
+}
+
 TEST(CRdzenStadium, FoldingAddsMultipliersAndLimitsOfTheStages) {
     StageFixture f;
     f.stage("a", 0, 0,
@@ -456,24 +521,37 @@ TEST(CRdzenStadium, BodyPartsOfALaterStageTakeThePlaceOfEarlierOnes) {
     f.insert("stadiumczesci", {{"id", "c2"},
                                {"idstadium", "b"},
                                {"id_nad", "d1"},
+                               {"proc_cal_zyw", "25"},
                                {"wyp_kl", "2"},
-                               {"wyp_kl_proc", "50"}});
-    ASSERT_TRUE(f.engine().Passages(0, 10, false));
+                               {"wyp_kl_proc", "50"},
+                               {"bron_tarcza", "N"}});
+    ASSERT_TRUE(f.engine().Passages(0, 0, false));
     const CPoz* body = f.hero->link(kLinkCialo);
     ASSERT_EQ(body->size(), 1u);
     const CPoz* head = body->FindByKind(kBodyPart);
-    EXPECT_EQ(head->info, "Głowa");
+    EXPECT_EQ(head->info, "Głowa"); // the default part's name
+    EXPECT_EQ(head->specjal, "c1");
+    // The properties are the stage row's own: a row with every column blank has none,
+    // whatever the default part holds.
+    ASSERT_NE(head->FindByKind(4192), nullptr);
+    EXPECT_EQ(head->FindByKind(4192)->size(), 0u);
+
+    ASSERT_TRUE(f.engine().Passages(0, 10, false));
+    ASSERT_EQ(body->size(), 1u);
+    head = body->FindByKind(kBodyPart);
     EXPECT_EQ(head->specjal, "c2");
     EXPECT_EQ(head->memo, "d1");
     EXPECT_EQ(head->FindByKind(1435)->target(), f.hero->link(kLinkZrecznoscAktualna));
     const CPoz* properties = head->FindByKind(4192);
     ASSERT_NE(properties, nullptr);
-    EXPECT_DOUBLE_EQ(properties->FindByKind(4210)->modyfikator, 0.2); // from the default part
-    EXPECT_EQ(properties->FindByKind(4244)->wartosc, 1);
+    ASSERT_EQ(properties->size(), 3u); // the three the row has, none of the default's
+    EXPECT_DOUBLE_EQ(properties->FindByKind(4210)->modyfikator, 0.25); // 25 / 100
     EXPECT_EQ(properties->FindByKind(4355)->wartosc, 2);
     EXPECT_DOUBLE_EQ(properties->FindByKind(4355)->modyfikator, 0.5);
-    EXPECT_EQ(properties->FindByKind(4417)->wartosc, -30);
-    EXPECT_EQ(properties->FindByKind(4452)->wartosc, 0);
+    EXPECT_EQ(properties->FindByKind(4436)->wartosc, 0); // "N"
+    EXPECT_EQ(properties->FindByKind(4244), nullptr);
+    EXPECT_EQ(properties->FindByKind(4417), nullptr);
+    EXPECT_EQ(properties->FindByKind(4452), nullptr);
 }
 
 TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
@@ -491,7 +569,7 @@ TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
                 std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
     f.hero->link(kLinkZawody)
         ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Kowal", "t1", kTrade, 0.0, 3, ""));
-    f.engine().AgeStep(false, GrowthProfile());
+    f.engine().AgeStep(false);
     EXPECT_EQ(age->wartosc, 25); // 16 + 3 + 2 + 4
     EXPECT_DOUBLE_EQ(age->modyfikator, 16.0);
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0, 20}));
@@ -533,9 +611,7 @@ std::string sampleCharacter(std::uint32_t seed, const char* race = kHuman,
     DiceGenerator generator(seed);
     CRdzenStadium engine(*rules.db, hero, port, &generator);
     engine.RollRandomParts(false);
-    GrowthProfile profile;
-    engine.FoldProfile(profile);
-    engine.AgeStep(false, profile);
+    engine.AgeStep(false);
     engine.RacialProficiencies();
     EXPECT_TRUE(port.errors().empty());
     EXPECT_EQ(rules.errors.str(), "");

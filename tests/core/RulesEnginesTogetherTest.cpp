@@ -51,11 +51,11 @@ struct SampleCharacter : test::EngineFixture {
         add(top(kLinkUlomnosci), "Chorowity", 768, 0, kSickly);
         add(top(kLinkZdolnosci), "Olbrzymi wzrost", 640, 0, kGiantGrowth);
 
-        // Race stage: random parts, then the age step; nothing has folded into a growth
-        // profile yet. The shares of the abilities then grow by what the stage folds.
+        // Race stage: random parts, then the age step. The shares of the abilities then
+        // grow by what the stage folds.
         CRdzenStadium stage(*rules.db, *character, port, &generator);
         stage.RollRandomParts(false);
-        stage.AgeStep(false, GrowthProfile());
+        stage.AgeStep(false);
         GrowthProfile stageProfile;
         stage.FoldProfile(stageProfile);
 

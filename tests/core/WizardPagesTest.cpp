@@ -74,6 +74,44 @@ TEST_F(OriginPage, RaceStageAndAlignmentListsNarrowEachOther) {
     EXPECT_EQ(ids(page.alignments()), allAlignments);
 }
 
+// The ages are texts; as texts "150" would come before "20" and "100" before "30".
+TEST_F(OriginPage, StagesAreListedByRaceThenByStartingAgeAsANumber) {
+    const auto texts = [](const std::vector<PageChoice>& list) {
+        std::vector<std::string> out;
+        for (const PageChoice& choice : list)
+            out.push_back(choice.text);
+        return out;
+    };
+    // The playable stages of the sample rules with their starting ages.
+    const std::vector<std::string> byAge = {
+        "Człowiek [Młodzieniec]",         // 12
+        "Człowiek [Dorosły]",             // 18
+        "Człowiek [Starzec]",             // 60
+        "Elf [Młody elf]",                // 30
+        "Elf [Dorosły elf]",              // 100
+        "Krasnolud [Młody krasnolud]",    // 20
+        "Krasnolud [Dojrzały krasnolud]", // 50
+        "Krasnolud [Sędziwy krasnolud]",  // 150
+        "Niziołek [Młody niziołek]",      // 15
+        "Niziołek [Dorosły niziołek]",    // 25
+        "Niziołek [Stary niziołek]",      // 70
+    };
+    EXPECT_EQ(texts(page.stages()), byAge);
+
+    // The stages of the races that allow an alignment of the dwarves keep that order.
+    page.chooseStage(test::kYoungDwarf);
+    page.chooseAlignment(page.alignments().front().id);
+    std::vector<std::string> expected;
+    for (const std::string& text : byAge)
+        for (const PageChoice& choice : page.stages())
+            if (choice.text == text)
+                expected.push_back(text);
+    EXPECT_EQ(texts(page.stages()), expected);
+    EXPECT_EQ(std::count_if(expected.begin(), expected.end(),
+                            [](const std::string& text) { return text.starts_with("Krasnolud"); }),
+              3);
+}
+
 TEST_F(OriginPage, AnAlignmentNoRaceAllowsLeavesNoStage) {
     const std::string unused = page.alignments().back().id;
     ASSERT_TRUE(rules().exec("DELETE FROM rasycharakter WHERE idcharakter=?", {unused}).ok());
