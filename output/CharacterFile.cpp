@@ -350,6 +350,8 @@ Status writeCharacterFile(Database& characters, std::string_view characterId,
     writer.add(openTag(kRoot) + openTag(kCharacterTable));
     std::string record;
     const auto writeRow = [&](const Row& row) {
+        if (!writer.status())
+            return; // the file is given up; the query only runs to its end
         record.clear();
         WriteRecord(row, record);
         writer.add(record);

@@ -86,10 +86,12 @@ struct CharacterImport {
     std::vector<std::string> characterIds;
 };
 
-// Imports a character file's bytes; `fileName` names the file in messages. Each record
-// replaces the rows of the same identifiers: an `istoty` record the character of its
-// identifier as a whole (its row and all its entries), a `pozycje` record the entry of its
-// identifier. All or nothing, in one transaction.
+// Imports a character file's bytes; `fileName` names the file in messages. The file must
+// pass the checks of output/CharacterFileCheck.h (whole characters, each one tree, taking
+// no identifier of another stored character). Each record replaces the rows of the same
+// identifiers: an `istoty` record the character of its identifier as a whole (its row and
+// all its entries), a `pozycje` record the entry of its identifier. All or nothing, in one
+// transaction.
 CharacterImport importCharacterBytes(Database& characters, std::string_view bytes,
                                      std::string_view fileName);
 
