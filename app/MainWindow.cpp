@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "app/MainButtons.h"
+#include "rules/SampleRules.h"
 #include "store/Workspace.h"
 #include "ui/AppIcon.h"
+#include "ui/QtUserPort.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +41,7 @@ MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(4);
     layout->addLayout(makeHeader(this));
+    layout->addWidget(makeSampleRulesNotice());
     layout->addSpacing(6);
     for (const MainButton& entry : kMainButtons) {
         auto* button = new QPushButton(QString::fromUtf8(entry.text), this);
@@ -48,8 +52,10 @@ MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
         button->setEnabled(static_cast<bool>(opener));
         if (opener)
             connect(button, &QPushButton::clicked, this, [this, opener] {
-                if (workspace_)
-                    opener(this, *workspace_);
+                if (!workspace_)
+                    return;
+                opener(this, *workspace_);
+                showSampleRulesNotice(); // the window may have added or removed races
             });
         layout->addWidget(button);
     }
@@ -58,6 +64,41 @@ MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::makeSampleRulesNotice() {
+    notice_ = new QFrame(this);
+    notice_->setObjectName(QStringLiteral("sampleRulesNotice"));
+    notice_->setFrameShape(QFrame::StyledPanel);
+    noticeText_ = new QLabel(notice_);
+    loadSampleRules_ = new QPushButton(QStringLiteral("Wczytaj przykładowe reguły"), notice_);
+    loadSampleRules_->setObjectName(QStringLiteral("loadSampleRules"));
+    loadSampleRules_->setAutoDefault(false);
+    connect(loadSampleRules_, &QPushButton::clicked, this, &MainWindow::loadSampleRules);
+    auto* layout = new QVBoxLayout(notice_);
+    layout->addWidget(noticeText_);
+    layout->addWidget(loadSampleRules_);
+    showSampleRulesNotice();
+    return notice_;
+}
+
+void MainWindow::showSampleRulesNotice() {
+    const bool empty = workspace_ && !rulesHaveRace(workspace_->rules());
+    noticeText_->setText(QString::fromUtf8(kEmptyRulesNotice));
+    loadSampleRules_->setVisible(empty);
+    notice_->setVisible(empty);
+}
+
+void MainWindow::loadSampleRules() {
+    if (!workspace_)
+        return;
+    if (Status status = tallar::loadSampleRules(workspace_->rules()); !status) {
+        ui::QtUserPort(this).showError(status.message(), "Błąd!");
+        return;
+    }
+    // Says that it worked until another window has been opened.
+    noticeText_->setText(QString::fromUtf8(kSampleRulesLoaded));
+    loadSampleRules_->hide();
+}
 
 QPushButton* MainWindow::button(int id) const {
     return findChild<QPushButton*>(QStringLiteral("button%1").arg(id));

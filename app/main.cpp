@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "model/Trace.h"
+#include "app/StartOptions.h"
 #include "rules/DiceGenerator.h"
 #include "rules/SampleRules.h"
 #include "store/Workspace.h"
@@ -14,8 +14,9 @@
 #include <filesystem>
 #include <iostream>
 
-// tallar2 [KATALOG]: the desktop program, working in KATALOG (created when missing) or in
-// the current directory.
+// tallar2 [--trace] [KATALOG]: the desktop program, working in KATALOG (created when
+// missing) or in the current directory; --trace writes the entries' trace lines to
+// standard output.
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallar2"));
@@ -27,23 +28,27 @@ int main(int argc, char** argv) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 2) {
-        std::cerr << "Użycie: tallar2 [KATALOG]\n";
+    const tallar::app::StartOptions options =
+        tallar::app::parseStartOptions(QApplication::arguments().mid(1));
+    if (!options.valid) {
+        std::cerr << tallar::app::kDesktopUsage;
         return 2;
     }
-    if (args.size() == 2) {
+    if (!options.directory.empty()) {
+        if (tallar::Status made = tallar::Workspace::createDirectory(options.directory); !made) {
+            std::cerr << made.message() << '\n';
+            return 1;
+        }
         std::error_code error;
-        const std::filesystem::path dir = args[1].toStdString();
-        std::filesystem::create_directories(dir, error);
-        std::filesystem::current_path(dir, error);
+        std::filesystem::current_path(options.directory, error);
         if (error) {
-            std::cerr << "Nie można pracować w katalogu " << dir << ": " << error.message() << '\n';
+            std::cerr << "Nie można pracować w katalogu " << options.directory << ": "
+                      << error.message() << '\n';
             return 1;
         }
     }
 
-    tallar::setTraceSink(&std::cout); // the entries' trace lines
+    tallar::app::applyTraceOption(options); // the entries' trace lines, only with --trace
     tallar::seedDiceFromClock();
     tallar::ui::QtUserPort port;
     std::string failure;

@@ -12,8 +12,9 @@ namespace tallar::cli {
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"init", "[--sample-rules]",
-         "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym i tworzy\n"
-         "brakujące tabele, tak jak program okienkowy przy starcie. Nic nie wypisuje.\n"
+         "Otwiera lub zakłada bazy rtistoty.db i tallar.db w katalogu roboczym (brakujący\n"
+         "katalog zakłada) i tworzy brakujące tabele, tak jak program okienkowy przy\n"
+         "starcie. Nic nie wypisuje.\n"
          "Z --sample-rules wczytuje też do tallar.db przykładowe reguły (rasy, profesje,\n"
          "zawody, bronie, zbroje...), wszystkie albo nic; gdy baza reguł zawiera już\n"
          "jakąś rasę, nic nie wczytuje, wypisuje powód na standardowe wyjście błędów\n"
@@ -22,14 +23,15 @@ const std::vector<Command>& commands() {
         {"export", "ID PLIK",
          "Zapisuje bohatera o identyfikatorze ID z rtistoty.db do pliku xml PLIK (nadpisuje\n"
          "go; plik powstaje pod nazwą tymczasową i zastępuje stary dopiero w całości).\n"
-         "Nic nie wypisuje. Brak bohatera lub błąd zapisu: komunikat i kod 1. Bohatera,\n"
-         "którego plik byłby większy niż 32 MB (takiego import nie wczyta), nie zapisuje:\n"
-         "komunikat i kod 1.",
+         "Nic nie wypisuje. Brak bohatera, błąd zapisu, pozycje leżące głębiej niż 1000\n"
+         "poziomów pod bohaterem albo plik większy niż 32 MB (takiego pliku import nie\n"
+         "wczyta): komunikat i kod 1.",
          runExport},
         {"import", "PLIK",
          "Wczytuje bohaterów z pliku xml PLIK do rtistoty.db; bohater lub pozycja o tym\n"
          "samym identyfikatorze zostaje zastąpiona. Wypisuje identyfikatory wczytanych\n"
-         "bohaterów, po jednym w wierszu. Plik błędny lub urwany nie zmienia niczego:\n"
+         "bohaterów, po jednym w wierszu. Plik błędny lub urwany, także z pozycjami\n"
+         "leżącymi głębiej niż 1000 poziomów pod bohaterem, nie zmienia niczego:\n"
          "komunikat z miejscem błędu (wiersz, znak) i kod 1. Tak samo plik zapisany\n"
          "w UTF-8 zamiast Windows-1250 (poznany po polskich literach), plik, w którym\n"
          "pozycje bohatera nie tworzą jednego drzewa pod jego pozycją główną (cykl,\n"
@@ -57,8 +59,10 @@ const std::vector<Command>& commands() {
          "tyle wyników, ile podaje --count (domyślnie 1, najwyżej 1000000), każdy w osobnym\n"
          "wierszu: liczbę całkowitą, gdy wynik jest całkowity, inaczej liczbę z co najwyżej\n"
          "dwoma miejscami po kropce. Z --seed N rzuty pochodzą z generatora zasianego\n"
-         "liczbą N (powtarzalne), bez niego z zegara. Niepoprawne wyrażenie nie jest\n"
-         "błędem: składnik bez cyfr daje 0.",
+         "liczbą N (powtarzalne), bez niego z zegara. Liczby mogą mieć część dziesiętną\n"
+         "po kropce (\"0.75\"). Niepoprawne wyrażenie nie jest błędem: składnik bez cyfr\n"
+         "daje 0. Kości jest w składniku najwyżej 1000, a ścian kości najwyżej 10000:\n"
+         "wyrażenie z większymi nie jest obliczane (komunikat na stderr, kod 1).",
          runDice},
         {"rules check", "",
          "Sprawdza bazę reguł i wypisuje po jednej linii na każdy znaleziony problem:\n"
@@ -94,12 +98,13 @@ const std::vector<Command>& commands() {
          "bez --name imię jest losowane z listy imion programu. Wybór niedostępny (także\n"
          "rzut, podany, wylosowany albo wpisany, któremu nie odpowiada żadna klasa społeczna\n"
          "albo miejsce urodzenia): komunikat z listą dostępnych na stderr, nic nie jest\n"
-         "zapisane, kod 2. --count K tworzy K bohaterów (identyfikator każdego w osobnym\n"
-         "wierszu; postęp na stderr, gdy jest terminalem). Gdy identyfikatora zapisanego\n"
-         "bohatera nie da się wypisać, jest on podany na stderr, dalsi bohaterowie nie\n"
-         "powstają, kod 1. Z --blank tworzy bohatera z samym szkieletem pozycji (41 pozycji\n"
-         "głównych i 12 zagnieżdżonych); łączy się tylko z --player i --name, inna opcja to\n"
-         "kod 2.",
+         "zapisane, kod 2. Tak samo --player i --name ze znakiem, którego nie ma w\n"
+         "Windows-1250: odmowa przed pierwszym rzutem. --count K tworzy K bohaterów\n"
+         "(identyfikator każdego w osobnym wierszu; postęp na stderr, gdy jest terminalem).\n"
+         "Gdy identyfikatora zapisanego bohatera nie da się wypisać, jest on podany na\n"
+         "stderr, dalsi bohaterowie nie powstają, kod 1. Z --blank tworzy bohatera z samym\n"
+         "szkieletem pozycji (41 pozycji głównych i 12 zagnieżdżonych); łączy się tylko z\n"
+         "--player i --name, inna opcja to kod 2.",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"

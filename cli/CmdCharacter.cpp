@@ -10,6 +10,7 @@
 #include <charconv>
 #include <iostream>
 #include <unistd.h>
+#include <utility>
 
 namespace tallar::cli {
 
@@ -23,11 +24,11 @@ bool oneIdentifier(Context& context, std::string_view command, std::span<const s
     return false;
 }
 
-void writeOutline(std::ostream& out, const CPoz& entry, int depth) {
-    for (const CPoz* child : entry.children()) {
-        out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << BuildLabel(*child) << '\n';
-        writeOutline(out, *child, depth + 1);
-    }
+void writeOutline(std::ostream& out, const CPoz& root) {
+    WalkTree(root, [&](const CPoz& entry, int depth) {
+        out << std::string(static_cast<std::size_t>(depth - 1) * 2, ' ') << BuildLabel(entry)
+            << '\n';
+    });
 }
 
 } // namespace
@@ -121,6 +122,12 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
             return usage("nieoczekiwany argument „" + arg + "”");
         }
     }
+    // A name the character database cannot hold is refused before any throw is made.
+    for (const auto& [option, text] :
+         {std::pair{"--player", &options.player}, std::pair{"--name", &options.name}})
+        if (*text)
+            if (auto problem = textStorageProblem(option, **text))
+                return usage(*problem);
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))
             return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");
@@ -178,7 +185,7 @@ int runShowCharacter(Context& context, std::span<const std::string> args) {
         return kFailure;
     }
     loaded.character->RecalculateCharacter();
-    writeOutline(context.out, *loaded.character, 0);
+    writeOutline(context.out, *loaded.character);
     return kSuccess;
 }
 

@@ -99,8 +99,14 @@ int runDice(Context& context, std::span<const std::string> args) {
         generator = diceGenerator();
     }
     const DiceRolls rolls{.generator = &generator};
-    for (long long i = 0; i < count; ++i)
-        context.out << formatValue(EvaluateDice(*expression, rolls, "", mode)) << '\n';
+    for (long long i = 0; i < count; ++i) {
+        const DiceOutcome outcome = evaluateDiceExpression(*expression, rolls, "", mode);
+        if (outcome.refusal) {
+            context.err << "tallar2-cli dice: " << *outcome.refusal << '\n';
+            return kFailure;
+        }
+        context.out << formatValue(outcome.value) << '\n';
+    }
     return kSuccess;
 }
 

@@ -16,6 +16,11 @@ int runInit(Context& context, std::span<const std::string> args) {
             return kUsage;
         }
     }
+    // init may start a new working directory.
+    if (Status made = Workspace::createDirectory(context.directory); !made) {
+        context.err << "tallar2-cli init: " << made.message() << '\n';
+        return kFailure;
+    }
     auto workspace = context.openWorkspace();
     if (!workspace)
         return kFailure;

@@ -56,6 +56,17 @@ std::string firstUnstorable(std::string_view text) {
 
 } // namespace
 
+std::string fieldName(const Field& field) {
+    const auto bare = [](std::string text) {
+        while (!text.empty() && (text.back() == ':' || text.back() == ' '))
+            text.pop_back();
+        return text;
+    };
+    if (field.group.empty() || field.group == field.label)
+        return bare(field.label);
+    return bare(field.group) + ", " + bare(field.label);
+}
+
 std::vector<Field> buildFields(const TableDef& table, const std::vector<ColumnNote>& notes,
                                const std::vector<std::string>& skipped) {
     std::vector<Field> fields;

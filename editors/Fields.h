@@ -49,6 +49,10 @@ struct Field {
     Reference reference;
 };
 
+// The name a message gives a field: its label without a closing colon, after its group's
+// name when it is one of a group ("Żywotność, wartość").
+std::string fieldName(const Field& field);
+
 // The fields of a table in the schema's column order. Columns without a note get their
 // name as label and a kind guessed from it (…znak a sign, …kxx a dice expression);
 // `skipped` columns (the identifier, fixed and owner columns) get no field.

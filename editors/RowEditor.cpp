@@ -269,6 +269,20 @@ bool RowEditor::complete() const {
                        [&](const std::string& column) { return !value(column).empty(); });
 }
 
+std::optional<SaveBlocker> RowEditor::blocker() const {
+    const auto nameOf = [&](const std::string& column) {
+        const Field* f = field(column);
+        return f ? fieldName(*f) : column;
+    };
+    for (const std::string& column : def_.required)
+        if (value(column).empty())
+            return SaveBlocker{column, nameOf(column) + ": to pole musi być wypełnione."};
+    for (const Field& f : fields_)
+        if (auto problem = valueProblem(f.kind, value(f.column)))
+            return SaveBlocker{f.column, fieldName(f) + ": " + *problem};
+    return std::nullopt;
+}
+
 void RowEditor::link(std::size_t link, LinkedRow row) {
     auto& rows = linked_.at(link);
     const LinkDef& def = def_.links.at(link);
@@ -313,11 +327,10 @@ Query RowEditor::pickQuery(std::size_t link) const {
 RowEditor::SaveResult RowEditor::check(UserPort& port) const {
     if (!complete())
         return SaveResult::Incomplete;
-    for (const Field& f : fields_)
-        if (auto problem = valueProblem(f.kind, value(f.column))) {
-            port.showError(f.label + ": " + *problem, title());
-            return SaveResult::Invalid;
-        }
+    if (const auto blocked = blocker()) {
+        port.showError(blocked->message, title());
+        return SaveResult::Invalid;
+    }
     return SaveResult::Saved;
 }
 

@@ -26,6 +26,12 @@ struct LinkedRow {
 // A row held in the form: column name to value.
 using RowValues = std::map<std::string, std::string>;
 
+// Why a row cannot be saved as it stands: the field at fault and the message naming it.
+struct SaveBlocker {
+    std::string column;
+    std::string message;
+};
+
 // A SELECT with its bound values.
 struct Query {
     std::string sql;
@@ -65,6 +71,9 @@ public:
     std::optional<std::string> problem(const std::string& column) const;
     // Whether every required field holds something.
     bool complete() const;
+    // What keeps "Zapisz" from saving: the first required field that is empty, else the
+    // first field whose value cannot be saved; nothing when the row can be saved.
+    std::optional<SaveBlocker> blocker() const;
 
     const std::vector<LinkedRow>& linked(std::size_t link) const { return linked_.at(link); }
     void link(std::size_t link, LinkedRow row);

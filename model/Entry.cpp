@@ -4,6 +4,15 @@
 
 namespace tallar {
 
+namespace {
+
+// While an entry is being destroyed, the entries below it wait here and are destroyed one
+// after another by the outermost destructor, instead of each from inside its parent's
+// destructor: destroying a tree of any depth needs no deeper call stack.
+thread_local std::vector<std::unique_ptr<CPoz>>* awaitingDestruction = nullptr;
+
+} // namespace
+
 CPoz::CPoz(Database* connection) : id_(NewId()), connection_(connection) {}
 
 CPoz::CPoz(Database* connection, std::string id, std::string_view infoText,
@@ -30,7 +39,27 @@ CPoz::~CPoz() {
     }
     target_ = nullptr;
     ownedTarget_.reset();
-    destroyAll();
+    handOverChildrenForDestruction();
+}
+
+void CPoz::handOverChildrenForDestruction() {
+    // Children leave the list one by one, so the destruction of one may still take others
+    // out of it (a reference cascade) safely.
+    if (awaitingDestruction) {
+        while (CPoz* child = front())
+            awaitingDestruction->push_back(Take(*child));
+        return;
+    }
+    std::vector<std::unique_ptr<CPoz>> waiting;
+    awaitingDestruction = &waiting;
+    while (CPoz* child = front())
+        waiting.push_back(Take(*child));
+    // Destroying one adds its children at the end; the index follows the growing list.
+    for (std::size_t i = 0; i < waiting.size(); ++i) {
+        std::unique_ptr<CPoz> entry = std::move(waiting[i]); // the list may grow meanwhile
+        entry.reset();
+    }
+    awaitingDestruction = nullptr;
 }
 
 CPoz* CPoz::parent() const {
@@ -214,7 +243,7 @@ std::vector<CPoz*> CPoz::referrers() const {
     return result;
 }
 
-CPoz& CPoz::CopyTree(CPoz& source, CPoz& destination, bool makeReferences, const Filter& filter) {
+void CPoz::copyEntry(CPoz& source, CPoz& destination, bool makeReferences) {
     destination.wartosc = source.wartosc;
     destination.modyfikator = source.modyfikator;
     destination.typ = source.typ;
@@ -230,12 +259,23 @@ CPoz& CPoz::CopyTree(CPoz& source, CPoz& destination, bool makeReferences, const
     }
     if (makeReferences)
         destination.MakeReference(source, false);
-    for (CPoz* child : source.children()) {
-        if (filter && !filter(*child))
-            continue;
-        CPoz* copy = destination.Append(std::make_unique<CPoz>(destination.connection_));
-        CopyTree(*child, *copy, makeReferences);
-    }
+}
+
+CPoz& CPoz::CopyTree(CPoz& source, CPoz& destination, bool makeReferences, const Filter& filter) {
+    copyEntry(source, destination, makeReferences);
+    // The copy of each entry's parent, by the depth the walk reports (index 0: destination).
+    std::vector<CPoz*> copies{&destination};
+    WalkTree(source, [&](CPoz& child, int depth) {
+        // The filter applies to the source's own children only.
+        if (depth == 1 && filter && !filter(child))
+            return false;
+        copies.resize(static_cast<std::size_t>(depth));
+        CPoz& parent = *copies.back();
+        CPoz* copy = parent.Append(std::make_unique<CPoz>(parent.connection_));
+        copyEntry(child, *copy, makeReferences);
+        copies.push_back(copy);
+        return true;
+    });
     return destination;
 }
 

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace tallar {
@@ -167,6 +169,8 @@ public:
     Status DeleteTree() const;
 
 private:
+    static void copyEntry(CPoz& source, CPoz& destination, bool makeReferences);
+    void handOverChildrenForDestruction();
     void registerReference(CPoz& target);
     void dropReferenceRecord(CRefer& record);
     void destroyReferrer(CPoz& referrer);
@@ -187,6 +191,33 @@ private:
 // The label of an entry as the tree shows it: its info followed by its value in the form
 // of its value kind.
 std::string BuildLabel(const CPoz& entry);
+
+// Visits the entries below `root` in tree order (each entry before its children, children
+// in list order) with their depth below `root` (1 for its children). A visitor that returns
+// bool says whether to go into the entry's children; one that returns nothing goes into
+// all. The path is kept in a list, not on the call stack, so a tree of any depth can be
+// walked. The visitor may change entries outside the part of the tree still to be walked.
+template <class Visit> void WalkTree(const CPoz& root, Visit&& visit) {
+    using Iterator = CKolejka<CPoz>::const_iterator;
+    std::vector<std::pair<Iterator, Iterator>> path;
+    path.emplace_back(root.children().begin(), root.children().end());
+    while (!path.empty()) {
+        auto& [next, end] = path.back();
+        if (next == end) {
+            path.pop_back();
+            continue;
+        }
+        CPoz& entry = **next++;
+        const int depth = static_cast<int>(path.size());
+        bool descend = true;
+        if constexpr (std::is_void_v<std::invoke_result_t<Visit&, CPoz&, int>>)
+            visit(entry, depth);
+        else
+            descend = visit(entry, depth);
+        if (descend && !entry.empty())
+            path.emplace_back(entry.children().begin(), entry.children().end());
+    }
+}
 
 // The result of loading a tree: the entry (null when it could not be read), why it is
 // null, and damage that was found and bypassed.

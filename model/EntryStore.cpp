@@ -37,20 +37,31 @@ const std::string& insertSql() {
     return sql;
 }
 
-Status saveRows(Database& db, const CPoz& entry, std::string_view parentId,
-                std::string_view characterId, int place) {
+Status saveRow(Database& db, const CPoz& entry, std::string_view parentId,
+               std::string_view characterId, int place) {
     // Bound in the order of the table's columns.
     const SqlParam values[] = {entry.id(),        parentId,      characterId, place,
                                entry.info,        entry.specjal, entry.typ,   entry.wartosc,
                                entry.modyfikator, entry.memo};
     static_assert(std::size(values) == 10);
-    if (Status status = db.exec(insertSql(), values); !status)
-        return status;
-    int childPlace = 1;
-    for (const CPoz* child : entry.children())
-        if (Status status = saveRows(db, *child, entry.id(), characterId, childPlace++); !status)
-            return status;
-    return {};
+    return db.exec(insertSql(), values);
+}
+
+// The entry, then its subtree in tree order, each child at its place among its siblings.
+Status saveRows(Database& db, const CPoz& entry, std::string_view parentId,
+                std::string_view characterId, int place) {
+    Status status = saveRow(db, entry, parentId, characterId, place);
+    // The place the last child written took at each depth (index 0: the entry itself).
+    std::vector<int> places{place};
+    WalkTree(entry, [&](const CPoz& child, int depth) {
+        if (!status)
+            return false;
+        places.resize(static_cast<std::size_t>(depth) + 1, 0);
+        const CPoz& parent = *child.parent();
+        status = saveRow(db, child, parent.id(), characterId, ++places.back());
+        return true;
+    });
+    return status;
 }
 
 // A row read for a tree: its entry (made at once, until it is attached to its parent), the
@@ -102,17 +113,33 @@ private:
             (void)pending_.Append(std::make_unique<CRefX>(entry));
     }
 
+    // Attaches the rows below `index` in tree order. The path of rows being filled is kept
+    // in a list rather than on the call stack, so a tree of any depth can be built.
     void addChildren(std::size_t index, CPoz& entry) {
-        for (std::size_t childIndex : children_[index]) {
+        struct Level {
+            std::size_t row;
+            std::size_t nextChild;
+            CPoz* entry;
+        };
+        std::vector<Level> path{{index, 0, &entry}};
+        while (!path.empty()) {
+            Level& level = path.back();
+            const std::vector<std::size_t>& children = children_[level.row];
+            if (level.nextChild == children.size()) {
+                path.pop_back();
+                continue;
+            }
+            const std::size_t childIndex = children[level.nextChild++];
+            CPoz& parent = *level.entry;
             if (entries_[childIndex]) {
                 warnings_.push_back("Zapisane powiązania pozycji tworzą cykl: pozycja " +
                                     entries_[childIndex]->id() + " wraca pod pozycję " +
-                                    entry.id() + "; pominięto ją.");
+                                    parent.id() + "; pominięto ją.");
                 continue;
             }
-            CPoz* child = entry.Append(std::move(rows_[childIndex].entry));
+            CPoz* child = parent.Append(std::move(rows_[childIndex].entry));
             enter(childIndex, *child);
-            addChildren(childIndex, *child);
+            path.push_back({childIndex, 0, child});
         }
     }
 

@@ -5,4 +5,5 @@ list(APPEND TALLAR_CORE_SOURCES
     model/EntryTotals.cpp
     model/GameDate.cpp
     model/Trace.cpp
+    model/TreeDepth.cpp
 )

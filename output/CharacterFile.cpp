@@ -2,6 +2,7 @@
 
 #include "base/Cp1250.h"
 #include "base/UserPort.h"
+#include "model/TreeDepth.h"
 #include "output/CharacterFileCheck.h"
 #include "output/XmlPullReader.h"
 #include "store/Database.h"
@@ -24,6 +25,13 @@ constexpr std::string_view kCharacterTable = "istoty";
 constexpr std::string_view kEntryTable = "pozycje";
 // The column of `pozycje` that names the character an entry belongs to.
 constexpr std::string_view kOwnerColumn = "id_ist";
+// The column of `pozycje` that names an entry's parent.
+constexpr std::string_view kParentColumn = "id_n";
+
+std::string tooDeepReason(std::string_view entryId) {
+    return "pozycja " + std::string(entryId) + " leży głębiej niż " +
+           std::to_string(kMaxEntryDepth) + " poziomów pod bohaterem";
+}
 
 void appendCData(std::string& out, std::string_view value) {
     // "]]>" would end the section: close it between "]]" and ">" and open another.
@@ -275,6 +283,21 @@ private:
     std::string fault_;
 };
 
+// The first entry record lying deeper than kMaxEntryDepth below its character, or null.
+const CharacterFileRecord* tooDeepRecord(const std::vector<CharacterFileRecord>& records) {
+    std::vector<const CharacterFileRecord*> entries;
+    std::vector<EntryLink> links;
+    for (const CharacterFileRecord& record : records) {
+        if (record.table != kEntryTable)
+            continue;
+        const std::string* parent = record.value(kParentColumn);
+        entries.push_back(&record);
+        links.push_back({*record.value(kIdColumn), parent ? *parent : std::string_view()});
+    }
+    const auto index = firstEntryTooDeep(links);
+    return index ? entries[*index] : nullptr;
+}
+
 // Runs the statements of an import; the caller's transaction makes them one unit.
 Status storeRecords(Database& db, const std::vector<CharacterFileRecord>& records,
                     std::string_view fileName, std::string_view bytes,
@@ -368,10 +391,28 @@ Status writeCharacterFile(Database& characters, std::string_view characterId,
         return Status::error("Nie ma bohatera o identyfikatorze „" + std::string(characterId) +
                              "”.");
     writer.add(closeTag(kCharacterTable) + openTag(kEntryTable));
-    if (Status status =
-            characters.exec(selectAllColumns(*entryTable, kOwnerColumn), {characterId}, writeRow);
+    // Identifiers and parents of the entries, so that a tree too deep to import is not written.
+    std::vector<std::pair<std::string, std::string>> tree;
+    const int idColumn = entryTable->columnIndex(kIdColumn);
+    const int parentColumn = entryTable->columnIndex(kParentColumn);
+    if (Status status = characters.exec(selectAllColumns(*entryTable, kOwnerColumn), {characterId},
+                                        [&](const Row& row) {
+                                            writeRow(row);
+                                            if (writer.status())
+                                                tree.emplace_back(row.text(idColumn),
+                                                                  row.text(parentColumn));
+                                        });
         !status)
         return status;
+    if (!writer.status())
+        return writer.status();
+    std::vector<EntryLink> links;
+    links.reserve(tree.size());
+    for (const auto& [id, parent] : tree)
+        links.push_back({id, parent});
+    if (const auto tooDeep = firstEntryTooDeep(links))
+        return Status::error("Bohater " + std::string(characterId) + " nie może być zapisany do " +
+                             "pliku: " + tooDeepReason(tree[*tooDeep].first) + ".");
     writer.add(closeTag(kEntryTable) + closeTag(kRoot));
     return writer.status();
 }
@@ -444,6 +485,8 @@ CharacterImport importCharacterBytes(Database& characters, std::string_view byte
         return refuse({errorOffset, error});
     if (const auto fault = checkCharacterTrees(*records))
         return refuse(*fault);
+    if (const CharacterFileRecord* tooDeep = tooDeepRecord(*records))
+        return refuse({tooDeep->offset, tooDeepReason(*tooDeep->value(kIdColumn))});
     std::vector<std::string> ids;
     std::optional<FileFault> ownerFault;
     result.status = inTransaction(characters, [&]() -> Status {

@@ -1,6 +1,7 @@
 #include "rules/Dice.h"
 
 #include "base/UserPort.h"
+#include "rules/EngineSupport.h"
 #include "rules/ExpressionNames.h"
 #include "rules/RegExp.h"
 #include "rules/RulesMath.h"
@@ -102,6 +103,24 @@ std::optional<DiceTerm> readDiceTerm(std::string term, std::string* asNumber = n
     return dice;
 }
 
+// A number term is read as the C library reads a decimal number ("0.75", "3"); a text that
+// reads as no finite number ("nan", "1e999") is 0.
+double numberValue(std::string_view text) {
+    const double value = textToReal(text);
+    return std::isfinite(value) ? value : 0.0;
+}
+
+// Why a dice term of `count` dice of `sides` sides is not thrown, or nothing.
+std::optional<std::string> diceSizeProblem(int count, int sides, std::string_view term) {
+    if (count > kMaxDiceCount)
+        return "za dużo kości w „" + std::string(term) + "” (najwyżej " +
+               std::to_string(kMaxDiceCount) + ")";
+    if (sides > kMaxDiceSides)
+        return "za dużo ścian kości w „" + std::string(term) + "” (najwyżej " +
+               std::to_string(kMaxDiceSides) + ")";
+    return std::nullopt;
+}
+
 double evaluateTerm(std::string_view term, const DiceRolls& rolls, std::string_view label,
                     DiceMode mode, const AttributeSource* character) {
     if (const auto value = lookUpExpressionName(term, character))
@@ -109,7 +128,7 @@ double evaluateTerm(std::string_view term, const DiceRolls& rolls, std::string_v
     std::string number;
     const auto dice = readDiceTerm(std::string(term), &number);
     if (!dice)
-        return textToInt(number);
+        return numberValue(number);
     const long long n = dice->count;
     const long long s = dice->sides;
     switch (mode) {
@@ -154,6 +173,16 @@ bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// Digits with at most one decimal point among them: "7", "0.75".
+bool isDecimalNumber(std::string_view text) {
+    const auto point = text.find('.');
+    if (point == std::string_view::npos)
+        return !text.empty() && allDigits(text);
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = text.substr(point + 1);
+    return !(whole.empty() && fraction.empty()) && allDigits(whole) && allDigits(fraction);
+}
+
 // True for "nKs" or "nKs_" with n optional and s present.
 bool isDiceTermText(std::string_view text) {
     if (text.ends_with('_'))
@@ -171,7 +200,7 @@ std::optional<std::string> termProblem(std::string_view term) {
     const std::string_view bare = trimmed(term);
     if (bare.empty())
         return std::string("brak składnika przed działaniem lub po nim");
-    if (allDigits(bare))
+    if (isDecimalNumber(bare))
         return std::nullopt;
     std::string dice(bare);
     if (auto inner = findMaxTerm(bare)) {
@@ -183,8 +212,23 @@ std::optional<std::string> termProblem(std::string_view term) {
     if (!isDiceTermText(dice))
         return "nieznany składnik „" + std::string(term) + "”";
     const auto k = dice.find_first_of("kK");
-    if (textToInt(std::string_view(dice).substr(k + 1)) < 1)
+    const int count = k == 0 ? 1 : textToInt(std::string_view(dice).substr(0, k));
+    const int sides = textToInt(std::string_view(dice).substr(k + 1));
+    if (sides < 1)
         return "kość bez ścian w „" + std::string(term) + "”";
+    return diceSizeProblem(count, sides, term);
+}
+
+// The first dice term of the expression that is too large to throw, as a message.
+std::optional<std::string> oversizedDice(std::string_view expression) {
+    for (const Piece& sum : splitAt(expression, "+-"))
+        for (const Piece& factor : splitAt(sum.text, "*/")) {
+            if (isExpressionName(factor.text))
+                continue;
+            if (const auto dice = readDiceTerm(std::string(factor.text)))
+                if (auto problem = diceSizeProblem(dice->count, dice->sides, factor.text))
+                    return problem;
+        }
     return std::nullopt;
 }
 
@@ -198,21 +242,36 @@ DiceMode diceModeFromSign(int sign) {
     return DiceMode::Roll;
 }
 
+DiceOutcome evaluateDiceExpression(std::string_view expression, const DiceRolls& rolls,
+                                   std::string_view label, DiceMode mode,
+                                   const AttributeSource* character) {
+    DiceOutcome outcome;
+    // Checked before the first throw, so that no die of a refused expression is asked.
+    if (auto problem = oversizedDice(expression)) {
+        outcome.refusal =
+            "Wyrażenie „" + std::string(expression) + "” nie zostało obliczone: " + *problem + ".";
+        return outcome;
+    }
+    for (const Piece& term : splitAt(expression, "+-")) {
+        const double operand = evaluateProduct(term.text, rolls, label, mode, character);
+        outcome.value = term.separator == '-' ? outcome.value - operand : outcome.value + operand;
+    }
+    return outcome;
+}
+
 double EvaluateDice(std::string_view expression, const DiceRolls& rolls, std::string_view label,
                     DiceMode mode, const AttributeSource* character) {
-    const auto terms = splitAt(expression, "+-");
-    double value = 0;
-    for (const Piece& term : terms) {
-        const double operand = evaluateProduct(term.text, rolls, label, mode, character);
-        value = term.separator == '-' ? value - operand : value + operand;
-    }
-    return value;
+    const DiceOutcome outcome = evaluateDiceExpression(expression, rolls, label, mode, character);
+    if (outcome.refusal && rolls.port)
+        rolls.port->showError(*outcome.refusal, kRulesErrorCaption);
+    return outcome.value;
 }
 
 int RollDice(int sides, bool openEnded, int count, bool highestOnly, int multiplier,
              const DiceRolls& rolls, std::string_view label) {
-    // A die needs a side to show; an open-ended die of one side would never stop.
-    if (count < 1 || sides < 1)
+    // A die needs a side to show; an open-ended die of one side would never stop. Dice
+    // beyond the limits are not thrown at all (the evaluator refuses them with a message).
+    if (count < 1 || sides < 1 || count > kMaxDiceCount || sides > kMaxDiceSides)
         return 0;
     const bool rerolls = openEnded && sides > 1;
     long long total = 0;

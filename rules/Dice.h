@@ -25,11 +25,28 @@ struct DiceRolls {
     DiceGenerator* generator = nullptr; // the program's generator when null
 };
 
-// Evaluates a dice expression: numbers, dice terms ("K10", "2K10", "K100_" open-ended,
-// "MAX(2K10)" highest die), the character's attribute names and + - * / (no parentheses;
-// * and / bind tighter; a quotient by zero gives 0). Without a character attribute names
-// are not looked up. A malformed expression is not an error: each term yields what it
-// reads as (a term without digits is 0).
+// The largest dice term the program throws: more dice in one term, or dice of more sides,
+// are refused, so that no expression keeps the program throwing for ever.
+inline constexpr int kMaxDiceCount = 1000;
+inline constexpr int kMaxDiceSides = 10000;
+
+// The value of a dice expression, or why it was refused (a dice term beyond the limits
+// above). A refused expression throws nothing and is worth 0.
+struct DiceOutcome {
+    double value = 0;
+    std::optional<std::string> refusal;
+};
+
+// Evaluates a dice expression: numbers (decimal, "0.75"), dice terms ("K10", "2K10", "K100_"
+// open-ended, "MAX(2K10)" highest die), the character's attribute names and + - * / (no
+// parentheses; * and / bind tighter; a quotient by zero gives 0). Without a character
+// attribute names are not looked up. A malformed expression is not an error: each term
+// yields what it reads as (a term without digits is 0). Too large dice are refused.
+DiceOutcome evaluateDiceExpression(std::string_view expression, const DiceRolls& rolls,
+                                   std::string_view label, DiceMode mode,
+                                   const AttributeSource* character = nullptr);
+
+// As above, giving the value; a refusal is shown through the rolls' port (caption "Błąd!").
 double EvaluateDice(std::string_view expression, const DiceRolls& rolls, std::string_view label,
                     DiceMode mode, const AttributeSource* character = nullptr);
 
@@ -50,8 +67,9 @@ int RollK100(DiceGenerator& generator = diceGenerator());
 int CompareDice(std::string_view first, std::string_view second);
 
 // What is wrong with an expression for the rules (an unknown name, an empty term, a die
-// without sides), or nothing when every term is a number, a dice term, MAX(dice term) or
-// an expression name joined by + - * /. An empty expression is well formed (it is 0).
+// without sides, too many dice or sides), or nothing when every term is a number (whole or
+// decimal), a dice term, MAX(dice term) or an expression name joined by + - * /. An empty
+// expression is well formed (it is 0).
 std::optional<std::string> diceExpressionProblem(std::string_view expression);
 bool isWellFormedDiceExpression(std::string_view expression);
 

@@ -70,17 +70,75 @@ bool nearlyEqual(double a, double b) {
     return std::fabs(a - b) < 1e-6;
 }
 
-int experienceScaleLevel(int value) {
+namespace {
+
+long long scaleThreshold(long long level) {
+    return level < 0 ? 0 : 100 * level * (level + 1);
+}
+
+// The level of a 64-bit value: the root of 100·n·(n+1) = value gives it at once, and the
+// two loops only mend the rounding of the root.
+long long scaleLevel(long long value) {
     if (value < 0)
         return 0;
-    int level = 1;
-    while (value >= experienceScaleThreshold(level))
+    long long level =
+        std::max(1LL, static_cast<long long>((std::sqrt(1.0 + value / 25.0) - 1.0) / 2.0) + 1);
+    while (level > 1 && value < scaleThreshold(level - 1))
+        --level;
+    while (value >= scaleThreshold(level))
         ++level;
     return level;
 }
 
+long long ceilDivide(long long a, long long b) {
+    return (a + b - 1) / b; // a ≥ 0, b > 0
+}
+
+// Adds `steps` (> 0) steps to `value` and stops early at `stop`, past which the result no
+// longer matters. Every pass climbs one level, so a value within the range of int is
+// reached in a few thousand passes whatever the number of steps.
+long long grow(long long value, long long steps, long long stop) {
+    while (steps > 0 && value < stop) {
+        const long long level = scaleLevel(value);
+        // Level 0 (below zero) has no step size: the remaining steps change nothing.
+        if (level == 0)
+            break;
+        const long long top = scaleThreshold(level);
+        const long long n = std::min(std::max(ceilDivide(top - value, level), 1LL), steps);
+        value += n * level;
+        // What went past the threshold is re-scaled to the next level's step.
+        if (value > top)
+            value = top + ceilDivide((value - top) * (level + 1), level);
+        steps -= n;
+    }
+    return value;
+}
+
+// Takes `steps` (< 0) steps off `value`, one level per pass, down to −1 at most.
+long long shrink(long long value, long long steps) {
+    while (steps < 0) {
+        const long long level = scaleLevel(value);
+        if (level == 0)
+            break;
+        const long long lower = level - 1;
+        const long long bottom = scaleThreshold(lower) - 1;
+        const long long n = std::max(-ceilDivide(value - bottom, level), steps);
+        value += n * level;
+        if (value < bottom)
+            value = bottom - ceilDivide((bottom - value) * lower, level);
+        steps -= n;
+    }
+    return value;
+}
+
+} // namespace
+
+int experienceScaleLevel(int value) {
+    return static_cast<int>(scaleLevel(value));
+}
+
 long long experienceScaleThreshold(int level) {
-    return level < 0 ? 0 : 100LL * level * (level + 1);
+    return scaleThreshold(level);
 }
 
 long long experienceScaleStart(int level) {
@@ -91,47 +149,18 @@ int progression(int value, int steps, int fixedStep, int limit) {
     if (steps < 1 && static_cast<long long>(value) + steps < 1)
         return 0;
     long long current = value;
-    if (fixedStep != 0) {
+    if (fixedStep != 0)
         current += static_cast<long long>(steps) * fixedStep;
-    } else {
-        long long remaining = steps;
-        while (remaining != 0) {
-            const int level = experienceScaleLevel(clampToInt(current));
-            // Level 0 (below zero) has no step size: the remaining steps change nothing.
-            if (level == 0)
-                break;
-            if (remaining > 0) {
-                const long long top = experienceScaleThreshold(level);
-                long long n = ceilQuotient(static_cast<double>(top - current), level);
-                if (n == 0)
-                    n = 1;
-                n = std::min(n, remaining);
-                current += n * level;
-                // What went past the threshold is re-scaled to the next level's step.
-                if (current > top)
-                    current = top + ceilQuotient(static_cast<double>((current - top) * (level + 1)),
-                                                 level);
-                remaining -= n;
-            } else {
-                const int lower = level - 1;
-                const long long bottom = experienceScaleThreshold(lower) - 1;
-                long long n = -ceilQuotient(static_cast<double>(current - bottom), level);
-                if (n == 0)
-                    n = -1;
-                n = std::max(n, remaining);
-                current += n * level;
-                if (current < bottom)
-                    current = bottom -
-                              ceilQuotient(static_cast<double>((bottom - current) * lower), level);
-                remaining -= n;
-            }
-        }
-    }
+    else if (steps > 0)
+        current = grow(current, steps, limit > 0 ? std::min(limit, INT_MAX) : INT_MAX);
+    else
+        current = shrink(current, steps);
     if (steps < 0 && limit < 0 && current < -static_cast<long long>(limit))
         current = -static_cast<long long>(limit);
     if (steps > 0 && limit > 0 && current > limit)
         current = limit;
-    return clampToInt(current - value);
+    // The new value stays within int, so that the caller can add the change to the value.
+    return clampToInt(static_cast<long long>(clampToInt(current)) - value);
 }
 
 int levelFromExperience(int points) {

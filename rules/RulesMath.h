@@ -39,7 +39,8 @@ long long experienceScaleStart(int level);
 // The change of `value` after `steps` steps along the experience scale, each step worth the
 // level of the current value (or `fixedStep` each when that is not 0). Negative steps go
 // down the same way; a descent stops at −1. A positive `limit` caps a growth, a negative
-// one (as −limit) floors a descent.
+// one (as −limit) floors a descent. The new value saturates at the bounds of int, and the
+// work grows with the number of levels passed, not with the number of steps.
 int progression(int value, int steps, int fixedStep, int limit);
 
 // A character's level from experience points, and the points at which a level begins.

@@ -197,26 +197,29 @@ void CIstota::RebuildLoad(CPoz* entry) {
         if (!entry)
             return;
     }
-    for (CPoz* child : entry->children()) {
-        if (child->typ == kKindWeight) {
-            child->Recalculate(0.0, 0.0, 0);
-            const CPoz* owner = child->parent();
+    // A weight or an item ends the search on its branch; any other entry is searched.
+    WalkTree(*entry, [&](CPoz& child, int) {
+        if (child.typ == kKindWeight) {
+            child.Recalculate(0.0, 0.0, 0);
+            const CPoz* owner = child.parent();
             CPoz* weight = load->Append(
                 std::make_unique<CPoz>(connection(), "", owner ? owner->info : std::string(), "",
-                                       kKindWeight, 0.0, static_cast<int>(child->total), ""));
-            weight->MakeReference(*child, false);
-        } else if (child->typ == kKindItem) {
-            std::string label = child->info;
-            if (child->wartosc != 1)
-                label += " x " + std::to_string(child->wartosc);
+                                       kKindWeight, 0.0, static_cast<int>(child.total), ""));
+            weight->MakeReference(child, false);
+            return false;
+        }
+        if (child.typ == kKindItem) {
+            std::string label = child.info;
+            if (child.wartosc != 1)
+                label += " x " + std::to_string(child.wartosc);
             CPoz* weight = load->Append(std::make_unique<CPoz>(
                 connection(), "", label, "", kKindWeight, 0.0,
-                roundUpWithTolerance(child->wartosc * child->modyfikator), ""));
-            weight->MakeReference(*child, false);
-        } else {
-            RebuildLoad(child);
+                roundUpWithTolerance(child.wartosc * child.modyfikator), ""));
+            weight->MakeReference(child, false);
+            return false;
         }
-    }
+        return true;
+    });
     if (top)
         load->Recalculate(0.0, 0.0, 0);
 }

@@ -10,6 +10,14 @@ std::string Workspace::openFailureLine(const std::string& databaseMessage) {
     return "Brak połączenia z bazą danych: " + databaseMessage + "\n";
 }
 
+Status Workspace::createDirectory(const std::string& directory) {
+    std::error_code error;
+    std::filesystem::create_directories(directory.empty() ? "." : directory, error);
+    if (error)
+        return Status::error("Nie można utworzyć katalogu " + directory + ": " + error.message());
+    return {};
+}
+
 std::unique_ptr<Workspace> Workspace::open(const std::string& directory, UserPort& port,
                                            std::string& failure, std::ostream* sqlErrors) {
     const std::filesystem::path dir(directory.empty() ? "." : directory);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Status.h"
 #include "store/Database.h"
 
 #include <iosfwd>
@@ -19,6 +20,10 @@ public:
     static constexpr const char* kRulesFile = "tallar.db";
     // The line written to standard error when a database cannot be opened.
     static std::string openFailureLine(const std::string& databaseMessage);
+
+    // Creates a working directory and its missing parents; nothing to do when it exists.
+    // Both programs create the directory they are told to work in.
+    static Status createDirectory(const std::string& directory);
 
     // Opens the character database, then the rules database, then ensures both schemas.
     // Returns null with the line to write to standard error (ending with a line end) in

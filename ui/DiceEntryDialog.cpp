@@ -1,6 +1,7 @@
 #include "ui/DiceEntryDialog.h"
 
 #include "ui/QtText.h"
+#include "ui/StatusLine.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,7 +27,8 @@ DiceEntryDialog::DiceEntryDialog(int sides, const QString& caption, QWidget* par
     entryRow->addWidget(edit_, 1);
     body_->addLayout(entryRow);
 
-    buttons_->addStretch(1);
+    status_ = new StatusLine(this);
+    buttons_->addWidget(status_, 1);
     buttons_->addWidget(ok_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body_);
@@ -51,14 +53,21 @@ void DiceEntryDialog::updateEntry(const QString& text) {
     QPalette colours = edit_->palette();
     colours.setColor(QPalette::Base, entry_.valid() ? QColor(255, 255, 255) : QColor(255, 0, 0));
     edit_->setPalette(colours);
+    // While OK is refused, the entry, the button and the status line say why.
+    const QString why = qs(entry_.problem().value_or(""));
+    edit_->setToolTip(why);
+    ok_->setToolTip(why);
+    status_->setText(why);
     ok_->setEnabled(entry_.valid());
     entryChanged();
 }
 
 void DiceEntryDialog::accept() {
     const auto value = entry_.result();
-    if (!value)
+    if (!value) {
+        status_->showReason(qs(entry_.problem().value_or("")), edit_);
         return;
+    }
     result_ = *value;
     QDialog::accept();
 }

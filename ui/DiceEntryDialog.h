@@ -12,6 +12,8 @@ class QVBoxLayout;
 
 namespace tallar::ui {
 
+class StatusLine;
+
 // What the two dice-entry dialogs share: an entry for the throw of the shown die (red
 // while it is not a face of that die, white when it is), a roll button that throws for the
 // person, and an OK that is refused while the entry is invalid.
@@ -25,6 +27,7 @@ public:
     QLineEdit* entryField() const { return edit_; }
     QPushButton* rollButton() const { return roll_; }
     QPushButton* okButton() const { return ok_; }
+    StatusLine* statusLine() const { return status_; }
 
     // The pause between a throw of the roll button and its OK (500 ms), so the throw can be
     // seen; tests shorten it.
@@ -52,6 +55,7 @@ private:
     QPushButton* roll_;
     QPushButton* ok_;
     QPushButton* cancel_ = nullptr;
+    StatusLine* status_ = nullptr;
     int result_ = 0;
     int rollPause_ = 500;
 };

@@ -5,6 +5,7 @@
 #include "rules/CRdzenStadium.h"
 #include "rules/CRdzenUlomnosc.h"
 #include "rules/GrowthProfile.h"
+#include "rules/SampleRules.h"
 #include "store/Character.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
@@ -228,6 +229,22 @@ bool CIstotaWizard::save() {
         return false;
     }
     return true;
+}
+
+bool readyForNewCharacter(Database& rules, UserPort& port) {
+    if (offersPlayableStage(rules))
+        return true;
+    if (rulesHaveRace(rules)) {
+        port.showError(kNoPlayableStage, kNoRaceCaption);
+        return false;
+    }
+    if (!port.askYesNo(kNoRaceQuestion, kNoRaceCaption))
+        return false;
+    if (Status status = loadSampleRules(rules); !status) {
+        port.showError(status.message(), kWizardErrorCaption);
+        return false;
+    }
+    return offersPlayableStage(rules);
 }
 
 } // namespace tallar

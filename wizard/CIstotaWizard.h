@@ -98,4 +98,18 @@ private:
     std::unique_ptr<CIstota> hero_;
 };
 
+// Before a new character is begun: whether the rules offer a race stage open to players,
+// without which page 1 has nothing to choose. When they hold no race at all, says so and
+// offers the sample rules, loading them on Yes; when they hold races but none open to
+// players, says where to open one. True when a character can be made now.
+bool readyForNewCharacter(Database& rules, UserPort& port);
+
+inline constexpr const char* kNoRaceCaption = "Brak ras";
+inline constexpr const char* kNoRaceQuestion =
+    "W bazie reguł nie ma żadnej rasy, więc nie można stworzyć bohatera. Wczytać "
+    "przykładowe reguły?";
+inline constexpr const char* kNoPlayableStage =
+    "W bazie reguł nie ma rasy dostępnej dla graczy, więc nie można stworzyć bohatera. "
+    "Zaznacz „Dostępne dla graczy” w którymś stadium rasy (przycisk „Edycja ras”).";
+
 } // namespace tallar

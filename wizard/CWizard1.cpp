@@ -1,5 +1,6 @@
 #include "wizard/CWizard1.h"
 
+#include "base/Cp1250.h"
 #include "base/UserPort.h"
 #include "rules/CRdzenKlasaSpoleczna.h"
 #include "store/Character.h"
@@ -67,6 +68,11 @@ bool offers(const std::vector<PageChoice>& list, std::string_view id) {
 
 } // namespace
 
+bool offersPlayableStage(Database& rules) {
+    bool offered = false;
+    return rules.exec(kAllStages, {}, [&](const Row&) { offered = true; }).ok() && offered;
+}
+
 std::string choiceText(const std::vector<PageChoice>& list, std::string_view id) {
     for (const PageChoice& choice : list)
         if (choice.id == id)
@@ -87,6 +93,27 @@ std::string firstCharacters(std::string_view text, std::size_t maxCharacters) {
 CWizard1::CWizard1(Database& rules, Database& characters, CIstota& hero, DiceRolls rolls,
                    UserPort& port)
     : rules_(rules), characters_(characters), hero_(hero), rolls_(rolls), port_(port) {}
+
+std::optional<std::string> textStorageProblem(std::string_view fieldName, std::string_view text) {
+    std::string ignored;
+    if (Status status = encodeCp1250(text, ignored); !status)
+        return std::string(fieldName) + ": " + status.message();
+    return std::nullopt;
+}
+
+std::optional<std::string> CWizard1::setPlayer(std::string_view player) {
+    if (auto refused = textStorageProblem("Gracz", player))
+        return refused;
+    player_ = player;
+    return std::nullopt;
+}
+
+std::optional<std::string> CWizard1::setName(std::string_view name) {
+    if (auto refused = textStorageProblem("Imię", name))
+        return refused;
+    name_ = name;
+    return std::nullopt;
+}
 
 void CWizard1::query(Database& db, std::string_view sql, std::initializer_list<SqlParam> params,
                      const RowCallback& onRow) {
@@ -181,8 +208,51 @@ void CWizard1::lookUpClass() {
 }
 
 bool CWizard1::complete() const {
-    return !playerMissing() && !nameMissing() && !stageMissing() && !alignmentMissing() &&
-           !rollMissing();
+    return !firstMissing();
+}
+
+std::optional<std::string> CWizard1::missingReason(Field field) const {
+    switch (field) {
+    case Field::Player:
+        if (playerMissing())
+            return "Gracz: wpisz gracza.";
+        break;
+    case Field::Name:
+        if (nameMissing())
+            return "Imię: wpisz imię bohatera.";
+        break;
+    case Field::Stage:
+        if (!stageMissing())
+            break;
+        if (stages_.empty())
+            return alignmentId_.empty()
+                       ? "Rasa: w bazie reguł nie ma rasy dostępnej dla graczy."
+                       : "Rasa: żadna rasa dostępna dla graczy nie dopuszcza tego charakteru.";
+        return "Rasa: wybierz rasę.";
+    case Field::Alignment:
+        if (!alignmentMissing())
+            break;
+        if (alignments_.empty())
+            return "Charakter: ta rasa nie dopuszcza żadnego charakteru.";
+        return "Charakter: wybierz charakter.";
+    case Field::Roll:
+        if (!rollMissing())
+            break;
+        if (rollText_.empty())
+            return "Klasa społeczna: rzuć k100 albo wpisz rzut.";
+        if (stageId_.empty())
+            return "Klasa społeczna: klasa zależy od rasy; wybierz najpierw rasę.";
+        return "Klasa społeczna: rzutowi " + std::to_string(textToInt(rollText_)) +
+               " nie odpowiada żadna klasa społeczna tej rasy.";
+    }
+    return std::nullopt;
+}
+
+std::optional<CWizard1::Field> CWizard1::firstMissing() const {
+    for (Field field : kFields)
+        if (missingReason(field))
+            return field;
+    return std::nullopt;
 }
 
 bool CWizard1::finish() {

@@ -4,6 +4,8 @@
 #include "rules/Dice.h"
 #include "store/Database.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,8 +51,16 @@ public:
     const std::vector<PageChoice>& alignments() const { return alignments_; }
     const std::vector<OpenProfession>& professions() const { return professions_; }
 
-    void setPlayer(std::string_view player) { player_ = player; }
-    void setName(std::string_view name) { name_ = name; }
+    // The fields of the page, in the order the page shows them.
+    enum class Field { Player, Name, Stage, Alignment, Roll };
+    static constexpr std::array<Field, 5> kFields = {Field::Player, Field::Name, Field::Stage,
+                                                     Field::Alignment, Field::Roll};
+
+    // Set the player and the name as typed. A text with a character Windows-1250 cannot
+    // hold is refused at once: the field keeps its text and the message naming the field
+    // and the character is returned (the character could not be saved at the end).
+    std::optional<std::string> setPlayer(std::string_view player);
+    std::optional<std::string> setName(std::string_view name);
     const std::string& player() const { return player_; }
     const std::string& name() const { return name_; }
 
@@ -84,6 +94,11 @@ public:
     bool alignmentMissing() const { return alignmentId_.empty(); }
     bool rollMissing() const { return rollText_.empty() || classId_.empty(); }
     bool complete() const;
+    // Why a required field keeps "Dalej" from going on, naming the field; nothing when
+    // the field is filled. The page shows it at the red field.
+    std::optional<std::string> missingReason(Field field) const;
+    // The first field, in the page's order, that keeps "Dalej" from going on.
+    std::optional<Field> firstMissing() const;
 
     // "Dalej": when the page is complete, writes the names, the appearance, stage, age and
     // alignment entries, the race's weapon-group bonuses and the social class into the
@@ -115,8 +130,16 @@ private:
     std::string rollText_, classId_, className_;
 };
 
+// Whether the rules offer at least one race stage open to players (page 1's race list is
+// not empty without an alignment chosen); false also when they cannot be read.
+bool offersPlayableStage(Database& rules);
+
 // The shown text of the item with this identifier, or empty.
 std::string choiceText(const std::vector<PageChoice>& list, std::string_view id);
+
+// Why a text typed into a field cannot be saved with the character (it holds a character
+// Windows-1250 cannot), starting with the field's name; nothing when it can be saved.
+std::optional<std::string> textStorageProblem(std::string_view fieldName, std::string_view text);
 
 // The first `maxCharacters` characters of a UTF-8 text.
 std::string firstCharacters(std::string_view text, std::size_t maxCharacters);

@@ -43,6 +43,15 @@ void CWizard2::lookUp() {
         port_.showError(status.message(), kWizardErrorCaption);
 }
 
+std::optional<std::string> CWizard2::missingReason() const {
+    if (!rollMissing())
+        return std::nullopt;
+    if (rollText_.empty())
+        return "Miejsce urodzenia: rzuć k100 albo wpisz rzut.";
+    return "Miejsce urodzenia: rzutowi " + std::to_string(textToInt(rollText_)) +
+           " nie odpowiada żadne miejsce urodzenia.";
+}
+
 bool CWizard2::finish() {
     if (rollMissing())
         return false;

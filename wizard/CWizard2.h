@@ -3,6 +3,7 @@
 #include "rules/CRdzen.h"
 #include "rules/DiceGenerator.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,9 @@ public:
 
     // The roll field is red until a place is found.
     bool rollMissing() const { return placeId_.empty(); }
+    // Why the roll keeps "Dalej" from going on, naming the field; nothing once a place is
+    // found.
+    std::optional<std::string> missingReason() const;
 
     // "Dalej": when a place is found, writes the "Miejsce urodzenia" entry and returns
     // true; otherwise changes nothing and returns false.

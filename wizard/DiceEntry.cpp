@@ -52,6 +52,13 @@ bool DiceEntry::valid() const {
     return value >= 1 && value <= scale_.shownSize;
 }
 
+std::optional<std::string> DiceEntry::problem() const {
+    if (valid())
+        return std::nullopt;
+    const std::string size = std::to_string(scale_.shownSize);
+    return "Wpisz wynik rzutu K" + size + ": liczbę od 1 do " + size + ".";
+}
+
 std::optional<int> DiceEntry::result() const {
     if (!valid())
         return std::nullopt;

@@ -47,6 +47,9 @@ public:
 
     // Valid when the entered number is a face of the shown die (1 to the shown size).
     bool valid() const;
+    // Why OK is refused while the entry is invalid ("Wpisz wynik rzutu K10: liczbę od 1
+    // do 10."); nothing while it is valid.
+    std::optional<std::string> problem() const;
     // The die's result while the entry is valid.
     std::optional<int> result() const;
 

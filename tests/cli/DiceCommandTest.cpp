@@ -1,3 +1,4 @@
+#include "rules/Dice.h"
 #include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,33 @@ TEST(CliDice, ModesAndValueFormat) {
     const auto malformed = runCli({"dice", "CH+abc", "--mode", "max"});
     EXPECT_EQ(malformed.code, 0);
     EXPECT_EQ(malformed.out, "0\n");
+}
+
+TEST(CliDice, DecimalNumbersKeepTheirFraction) {
+    EXPECT_EQ(runCli({"dice", "0.75", "--mode", "zero"}).out, "0.75\n");
+    // 2 · 0.75 + 0.5 = 2
+    EXPECT_EQ(runCli({"dice", "2*0.75+0.5"}).out, "2\n");
+}
+
+TEST(CliDice, TooManyDiceOrSidesAreRefused) {
+    for (const std::string expression :
+         {"2147483647K2", "99999999999999999999K2", "1000000000K1000000000", "K6+1001K6"}) {
+        const auto result = runCli({"dice", expression, "--count", "3"});
+        EXPECT_EQ(result.code, 1) << expression;
+        EXPECT_EQ(result.out, "") << expression;
+        EXPECT_NE(result.err.find("za dużo kości w „"), std::string::npos) << result.err;
+    }
+    const auto sides = runCli({"dice", "K10001", "--mode", "max"});
+    EXPECT_EQ(sides.code, 1);
+    EXPECT_EQ(sides.err, "tallar2-cli dice: Wyrażenie „K10001” nie zostało obliczone: za dużo "
+                         "ścian kości w „K10001” (najwyżej 10000).\n");
+    // The limits themselves are thrown: 1000 dice of 10000 sides.
+    EXPECT_EQ(runCli({"dice", "1000K10000", "--mode", "max"}).out, "10000000\n");
+    // The help names both limits.
+    const std::string help = runCli({"--help"}).out;
+    EXPECT_NE(help.find("Kości jest w składniku najwyżej " + std::to_string(kMaxDiceCount) +
+                        ", a ścian kości najwyżej " + std::to_string(kMaxDiceSides)),
+              std::string::npos);
 }
 
 TEST(CliDice, RollsStayInRangeWithoutASeed) {

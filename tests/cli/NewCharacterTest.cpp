@@ -253,6 +253,45 @@ TEST(CliNew, TwoProcessesMakingCharactersInOneDirectoryAllSucceed) {
     EXPECT_EQ(d.listed().size(), 60u);
 }
 
+TEST(CliNew, ANameTheDatabaseCannotHoldIsRefusedBeforeAnyThrow) {
+    SampleDir d;
+    const std::string answers = "42\n5\n3\n41\n" + std::string(200, '1');
+    const auto named = d.cli({"new", "--ask", "--name", "Ala雷"}, answers);
+    EXPECT_EQ(named.code, 2);
+    EXPECT_EQ(named.out, "");
+    // The only line on stderr is the refusal: no throw was asked.
+    EXPECT_EQ(named.err, "tallar2-cli new: --name: Znak „雷” (U+96F7) nie może być zapisany w "
+                         "kodowaniu Windows-1250.\n");
+    const auto player = d.cli({"new", "--seed", "3", "--player", "€ok—ñ"});
+    EXPECT_EQ(player.code, 2);
+    EXPECT_NE(player.err.find("--player: Znak „ñ” (U+00F1)"), std::string::npos) << player.err;
+    EXPECT_TRUE(d.listed().empty());
+    // Polish letters and the euro sign are Windows-1250 characters.
+    EXPECT_EQ(d.cli({"new", "--seed", "3", "--player", "€ok—Żółw ß"}).code, 0);
+}
+
+TEST(CliNew, AbsurdRulesValuesEndInsteadOfRunningForEver) {
+    // A racial Żywotność of 20000 grows along the whole experience scale; a Siła fizyczna
+    // of 2147483647 dice is refused with a message and counts 0. Both used to hang.
+    SampleDir d;
+    std::string error;
+    auto rules = Database::open(d.dir.file("tallar.db"), error);
+    ASSERT_TRUE(rules && rules
+                             ->exec("UPDATE stadia SET zyw_wartosc='20000', "
+                                    "sf_wartosc='2147483647K2';")
+                             .ok());
+    rules.reset();
+    const auto made = d.cli({"new", "--seed", "5", "--stage", "Człowiek [Dorosły]"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_NE(made.err.find("Błąd!: Wyrażenie „2147483647K2” nie zostało obliczone: za dużo "
+                            "kości w „2147483647K2” (najwyżej 1000).\n"),
+              std::string::npos)
+        << made.err;
+    const auto shown = d.cli({"show", made.out.substr(0, 30)});
+    EXPECT_EQ(shown.code, 0);
+    EXPECT_TRUE(shown.out.starts_with("Żywotność: ")) << shown.out;
+}
+
 TEST(CliNew, CountMakesDistinctCharacters) {
     SampleDir d;
     const auto made = d.cli({"new", "--count", "20", "--seed", "9"});

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace tallar {
 namespace {
@@ -29,6 +30,23 @@ TEST(CliInit, CreatesBothDatabasesSilently) {
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(tableCount(dir.file("tallar.db")), 44);
     EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 2);
+}
+
+TEST(CliInit, CreatesAMissingWorkingDirectory) {
+    test::TempDir dir;
+    const std::filesystem::path fresh = dir.path() / "nowy" / "katalog";
+    const auto result = runCli({"-C", fresh.string(), "init"});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(tableCount((fresh / "tallar.db").string()), 44);
+    EXPECT_EQ(tableCount((fresh / "rtistoty.db").string()), 2);
+
+    // A file where a directory should be: a message and code 1.
+    std::ofstream(dir.path() / "plik") << "x";
+    const auto blocked = runCli({"-C", (dir.path() / "plik" / "pod").string(), "init"});
+    EXPECT_EQ(blocked.code, 1);
+    EXPECT_TRUE(blocked.err.starts_with("tallar2-cli init: Nie można utworzyć katalogu "))
+        << blocked.err;
 }
 
 TEST(CliInit, UnopenableRulesDatabaseExitsWithOneAndCreatesNoTables) {
@@ -111,6 +129,21 @@ TEST(DesktopStartup, ACharacterTableThatIsAViewEndsWithCodeOneAndNoWindow) {
               std::string::npos)
         << result.err;
     EXPECT_EQ(tableCount(dir.file("tallar.db")), 0);
+}
+
+TEST(DesktopStartup, TakesTheTraceOptionBeforeTheDirectory) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "tallar.db");
+    const std::string app = "QT_QPA_PLATFORM=offscreen " + std::string(TALLAR_APP_PATH);
+    const auto traced = runProcess(app + " --trace '" + dir.str() + "'");
+    // The directory is the one given, so its unopenable rules database ends the start.
+    EXPECT_EQ(traced.code, 1) << traced.err;
+    EXPECT_NE(traced.err.find("Brak połączenia z bazą danych: "), std::string::npos) << traced.err;
+
+    const auto wrong = runProcess(app + " '" + dir.str() + "' drugi");
+    EXPECT_EQ(wrong.code, 2);
+    EXPECT_NE(wrong.err.find("Użycie: tallar2 [--trace] [KATALOG]\n"), std::string::npos)
+        << wrong.err;
 }
 #endif
 

@@ -75,10 +75,29 @@ TEST_F(FormulaTest, MultipliedAndDividedAmountsShowTheirFactor) {
     EXPECT_EQ(second.back()->info, "Zręczność * 58%");
 }
 
-TEST_F(FormulaTest, DecimalAmountReadsAsNothing) {
+TEST_F(FormulaTest, DecimalAmountsCountWithTheirFraction) {
+    // t = 2, a = 0.75: the label shows H(2 · 0.75) · 100 = 150 %; the modifier is a.
     formula(kFormula, {{"typ1", "2"}, {"sfznak", "*"}, {"sfkxx", "0.75"}});
     apply(kFormula, owner);
-    EXPECT_TRUE(owner.empty());
+    ASSERT_EQ(owner.size(), 1u);
+    const CPoz& effect = *owner.front();
+    EXPECT_EQ(effect.info, "Siła fizyczna * 150%");
+    EXPECT_EQ(effect.specjal, "*");
+    EXPECT_EQ(effect.typ, 12688);
+    EXPECT_DOUBLE_EQ(effect.modyfikator, 0.75);
+    EXPECT_EQ(effect.memo, "0.75");
+
+    // "+" with a = 2.5 and t = 3: the label shows round(3 · 2.5) = round(7.5) = 8 and the
+    // modifier keeps 2.5. A limit is a whole number: I(30.9) = 31.
+    CPoz& second = add(top(kLinkZdolnosci), "", 12624, 0, kOther);
+    formula(kOther, {{"typ1", "3"}, {"zrznak", "+"}, {"zrkxx", "2.5"}, {"zrlimit", "30.9"}});
+    const CRdzenFormula applied = apply(kOther, second);
+    ASSERT_EQ(second.size(), 2u);
+    EXPECT_EQ(second.front()->info, "Zręczność + 8");
+    EXPECT_DOUBLE_EQ(second.front()->modyfikator, 2.5);
+    EXPECT_EQ(second.back()->info, "Limit zręczności");
+    EXPECT_EQ(second.back()->wartosc, 31);
+    EXPECT_EQ(applied.member(13).limitValue, 31); // Zręczność
 }
 
 TEST_F(FormulaTest, MaxMakesOnlyEqualsEntriesAndThrowsNoAmount) {

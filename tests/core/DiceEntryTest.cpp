@@ -47,6 +47,18 @@ TEST(DiceEntry, K5IsEnteredAsK10AndHalvedUpwards) {
     }
 }
 
+TEST(DiceEntry, ARefusedEntrySaysWhichFacesTheShownDieHas) {
+    DiceEntry k5(5); // entered as a K10
+    EXPECT_EQ(k5.problem(), "Wpisz wynik rzutu K10: liczbę od 1 do 10.");
+    k5.setText("11");
+    EXPECT_TRUE(k5.problem());
+    k5.setText("10");
+    EXPECT_FALSE(k5.problem());
+    DiceEntry k6(6);
+    k6.setText("7");
+    EXPECT_EQ(k6.problem(), "Wpisz wynik rzutu K6: liczbę od 1 do 6.");
+}
+
 TEST(DiceEntry, OtherDiceAreEnteredAsTheyAre) {
     DiceEntry k20(20);
     k20.setText("100");

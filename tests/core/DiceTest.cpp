@@ -121,6 +121,56 @@ TEST(EvaluateDice, AttributeNamesNeedACharacter) {
     EXPECT_DOUBLE_EQ(EvaluateDice("Ch+ CH", {}, "", DiceMode::Zero, &character), 0);
 }
 
+TEST(EvaluateDice, NumbersMayHaveADecimalPart) {
+    for (const DiceMode mode : {DiceMode::Minimum, DiceMode::Zero, DiceMode::Maximum}) {
+        EXPECT_DOUBLE_EQ(eval("0.75", mode), 0.75);
+        EXPECT_DOUBLE_EQ(eval("2*1.5-0.25", mode), 2.75);
+        EXPECT_DOUBLE_EQ(eval(" .5", mode), 0.5);
+        // A comma stops the number, as the C library reads it: "0,75" is 0.
+        EXPECT_DOUBLE_EQ(eval("0,75", mode), 0.0);
+        // Texts the C library reads as no finite number count 0.
+        EXPECT_DOUBLE_EQ(eval("nan", mode), 0.0);
+        EXPECT_DOUBLE_EQ(eval("1e999", mode), 0.0);
+    }
+    EXPECT_DOUBLE_EQ(eval("K6*0.5", DiceMode::Maximum), 3.0);
+}
+
+TEST(EvaluateDice, RefusesTooManyDiceOrSidesBeforeAnyThrow) {
+    // The limits themselves are thrown: 1000 dice of 10000 sides give at most 10,000,000.
+    EXPECT_DOUBLE_EQ(eval("1000K10000", DiceMode::Maximum), 10'000'000);
+    DiceGenerator generator(5);
+    const double rolled =
+        EvaluateDice("1000K10000", DiceRolls{.generator = &generator}, "", DiceMode::Roll);
+    EXPECT_GE(rolled, 1000);
+    EXPECT_LE(rolled, 10'000'000);
+
+    // One die more, one side more, or a count beyond int: nothing is thrown or asked.
+    NonInteractiveUserPort port(nullptr);
+    const DiceRolls asked{.askRolls = true, .port = &port};
+    for (const char* expression :
+         {"K6+1001K6", "K10001", "2147483647K2", "99999999999999999999K2", "MAX(5000K6_)"}) {
+        for (const DiceMode mode : {DiceMode::Roll, DiceMode::Maximum, DiceMode::Minimum}) {
+            const DiceOutcome outcome = evaluateDiceExpression(expression, asked, "x", mode);
+            EXPECT_DOUBLE_EQ(outcome.value, 0.0) << expression;
+            EXPECT_TRUE(outcome.refusal.has_value()) << expression;
+        }
+    }
+    EXPECT_TRUE(port.diePrompts().empty());
+    EXPECT_EQ(evaluateDiceExpression("3+1000000000K1000000000", {}, "", DiceMode::Roll).refusal,
+              "Wyrażenie „3+1000000000K1000000000” nie zostało obliczone: za dużo kości w "
+              "„1000000000K1000000000” (najwyżej 1000).");
+
+    // The rules steps see the refusal as a message through their port.
+    EXPECT_DOUBLE_EQ(EvaluateDice("K10001", asked, "Wiek", DiceMode::Roll), 0.0);
+    ASSERT_EQ(port.errors().size(), 1u);
+    EXPECT_EQ(port.errors()[0].text, "Wyrażenie „K10001” nie zostało obliczone: za dużo ścian "
+                                     "kości w „K10001” (najwyżej 10000).");
+    EXPECT_EQ(port.errors()[0].caption, "Błąd!");
+    EXPECT_TRUE(port.diePrompts().empty());
+    // Thrown directly, such dice give 0 at once.
+    EXPECT_EQ(RollDice(2, false, 2'000'000'000, false, 1, {}, ""), 0);
+}
+
 TEST(RollDice, OpenEndedK100SwitchesToK10AfterAMaximum) {
     NonInteractiveUserPort port(nullptr);
     for (const int face : {100, 10, 10, 3})
@@ -219,8 +269,9 @@ TEST(DiceModes, FromSign) {
 
 TEST(WellFormedExpressions, AcceptsTheNotation) {
     for (const char* expression :
-         {"", "  ", "7", "K10", "2K10", "2k10", "K100_", "MAX(2K10)", "max(K6_)", "2K10+3*2", "-3",
-          "CH*2", "A.MAG/10+WIEK", "ŻYW-5", " 2K10 + 3 ", "6/0"})
+         {"",           "  ",       "7",        "K10",   "2K10", "2k10",          "K100_",
+          "MAX(2K10)",  "max(K6_)", "2K10+3*2", "-3",    "CH*2", "A.MAG/10+WIEK", "ŻYW-5",
+          " 2K10 + 3 ", "6/0",      "0.75",     "2*1.5", ".5",   "1000K10000",    "MAX(1000K6_)"})
         EXPECT_TRUE(isWellFormedDiceExpression(expression)) << expression;
 }
 
@@ -236,7 +287,14 @@ TEST(WellFormedExpressions, NamesTheFaultyTerm) {
         {"2*-3", "brak składnika przed działaniem lub po nim"},
         {"2+", "brak składnika przed działaniem lub po nim"},
         {"K10_5", "nieznany składnik „K10_5”"},
-        {"2.5", "nieznany składnik „2.5”"},
+        {"0,75", "nieznany składnik „0,75”"}, // a comma is no decimal point
+        {"1.2.3", "nieznany składnik „1.2.3”"},
+        {".", "nieznany składnik „.”"},
+        {"2.5K6", "nieznany składnik „2.5K6”"},
+        {"2+1001K6", "za dużo kości w „1001K6” (najwyżej 1000)"},
+        {"99999999999999999999K2", "za dużo kości w „99999999999999999999K2” (najwyżej 1000)"},
+        {"MAX(2000K6)", "za dużo kości w „MAX(2000K6)” (najwyżej 1000)"},
+        {"K10001_", "za dużo ścian kości w „K10001_” (najwyżej 10000)"},
     };
     for (const auto& [expression, problem] : faults)
         EXPECT_EQ(diceExpressionProblem(expression), problem) << expression;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace tallar {
 namespace {
 
@@ -109,6 +111,18 @@ TEST(Recalculate, ProgressionParentGrowsChildrenAlongTheExperienceScale) {
     CPoz* deeper = add(*byFour, 0x11, 7);
     fixed.Recalculate();
     EXPECT_EQ(deeper->total, 7.0);
+}
+
+TEST(Recalculate, AHugeGrowthStopsAtTheLargestInteger) {
+    // 1,000,000 steps from 0 climb 5000 levels of 200 steps each, to 100·5000·5001 =
+    // 2,500,500,000, past INT_MAX: the growth stops at INT_MAX and a further one adds 0.
+    CPoz life(nullptr, "", "Żywotność", "", 0xA005, 0.0, 0, "");
+    CPoz* huge = add(life, 0x11, 1'000'000);
+    CPoz* more = add(life, 0x11, 5);
+    EXPECT_EQ(life.Recalculate(), double(INT_MAX));
+    EXPECT_EQ(huge->total, double(INT_MAX));
+    EXPECT_EQ(more->total, 0.0);
+    EXPECT_EQ(BuildLabel(life), "Żywotność: 2147483647");
 }
 
 TEST(Recalculate, ReferencesTakeTheirTargetsTotal) {

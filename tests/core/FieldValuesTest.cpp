@@ -11,6 +11,13 @@ TEST(FieldValues, DiceFieldsTakeWellFormedExpressionsOnly) {
         EXPECT_FALSE(valueProblem(ValueKind::Dice, text)) << text;
     for (const char* text : {"2K", "K10+", "2K10++3", "MAX(2K10", "3x", "K6*"})
         EXPECT_TRUE(valueProblem(ValueKind::Dice, text)) << text;
+    // Decimal amounts are numbers; dice beyond the limits are refused at the field.
+    EXPECT_FALSE(valueProblem(ValueKind::Dice, "0.75"));
+    EXPECT_FALSE(valueProblem(ValueKind::Dice, "1000K10000"));
+    EXPECT_EQ(valueProblem(ValueKind::Dice, "2K6+1001K6"),
+              "Niepoprawne wyrażenie: za dużo kości w „1001K6” (najwyżej 1000)");
+    EXPECT_EQ(valueProblem(ValueKind::Dice, "K20000"),
+              "Niepoprawne wyrażenie: za dużo ścian kości w „K20000” (najwyżej 10000)");
 }
 
 TEST(FieldValues, KindsDecideWhatIsAccepted) {

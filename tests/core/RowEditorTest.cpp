@@ -31,6 +31,36 @@ TEST(RowEditor, EquipmentNeedsNameAndWeightAndSaysNothingWhenOneIsMissing) {
     EXPECT_EQ(f.db->queryValue("SELECT nazwa||'/'||waga FROM ekwipunek WHERE id='e1';"), "Lina/2");
 }
 
+TEST(RowEditor, ABlockedSaveNamesTheFieldThatBlocksIt) {
+    RulesFixture f;
+    RowEditor editor(*f.db, catalogue::equipment(), "e1", 'N');
+    // Both required fields are empty: the first in the description's order is named.
+    auto blocked = editor.blocker();
+    ASSERT_TRUE(blocked);
+    EXPECT_EQ(blocked->column, "nazwa");
+    EXPECT_EQ(blocked->message, "Nazwa: to pole musi być wypełnione.");
+    ASSERT_FALSE(editor.setValue("nazwa", "Lina"));
+    blocked = editor.blocker();
+    ASSERT_TRUE(blocked);
+    EXPECT_EQ(blocked->column, "waga");
+    EXPECT_EQ(blocked->message, "Waga: to pole musi być wypełnione.");
+    ASSERT_FALSE(editor.setValue("waga", "2"));
+    EXPECT_FALSE(editor.blocker());
+
+    // A kept but malformed dice expression blocks the save too, named with its group.
+    RowEditor stage(*f.db, catalogue::stage(), "s1", 'N');
+    ASSERT_FALSE(stage.setValue("nazwa", "Młody"));
+    EXPECT_TRUE(stage.setValue("zyw_wartosc", "2K"));
+    blocked = stage.blocker();
+    ASSERT_TRUE(blocked);
+    EXPECT_EQ(blocked->column, "zyw_wartosc");
+    EXPECT_TRUE(blocked->message.starts_with("Żywotność, wartość: Niepoprawne wyrażenie"))
+        << blocked->message;
+    EXPECT_EQ(stage.save(f.port), RowEditor::SaveResult::Invalid);
+    ASSERT_EQ(f.port.errors().size(), 1u);
+    EXPECT_EQ(f.port.errors()[0].text, blocked->message);
+}
+
 TEST(RowEditor, FieldsRefuseWhatTheyCannotHold) {
     RulesFixture f;
     RowEditor editor(*f.db, catalogue::socialClass(), "k1", 'N');

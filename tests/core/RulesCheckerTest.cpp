@@ -111,22 +111,28 @@ TEST(RulesChecker, ARaceWithoutRowsOfAKindOrWithoutPlayableStagesRollsNothing) {
 
 TEST(RulesChecker, FindsMalformedDiceExpressions) {
     Fixture f;
-    f.run("UPDATE stadia SET sf_wartosc='2K', zr_wartosc='MAX(2K10)', sz_wartosc='K100_' "
-          "WHERE id='S1';"
+    // Decimal numbers ("0.8", "1.5") are well formed; a comma is no decimal point, and dice
+    // beyond 1000 dice or 10000 sides are reported with the limit.
+    f.run("UPDATE stadia SET sf_wartosc='2K', zr_wartosc='MAX(2K10)', sz_wartosc='K100_', "
+          "zyw_wartosc='K20000' WHERE id='S1';"
           "UPDATE klasyspoleczne SET majatek='2K10+' WHERE id='K2';"
           "INSERT INTO profesje (id,nazwa,kasta,zyw,ch,zw_podst,bgl_na_poz) VALUES "
-          "('P1','Mag','X Y','Ch','ŻYW/10+K6*2','T','-K3');"
-          "INSERT INTO formuly (id,id_nad,typ_nad,typ1,znak1,typ2,zrkxx,zrwsp,zrlimit) VALUES "
-          "('F8','U1','ULOMNOSC','1','+','','K10 PR','0.8','30');");
+          "('P1','Mag','X Y','Ch','ŻYW/10+K6*2*1.5','T','-K3');"
+          "INSERT INTO formuly (id,id_nad,typ_nad,typ1,znak1,typ2,zrkxx,zrwsp,zrlimit,"
+          "szwsp) VALUES ('F8','U1','ULOMNOSC','1','+','','K10 PR','0.8','2000K6','0,8');");
     EXPECT_THAT(f.check(),
                 ElementsAre(StartsWith("profesje P1: zyw „Ch” nie jest poprawnym wyrażeniem "
                                        "kostek ("),
+                            "stadia S1: zyw_wartosc „K20000” nie jest poprawnym wyrażeniem "
+                            "kostek (za dużo ścian kości w „K20000” (najwyżej 10000))",
                             StartsWith("stadia S1: sf_wartosc „2K” nie jest poprawnym wyrażeniem "
                                        "kostek ("),
                             StartsWith("formuly F8: zrkxx „K10 PR” nie jest poprawnym wyrażeniem "
                                        "kostek ("),
-                            StartsWith("formuly F8: zrwsp „0.8” nie jest poprawnym wyrażeniem "
-                                       "kostek ("),
+                            "formuly F8: zrlimit „2000K6” nie jest poprawnym wyrażeniem kostek "
+                            "(za dużo kości w „2000K6” (najwyżej 1000))",
+                            "formuly F8: szwsp „0,8” nie jest poprawnym wyrażeniem kostek "
+                            "(nieznany składnik „0,8”)",
                             StartsWith("klasyspoleczne K2: majatek „2K10+” nie jest poprawnym "
                                        "wyrażeniem kostek ("),
                             StartsWith("formuly F8: typ1…typ5 „1+” nie jest poprawnym wyrażeniem "

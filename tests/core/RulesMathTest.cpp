@@ -104,6 +104,30 @@ TEST(Progression, GrowthFromBelowZeroEndsWithoutChange) {
     EXPECT_EQ(progression(-5, 3, 2, 0), 6);
 }
 
+TEST(Progression, EndsAndSaturatesFarUpTheScale) {
+    // INT_MAX lies in level 4634: 100·4633·4634 = 2,146,932,200 ≤ INT_MAX < 100·4634·4635.
+    EXPECT_EQ(experienceScaleLevel(INT_MAX), 4634);
+    EXPECT_EQ(experienceScaleLevel(2'146'932'199), 4633);
+    EXPECT_EQ(experienceScaleLevel(2'146'932'200), 4634);
+    // 100 steps of 4634 from 2,147,000,000 stay inside the level and inside int: 463,400.
+    EXPECT_EQ(progression(2'147'000'000, 100, 0, 0), 463'400);
+    // 105 steps would end at 2,147,486,570, past INT_MAX: the value stops at INT_MAX.
+    EXPECT_EQ(progression(2'147'000'000, 105, 0, 0), INT_MAX - 2'147'000'000);
+    // Once the value passed the range of int, a growth used to swing back and forth.
+    EXPECT_EQ(progression(INT_MAX - 10, 1000, 0, 0), 10);
+    // Every level is 200 steps wide (200·n values at n a step): 800,000 steps from 0 climb
+    // 4000 levels to 100·4000·4001.
+    EXPECT_EQ(progression(0, 800'000, 0, 0), 1'600'400'000);
+    // 1,000,000 steps would climb 5000 levels to 2,500,500,000.
+    EXPECT_EQ(progression(0, 1'000'000, 0, 0), INT_MAX);
+    EXPECT_EQ(progression(1'000'000, INT_MAX, 0, 0), INT_MAX - 1'000'000);
+    EXPECT_EQ(progression(1'000'000, INT_MAX, 0, 2'000'000), 1'000'000);
+    // A fixed step is counted in 64 bits: 10 + INT_MAX·3 stops at INT_MAX.
+    EXPECT_EQ(progression(10, INT_MAX, 3, 0), INT_MAX - 10);
+    // The whole scale down from INT_MAX (about 926,900 steps) ends at −1.
+    EXPECT_EQ(progression(INT_MAX, -2'000'000'000, 0, 0), -1 - INT_MAX);
+}
+
 TEST(ExperienceLevels, BandEdges) {
     const std::pair<int, int> expected[] = {
         {-5, 0},     {0, 0},      {99, 0},     {100, 1},    {149, 1},    {150, 2},

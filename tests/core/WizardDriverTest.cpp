@@ -1,4 +1,5 @@
 #include "store/Character.h"
+#include "support/RulesFixture.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
@@ -143,6 +144,41 @@ TEST_F(Driver, ShowAndDeleteAStoredCharacter) {
     CIstotaWizard missing(characters(), rules(), id, 'E', port, pages);
     EXPECT_EQ(missing.Run(), 0);
     EXPECT_FALSE(port.errors().empty());
+}
+
+TEST(NewCharacterRules, EmptyRulesOfferTheSampleRules) {
+    test::RulesFixture empty;
+    ASSERT_FALSE(offersPlayableStage(*empty.db));
+    empty.port.queueYesNo(false);
+    EXPECT_FALSE(readyForNewCharacter(*empty.db, empty.port));
+    ASSERT_EQ(empty.port.questions(), (std::vector<std::string>{kNoRaceQuestion}));
+    EXPECT_EQ(empty.rows("rasy"), 0);
+
+    empty.port.queueYesNo(true);
+    EXPECT_TRUE(readyForNewCharacter(*empty.db, empty.port));
+    EXPECT_GT(empty.rows("rasy"), 0);
+    EXPECT_TRUE(offersPlayableStage(*empty.db));
+    EXPECT_TRUE(empty.port.errors().empty());
+
+    // Ready now: nothing more is asked.
+    EXPECT_TRUE(readyForNewCharacter(*empty.db, empty.port));
+    EXPECT_EQ(empty.port.questions().size(), 2u);
+}
+
+TEST(NewCharacterRules, RacesWithoutAStageOpenToPlayersSaySoWithoutOffering) {
+    test::RulesFixture rules;
+    ASSERT_TRUE(rules.db->exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Smok');").ok());
+    ASSERT_TRUE(
+        rules.db
+            ->exec("INSERT INTO stadia (id,idrasa,nazwa,gracze) VALUES ('s1','r1','Pisklę','N');")
+            .ok());
+    EXPECT_FALSE(readyForNewCharacter(*rules.db, rules.port));
+    EXPECT_TRUE(rules.port.questions().empty());
+    ASSERT_EQ(rules.port.errors().size(), 1u);
+    EXPECT_EQ(rules.port.errors()[0].text, kNoPlayableStage);
+
+    ASSERT_TRUE(rules.db->exec("UPDATE stadia SET gracze='T';").ok());
+    EXPECT_TRUE(readyForNewCharacter(*rules.db, rules.port));
 }
 
 } // namespace

@@ -174,6 +174,54 @@ TEST_F(OriginPage, DalejWithAnEmptyNameDoesNothing) {
     EXPECT_EQ(hero.link(kLinkDodatkoweInformacje)->size(), 0u);
 }
 
+TEST_F(OriginPage, ANameWindows1250CannotHoldIsRefusedAtTheField) {
+    fillAll();
+    const auto name = page.setName("Borin 雷");
+    ASSERT_TRUE(name);
+    EXPECT_EQ(*name, "Imię: Znak „雷” (U+96F7) nie może być zapisany w kodowaniu Windows-1250.");
+    EXPECT_EQ(page.name(), "Borin"); // the field keeps what it had
+    const auto player = page.setPlayer("Ala ñ");
+    ASSERT_TRUE(player);
+    EXPECT_TRUE(player->starts_with("Gracz: Znak „ñ” (U+00F1)")) << *player;
+    EXPECT_EQ(page.player(), "Ala");
+    EXPECT_FALSE(page.setName("Żbik Łokietek"));
+
+    // So the page completes and the character is saved with what the fields hold.
+    ASSERT_TRUE(page.finish());
+    EXPECT_TRUE(hero.SaveCharacter().ok());
+    EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty WHERE imie='Żbik Łokietek' AND "
+                                  "gracz='Ala'"),
+              1);
+}
+
+TEST_F(OriginPage, EachMissingFieldSaysWhyDalejWaits) {
+    using Field = CWizard1::Field;
+    // An empty page: the player is the first field that keeps it.
+    EXPECT_EQ(page.firstMissing(), Field::Player);
+    EXPECT_EQ(page.missingReason(Field::Player), "Gracz: wpisz gracza.");
+    EXPECT_EQ(page.missingReason(Field::Name), "Imię: wpisz imię bohatera.");
+    EXPECT_EQ(page.missingReason(Field::Stage), "Rasa: wybierz rasę.");
+    EXPECT_EQ(page.missingReason(Field::Alignment), "Charakter: wybierz charakter.");
+    EXPECT_EQ(page.missingReason(Field::Roll), "Klasa społeczna: rzuć k100 albo wpisz rzut.");
+    page.setRollText("42");
+    EXPECT_EQ(page.missingReason(Field::Roll),
+              "Klasa społeczna: klasa zależy od rasy; wybierz najpierw rasę.");
+
+    fillAll("");
+    EXPECT_EQ(page.firstMissing(), Field::Name);
+    EXPECT_FALSE(page.missingReason(Field::Player));
+    EXPECT_FALSE(page.missingReason(Field::Roll));
+    page.setName("Borin");
+    EXPECT_FALSE(page.firstMissing());
+    EXPECT_TRUE(page.complete());
+
+    // A roll no social class of the dwarves holds: 101 lies beyond every range.
+    page.setRollText("101");
+    EXPECT_EQ(page.firstMissing(), Field::Roll);
+    EXPECT_EQ(page.missingReason(Field::Roll),
+              "Klasa społeczna: rzutowi 101 nie odpowiada żadna klasa społeczna tej rasy.");
+}
+
 TEST_F(OriginPage, OpenProfessionsAreThoseTheClassAllows) {
     page.chooseStage(test::kYoungDwarf);
     page.chooseAlignment(page.alignments().front().id);
@@ -254,10 +302,15 @@ TEST_F(BirthplacePage, TheNarrowestPlaceHoldingTheRollIsWritten) {
 }
 
 TEST_F(BirthplacePage, NoPlaceNoEntry) {
+    EXPECT_EQ(page.missingReason(), "Miejsce urodzenia: rzuć k100 albo wpisz rzut.");
     page.setRollText("0");
     EXPECT_TRUE(page.placeName().empty());
+    EXPECT_EQ(page.missingReason(),
+              "Miejsce urodzenia: rzutowi 0 nie odpowiada żadne miejsce urodzenia.");
     EXPECT_FALSE(page.finish());
     EXPECT_EQ(entry(), nullptr);
+    page.setRollText("41");
+    EXPECT_FALSE(page.missingReason());
 }
 
 TEST_F(BirthplacePage, RollBirthplaceRollsLooksUpAndWrites) {

@@ -1,12 +1,20 @@
 #include "app/MainWindow.h"
+#include "app/StartOptions.h"
 #include "base/NonInteractiveUserPort.h"
+#include "model/Trace.h"
+#include "store/Character.h"
 #include "store/Workspace.h"
 #include "support/TempDir.h"
+#include "wizard/CWizard1.h"
 
+#include <QFrame>
 #include <QLayout>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
 
 namespace tallar {
 namespace {
@@ -68,6 +76,55 @@ TEST(MainWindow, CloseBoxClosesTheConnections) {
     ASSERT_TRUE(window.connected());
     window.close();
     EXPECT_FALSE(window.connected());
+}
+
+TEST(MainWindow, LoadsTheSampleRulesIntoEmptyRulesWithoutARestart) {
+    test::TempDir dir;
+    app::MainWindow window(openWorkspace(dir));
+    window.show();
+    ASSERT_TRUE(window.sampleRulesNotice()->isVisible());
+    ASSERT_TRUE(window.loadSampleRulesButton()->isVisible());
+    EXPECT_EQ(window.loadSampleRulesButton()->text(), QStringLiteral("Wczytaj przykładowe reguły"));
+
+    window.loadSampleRulesButton()->click();
+    EXPECT_FALSE(window.loadSampleRulesButton()->isVisible());
+    std::string error;
+    auto rules = Database::open(dir.file(Workspace::kRulesFile), error);
+    ASSERT_TRUE(rules) << error;
+    EXPECT_TRUE(offersPlayableStage(*rules));
+
+    // With rules in place the next start shows no notice.
+    window.close();
+    app::MainWindow again(openWorkspace(dir));
+    again.show();
+    EXPECT_FALSE(again.sampleRulesNotice()->isVisible());
+}
+
+// The desktop program writes the entries' trace lines to standard output with --trace only.
+TEST(DesktopStart, TraceLinesOnlyWithTheTraceOption) {
+    test::TempDir dir;
+    std::string error;
+    auto db = Database::open(dir.file("rtistoty.db"), error);
+    ASSERT_TRUE(db) << error;
+    const auto linesOfOneEntry = [&](const QStringList& arguments) {
+        const app::StartOptions options = app::parseStartOptions(arguments);
+        EXPECT_TRUE(options.valid);
+        EXPECT_EQ(options.directory, "katalog");
+        std::ostringstream captured;
+        std::streambuf* const standardOutput = std::cout.rdbuf(captured.rdbuf());
+        app::applyTraceOption(options);
+        { CIstota hero(*db); } // its entries trace their end
+        setTraceSink(nullptr);
+        std::cout.rdbuf(standardOutput);
+        return captured.str();
+    };
+    EXPECT_EQ(linesOfOneEntry({QStringLiteral("katalog")}), "");
+    EXPECT_NE(linesOfOneEntry({QStringLiteral("--trace"), QStringLiteral("katalog")}), "");
+    EXPECT_NE(linesOfOneEntry({QStringLiteral("katalog"), QStringLiteral("--trace")}), "");
+
+    EXPECT_FALSE(app::parseStartOptions({QStringLiteral("a"), QStringLiteral("b")}).valid);
+    EXPECT_FALSE(app::parseStartOptions({QStringLiteral("--nieznana")}).valid);
+    EXPECT_EQ(app::parseStartOptions({}).directory, "");
 }
 
 } // namespace

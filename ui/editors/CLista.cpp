@@ -5,13 +5,36 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tallar::ui {
+
+namespace {
+
+// Draws each cell as the platform does, then its right and bottom edges as grid lines.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        const QRect& r = option.rect;
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 CLista::CLista(QWidget* parent, Database& db, const std::string& title, const std::string& select,
                bool multiSelect, std::vector<std::string> values)
@@ -26,7 +49,9 @@ CLista::CLista(QWidget* parent, Database& db, const std::string& title, const st
     view_->setAllColumnsShowFocus(true); // full-row selection
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d0d0d0; }"));
+    // Grid lines drawn by a delegate: a style sheet on the items would replace the
+    // platform's drawing of the selection and leave a selected row without its text.
+    view_->setItemDelegate(new GridDelegate(view_));
     view_->header()->setMinimumSectionSize(0);
     view_->header()->setStretchLastSection(false);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);

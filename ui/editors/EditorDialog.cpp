@@ -4,6 +4,8 @@
 #include "store/Database.h"
 #include "store/Identifier.h"
 #include "ui/QtText.h"
+#include "ui/StatusLine.h"
+#include "ui/WindowFit.h"
 #include "ui/editors/CListaWybor.h"
 
 #include <QCheckBox>
@@ -18,8 +20,12 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tallar::ui {
 
@@ -27,6 +33,9 @@ using editors::Field;
 using editors::ValueKind;
 
 namespace {
+
+constexpr int kSectionsPerRow = 3;
+constexpr int kNarrowest = 480; // the width a form opens with at least
 
 // The pages of the fields in the order they first appear, then those only sections name.
 std::vector<std::string> pagesOf(const std::vector<Field>& fields, const editors::EditorDef& def) {
@@ -152,32 +161,46 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
         }
     }
 
-    auto* layout = new QVBoxLayout(this);
+    // Everything but the buttons scrolls, so that "Zapisz" and "Anuluj" stay in view on a
+    // small screen however long or wide the form is.
+    auto* body = new QWidget;
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
     if (tabs)
-        layout->addWidget(tabs, 1);
+        bodyLayout->addWidget(tabs, 1);
     else if (single)
-        layout->addWidget(single, 1);
+        bodyLayout->addWidget(single, 1);
 
-    // Sections without a page of their own go below the pages, side by side.
-    auto* below = new QHBoxLayout;
+    // Sections without a page of their own go below the pages, at most three in a row.
+    auto* below = new QGridLayout;
+    int placed = 0;
+    const auto place = [&](QWidget* section) {
+        below->addWidget(section, placed / kSectionsPerRow, placed % kSectionsPerRow);
+        ++placed;
+    };
     for (std::size_t i = 0; i < def.owned.size(); ++i)
         if (!ownedViews_[i])
-            below->addWidget(makeOwnedSection(i));
+            place(makeOwnedSection(i));
     for (std::size_t i = 0; i < def.links.size(); ++i)
         if (!linkViews_[i])
-            below->addWidget(makeLinkSection(i));
+            place(makeLinkSection(i));
     for (std::size_t i = 0; i < def.children.size(); ++i)
         if (!childViews_[i])
-            below->addWidget(makeChildSection(i));
-    layout->addLayout(below);
-    if (tabs)
-        resize(900, 700); // forms of several pages are long; each page scrolls
+            place(makeChildSection(i));
+    bodyLayout->addLayout(below);
+    sections_ = new QVBoxLayout;
+    bodyLayout->addLayout(sections_);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("form"));
+    scroll_->setWidget(body);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
     // Tab goes through the fields in the order of the table's columns, page by page.
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    sections_ = new QVBoxLayout;
-    layout->addLayout(sections_);
 
+    status_ = new StatusLine(this);
     auto* save = new QPushButton(QStringLiteral("Zapisz"), this);
     save->setObjectName(QStringLiteral("save"));
     save->setDefault(true);
@@ -186,14 +209,30 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
     connect(save, &QPushButton::clicked, this, &EditorDialog::saveClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(status_, 1);
     buttons->addWidget(save);
     buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll_, 1);
     layout->addLayout(buttons);
+    // Forms of several pages are long and each page scrolls: they open large.
+    fitToForm(tabs ? QSize(900, 700) : QSize());
+}
+
+void EditorDialog::fitToForm(QSize atLeast) {
+    // A scroll area's size hint is capped at a few dozen lines; the dialog opens at the
+    // size the form itself wants, as far as the screen allows.
+    QWidget* body = scroll_->widget();
+    const QSize natural = sizeHint() - scroll_->sizeHint() + body->sizeHint() +
+                          QSize(scroll_->verticalScrollBar()->sizeHint().width(), 0);
+    // Wide enough for the status line to say why in a line or two.
+    resizeWithinScreen(this, natural.expandedTo(atLeast).expandedTo(QSize(kNarrowest, 0)));
 }
 
 void EditorDialog::addSection(QWidget* section) {
     sections_->addWidget(section);
+    fitToForm(size());
 }
 
 QWidget* EditorDialog::control(const std::string& column) const {
@@ -278,18 +317,29 @@ void EditorDialog::fieldEdited(const std::string& column, const std::string& tex
     const auto problem = editor_.setValue(column, text);
     refused_.erase(column);
     if (problem && !representableInCp1250(text)) {
-        // The character cannot be stored: say so and put back what was there.
-        port_.showError(*problem, editor_.title());
+        // The character cannot be stored: put back what was there and say why at the field.
         QWidget* control = controls_.at(column);
         const QString old = qs(editor_.value(column));
-        if (auto* line = qobject_cast<QLineEdit*>(control))
-            line->setText(old);
-        else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            putBackText(line, old);
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
+            const QSignalBlocker quiet(plain);
             plain->setPlainText(old);
-    } else if (problem && editor_.value(column) != text) {
-        refused_[column] = *problem; // half-typed number: shown red until it is one
+            plain->moveCursor(QTextCursor::End);
+        }
+        status_->showReason(aboutField(column, *problem), control);
+        markProblem(column);
+        return;
     }
+    if (problem && editor_.value(column) != text)
+        refused_[column] = *problem; // half-typed number: shown red until it is one
+    status_->clear();
     markProblem(column);
+}
+
+QString EditorDialog::aboutField(const std::string& column, const std::string& text) const {
+    const Field* field = editor_.field(column);
+    return qs((field ? editors::fieldName(*field) : column) + ": " + text);
 }
 
 void EditorDialog::markProblem(const std::string& column) {
@@ -534,7 +584,7 @@ LinkValueDialog::LinkValueDialog(QWidget* parent, const std::string& title,
                                  const std::string& rowName,
                                  const std::vector<editors::ColumnNote>& columns,
                                  const std::vector<std::string>& values)
-    : QDialog(parent) {
+    : QDialog(parent), columns_(columns) {
     setWindowTitle(qs(title));
     setObjectName(QStringLiteral("LinkValueDialog"));
     auto* layout = new QVBoxLayout(this);
@@ -549,8 +599,9 @@ LinkValueDialog::LinkValueDialog(QWidget* parent, const std::string& title,
         edits_.push_back(edit);
     }
     layout->addLayout(grid);
+    status_ = new StatusLine(this);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(status_, 1);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
@@ -562,6 +613,16 @@ LinkValueDialog::LinkValueDialog(QWidget* parent, const std::string& title,
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void LinkValueDialog::accept() {
+    const std::vector<std::string> typed = values();
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        if (auto problem = editors::valueProblem(columns_[i].kind, typed[i])) {
+            status_->showReason(qs(columns_[i].label + ": " + *problem), edits_[i]);
+            return;
+        }
+    QDialog::accept();
+}
+
 std::vector<std::string> LinkValueDialog::values() const {
     std::vector<std::string> out;
     for (QWidget* edit : edits_)
@@ -570,12 +631,17 @@ std::vector<std::string> LinkValueDialog::values() const {
 }
 
 void EditorDialog::saveClicked() {
+    // A blocked save says why in the status line and goes to the field at fault.
     if (!refused_.empty()) {
         const auto& [column, problem] = *refused_.begin();
-        const Field* field = editor_.field(column);
-        port_.showError((field ? field->label : column) + ": " + problem, editor_.title());
+        status_->showReason(aboutField(column, problem), control(column));
         return;
     }
+    if (const auto blocked = editor_.blocker()) {
+        status_->showReason(qs(blocked->message), control(blocked->column));
+        return;
+    }
+    status_->clear();
     if (held_) {
         // The opener keeps the row and saves it with its own.
         if (editor_.check(port_) == editors::RowEditor::SaveResult::Saved)

@@ -10,6 +10,7 @@
 
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QTreeWidget;
 class QVBoxLayout;
 class QWidget;
@@ -19,6 +20,8 @@ class Database;
 }
 
 namespace tallar::ui {
+
+class StatusLine;
 
 // An editor dialog built from its table's description: one control per field (grouped in
 // rows and pages as described), a section per link table with a pick list, and "Zapisz".
@@ -53,6 +56,8 @@ public:
     QListWidget* childView(std::size_t list) const { return childViews_.at(list); }
     QListWidget* ownedView(std::size_t list) const { return ownedViews_.at(list); }
     QListWidget* linkView(std::size_t link) const { return linkViews_.at(link); }
+    // The line beside the buttons that says why "Zapisz" did nothing or a text was refused.
+    StatusLine* statusLine() const { return status_; }
     // Cancelling a new row that was never saved takes the children saved meanwhile with it.
     void reject() override;
 
@@ -72,6 +77,10 @@ private:
     void showOwned(std::size_t list);
     void fieldEdited(const std::string& column, const std::string& text);
     void markProblem(const std::string& column);
+    // "Label: text" for a message about a field.
+    QString aboutField(const std::string& column, const std::string& text) const;
+    // Opens at the size the form wants (at least `atLeast`), as far as the screen allows.
+    void fitToForm(QSize atLeast);
 
     Database& db_;
     editors::RowEditor editor_;
@@ -79,6 +88,8 @@ private:
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, std::string> refused_; // shown text the editor did not take
     QVBoxLayout* sections_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    StatusLine* status_ = nullptr;
     std::vector<QListWidget*> linkViews_;
     std::vector<QListWidget*> childViews_;
     std::vector<QListWidget*> ownedViews_;
@@ -93,9 +104,13 @@ public:
                     const std::vector<editors::ColumnNote>& columns,
                     const std::vector<std::string>& values);
     std::vector<std::string> values() const;
+    // OK: closes only when every value can be saved; otherwise says why at the field.
+    void accept() override;
 
 private:
+    std::vector<editors::ColumnNote> columns_;
     std::vector<QWidget*> edits_;
+    StatusLine* status_ = nullptr;
 };
 
 } // namespace tallar::ui

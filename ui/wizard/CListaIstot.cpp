@@ -31,6 +31,8 @@ CListaIstot::CListaIstot(QWidget* parent, Workspace& workspace)
 
 void CListaIstot::Add(const std::string& id) {
     QtUserPort port(this);
+    if (!readyForNewCharacter(workspace_.rules(), port))
+        return;
     QtWizardPages pages(this);
     CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'N', port, pages);
     wizard.Run();

@@ -1,6 +1,7 @@
 #include "ui/wizard/CWizard1Dialog.h"
 
 #include "ui/QtText.h"
+#include "ui/StatusLine.h"
 #include "ui/wizard/RequiredField.h"
 
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -57,8 +59,9 @@ CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent
     next_ = new QPushButton(QStringLiteral("Dalej"), this);
     next_->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    status_ = new StatusLine(this);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(status_, 1);
     buttons->addWidget(next_);
     buttons->addWidget(cancel);
 
@@ -69,12 +72,24 @@ CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent
     resize(520, 440);
 
     connect(player_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        page_.setPlayer(utf8(text));
+        const auto refused = page_.setPlayer(utf8(text));
+        if (refused) {
+            const QSignalBlocker quiet(player_);
+            player_->setEditText(qs(page_.player()));
+        }
         showState();
+        if (refused)
+            status_->showReason(qs(*refused), player_);
     });
     connect(name_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        page_.setName(utf8(text));
+        const auto refused = page_.setName(utf8(text));
+        if (refused) {
+            const QSignalBlocker quiet(name_);
+            putBackText(name_, qs(page_.name()));
+        }
         showState();
+        if (refused)
+            status_->showReason(qs(*refused), name_);
     });
     connect(stage_, &QComboBox::currentIndexChanged, this, [this](int) {
         if (!showing_)
@@ -123,16 +138,38 @@ void CWizard1Dialog::showState() {
     for (const OpenProfession& profession : page_.professions())
         professions_->addTopLevelItem(
             new QTreeWidgetItem({qs(profession.name), qs(profession.levelLimit)}));
-    markRequired(player_, page_.playerMissing());
-    markRequired(name_, page_.nameMissing());
-    markRequired(stage_, page_.stageMissing());
-    markRequired(alignment_, page_.alignmentMissing());
-    markRequired(roll_, page_.rollMissing());
+    for (CWizard1::Field field : CWizard1::kFields)
+        markRequired(widgetOf(field), page_.missingReason(field));
+    // A reason shown for "Dalej" follows the page: the next missing field, or none.
+    if (!status_->text().isEmpty()) {
+        const auto missing = page_.firstMissing();
+        status_->setText(missing ? qs(*page_.missingReason(*missing)) : QString());
+    }
     showing_ = false;
 }
 
+QWidget* CWizard1Dialog::widgetOf(CWizard1::Field field) const {
+    switch (field) {
+    case CWizard1::Field::Player:
+        return player_;
+    case CWizard1::Field::Name:
+        return name_;
+    case CWizard1::Field::Stage:
+        return stage_;
+    case CWizard1::Field::Alignment:
+        return alignment_;
+    case CWizard1::Field::Roll:
+        break;
+    }
+    return roll_;
+}
+
 void CWizard1Dialog::accept() {
-    // An incomplete page stays open; its missing fields are red.
+    // An incomplete page stays open and says which field keeps it.
+    if (const auto missing = page_.firstMissing()) {
+        status_->showReason(qs(*page_.missingReason(*missing)), widgetOf(*missing));
+        return;
+    }
     if (page_.finish())
         QDialog::accept();
 }

@@ -11,6 +11,8 @@ class QTreeWidget;
 
 namespace tallar::ui {
 
+class StatusLine;
+
 // Page 1 of the creation wizard: shows the state of a CWizard1 and forwards what the
 // person does; "Dalej" closes it only when the page has written the character.
 class CWizard1Dialog : public QDialog {
@@ -27,6 +29,9 @@ public:
     QPushButton* rollButton() const { return rollButton_; }
     QPushButton* nextButton() const { return next_; }
     QTreeWidget* professionList() const { return professions_; }
+    StatusLine* statusLine() const { return status_; }
+    // The control of a field of the page.
+    QWidget* widgetOf(CWizard1::Field field) const;
 
     void accept() override;
 
@@ -45,6 +50,7 @@ private:
     QPushButton* rollButton_;
     QPushButton* next_;
     QTreeWidget* professions_;
+    StatusLine* status_;
     bool showing_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/wizard/CWizard2Dialog.h"
 
 #include "ui/QtText.h"
+#include "ui/StatusLine.h"
 #include "ui/wizard/RequiredField.h"
 
 #include <QHBoxLayout>
@@ -32,15 +33,16 @@ CWizard2Dialog::CWizard2Dialog(CWizard2& page, QWidget* parent) : QDialog(parent
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(new QLabel(QStringLiteral("Miejsce urodzenia:"), this));
     placeRow->addWidget(place_, 1);
+    status_ = new StatusLine(this);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(status_, 1);
     buttons->addWidget(next_);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rollRow);
     layout->addLayout(placeRow);
     layout->addLayout(buttons);
-    resize(380, 140);
+    resize(420, 150);
 
     connect(roll_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (utf8(text) != page_.rollText())
@@ -60,10 +62,16 @@ void CWizard2Dialog::showState() {
     if (roll_->text() != qs(page_.rollText()))
         roll_->setText(qs(page_.rollText()));
     place_->setText(qs(page_.placeName()));
-    markRequired(roll_, page_.rollMissing());
+    markRequired(roll_, page_.missingReason());
+    if (!status_->text().isEmpty())
+        status_->setText(qs(page_.missingReason().value_or("")));
 }
 
 void CWizard2Dialog::accept() {
+    if (const auto missing = page_.missingReason()) {
+        status_->showReason(qs(*missing), roll_);
+        return;
+    }
     if (page_.finish())
         QDialog::accept();
 }

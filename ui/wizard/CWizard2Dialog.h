@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace tallar::ui {
 
+class StatusLine;
+
 // Page 2 of the creation wizard: the place of birth from a K100 roll.
 class CWizard2Dialog : public QDialog {
     Q_OBJECT
@@ -19,6 +21,7 @@ public:
     QLineEdit* placeField() const { return place_; }
     QPushButton* rollButton() const { return rollButton_; }
     QPushButton* nextButton() const { return next_; }
+    StatusLine* statusLine() const { return status_; }
 
     void accept() override;
 
@@ -30,6 +33,7 @@ private:
     QLineEdit* place_;
     QPushButton* rollButton_;
     QPushButton* next_;
+    StatusLine* status_;
 };
 
 } // namespace tallar::ui

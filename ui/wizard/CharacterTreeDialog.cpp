@@ -11,11 +11,25 @@ namespace tallar::ui {
 
 namespace {
 
-void addChildren(const CPoz& entry, QTreeWidgetItem* item) {
-    for (const CPoz* child : entry.children()) {
-        auto* childItem = new QTreeWidgetItem(item, {qs(BuildLabel(*child))});
-        addChildren(*child, childItem);
-    }
+constexpr int kEntryRole = Qt::UserRole;
+
+// An item showing an entry. Its children are made when it is first expanded, so a tree
+// costs only what is opened, and Qt's items, which destroy their children recursively,
+// never nest deeper than what was opened.
+QTreeWidgetItem* makeItem(const CPoz& entry) {
+    auto* item = new QTreeWidgetItem({qs(BuildLabel(entry))});
+    item->setData(0, kEntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(&entry)));
+    if (!entry.empty())
+        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    return item;
+}
+
+void addChildItems(QTreeWidgetItem* item) {
+    if (item->childCount() > 0)
+        return;
+    const auto* entry = reinterpret_cast<const CPoz*>(item->data(0, kEntryRole).value<quintptr>());
+    for (const CPoz* child : entry->children())
+        item->addChild(makeItem(*child));
 }
 
 } // namespace
@@ -24,10 +38,9 @@ CharacterTreeDialog::CharacterTreeDialog(const CIstota& hero, QWidget* parent) :
     setWindowTitle(qs(hero.imie + " — " + hero.rasa));
     tree_ = new QTreeWidget(this);
     tree_->setHeaderHidden(true);
-    for (const CPoz* child : hero.children()) {
-        auto* item = new QTreeWidgetItem(tree_, {qs(BuildLabel(*child))});
-        addChildren(*child, item);
-    }
+    for (const CPoz* child : hero.children())
+        tree_->addTopLevelItem(makeItem(*child));
+    connect(tree_, &QTreeWidget::itemExpanded, this, &addChildItems);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -11,7 +11,8 @@ class CIstota;
 namespace tallar::ui {
 
 // A stored character's entries as a read-only tree, labelled as the entries label
-// themselves.
+// themselves. An entry's children are shown from its first expansion on; the character
+// must outlive the dialog.
 class CharacterTreeDialog : public QDialog {
     Q_OBJECT
 public:

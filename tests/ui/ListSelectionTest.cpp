@@ -1,0 +1,70 @@
+#include "support/RulesFixture.h"
+#include "ui/PickRowsDialog.h"
+#include "ui/editors/CLista.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace tallar {
+namespace {
+
+// The pixels of a rectangle of a view's viewport as they are painted now.
+QImage grabbed(QAbstractItemView* view, const QRect& rect) {
+    QApplication::processEvents();
+    return view->viewport()->grab(rect).toImage();
+}
+
+// A selected row must look selected and still show its text: its pixels differ from the
+// same row unselected, and from the same row selected with its text taken away.
+TEST(ListSelection, ASelectedRowOfAListWindowShowsItsText) {
+    test::RulesFixture r;
+    ASSERT_TRUE(
+        r.db->exec("INSERT INTO tarcza (id,nazwa) VALUES ('t1','Puklerz'),('t2','Duża');").ok());
+    ui::CLista list(nullptr, *r.db, "Lista tarcz",
+                    "select id,nazwa 'Nazwa          ' from tarcza order by nazwa desc", false);
+    list.show();
+    QApplication::processEvents();
+    QTreeWidget* view = list.view();
+    ASSERT_EQ(view->topLevelItemCount(), 2);
+    QTreeWidgetItem* row = view->topLevelItem(0);
+    const QRect rect = view->visualItemRect(row);
+    ASSERT_FALSE(rect.isEmpty());
+
+    view->clearSelection();
+    const QImage plain = grabbed(view, rect);
+    view->setCurrentItem(row);
+    ASSERT_TRUE(row->isSelected());
+    const QImage selected = grabbed(view, rect);
+    row->setText(0, QString());
+    const QImage selectedWithoutText = grabbed(view, rect);
+
+    EXPECT_NE(plain, selected) << "the selection is not shown";
+    EXPECT_NE(selected, selectedWithoutText) << "the selected row's text is not drawn";
+}
+
+TEST(ListSelection, ASelectedRowOfAPickDialogShowsItsText) {
+    PickTable table{{"id", "Nazwa"}, {{"a", "Miecze"}, {"b", "Topory"}}};
+    ui::PickRowsDialog dialog(QStringLiteral("Lista"), table, false);
+    dialog.show();
+    QApplication::processEvents();
+    auto* view = dialog.findChild<QTableWidget*>();
+    ASSERT_NE(view, nullptr);
+    const QRect rect = view->visualItemRect(view->item(0, 0));
+
+    view->clearSelection();
+    const QImage plain = grabbed(view, rect);
+    view->selectRow(0);
+    const QImage selected = grabbed(view, rect);
+    view->item(0, 0)->setText(QString());
+    const QImage selectedWithoutText = grabbed(view, rect);
+
+    EXPECT_NE(plain, selected);
+    EXPECT_NE(selected, selectedWithoutText);
+}
+
+} // namespace
+} // namespace tallar
