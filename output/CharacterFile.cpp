@@ -391,21 +391,19 @@ Status writeCharacterFile(Database& characters, std::string_view characterId,
         return Status::error("Nie ma bohatera o identyfikatorze „" + std::string(characterId) +
                              "”.");
     writer.add(closeTag(kCharacterTable) + openTag(kEntryTable));
-    // Identifiers and parents of the entries, so that a tree too deep to import is not written.
+    // Identifiers and parents of the entries, so that a tree too deep to import is not written
+    // (the reason given before the size of the file, which a deep tree may also pass).
     std::vector<std::pair<std::string, std::string>> tree;
     const int idColumn = entryTable->columnIndex(kIdColumn);
     const int parentColumn = entryTable->columnIndex(kParentColumn);
     if (Status status = characters.exec(selectAllColumns(*entryTable, kOwnerColumn), {characterId},
                                         [&](const Row& row) {
                                             writeRow(row);
-                                            if (writer.status())
-                                                tree.emplace_back(row.text(idColumn),
-                                                                  row.text(parentColumn));
+                                            tree.emplace_back(row.text(idColumn),
+                                                              row.text(parentColumn));
                                         });
         !status)
         return status;
-    if (!writer.status())
-        return writer.status();
     std::vector<EntryLink> links;
     links.reserve(tree.size());
     for (const auto& [id, parent] : tree)
