@@ -139,7 +139,7 @@ public:
         if (size_ > kMaxCharacterFileBytes) {
             status_ = Status::error("Bohater o identyfikatorze „" + std::string(characterId_) +
                                     "” nie może być zapisany do pliku: plik byłby większy niż " +
-                                    std::to_string(kMaxCharacterFileBytes / (1024 * 1024)) +
+                                    std::to_string(kMaxCharacterFileMegabytes) +
                                     " MB, a tak dużego pliku import nie wczyta.");
             return;
         }
@@ -465,10 +465,9 @@ CharacterImport importCharacterBytes(Database& characters, std::string_view byte
                                      std::string_view fileName) {
     CharacterImport result;
     if (bytes.size() > kMaxCharacterFileBytes) {
-        result.status = Status::error(importFailure(
-            fileName, "plik jest większy niż " +
-                          std::to_string(kMaxCharacterFileBytes / (std::size_t{1024} * 1024)) +
-                          " MB"));
+        result.status = Status::error(
+            importFailure(fileName, "plik jest większy niż " +
+                                        std::to_string(kMaxCharacterFileMegabytes) + " MB"));
         return result;
     }
     const auto refuse = [&](const FileFault& fault) {
