@@ -12,6 +12,7 @@ set -euo pipefail
 
 mode=$1 tool=$2 build=$3 work=$4 version=$5 appId=$6 gui=$7
 
+iconSizes=(16 24 32 48 64 128 256) # the hicolor sizes drawn from the SVG
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -62,7 +63,7 @@ if [ "$gui" = gui ]; then
     expected+=(bin/tallar2 share/man/man1/tallar2.1.gz
                "share/applications/$appId.desktop" "share/metainfo/$appId.metainfo.xml"
                "share/icons/hicolor/scalable/apps/$appId.svg")
-    for size in 16 24 32 48 64 128 256; do
+    for size in "${iconSizes[@]}"; do
         expected+=("share/icons/hicolor/${size}x$size/apps/$appId.png")
     done
 fi
@@ -123,7 +124,7 @@ if [ "$gui" = gui ]; then
         fail "$metainfo does not launch $appId.desktop"
 
     # PNG signature, then the IHDR chunk's width and height (big-endian, bytes 16 to 23).
-    for size in 16 24 32 48 64 128 256; do
+    for size in "${iconSizes[@]}"; do
         png="$root/share/icons/hicolor/${size}x$size/apps/$appId.png"
         [ -f "$png" ] || continue
         signature=$(od -An -tx1 -N8 "$png" | tr -d ' \n')
