@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/TabSeparated.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "store/Workspace.h"
@@ -9,32 +10,6 @@
 namespace tallar::cli {
 
 namespace {
-
-// A value on one line of tab-separated text: tab, line end, carriage return and backslash
-// are written as \t, \n, \r and \\.
-std::string escaped(const std::string& value) {
-    std::string out;
-    out.reserve(value.size());
-    for (char c : value) {
-        switch (c) {
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 const TableDef* rulesTable(const std::string& name) {
     const auto& tables = rulesTables();
@@ -71,7 +46,7 @@ int runRulesList(Context& context, std::span<const std::string> args) {
         db.exec("SELECT " + columns + " FROM " + std::string(table->name) + " ORDER BY rowid;",
                 [&](const Row& row) {
                     for (int c = 0; c < row.columnCount(); ++c)
-                        context.out << (c ? "\t" : "") << escaped(row.text(c));
+                        context.out << (c ? "\t" : "") << tabField(row.text(c));
                     context.out << '\n';
                 });
     context.out << std::flush;
