@@ -1,6 +1,6 @@
 #include "model/Entry.h"
 
-#include "model/GameDate.h"
+#include "model/GameCalendar.h"
 #include "rules/core/RulesMath.h"
 
 #include <cmath>
@@ -78,7 +78,7 @@ std::string BuildLabel(const CPoz& e) {
     case kText:
         return label + ": " + e.memo;
     case kDate:
-        return label + ": " + gameDateText(e.wartosc);
+        return label + ": " + gameDateText(e.wartosc, e.modyfikator);
     case kMoney:
         return label + moneyForm(e);
     case kExperience:

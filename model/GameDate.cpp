@@ -19,9 +19,4 @@ std::string GameDate::text() const {
     return zeroPadded(day, 2) + "." + zeroPadded(month, 2) + "." + std::to_string(year) + " r.";
 }
 
-std::string gameDateText(int value) {
-    GameDate date;
-    return GameDate::fromValue(value, date) ? date.text() : std::to_string(value);
-}
-
 } // namespace tallar

@@ -23,8 +23,4 @@ struct GameDate {
     std::string text() const;
 };
 
-// The text a value-kind-8 entry shows for its value: the date, or the bare number when
-// the value is no valid date.
-std::string gameDateText(int value);
-
 } // namespace tallar

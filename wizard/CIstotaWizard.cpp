@@ -137,18 +137,7 @@ bool CIstotaWizard::raceStageRolls() {
 // Disabilities and abilities: a kind-0 and a kind-1 object; each applies its formulas
 // (kind 0 first), then each applies them to the attributes (kind 0 first).
 bool CIstotaWizard::abilityFormulas() {
-    CRdzenUlomnosc disabilities(rules_, *hero_, port_, rolls_.askRolls,
-                                CRdzenUlomnosc::kDisabilities, rolls_.generator);
-    CRdzenUlomnosc abilities(rules_, *hero_, port_, rolls_.askRolls, CRdzenUlomnosc::kAbilities,
-                             rolls_.generator);
-    disabilities.ApplyFormulas(rolls_.askRolls);
-    abilities.ApplyFormulas(rolls_.askRolls);
-    // The shares grow by the race stage's profile (with the disabilities and abilities
-    // folded in by the engine).
-    GrowthProfile raceStage;
-    CRdzenStadium(rules_, *hero_, port_, rolls_.generator).FoldProfile(raceStage);
-    disabilities.ApplyToAttributes(raceStage);
-    abilities.ApplyToAttributes(raceStage);
+    ApplyAbilityFormulas(rules_, *hero_, port_, rolls_);
     return !stopped();
 }
 
@@ -229,6 +218,21 @@ bool CIstotaWizard::save() {
         return false;
     }
     return true;
+}
+
+void ApplyAbilityFormulas(Database& rules, CIstota& hero, UserPort& port, const DiceRolls& rolls) {
+    CRdzenUlomnosc disabilities(rules, hero, port, rolls.askRolls, CRdzenUlomnosc::kDisabilities,
+                                rolls.generator);
+    CRdzenUlomnosc abilities(rules, hero, port, rolls.askRolls, CRdzenUlomnosc::kAbilities,
+                             rolls.generator);
+    disabilities.ApplyFormulas(rolls.askRolls);
+    abilities.ApplyFormulas(rolls.askRolls);
+    // The shares grow by the race stage's profile (with the disabilities and abilities
+    // folded in by the engine).
+    GrowthProfile raceStage;
+    CRdzenStadium(rules, hero, port, rolls.generator).FoldProfile(raceStage);
+    disabilities.ApplyToAttributes(raceStage);
+    abilities.ApplyToAttributes(raceStage);
 }
 
 bool readyForNewCharacter(Database& rules, UserPort& port) {

@@ -98,6 +98,11 @@ private:
     std::unique_ptr<CIstota> hero_;
 };
 
+// Disabilities and abilities: a kind-0 and a kind-1 engine object; each applies its formulas
+// (kind 0 first), then each applies them to the attributes (kind 0 first), growing by the
+// race stage's profile. The wizard's step and the preview's recompute.
+void ApplyAbilityFormulas(Database& rules, CIstota& hero, UserPort& port, const DiceRolls& rolls);
+
 // Before a new character is begun: whether the rules offer a race stage open to players,
 // without which page 1 has nothing to choose. When they hold no race at all, says so and
 // offers the sample rules, loading them on Yes; when they hold races but none open to

@@ -1,5 +1,5 @@
 #include "model/Entry.h"
-#include "model/GameDate.h"
+#include "model/GameCalendar.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,8 @@ TEST(BuildLabel, YesNoTotalsTextAndDate) {
     EXPECT_EQ(label(0x15, 3, 1.0, 41.5), "Pozycja: 42");
     EXPECT_EQ(label(0x16, 3, 1.0, 0.256), "Pozycja: 26 %");
     EXPECT_EQ(label(0x17, 3, 1.0, 0.0, "notatka"), "Pozycja: notatka");
-    EXPECT_EQ(label(0x18, 12470315, 1.0, 0.0), "Pozycja: 15.03.1247 r.");
+    // Month 3 is Roztopnik; 1247 lies in the era that began in 1100.
+    EXPECT_EQ(label(0x18, 12470315, 1.0, 0.0), "Pozycja: 15 Roztopnika 1247 r. Ery Królestw");
     EXPECT_EQ(label(0x18, 12471331, 1.0, 0.0), "Pozycja: 12471331"); // no such day
 }
 

@@ -1,0 +1,297 @@
+#include "preview/CIstotaPodglad.h"
+
+#include "base/Cp1250.h"
+#include "base/UserPort.h"
+#include "model/Character.h"
+#include "output/CharacterFile.h"
+#include "output/FileChoice.h"
+#include "preview/EntryDescription.h"
+#include "preview/Recompute.h"
+#include "preview/StatsExport.h"
+#include "store/CharacterStore.h"
+#include "wizard/CWizard10.h"
+
+namespace tallar {
+
+namespace {
+
+constexpr int kCarried = 1104; // "przy sobie" under "Ekwipunek"
+constexpr std::size_t kSubjectLength = 40;
+
+// A new child for `parent`: a new identifier, no texts, value and modifier 0.
+std::unique_ptr<CPoz> newEntry(const CPoz& parent) {
+    return std::make_unique<CPoz>(parent.connection(), "", "", "", 0, 0.0, 0, "");
+}
+
+} // namespace
+
+std::string commandSubject(const CPoz& entry) {
+    std::string label = entry.info.empty() ? BuildLabel(entry) : entry.info;
+    if (label.size() > kSubjectLength)
+        label = std::string(utf8Prefix(label, kSubjectLength)) + "…";
+    return "„" + label + "”";
+}
+
+CIstotaPodglad::CIstotaPodglad(Database& rules, Database& characters, CIstota& hero, UserPort& port)
+    : rules_(rules), characters_(characters), hero_(hero), port_(port) {}
+
+std::string CIstotaPodglad::caption() const {
+    return hero_.imie + " : " + hero_.rasa + " - " + hero_.prof;
+}
+
+// --- Selection -------------------------------------------------------------------------
+
+CPoz* CIstotaPodglad::find(std::string_view id) const {
+    if (indexedRevision_ != revision_) {
+        byId_.clear();
+        WalkTree(hero_, [&](CPoz& entry, int) { byId_.emplace(entry.id(), &entry); });
+        indexedRevision_ = revision_;
+    }
+    const auto found = byId_.find(id);
+    return found == byId_.end() ? nullptr : found->second;
+}
+
+void CIstotaPodglad::select(const CPoz* entry) {
+    selectedId_ = entry ? entry->id() : std::string();
+    description_.clear();
+    if (entry)
+        description_ = entryDescription(rules_, *entry, port_);
+}
+
+CPoz* CIstotaPodglad::selected() const {
+    return selectedId_.empty() ? nullptr : find(selectedId_);
+}
+
+void CIstotaPodglad::treeChanged() {
+    ++revision_;
+}
+
+// --- Changes ---------------------------------------------------------------------------
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::command(std::string text,
+                                                        PreviewCommand::Action action) {
+    auto run = [this, action = std::move(action)] {
+        const bool changed = action();
+        treeChanged();
+        return changed;
+    };
+    return std::make_unique<PreviewCommand>(hero_, std::move(text), std::move(run),
+                                            [this] { treeChanged(); });
+}
+
+void CIstotaPodglad::afterChange(bool underCarried) {
+    if (underCarried) {
+        PlaceCarriedEquipment(rules_, hero_, port_);
+        hero_.RebuildLoad();
+    }
+    hero_.RecalculateCharacter();
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::addEntry(const CPoz& context,
+                                                         const GenericForm& form) {
+    const std::string id = context.id();
+    return command("Dodanie „" + form.info + "”", [this, id, form] {
+        CPoz* parent = find(id);
+        if (!parent)
+            return false;
+        CPoz* entry = parent->Append(newEntry(*parent));
+        entry->modyfikator = 1.0;
+        form.applyTo(*entry);
+        afterChange(parent->HasKindOrAncestor(kCarried));
+        return true;
+    });
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::addMoney(const CPoz& context,
+                                                         const MoneyForm& form) {
+    const std::string id = context.id();
+    return command("Dodanie „" + form.info + "”", [this, id, form] {
+        CPoz* parent = find(id);
+        if (!parent)
+            return false;
+        form.applyTo(*parent->Append(newEntry(*parent)));
+        // The place of the money alone is evaluated, on its own.
+        parent->Recalculate(0.0, 0.0, 0);
+        return true;
+    });
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::addThroughPages(const CPoz& context) {
+    const std::string id = context.id();
+    return command("Dodanie do " + commandSubject(context), [this, id] {
+        CPoz* parent = find(id);
+        if (!parent)
+            return false;
+        bool changed = false;
+        switch (adderFor(*parent)) {
+        case EntryAdder::Skill:
+            changed = addSkill(*parent);
+            break;
+        case EntryAdder::Weapons:
+            changed = weaponsPage();
+            break;
+        case EntryAdder::Equipment:
+            // Each page in turn; what one added stays when a later one is cancelled.
+            changed = weaponsPage();
+            changed = armourPage() || changed;
+            changed = shieldPage() || changed;
+            changed = equipmentList() || changed;
+            if (changed) {
+                PlaceCarriedEquipment(rules_, hero_, port_);
+                hero_.RebuildLoad();
+            }
+            break;
+        case EntryAdder::Generic:
+        case EntryAdder::Money:
+            return false;
+        }
+        if (changed)
+            hero_.RecalculateCharacter();
+        return changed;
+    });
+}
+
+// A changed entry under "przy sobie" may weigh differently: the load is rebuilt as after an
+// addition or a deletion there.
+template <typename Form>
+std::unique_ptr<PreviewCommand> CIstotaPodglad::modifyWith(const CPoz& entry, const Form& form) {
+    const std::string id = entry.id();
+    return command("Modyfikacja " + commandSubject(entry), [this, id, form] {
+        CPoz* target = find(id);
+        if (!target)
+            return false;
+        form.applyTo(*target);
+        afterChange(target->HasKindOrAncestor(kCarried));
+        return true;
+    });
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::modify(const CPoz& entry, const GenericForm& form) {
+    return modifyWith(entry, form);
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::modify(const CPoz& entry, const YesNoForm& form) {
+    return modifyWith(entry, form);
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::modify(const CPoz& entry, const MoneyForm& form) {
+    return modifyWith(entry, form);
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::modify(const CPoz& entry, const ItemForm& form) {
+    return modifyWith(entry, form);
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::modify(const CPoz& entry, const TextForm& form) {
+    return modifyWith(entry, form);
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::modifyThroughPages(const CPoz& entry) {
+    const std::string id = entry.id();
+    return command("Modyfikacja " + commandSubject(entry), [this, id] {
+        CPoz* target = find(id);
+        if (!target)
+            return false;
+        bool changed = false;
+        switch (editorFor(*target)) {
+        case EntryEditor::Proficiency:
+            changed = proficiencyPage(*target);
+            break;
+        case EntryEditor::Placement:
+            changed = placementPage();
+            break;
+        default:
+            return false;
+        }
+        if (changed)
+            hero_.RecalculateCharacter();
+        return changed;
+    });
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::remove(const CPoz& entry) {
+    const std::string id = entry.id();
+    return command("Usunięcie " + commandSubject(entry), [this, id] {
+        CPoz* target = find(id);
+        CPoz* parent = target ? target->parent() : nullptr;
+        if (!parent)
+            return false;
+        const bool carried = target->HasKindOrAncestor(kCarried);
+        if (selectedId_ == id)
+            select(nullptr);
+        // The entries referring to it go with it.
+        (void)parent->Take(*target);
+        afterChange(carried);
+        return true;
+    });
+}
+
+std::unique_ptr<PreviewCommand> CIstotaPodglad::recompute(bool askRolls) {
+    return command("Przeliczenie", [this, askRolls] {
+        CharacterRecompute(rules_, hero_, port_, DiceRolls{.askRolls = askRolls}).Run();
+        return true;
+    });
+}
+
+// --- The pages -------------------------------------------------------------------------
+
+// The skills engine (CRdzenUmiejetnosci) adds a skill chosen from the rules, then evaluates
+// the skills with the argument 0. Joins here with the skills engine.
+bool CIstotaPodglad::addSkill(CPoz& /*skills*/) {
+    return false;
+}
+
+// The weapons page CWizard6. Joins here with the weapons page.
+bool CIstotaPodglad::weaponsPage() {
+    return false;
+}
+
+// The armour page CWizard7. Joins here with the armour page.
+bool CIstotaPodglad::armourPage() {
+    return false;
+}
+
+// The shield page CWizard8. Joins here with the shield page.
+bool CIstotaPodglad::shieldPage() {
+    return false;
+}
+
+bool CIstotaPodglad::equipmentList() {
+    return CWizard10(rules_, hero_, port_).Run();
+}
+
+// The proficiency dialog CWizard6Bgl on one proficiency. Joins here with the weapons page.
+bool CIstotaPodglad::proficiencyPage(CPoz& /*proficiency*/) {
+    return false;
+}
+
+// The placement dialog of CWizard9 ("Wybór broni/tarczy z ekwipunku"), shown. Joins here
+// with the placement page.
+bool CIstotaPodglad::placementPage() {
+    return false;
+}
+
+// --- Saving and exports ----------------------------------------------------------------
+
+Status CIstotaPodglad::save() {
+    Status saved = SaveCharacter(hero_);
+    if (!saved)
+        port_.showError(saved.message(), kCharacterFileErrorCaption);
+    return saved;
+}
+
+bool CIstotaPodglad::exportFile(const std::string& path) {
+    if (!save())
+        return false;
+    return ExportCharacter(characters_, hero_.id(),
+                           withDefaultExtension(path, kCharacterFileExtension), port_);
+}
+
+Status CIstotaPodglad::writeStatistics(const std::string& path) {
+    Status written = appendStatistics(hero_, withDefaultExtension(path, kStatsExtension));
+    if (!written)
+        port_.showError(written.message(), kCharacterFileErrorCaption);
+    return written;
+}
+
+} // namespace tallar

@@ -1,0 +1,270 @@
+#include "model/Character.h"
+#include "model/TreeSnapshot.h"
+#include "preview/CIstotaPodglad.h"
+#include "store/CharacterStore.h"
+#include "support/TreeDump.h"
+#include "support/WizardFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace tallar {
+namespace {
+
+// A stored character with the skeleton, loaded again as the preview gets it.
+struct Preview : ::testing::Test, test::SampleWorkspace {
+    std::unique_ptr<CIstota> hero;
+    std::unique_ptr<CIstotaPodglad> preview;
+
+    Preview() {
+        CIstota made(characters());
+        made.SetImie("Borin");
+        made.SetRasa("Krasnolud");
+        carried(made).Append(item(made, "Lina", 2, 1.5)); // weighs 2 × 1.5 = 3
+        carried(made).Append(item(made, "Namiot", 1, 4)); // weighs 4
+        made.RebuildLoad();
+        EXPECT_TRUE(SaveCharacter(made).ok());
+        reload(made.id());
+    }
+
+    void reload(const std::string& id) {
+        preview.reset();
+        hero = LoadCharacter(characters(), id).character;
+        ASSERT_NE(hero, nullptr);
+        hero->RecalculateCharacter();
+        preview = std::make_unique<CIstotaPodglad>(rules(), characters(), *hero, port);
+    }
+
+    static CPoz& carried(const CIstota& h) { return *h.link(kLinkEkwipunek)->FindByKind(1104); }
+    static std::unique_ptr<CPoz> item(const CIstota& h, std::string_view name, int count,
+                                      double weight) {
+        return std::make_unique<CPoz>(h.connection(), "", name, "", 2417, weight, count, "");
+    }
+    CPoz& load() { return *hero->link(kLinkObciazenie); }
+    CPoz* carriedItem(std::string_view name) {
+        for (CPoz* entry : carried(*hero).children())
+            if (entry->info == name)
+                return entry;
+        return nullptr;
+    }
+    void run(std::unique_ptr<PreviewCommand>& command) {
+        ASSERT_NE(command, nullptr);
+        command->redo();
+    }
+
+    // Every stored row of both tables, in a fixed order.
+    std::string storedRows() {
+        std::string rows;
+        for (const char* sql :
+             {"SELECT * FROM istoty ORDER BY id", "SELECT * FROM pozycje ORDER BY id"})
+            EXPECT_TRUE(characters()
+                            .exec(sql,
+                                  [&](const Row& row) {
+                                      for (int c = 0; c < row.columnCount(); ++c)
+                                          rows += row.text(c) + "|";
+                                      rows += "\n";
+                                  })
+                            .ok());
+        return rows;
+    }
+};
+
+TEST_F(Preview, DeletingACarriedItemRebuildsTheLoadWithoutIt) {
+    EXPECT_DOUBLE_EQ(load().total, 7.0); // 3 + 4
+    auto remove = preview->remove(*carriedItem("Lina"));
+    run(remove);
+    EXPECT_EQ(carriedItem("Lina"), nullptr);
+    ASSERT_EQ(load().size(), 1U);
+    EXPECT_EQ(load().front()->info, "Namiot");
+    EXPECT_DOUBLE_EQ(load().total, 4.0);
+}
+
+TEST_F(Preview, ChangingACarriedItemRebuildsTheLoad) {
+    ItemForm form = ItemForm::from(*carriedItem("Namiot"));
+    form.count = "3"; // 3 × 4 = 12, with the rope's 3: 15
+    auto change = preview->modify(*carriedItem("Namiot"), form);
+    run(change);
+    EXPECT_DOUBLE_EQ(load().total, 15.0);
+}
+
+TEST_F(Preview, UndoOfADeleteRestoresTheSubtreeWithItsReferencesAndRedoDeletesAgain) {
+    CPoz& rope = *carriedItem("Lina");
+    CPoz& knot =
+        *rope.Append(std::make_unique<CPoz>(&characters(), "", "Węzeł", "", 1, 0.0, 2, ""));
+    // An entry elsewhere taking its value from the knot (value kind 9).
+    CPoz& wisdom = *hero->link(kLinkMadrosc);
+    CPoz& share =
+        *wisdom.Append(std::make_unique<CPoz>(&characters(), "", "Udział", "", 9, 1.0, 0, ""));
+    share.MakeReference(knot, true);
+    const std::string ropeId = rope.id(), knotId = knot.id(), shareId = share.id();
+    hero->RebuildLoad();
+    hero->RecalculateCharacter();
+    const std::string before = test::dumpTree(*hero);
+
+    auto remove = preview->remove(rope);
+    run(remove);
+    EXPECT_EQ(preview->find(ropeId), nullptr);
+    EXPECT_EQ(preview->find(shareId), nullptr); // it referred to the knot
+    EXPECT_EQ(remove->text(), "Usunięcie „Lina”");
+
+    remove->undo();
+    EXPECT_EQ(test::dumpTree(*hero), before);
+    CPoz* restoredShare = preview->find(shareId);
+    ASSERT_NE(restoredShare, nullptr);
+    EXPECT_EQ(restoredShare->target(), preview->find(knotId));
+    // The reference works again: destroying the knot takes the share with it.
+    EXPECT_EQ(preview->find(knotId)->referrers(), std::vector<CPoz*>{restoredShare});
+    EXPECT_EQ(hero->link(kLinkObciazenie), &load()); // the fixed links point into the new tree
+
+    remove->redo();
+    EXPECT_EQ(preview->find(ropeId), nullptr);
+    EXPECT_EQ(preview->find(shareId), nullptr);
+    EXPECT_DOUBLE_EQ(load().total, 4.0);
+}
+
+TEST_F(Preview, CancelAfterChangesLeavesTheStoredRowsIdentical) {
+    const std::string stored = storedRows();
+    auto remove = preview->remove(*carriedItem("Lina"));
+    run(remove);
+    GenericForm form = GenericForm::forNew();
+    form.info = "Premia";
+    form.value = "5";
+    auto add = preview->addEntry(*hero->link(kLinkWiara), form);
+    run(add);
+    auto recompute = preview->recompute(false);
+    run(recompute);
+    // The window is closed without OK: the character in memory is discarded.
+    preview.reset();
+    hero.reset();
+    EXPECT_EQ(storedRows(), stored);
+}
+
+TEST_F(Preview, AnAddedValueCountsInTheAttributeAndUndoTakesItBack) {
+    GenericForm form = GenericForm::forNew();
+    form.info = "Błogosławieństwo";
+    form.value = "5";
+    auto add = preview->addEntry(*hero->link(kLinkWiara), form);
+    run(add);
+    EXPECT_DOUBLE_EQ(hero->link(kLinkWiara)->total, 5.0); // 0 + 5
+    EXPECT_EQ(add->text(), "Dodanie „Błogosławieństwo”");
+    add->undo();
+    EXPECT_TRUE(hero->link(kLinkWiara)->empty());
+    EXPECT_DOUBLE_EQ(hero->link(kLinkWiara)->total, 0.0);
+}
+
+TEST_F(Preview, MoneyAddedToAPlaceOfTheEstate) {
+    CPoz& bank = *hero->link(kLinkMajatek)->FindByKind(1932);
+    MoneyForm form{.info = "Złote monety", .count = "10", .gold = "3", .silver = "25"};
+    auto add = preview->addMoney(bank, form);
+    run(add);
+    ASSERT_EQ(bank.size(), 1U);
+    EXPECT_EQ(bank.front()->typ, 12);
+    EXPECT_EQ(bank.front()->wartosc, 10);
+    EXPECT_DOUBLE_EQ(bank.front()->modyfikator, 3.25);
+    EXPECT_DOUBLE_EQ(bank.front()->total, 32.5); // 10 pieces × 3.25
+}
+
+TEST_F(Preview, TheDescriptionFollowsTheSelectedEntryAndAKindWithoutOneClearsIt) {
+    EXPECT_TRUE(rules()
+                    .exec("INSERT INTO zdolnosci (id, typ, nazwa, opis) VALUES "
+                          "('900000000000000000000000000001', '1', 'Widzenie w mroku', "
+                          "'Widzi w ciemności.');")
+                    .ok());
+    CPoz& abilities = *hero->link(kLinkZdolnosci);
+    CPoz& ability = *abilities.Append(std::make_unique<CPoz>(
+        &characters(), "", "Widzenie w mroku", "900000000000000000000000000001", 640, 0.0, 0, ""));
+    preview->select(&ability);
+    EXPECT_EQ(preview->description(), "Widzi w ciemności.");
+    EXPECT_EQ(preview->selected(), &ability);
+    preview->select(hero->link(kLinkZywotnosc));
+    EXPECT_EQ(preview->description(), "");
+}
+
+TEST_F(Preview, ASelectedEntryIsFoundAgainAfterUndo) {
+    CPoz& tent = *carriedItem("Namiot");
+    preview->select(&tent);
+    auto remove = preview->remove(*carriedItem("Lina"));
+    run(remove);
+    remove->undo();
+    ASSERT_NE(preview->selected(), nullptr);
+    EXPECT_EQ(preview->selected()->info, "Namiot");
+    EXPECT_EQ(preview->selected(), carriedItem("Namiot"));
+}
+
+TEST_F(Preview, ACalendarDateRoundTripsThroughEditSaveAndLoad) {
+    GenericForm form = GenericForm::forNew();
+    form.info = "Dzień przysięgi";
+    form.setKind(8);
+    form.date = {.year = 1312, .month = 9, .day = 3};
+    form.dayPart = 7;
+    CPoz& disabilities = *hero->link(kLinkUlomnosci);
+    auto add = preview->addEntry(disabilities, form);
+    run(add);
+    // Changed once more through the dialog's form, as "Modyfikacja" does.
+    GenericForm again = GenericForm::from(*disabilities.front());
+    again.date.day = 4;
+    auto change = preview->modify(*disabilities.front(), again);
+    run(change);
+    ASSERT_TRUE(preview->save().ok());
+    reload(hero->id());
+    const CPoz& date = *hero->link(kLinkUlomnosci)->front();
+    EXPECT_EQ(date.wartosc, 13120904); // 1312 × 10000 + 9 × 100 + 4
+    EXPECT_EQ(BuildLabel(date), "Dzień przysięgi: 4 Owocnika 1312 r. Ery Królestw, pora zmierzchu");
+    const GenericForm read = GenericForm::from(date);
+    EXPECT_EQ(read.date.toValue(), 13120904);
+    EXPECT_EQ(read.dayPart, 7);
+}
+
+TEST_F(Preview, PagesThatChangeNothingMakeNoCommand) {
+    // The weapons page is not there yet: "Dodaj" on "Biegłości w broniach" changes nothing.
+    auto add = preview->addThroughPages(*hero->link(kLinkBieglosci));
+    run(add);
+    EXPECT_FALSE(add->changed());
+}
+
+TEST_F(Preview, TheEquipmentListAddsPickedItemsToWhatIsCarried) {
+    std::string id, name;
+    ASSERT_TRUE(rules()
+                    .exec("SELECT id, nazwa FROM ekwipunek ORDER BY nazwa LIMIT 1",
+                          [&](const Row& row) { id = row.text(0), name = row.text(1); })
+                    .ok());
+    ASSERT_FALSE(id.empty());
+    port.queuePick(std::vector<std::string>{id});
+    auto add = preview->addThroughPages(*hero->link(kLinkEkwipunek));
+    run(add);
+    EXPECT_TRUE(add->changed());
+    CPoz* picked = carriedItem(name);
+    ASSERT_NE(picked, nullptr);
+    EXPECT_EQ(picked->specjal, id);
+    EXPECT_EQ(load().size(), 3U); // the rope, the tent and the new item
+}
+
+TEST(CharacterSnapshot, PutsBackNamesIdentifiersTotalsAndAnOwnedTarget) {
+    test::SampleWorkspace ws;
+    CIstota hero(ws.characters());
+    hero.SetImie("Ala");
+    CPoz& wisdom = *hero.link(kLinkMadrosc);
+    CPoz& holder =
+        *wisdom.Append(std::make_unique<CPoz>(&ws.characters(), "", "Kopia", "", 9, 1.0, 0, ""));
+    auto copy = std::make_unique<CPoz>(&ws.characters(), "", "Wzór", "", 1, 0.0, 6, "");
+    holder.AdoptTarget(std::move(copy));
+    hero.RecalculateCharacter();
+    const std::string before = test::dumpTree(hero);
+    const std::string firstId = hero.front()->id();
+    const CharacterSnapshot snapshot = CharacterSnapshot::capture(hero);
+    EXPECT_EQ(snapshot.entryCount(), 54U); // 53 skeleton entries and the holder
+
+    hero.SetImie("Ola");
+    hero.link(kLinkMadrosc)->destroyChildren();
+    snapshot.restore(hero);
+    EXPECT_EQ(hero.imie, "Ala");
+    EXPECT_EQ(hero.front()->id(), firstId);
+    EXPECT_EQ(test::dumpTree(hero), before);
+    const CPoz& restored = *hero.link(kLinkMadrosc)->front();
+    ASSERT_TRUE(restored.ownsTarget());
+    EXPECT_EQ(restored.target()->wartosc, 6);
+    // The nested "Zręczność" still refers to the top-level one.
+    EXPECT_EQ(hero.link(kLinkZrecznoscAktualna)->front()->target(), hero.link(kLinkZrecznosc));
+}
+
+} // namespace
+} // namespace tallar
