@@ -110,7 +110,9 @@ const std::vector<Command>& commands() {
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"
          "na pozycję (bez korzenia) w kolejności drzewa, z dwiema spacjami wcięcia na\n"
          "każdy poziom poniżej pozycji głównych; wiersz to etykieta pozycji, np.\n"
-         "„Zręczność aktualna: 12”. Data kalendarza gry ma postać „DD.MM.RRRR r.”.\n"
+         "„Zręczność aktualna: 12”. Data kalendarza gry ma postać „15 Siewnika 1247 r.\n"
+         "Ery Królestw” (dzień, miesiąc, rok i era; po przecinku pora dnia, gdy jest\n"
+         "zapisana).\n"
          "Identyfikator, który nie jest bohaterem (żadnym wierszem istoty, także\n"
          "identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr i kod 1.",
          runShowCharacter},
@@ -126,6 +128,26 @@ const std::vector<Command>& commands() {
          "(także identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr, kod 1,\n"
          "nic nie jest usunięte.",
          runDeleteCharacter},
+        {"recalc", "ID",
+         "Przelicza bohatera od nowa według reguł, jak przycisk „Przelicz” podglądu (stadium\n"
+         "rasy, ułomności i zdolności, odporności, obciążenie i wszystkie sumy; rzuty, które\n"
+         "trzeba wykonać od nowa, są automatyczne), i zapisuje go w rtistoty.db. Nic nie\n"
+         "wypisuje. Identyfikator, który nie jest bohaterem: komunikat „Nie ma bohatera ...”\n"
+         "na stderr i kod 1; błąd zapisu: komunikat i kod 1, zapisany bohater bez zmian.",
+         runRecalc},
+        {"stats", "ID PLIK",
+         "Dopisuje na koniec pliku PLIK (tworzy go, gdy go nie ma) statystyki bohatera, jak\n"
+         "przycisk „Zapisz statystyki” podglądu: blok wierszy w Windows-1250 zakończonych\n"
+         "CR LF, pola rozdzielone „; ”. Wiersze: „NAZ. ” z imieniem, rasą, wiekiem, profesjami\n"
+         "(„PozN.”) i charakterem; „ŻYW … SF … ZR …(aktualna) SZ …(aktualna)”; „INT … MD …\n"
+         "UM … CH … PR … WI … ZW …”; „Odp.w%: ” z dziesięcioma odpornościami i „AM …%”;\n"
+         "„BR. ” z nazwą dla każdej broni z „Walka/Bronie” i noszonej „przy sobie”; „ZBR.: ”\n"
+         "z pancerzem („skóra”, gdy chroni tylko skóra), tarczami, „OGR. ” (ograniczenia\n"
+         "zręczności/szybkości), „OB.BL/DAL ” (obrona bliska/daleka) i „WYP. ” (wyparowania\n"
+         "kłute/tnące/obuchowe); „DATY: ” z datami kalendarza gry, gdy bohater je ma. Nazwa\n"
+         "pliku zostaje taka, jak podana. Nic nie wypisuje. Brak bohatera lub błąd zapisu:\n"
+         "komunikat i kod 1.",
+         runStats},
     };
     return list;
 }

@@ -19,4 +19,8 @@ int runShowCharacter(Context& context, std::span<const std::string> args);
 int runListCharacters(Context& context, std::span<const std::string> args);
 int runDeleteCharacter(Context& context, std::span<const std::string> args);
 
+// The preview's recompute and statistics: cli/CmdPreview.cpp.
+int runRecalc(Context& context, std::span<const std::string> args);
+int runStats(Context& context, std::span<const std::string> args);
+
 } // namespace tallar::cli

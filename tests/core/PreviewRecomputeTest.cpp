@@ -1,0 +1,116 @@
+#include "base/Cp1250.h"
+#include "model/Character.h"
+#include "preview/Recompute.h"
+#include "preview/StatsExport.h"
+#include "store/CharacterStore.h"
+#include "support/TreeDump.h"
+#include "support/WizardFixture.h"
+#include "wizard/CIstotaWizard.h"
+#include "wizard/CWizard1.h"
+#include "wizard/CWizard2.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace tallar {
+namespace {
+
+// Page 1 filled as a person would, page 2 never shown (automatic throws).
+struct OriginPages : WizardPages {
+    bool showOrigin(CWizard1& page) override {
+        page.setPlayer("Ala");
+        page.setName("Borin");
+        page.chooseStage(test::kYoungDwarf);
+        page.chooseAlignment(page.alignments().front().id);
+        page.setRollText("42");
+        return page.finish();
+    }
+    bool showBirthplace(CWizard2& page) override { return page.finish(); }
+    void showCharacter(CIstota&) override {}
+};
+
+// A sample character made by the wizard without asking, stored and loaded again.
+struct SampleCharacter : ::testing::Test, test::SampleWorkspace {
+    std::unique_ptr<CIstota> hero;
+
+    SampleCharacter() {
+        OriginPages pages;
+        DiceGenerator generator{7};
+        port.queueYesNo(true); // "Czy automatycznie wykonać rzuty?": yes
+        CIstotaWizard wizard(characters(), rules(), "", 'N', port, pages, &generator);
+        EXPECT_EQ(wizard.Run(), 1);
+        hero = LoadCharacter(characters(), wizard.characterId()).character;
+        EXPECT_NE(hero, nullptr);
+        if (hero)
+            hero->RecalculateCharacter();
+    }
+
+    std::string attribute(int link) { return std::to_string(std::lround(hero->link(link)->total)); }
+};
+
+TEST_F(SampleCharacter, RecomputeGivesTheTreeTheWizardMade) {
+    ASSERT_NE(hero, nullptr);
+    const std::string made = test::dumpTree(*hero);
+    // The steps whose engines exist: race stage, abilities, resistances, load and totals.
+    CharacterRecompute(rules(), *hero, port, DiceRolls{}).Run();
+    EXPECT_EQ(test::dumpTree(*hero), made);
+    EXPECT_TRUE(port.diePrompts().empty()); // nothing was thrown anew
+    // What a step writes comes back when it was lost: the racial part of Żywotność, written
+    // by the race stage.
+    CPoz& vitality = *hero->link(kLinkZywotnosc);
+    ASSERT_NE(vitality.FindByKind(14593), nullptr);
+    (void)vitality.Take(*vitality.FindByKind(14593));
+    hero->RecalculateCharacter();
+    ASSERT_NE(test::dumpTree(*hero), made);
+    CharacterRecompute(rules(), *hero, port, DiceRolls{}).Run();
+    EXPECT_EQ(test::dumpTree(*hero), made);
+}
+
+TEST_F(SampleCharacter, StatisticsBlockLines) {
+    ASSERT_NE(hero, nullptr);
+    const std::vector<std::string> lines = statisticsLines(*hero);
+    ASSERT_GE(lines.size(), 5U);
+    const CPoz& extra = *hero->link(kLinkDodatkoweInformacje);
+    // Name, the appearance entry's label, the age with a dot, the alignment; no profession.
+    EXPECT_EQ(lines[0], "NAZ. Borin; " + extra.FindByKind(256)->info + "; " +
+                            std::to_string(extra.FindByKind(337)->wartosc) + ".; " +
+                            extra.FindByKind(352)->info + "; ");
+    EXPECT_EQ(lines[1], "ŻYW " + attribute(kLinkZywotnosc) + "; SF " +
+                            attribute(kLinkSilaFizyczna) + "; ZR " + attribute(kLinkZrecznosc) +
+                            "(" + attribute(kLinkZrecznoscAktualna) + "); SZ " +
+                            attribute(kLinkSzybkosc) + "(" + attribute(kLinkSzybkoscAktualna) +
+                            "); ");
+    EXPECT_EQ(lines[2], "INT " + attribute(kLinkInteligencja) + "; MD " + attribute(kLinkMadrosc) +
+                            "; UM " + attribute(kLinkUmiejetnosciMagiczne) + "; CH " +
+                            attribute(kLinkCharyzma) + "; PR " + attribute(kLinkPrezencja) +
+                            "; WI " + attribute(kLinkWiara) + "; ZW " + attribute(kLinkZauwazenie) +
+                            "; ");
+    EXPECT_TRUE(lines[3].starts_with("Odp.w%: ILUZJA " + attribute(kLinkOdpornosc1) + "; "));
+    EXPECT_TRUE(lines[3].ends_with("; AM " + attribute(kLinkAntymagia) + "%; ")) << lines[3];
+    // No armour and no weapons yet: the skin protects.
+    EXPECT_TRUE(lines.back().starts_with("ZBR.: skóra; OGR. ")) << lines.back();
+    EXPECT_NE(lines.back().find("; OB.BL/DAL "), std::string::npos);
+    EXPECT_NE(lines.back().find(" %; WYP. "), std::string::npos);
+}
+
+TEST_F(SampleCharacter, StatisticsAppendedTwiceGiveTwoBlocksInWindows1250) {
+    ASSERT_NE(hero, nullptr);
+    const std::string path = (dir.path() / "staty.txt").string();
+    ASSERT_TRUE(appendStatistics(*hero, path).ok());
+    ASSERT_TRUE(appendStatistics(*hero, path).ok());
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), {});
+    std::string block;
+    for (const std::string& line : statisticsLines(*hero))
+        block += line + "\r\n";
+    std::string encoded;
+    ASSERT_TRUE(encodeCp1250(block, encoded).ok());
+    EXPECT_EQ(bytes, encoded + encoded);
+    // The second line starts with "ŻYW ", whose "Ż" is the byte 0xAF in Windows-1250.
+    EXPECT_EQ(bytes.substr(bytes.find("\r\n") + 2, 4), "\xAFYW ");
+}
+
+} // namespace
+} // namespace tallar
