@@ -68,15 +68,32 @@ void CIstotaPodglad::treeChanged() {
 
 // --- Changes ---------------------------------------------------------------------------
 
+void CIstotaPodglad::setObserver(std::function<void()> aboutToChange,
+                                 std::function<void()> changed) {
+    aboutToChange_ = std::move(aboutToChange);
+    changed_ = std::move(changed);
+}
+
 std::unique_ptr<PreviewCommand> CIstotaPodglad::command(std::string text,
                                                         PreviewCommand::Action action) {
-    auto run = [this, action = std::move(action)] {
-        const bool changed = action();
-        treeChanged();
-        return changed;
+    const auto aboutToChange = [this] {
+        if (aboutToChange_)
+            aboutToChange_();
     };
-    return std::make_unique<PreviewCommand>(hero_, std::move(text), std::move(run),
-                                            [this] { treeChanged(); });
+    const auto changed = [this] {
+        treeChanged();
+        if (changed_)
+            changed_();
+    };
+    return std::make_unique<PreviewCommand>(
+        hero_, std::move(text),
+        [action = std::move(action), aboutToChange, changed] {
+            aboutToChange();
+            const bool done = action();
+            changed();
+            return done;
+        },
+        PreviewCommand::Hooks{aboutToChange, changed});
 }
 
 void CIstotaPodglad::afterChange(bool underCarried) {

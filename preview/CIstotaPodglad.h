@@ -5,6 +5,7 @@
 #include "preview/EntryForms.h"
 #include "preview/PreviewCommand.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,6 +33,7 @@ public:
     CIstotaPodglad(Database& rules, Database& characters, CIstota& hero, UserPort& port);
 
     CIstota& character() const { return hero_; }
+    Database& rules() const { return rules_; }
     // imie + " : " + rasa + " - " + prof.
     std::string caption() const;
 
@@ -46,6 +48,9 @@ public:
     // Bumped whenever the tree may have been rebuilt: pointers to entries held from before
     // are to be looked up again by identifier.
     unsigned revision() const { return revision_; }
+    // Called before a command changes the tree (or puts a snapshot back) and after it did;
+    // a view lets go of the entries in between.
+    void setObserver(std::function<void()> aboutToChange, std::function<void()> changed);
 
     // --- The context menu ----------------------------------------------------------------
     EntryCommands commandsFor(const CPoz& entry) const { return contextCommands(entry); }
@@ -104,6 +109,7 @@ private:
     std::string selectedId_;
     std::string description_;
     unsigned revision_ = 0;
+    std::function<void()> aboutToChange_, changed_;
     mutable unsigned indexedRevision_ = ~0U;
     mutable std::unordered_map<std::string_view, CPoz*> byId_;
 };

@@ -4,15 +4,20 @@
 
 namespace tallar {
 
-PreviewCommand::PreviewCommand(CIstota& hero, std::string text, Action action, Restored restored)
-    : hero_(hero), text_(std::move(text)), action_(std::move(action)),
-      restored_(std::move(restored)) {}
+PreviewCommand::PreviewCommand(CIstota& hero, std::string text, Action action, Hooks hooks)
+    : hero_(hero), text_(std::move(text)), action_(std::move(action)), hooks_(std::move(hooks)) {}
+
+void PreviewCommand::restore(const CharacterSnapshot& snapshot) {
+    if (hooks_.aboutToRestore)
+        hooks_.aboutToRestore();
+    snapshot.restore(hero_);
+    if (hooks_.restored)
+        hooks_.restored();
+}
 
 void PreviewCommand::redo() {
     if (done_) {
-        after_.restore(hero_);
-        if (restored_)
-            restored_();
+        restore(after_);
         return;
     }
     done_ = true;
@@ -20,18 +25,14 @@ void PreviewCommand::redo() {
     changed_ = action_();
     action_ = {};
     if (!changed_) {
-        before_.restore(hero_);
-        if (restored_)
-            restored_();
+        restore(before_);
         return;
     }
     after_ = CharacterSnapshot::capture(hero_);
 }
 
 void PreviewCommand::undo() {
-    before_.restore(hero_);
-    if (restored_)
-        restored_();
+    restore(before_);
 }
 
 } // namespace tallar

@@ -18,10 +18,12 @@ public:
     // The change; returns whether it changed anything (false: a cancelled dialog). A change
     // that returns false is undone at once, so a page cancelled halfway leaves no trace.
     using Action = std::function<bool()>;
-    // Called after the character's tree was replaced by a snapshot.
-    using Restored = std::function<void()>;
+    // Called before and after the character's tree is replaced by a snapshot.
+    struct Hooks {
+        std::function<void()> aboutToRestore, restored;
+    };
 
-    PreviewCommand(CIstota& hero, std::string text, Action action, Restored restored = {});
+    PreviewCommand(CIstota& hero, std::string text, Action action, Hooks hooks = {});
 
     void redo();
     void undo();
@@ -32,10 +34,12 @@ public:
     const std::string& text() const { return text_; }
 
 private:
+    void restore(const CharacterSnapshot& snapshot);
+
     CIstota& hero_;
     std::string text_;
     Action action_;
-    Restored restored_;
+    Hooks hooks_;
     CharacterSnapshot before_, after_;
     bool done_ = false;
     bool changed_ = false;

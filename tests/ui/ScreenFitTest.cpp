@@ -1,15 +1,17 @@
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
 #include "model/Character.h"
+#include "preview/CIstotaPodglad.h"
 #include "support/WizardFixture.h"
 #include "ui/DiceEntryDialog.h"
 #include "ui/PickRowsDialog.h"
 #include "ui/editors/CListaWybor.h"
 #include "ui/editors/RulesEditors.h"
+#include "ui/preview/CIstotaPodgladDialog.h"
+#include "ui/preview/EntryDialogs.h"
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
-#include "ui/wizard/CharacterTreeDialog.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -107,8 +109,17 @@ TEST(ScreenFit, EveryListAndPageFitsA1366x768Screen) {
     expectFitsTheScreen(ask, "CKxxAsk");
     ui::CWizardKxx kxx(100, QStringLiteral("Zawód"), QStringLiteral("Zawód:"));
     expectFitsTheScreen(kxx, "CWizardKxx");
-    ui::CharacterTreeDialog tree(hero);
-    expectFitsTheScreen(tree, "CharacterTreeDialog");
+    CIstotaPodglad preview(w.rules(), w.characters(), hero, w.port);
+    ui::CIstotaPodgladDialog previewDialog(preview, w.port);
+    expectFitsTheScreen(previewDialog, "CIstotaPodgladDialog");
+    GenericForm generic = GenericForm::forNew();
+    ui::CPozEdycja edit(generic);
+    expectFitsTheScreen(edit, "CPozEdycja");
+    MoneyForm money;
+    ui::CPozKasa moneyDialog(money);
+    expectFitsTheScreen(moneyDialog, "CPozKasa");
+    ui::CalendarDialog calendar(GameDate{.year = 1247, .month = 1, .day = 1}, 0);
+    expectFitsTheScreen(calendar, "CalendarDialog");
     app::InfoDialog info(*w.workspace);
     expectFitsTheScreen(info, "InfoDialog");
 

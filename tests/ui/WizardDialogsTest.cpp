@@ -7,7 +7,6 @@
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
-#include "ui/wizard/CharacterTreeDialog.h"
 #include "wizard/CIstotaWizard.h"
 
 #include <QApplication>
@@ -140,34 +139,6 @@ TEST(CharacterList, DodajWithoutARaceSaysSoAndOffersTheSampleRules) {
     EXPECT_EQ(asked, QString::fromUtf8(kNoRaceQuestion));
     EXPECT_FALSE(rulesHaveRace(workspace->rules()));
     EXPECT_EQ(list.view()->topLevelItemCount(), 0);
-}
-
-TEST(CharacterTree, ChildrenAppearWhenTheirEntryIsOpenedSoADeepTreeShowsAtOnce) {
-    // "Umiejętności" holds a chain of 100,000 entries of value 1; entry k totals 100,001 − k.
-    test::SampleWorkspace w;
-    CIstota hero(w.characters());
-    CPoz* skills = hero.link(kLinkUmiejetnosci);
-    CPoz* at = skills;
-    for (int i = 1; i <= 100'000; ++i)
-        at = at->Append(std::make_unique<CPoz>(&w.characters(), "", "Poziom " + std::to_string(i),
-                                               "", 0x11, 1.0, 1, ""));
-    skills->Recalculate();
-    {
-        ui::CharacterTreeDialog dialog(hero);
-        QTreeWidget* tree = dialog.tree();
-        ASSERT_EQ(tree->topLevelItemCount(), 41);
-        QTreeWidgetItem* item = tree->topLevelItem(kLinkUmiejetnosci - 1);
-        EXPECT_EQ(item->text(0), QStringLiteral("Umiejętności"));
-        EXPECT_EQ(item->childCount(), 0);
-        for (int level = 1; level <= 3; ++level) {
-            item->setExpanded(true);
-            ASSERT_EQ(item->childCount(), 1);
-            item = item->child(0);
-            EXPECT_EQ(item->text(0),
-                      QStringLiteral("Poziom %1: 1 (%2)").arg(level).arg(100'001 - level));
-        }
-        EXPECT_EQ(item->childCount(), 0); // not opened yet
-    }
 }
 
 TEST(CharacterList, TheMainWindowButtonIsActive) {

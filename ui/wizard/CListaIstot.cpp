@@ -40,7 +40,7 @@ void CListaIstot::Add(const std::string& id) {
 
 void CListaIstot::Edit(const std::string& id) {
     QtUserPort port(this);
-    QtWizardPages pages(this);
+    QtWizardPages pages(this, &workspace_.rules());
     CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'E', port, pages);
     wizard.Run();
 }

@@ -1,8 +1,11 @@
 #include "ui/wizard/QtWizardPages.h"
 
+#include "model/Character.h"
+#include "ui/QtUserPort.h"
+#include "ui/preview/CIstotaPodgladDialog.h"
+
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
-#include "ui/wizard/CharacterTreeDialog.h"
 
 namespace tallar::ui {
 
@@ -17,7 +20,12 @@ bool QtWizardPages::showBirthplace(CWizard2& page) {
 }
 
 void QtWizardPages::showCharacter(CIstota& hero) {
-    CharacterTreeDialog dialog(hero, parent_);
+    if (!rules_ || !hero.connection())
+        return;
+    QtUserPort port(parent_);
+    CIstotaPodglad preview(*rules_, *hero.connection(), hero, port);
+    CIstotaPodgladDialog dialog(preview, port, parent_);
+    port.setParent(&dialog);
     dialog.exec();
 }
 
