@@ -1,3 +1,4 @@
+#include "CharacterFixture.h"
 #include "base/Cp1250.h"
 #include "store/CharacterStore.h"
 #include "store/db/Database.h"
@@ -17,46 +18,6 @@
 // one DELETE that makes room for them again), and read by one SELECT … WHERE id_ist=?.
 namespace tallar {
 namespace {
-
-struct Fixture {
-    test::TempDir dir;
-    std::unique_ptr<Database> db;
-    std::unique_ptr<CIstota> hero;
-
-    explicit Fixture(int entries) {
-        std::string error;
-        db = Database::open(dir.file("rtistoty.db"), error);
-        db->setErrorStream(nullptr);
-        (void)ensureCharacterSchema(*db);
-        hero = std::make_unique<CIstota>(*db);
-        hero->SetImie("Wędrowiec");
-        grow(entries);
-        hero->RecalculateCharacter();
-        (void)SaveCharacter(*hero);
-    }
-
-    // Fills the character up to `entries` entries (the skeleton has 54): bags of carried
-    // items with Polish labels and memos, every tenth entry a reference to an attribute.
-    void grow(int entries) {
-        int count = 54;
-        CPoz* carried = hero->link(kLinkEkwipunek)->front();
-        CPoz* bag = nullptr;
-        while (count < entries) {
-            if (!bag || bag->size() == 9) {
-                bag = carried->Append(
-                    std::make_unique<CPoz>(db.get(), "", "Torba podróżna", "", 0x440, 0.0, 0, ""));
-                ++count;
-                continue;
-            }
-            CPoz* item = bag->Append(
-                std::make_unique<CPoz>(db.get(), "", "Żelazna racja", "ekw0000042", kKindItem, 0.25,
-                                       count % 7 + 1, "Zapas na trzy dni drogi; łatwo się psuje."));
-            if (count % 10 == 0)
-                item->MakeReference(*hero->link(kLinkZrecznosc), true);
-            ++count;
-        }
-    }
-};
 
 int entries(const benchmark::State& state) {
     return static_cast<int>(state.range(0));

@@ -87,8 +87,7 @@ public:
     int typ = 0;         // kind; its low four bits are the value kind
     int wartosc = 0;     // integer value
     double modyfikator = 1.0;
-    double total = 0.0;       // computed by Recalculate, never stored
-    void* treeItem = nullptr; // the item showing this entry in a tree view, if any
+    double total = 0.0; // computed by Recalculate, never stored
 
     int valueKind() const { return valueKindOf(typ); }
     void SetInfo(std::string_view text) { info = text; }
