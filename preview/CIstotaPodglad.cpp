@@ -85,6 +85,19 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::command(std::string text,
         if (changed_)
             changed_();
     };
+    PreviewCommand::Hooks hooks{.aboutToRestore = aboutToChange,
+                                .restored = changed,
+                                .current =
+                                    [this] {
+                                        return lastStateRevision_ == revision_
+                                                   ? lastState_.lock()
+                                                   : PreviewCommand::Snapshot();
+                                    },
+                                .changedTo =
+                                    [this](const PreviewCommand::Snapshot& after) {
+                                        lastState_ = after;
+                                        lastStateRevision_ = revision_;
+                                    }};
     return std::make_unique<PreviewCommand>(
         hero_, std::move(text),
         [action = std::move(action), aboutToChange, changed] {
@@ -93,7 +106,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::command(std::string text,
             changed();
             return done;
         },
-        PreviewCommand::Hooks{aboutToChange, changed});
+        std::move(hooks));
 }
 
 void CIstotaPodglad::afterChange(bool underCarried) {

@@ -110,6 +110,10 @@ private:
     std::string description_;
     unsigned revision_ = 0;
     std::function<void()> aboutToChange_, changed_;
+    // The snapshot after the last change and the revision it shows: the next change starts
+    // from it while nothing else changed the tree.
+    std::weak_ptr<const CharacterSnapshot> lastState_;
+    unsigned lastStateRevision_ = ~0U;
     mutable unsigned indexedRevision_ = ~0U;
     mutable std::unordered_map<std::string_view, CPoz*> byId_;
 };

@@ -7,10 +7,10 @@ namespace tallar {
 PreviewCommand::PreviewCommand(CIstota& hero, std::string text, Action action, Hooks hooks)
     : hero_(hero), text_(std::move(text)), action_(std::move(action)), hooks_(std::move(hooks)) {}
 
-void PreviewCommand::restore(const CharacterSnapshot& snapshot) {
+void PreviewCommand::restore(const Snapshot& snapshot) {
     if (hooks_.aboutToRestore)
         hooks_.aboutToRestore();
-    snapshot.restore(hero_);
+    snapshot->restore(hero_);
     if (hooks_.restored)
         hooks_.restored();
 }
@@ -21,14 +21,18 @@ void PreviewCommand::redo() {
         return;
     }
     done_ = true;
-    before_ = CharacterSnapshot::capture(hero_);
+    before_ = hooks_.current ? hooks_.current() : nullptr;
+    if (!before_)
+        before_ = std::make_shared<const CharacterSnapshot>(CharacterSnapshot::capture(hero_));
     changed_ = action_();
     action_ = {};
     if (!changed_) {
         restore(before_);
         return;
     }
-    after_ = CharacterSnapshot::capture(hero_);
+    after_ = std::make_shared<const CharacterSnapshot>(CharacterSnapshot::capture(hero_));
+    if (hooks_.changedTo)
+        hooks_.changedTo(after_);
 }
 
 void PreviewCommand::undo() {

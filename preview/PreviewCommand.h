@@ -3,6 +3,7 @@
 #include "model/TreeSnapshot.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tallar {
@@ -18,9 +19,15 @@ public:
     // The change; returns whether it changed anything (false: a cancelled dialog). A change
     // that returns false is undone at once, so a page cancelled halfway leaves no trace.
     using Action = std::function<bool()>;
-    // Called before and after the character's tree is replaced by a snapshot.
+    using Snapshot = std::shared_ptr<const CharacterSnapshot>;
     struct Hooks {
+        // Called before and after the character's tree is replaced by a snapshot.
         std::function<void()> aboutToRestore, restored;
+        // The character as it stands, when a snapshot of it is at hand (the state after the
+        // previous change, which this one then shares instead of copying); null otherwise.
+        std::function<Snapshot()> current;
+        // Called with the state the first redo left, when it changed something.
+        std::function<void(const Snapshot&)> changedTo;
     };
 
     PreviewCommand(CIstota& hero, std::string text, Action action, Hooks hooks = {});
@@ -34,13 +41,13 @@ public:
     const std::string& text() const { return text_; }
 
 private:
-    void restore(const CharacterSnapshot& snapshot);
+    void restore(const Snapshot& snapshot);
 
     CIstota& hero_;
     std::string text_;
     Action action_;
     Hooks hooks_;
-    CharacterSnapshot before_, after_;
+    Snapshot before_, after_;
     bool done_ = false;
     bool changed_ = false;
 };

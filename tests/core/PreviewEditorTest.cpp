@@ -121,6 +121,28 @@ TEST_F(Preview, UndoOfADeleteRestoresTheSubtreeWithItsReferencesAndRedoDeletesAg
     EXPECT_DOUBLE_EQ(load().total, 4.0);
 }
 
+TEST_F(Preview, ChangesInARowAreUndoneAndRedoneInTurn) {
+    const std::string start = test::dumpTree(*hero);
+    auto remove = preview->remove(*carriedItem("Lina"));
+    run(remove);
+    const std::string afterRemove = test::dumpTree(*hero);
+    GenericForm form = GenericForm::forNew();
+    form.info = "Premia";
+    form.value = "2";
+    auto add = preview->addEntry(*hero->link(kLinkWiara), form);
+    run(add); // starts from the state the deletion left
+    const std::string afterAdd = test::dumpTree(*hero);
+    add->undo();
+    EXPECT_EQ(test::dumpTree(*hero), afterRemove);
+    remove->undo();
+    EXPECT_EQ(test::dumpTree(*hero), start);
+    remove->redo();
+    add->redo();
+    EXPECT_EQ(test::dumpTree(*hero), afterAdd);
+    EXPECT_EQ(carriedItem("Lina"), nullptr);
+    EXPECT_DOUBLE_EQ(hero->link(kLinkWiara)->total, 2.0);
+}
+
 TEST_F(Preview, CancelAfterChangesLeavesTheStoredRowsIdentical) {
     const std::string stored = storedRows();
     auto remove = preview->remove(*carriedItem("Lina"));
