@@ -1,7 +1,5 @@
 #include "model/GameDate.h"
 
-#include "rules/core/RulesMath.h"
-
 namespace tallar {
 
 bool GameDate::fromValue(int value, GameDate& date) {
@@ -13,10 +11,6 @@ bool GameDate::fromValue(int value, GameDate& date) {
         return false;
     date = candidate;
     return true;
-}
-
-std::string GameDate::text() const {
-    return zeroPadded(day, 2) + "." + zeroPadded(month, 2) + "." + std::to_string(year) + " r.";
 }
 
 } // namespace tallar

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
-
 namespace tallar {
 
 // A date of the game calendar as an entry of value kind 8 keeps it: the integer value
 // holds year × 10000 + month × 100 + day (year 1247, month 3, day 15 is 12470315). The
-// game year has twelve months of thirty days.
+// game year has twelve months of thirty days. Its text, with the calendar's names, is
+// CRTdata's (model/GameCalendar.h).
 struct GameDate {
     int year = 0;
     int month = 0;
@@ -18,9 +17,6 @@ struct GameDate {
     // The date an entry's value holds, or nothing when the value is no valid date.
     static bool fromValue(int value, GameDate& date);
     int toValue() const { return year * 10000 + month * 100 + day; }
-
-    // "15.03.1247 r." — day and month with two digits, then the year.
-    std::string text() const;
 };
 
 } // namespace tallar

@@ -90,7 +90,7 @@ TEST(GameDate, ValuesRoundTripAndInvalidDatesAreRefused) {
     EXPECT_EQ(date.month, 1);
     EXPECT_EQ(date.day, 11);
     EXPECT_EQ(date.toValue(), 10111);
-    EXPECT_EQ(date.text(), "11.01.1 r.");
+    EXPECT_EQ(CRTdata::text(date), "11 Mroźnika 1 r. Ery Pradawnej");
     EXPECT_TRUE(GameDate::fromValue(12471230, date));
     EXPECT_FALSE(GameDate::fromValue(12471231, date)); // thirty days a month
     EXPECT_FALSE(GameDate::fromValue(12470015, date));

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace tallar {
 namespace {
 
@@ -201,6 +203,18 @@ TEST_F(PreviewWindow, CancelWithChangesAsksAndOkSaves) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(count(characters(), "SELECT count(*) FROM pozycje WHERE info='Lina'"), 0);
     EXPECT_TRUE(dialog->undoStack()->isClean());
+}
+
+TEST_F(PreviewWindow, ExportsSaveFirstAndAddTheirExtensions) {
+    auto menu = dialog->contextMenu(*carriedItem("Lina"));
+    action(*menu, QStringLiteral("Usuń"))->trigger();
+    dialog->exportTo(QString::fromStdString(dir.file("borin")));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "borin.xml"));
+    // The export writes what is stored, so the change was saved first.
+    EXPECT_EQ(count(characters(), "SELECT count(*) FROM pozycje WHERE info='Lina'"), 0);
+    EXPECT_TRUE(dialog->undoStack()->isClean());
+    dialog->writeStatisticsTo(QString::fromStdString(dir.file("staty")));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "staty.txt"));
 }
 
 // A deep chain shows at once: the model lists an entry's children only when asked.
