@@ -78,6 +78,10 @@ CalendarDialog::CalendarDialog(const GameDate& date, int dayPart, QWidget* paren
         auto* button = new QPushButton(QString::number(day), this);
         button->setCheckable(true);
         button->setFixedWidth(40);
+        // The chosen day in the colours of a selection, plainer than a pressed button.
+        button->setStyleSheet(
+            QStringLiteral("QPushButton:checked { background: palette(highlight); color: "
+                           "palette(highlighted-text); font-weight: bold; }"));
         days_->addButton(button, day);
         grid->addWidget(button, (day - 1) / kColumns, (day - 1) % kColumns);
     }
@@ -181,6 +185,9 @@ void CPozEdycja::showKind() {
     valueLabel_->setText(shows == GenericForm::Shows::Percent ? QStringLiteral("Wartość [%]:")
                                                               : QStringLiteral("Wartość:"));
     dateText_->setText(qs(CRTdata::text(data_.date, data_.dayPart)));
+    // The whole date in view, from its start.
+    dateText_->setMinimumWidth(dateText_->fontMetrics().horizontalAdvance(dateText_->text()) + 16);
+    dateText_->setCursorPosition(0);
 }
 
 void CPozEdycja::chooseDate(const std::function<bool(CalendarDialog&)>& pick) {
