@@ -33,11 +33,19 @@ const std::vector<Command>& commands() {
          "leżącymi głębiej niż 1000 poziomów pod bohaterem, nie zmienia niczego:\n"
          "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
          runImport},
-        {"rules list", "TABELA",
+        {"rules list", "TABELA | --view LISTA",
          "Wypisuje wiersze tabeli reguł jako tekst rozdzielany tabulatorami: najpierw wiersz\n"
          "nazw kolumn, potem po jednym wierszu na rekord, w kolejności zapisu. Tabulator,\n"
          "koniec wiersza, powrót karetki i ukośnik wsteczny w wartości zapisuje jako \\t,\n"
-         "\\n, \\r i \\\\; NULL jako pusty tekst.",
+         "\\n, \\r i \\\\; NULL jako pusty tekst.\n"
+         "Z --view wypisuje to, co pokazuje lista otwierana przyciskiem okna głównego, tym\n"
+         "samym zapytaniem: wiersz nagłówków kolumn (bez spacji, które je poszerzają),\n"
+         "potem wiersze od góry do dołu; identyfikator jest ostatnią kolumną. LISTA to\n"
+         "nazwa tabeli jej wierszy (rasy, czescicialadef, profesje, wymagania,\n"
+         "klasyspoleczne, miejscurodz, zawod, umiejetnosci, grupybroni, bronie,\n"
+         "elementzbroi, zbroja, tarcza, ekwipunek), a dla ułomności i zdolności\n"
+         "nadnaturalnych: ulomnosci i zdolnosci. Pusta lista nie wypisuje nic (nagłówki\n"
+         "biorą się z wierszy wyniku, jak w oknie).",
          runRulesList},
         {"rules delete", "TABELA ID",
          "Usuwa wiersz tabeli reguł tak jak przycisk „Usuń” jej listy: razem z wierszami,\n"

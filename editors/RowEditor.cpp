@@ -1,6 +1,7 @@
 #include "editors/RowEditor.h"
 
 #include "base/UserPort.h"
+#include "editors/FormulaFields.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
@@ -187,11 +188,14 @@ Status RowEditor::removeChild(std::size_t list, const std::string& id) {
 }
 
 Status RowEditor::discardUnsaved() {
-    if (mode_ != Mode::New || def_.children.empty())
+    if (mode_ != Mode::New || (def_.children.empty() && !def_.ownsFormulas))
         return {};
     if (db_.queryValue("SELECT 1 FROM " + def_.table + " WHERE id=?;", {id_}))
         return {};
     return inTransaction(db_, [&]() -> Status {
+        if (def_.ownsFormulas)
+            if (Status s = deleteOwnedFormulas(db_, id_, fixedValue("typ")); !s)
+                return s;
         for (std::size_t i = 0; i < def_.children.size(); ++i) {
             std::vector<std::string> ids;
             if (Status s = db_.exec(def_.children[i].namesSql, {id_},
@@ -241,6 +245,28 @@ void RowEditor::assign(const RowValues& values) {
         for (const Field& f : fields_)
             if (f.kind == ValueKind::Flag && value(f.column).empty())
                 values_[f.column] = "N";
+}
+
+std::vector<LinkedRow> RowEditor::referenceChoices(const std::string& column) const {
+    std::vector<LinkedRow> choices;
+    const Field* f = field(column);
+    if (!f || f->reference.table.empty())
+        return choices;
+    const Status status = db_.exec("SELECT id," + f->reference.display + " FROM " +
+                                       f->reference.table + " ORDER BY 2;",
+                                   [&](const Row& row) {
+                                       choices.push_back({row.text(0), row.text(1)});
+                                   });
+    if (!status)
+        choices.clear();
+    return choices;
+}
+
+const std::string& RowEditor::fixedValue(const std::string& column) const {
+    for (const FixedValue& fixed : fixed_)
+        if (fixed.column == column)
+            return fixed.value;
+    return kEmpty;
 }
 
 const std::string& RowEditor::value(const std::string& column) const {

@@ -63,6 +63,9 @@ public:
     Status load();
 
     const std::string& value(const std::string& column) const;
+    // The rows a reference field may name, by name (identifier and name each); empty when
+    // they cannot be read (the failure is written to the error stream).
+    std::vector<LinkedRow> referenceChoices(const std::string& column) const;
     // Sets a field as typed. A text the field cannot take (a character Windows-1250 cannot
     // store, or anything but a number in a number field) is refused: the old value stays
     // and the message is returned. A malformed dice expression is kept but marked.
@@ -91,7 +94,7 @@ public:
     std::vector<FixedValue> childFixed(std::size_t list) const;
     // Removes a child: kept for the save to delete (pruned lists) or deleted at once.
     Status removeChild(std::size_t list, const std::string& id);
-    // A new row that is cancelled takes the children saved meanwhile with it.
+    // A new row that is cancelled takes the children and formulas saved meanwhile with it.
     Status discardUnsaved();
 
     // Rows held in the form and saved with it.
@@ -119,6 +122,7 @@ public:
     Status remove();
 
 private:
+    const std::string& fixedValue(const std::string& column) const;
     Status saveOwned();
     Status pruneChildren();
 

@@ -1,6 +1,7 @@
 #include "editors/RowList.h"
 
 #include "base/UserPort.h"
+#include "editors/ListDef.h"
 #include "store/Database.h"
 #include "store/Identifier.h"
 
@@ -26,7 +27,9 @@ void ListContents::addRow(const Row& row) {
     if (items_.empty()) {
         columns_.clear();
         for (int c = 1; c < n; ++c) {
-            const std::string heading = row.name(c);
+            const auto given = static_cast<std::size_t>(c - 1);
+            const std::string heading =
+                given < headings_.size() ? headings_[given] : std::string(row.name(c));
             columns_.push_back({heading, kPixelsPerCharacter * characterCount(heading)});
         }
         columns_.push_back({row.name(0), 0});
@@ -43,6 +46,12 @@ RowList::RowList(Database& db, std::string title, std::string select, bool multi
                  std::vector<std::string> values)
     : db_(db), title_(std::move(title)), select_(std::move(select)), multiSelect_(multiSelect),
       values_(std::move(values)) {}
+
+RowList::RowList(Database& db, const ListDef& def)
+    : RowList(db, def.title, def.select, false, def.values) {
+    deletes_ = def.deletes;
+    contents_.setHeadings(def.headings);
+}
 
 Status RowList::refresh(UserPort& port) {
     contents_.clearItems();
@@ -81,6 +90,8 @@ void RowList::editClicked(ListActions& actions, UserPort& port,
 
 void RowList::removeClicked(ListActions& actions, UserPort& port,
                             const std::vector<std::size_t>& checked, int selected) {
+    if (!deletes_)
+        return;
     for (const std::string& id : targets(checked, selected))
         actions.remove(id);
     (void)refresh(port);

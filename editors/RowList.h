@@ -14,6 +14,8 @@ class UserPort;
 
 namespace tallar::editors {
 
+struct ListDef;
+
 // The caption of a list's error messages: the application title.
 inline constexpr const char* kApplicationTitle = "Tallar2";
 
@@ -38,8 +40,11 @@ public:
     void clearItems() { items_.clear(); }
     // Adds one result row; the first row after clearItems rebuilds the columns.
     void addRow(const Row& row);
+    // Headings shown instead of the aliases, column by column (the identifier's excepted).
+    void setHeadings(std::vector<std::string> headings) { headings_ = std::move(headings); }
 
 private:
+    std::vector<std::string> headings_;
     std::vector<Column> columns_;
     std::vector<std::vector<std::string>> items_;
 };
@@ -58,9 +63,13 @@ class RowList {
 public:
     RowList(Database& db, std::string title, std::string select, bool multiSelect,
             std::vector<std::string> values = {});
+    // The list a description defines, without check boxes.
+    RowList(Database& db, const ListDef& def);
 
     const std::string& title() const { return title_; }
     bool multiSelect() const { return multiSelect_; }
+    // Whether "Usuń" deletes rows; in a list that keeps its rows it does nothing.
+    bool deletes() const { return deletes_; }
     const ListContents& contents() const { return contents_; }
     Database& database() { return db_; }
 
@@ -88,6 +97,7 @@ private:
     std::string title_;
     std::string select_;
     bool multiSelect_;
+    bool deletes_ = true;
     std::vector<std::string> values_;
     ListContents contents_;
 };

@@ -5,6 +5,7 @@ list(APPEND TALLAR_CORE_SOURCES
     editors/CatalogueTrades.cpp
     editors/Fields.cpp
     editors/FormulaFields.cpp
+    editors/Lists.cpp
     editors/RowEditor.cpp
     editors/RowList.cpp
 )

@@ -1,15 +1,22 @@
 #include "app/MainWindow.h"
+#include "app/MainButtons.h"
 #include "app/StartOptions.h"
 #include "base/NonInteractiveUserPort.h"
+#include "editors/ListDef.h"
 #include "model/Trace.h"
 #include "store/Character.h"
 #include "store/Workspace.h"
 #include "support/TempDir.h"
+#include "ui/editors/CLista.h"
+#include "ui/editors/EditorDialog.h"
 #include "wizard/CWizard1.h"
 
+#include <QApplication>
 #include <QFrame>
-#include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -27,46 +34,90 @@ std::unique_ptr<Workspace> openWorkspace(const test::TempDir& dir) {
     return workspace;
 }
 
-TEST(MainWindow, ShowsTheEighteenButtonsInOrder) {
-    test::TempDir dir;
-    app::MainWindow window(openWorkspace(dir));
-    window.show();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallar2"));
+// What a main-window button showed: the window's first column (for a list) and, for a
+// rules list, the name field of the editor that Enter opened on its first row.
+struct Shown {
+    QString window;
+    QStringList rows;
+    QString editedName;
+};
 
-    const std::vector<std::pair<int, QString>> expected = {
-        {1005, "Edycja bohatera"},
-        {1006, "Edycja ras"},
-        {1021, "Edycja części ciała"},
-        {1007, "Edycja profesji"},
-        {1019, "Edycja wymagań do awansu na poz."},
-        {1023, "Edycja klas społecznych"},
-        {1024, "Edycja miejsca urodzenia"},
-        {1009, "Edycja ułomności"},
-        {1008, "Edycja zdolności nadnaturalnych"},
-        {1010, "Edycja zawodów"},
-        {1017, "Edycja umiejętności"},
-        {1018, "Edycja grup broni"},
-        {1011, "Edycja broni"},
-        {1020, "Edycja składników zbroi"},
-        {1012, "Edycja zbroi"},
-        {1022, "Edycja tarcz"},
-        {1761, "Edycja ekwipunku"},
-        {1025, "Info"},
-    };
-    // Buttons in the order the layout shows them, top to bottom.
-    std::vector<QPushButton*> shown;
-    for (int i = 0; i < window.layout()->count(); ++i)
-        if (auto* button = qobject_cast<QPushButton*>(window.layout()->itemAt(i)->widget()))
-            shown.push_back(button);
-    ASSERT_EQ(shown.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(shown[i]->property("commandId").toInt(), expected[i].first) << i;
-        EXPECT_EQ(shown[i]->text(), expected[i].second) << i;
-        if (i > 0) {
-            EXPECT_GT(shown[i]->geometry().top(), shown[i - 1]->geometry().top());
+Shown clickAndLook(app::MainWindow& window, int id) {
+    Shown shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        shown.window = modal->windowTitle();
+        if (auto* list = qobject_cast<ui::CLista*>(modal)) {
+            for (int i = 0; i < list->view()->topLevelItemCount(); ++i)
+                shown.rows << list->view()->topLevelItem(i)->text(0);
+            if (list->windowTitle() != QStringLiteral("Lista bohaterów") &&
+                list->view()->topLevelItemCount() > 0) {
+                QTimer::singleShot(0, [&shown] {
+                    auto* editor =
+                        qobject_cast<ui::EditorDialog*>(QApplication::activeModalWidget());
+                    ASSERT_NE(editor, nullptr);
+                    if (auto* name = qobject_cast<QLineEdit*>(editor->control("nazwa")))
+                        shown.editedName = name->text();
+                    editor->reject();
+                });
+                list->view()->setCurrentItem(list->view()->topLevelItem(0));
+                list->okAction();
+            }
         }
+        modal->close();
+    });
+    window.button(id)->click();
+    return shown;
+}
+
+// Every button opens its window: each rules list shows the rows of the table its editor
+// writes, and Enter opens the row in that editor; the character list shows the characters.
+TEST(MainWindow, EachButtonOpensItsWindowOnItsTable) {
+    test::TempDir dir;
+    auto workspace = openWorkspace(dir);
+    Database& rules = workspace->rules();
+    for (const editors::ListDef* def : editors::lists::rules()) {
+        std::string columns = "id,nazwa";
+        std::string values = "'" + def->name + "-1','Próbny " + def->name + "'";
+        for (const editors::FixedValue& fixed : def->editor().fixed) {
+            columns += "," + fixed.column;
+            values += ",'" + fixed.value + "'";
+        }
+        if (def->editor().table == "czescicialadef") {
+            columns += ",typistoty";
+            values += ",'H'";
+        }
+        ASSERT_TRUE(rules
+                        .exec("INSERT INTO " + def->editor().table + " (" + columns + ") VALUES (" +
+                              values + ");")
+                        .ok());
     }
-    EXPECT_TRUE(window.button(1025)->isEnabled());
+    {
+        CIstota hero(workspace->characters());
+        hero.SetGracz("Gracz próbny");
+        ASSERT_TRUE(hero.SaveCharacter().ok());
+    }
+    app::MainWindow window(std::move(workspace));
+    window.show();
+
+    int lists = 0;
+    for (const app::MainButton& button : app::kMainButtons) {
+        const Shown shown = clickAndLook(window, button.id);
+        EXPECT_FALSE(shown.window.isEmpty()) << button.id;
+        if (button.id == 1005) {
+            EXPECT_EQ(shown.rows, QStringList{QStringLiteral("Gracz próbny")});
+        }
+        if (shown.editedName.isEmpty())
+            continue;
+        ++lists;
+        // The list shows the row (a body part with its kind of creature after the name) and
+        // the editor opened on it shows its name.
+        ASSERT_EQ(shown.rows.size(), 1) << button.id;
+        EXPECT_TRUE(shown.rows[0].startsWith(shown.editedName)) << button.id;
+        EXPECT_TRUE(shown.editedName.startsWith(QStringLiteral("Próbny "))) << button.id;
+    }
+    EXPECT_EQ(lists, static_cast<int>(editors::lists::rules().size()));
 }
 
 TEST(MainWindow, CloseBoxClosesTheConnections) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -19,11 +20,6 @@ struct Rules : test::RulesFixture {
     void exec(const std::string& sql) { ASSERT_TRUE(db->exec(sql).ok()) << sql; }
 };
 
-template <class Editor> QString titleOf(Database& db, char mode) {
-    Editor editor(db, "x1", mode, nullptr);
-    return editor.windowTitle();
-}
-
 QStringList tabsOf(const QWidget& dialog) {
     QStringList names;
     if (auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("pages")))
@@ -32,38 +28,29 @@ QStringList tabsOf(const QWidget& dialog) {
     return names;
 }
 
-TEST(OwningEditorWindows, EachModeHasItsTitle) {
+// The stage editor opened from the race (a modal window over it) saves the stage at once;
+// the race's list of stages shows the new name as soon as it closes.
+TEST(OwningEditorWindows, AStageEditedFromTheRaceShowsThereAtOnce) {
     Rules r;
-    Database& db = *r.db;
-    struct Expected {
-        QString n, e, d;
-        QString (*title)(Database&, char);
-    };
-    const std::vector<Expected> editors = {
-        {"Rasa - nowa", "Rasa - edycja", "Rasa - usunięcie", &titleOf<ui::CRasa>},
-        {"Stadium - nowe", "Stadium - edycja", "Stadium - usunięcie", &titleOf<ui::CStadium>},
-        {"Broń naturalna - nowa", "Broń naturalna - edycja", "Broń naturalna - usunięcie",
-         &titleOf<ui::CBronNaturalna>},
-        {"Część ciała - nowa", "Część ciała - edycja", "Część ciała - usunięcie",
-         &titleOf<ui::CCzescCiala>},
-        {"Umiejętność - nowa", "Umiejętność - edycja", "Umiejętność - usunięcie",
-         &titleOf<ui::CZdolnosc>},
-        {"Szansa - nowa", "Szansa - edycja", "Szansa - usunięcie", &titleOf<ui::CSzansaEdit>},
-        {"Rzut obronny - nowy", "Rzut obronny - edycja", "Rzut obronny - usunięcie",
-         &titleOf<ui::CRzutObronnyEdycja>},
-        {"Skutek rzutu - nowy", "Skutek rzutu - edycja", "Skutek rzutu - usunięcie",
-         &titleOf<ui::CSkutkiRzutowEdit>},
-        {"Zmiana współczynników - nowa", "Zmiana współczynników - edycja",
-         "Zmiana współczynników - usunięcie", &titleOf<ui::CZmianaWspolczEdit>},
-        {"Zawód - nowy", "Zawód - edycja", "Zawód - usunięcie", &titleOf<ui::CEdycjaZawod>},
-        {"Profesja - nowa", "Profesja - edycja", "Profesja - usunięcie",
-         &titleOf<ui::CEdycjaProfesja>},
-    };
-    for (const Expected& e : editors) {
-        EXPECT_EQ(e.title(db, 'N'), e.n);
-        EXPECT_EQ(e.title(db, 'E'), e.e);
-        EXPECT_EQ(e.title(db, 'D'), e.d);
-    }
+    r.exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Elf');");
+    r.exec("INSERT INTO stadia (id,idrasa,nazwa,od) VALUES ('s1','r1','Młody','10');");
+    ui::CRasa race(*r.db, "r1", 'E', nullptr);
+    ASSERT_EQ(race.childView(0)->count(), 1);
+    EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Młody (od 10)"));
+
+    QTimer::singleShot(0, [] {
+        auto* stage = qobject_cast<ui::EditorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(stage, nullptr);
+        EXPECT_EQ(stage->objectName(), QStringLiteral("CStadium"));
+        auto* name = qobject_cast<QLineEdit*>(stage->control("nazwa"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("Dorosły"));
+        emit name->textEdited(name->text());
+        stage->saveClicked();
+    });
+    race.editChild(0, 0);
+    ASSERT_EQ(race.childView(0)->count(), 1);
+    EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Dorosły (od 10)"));
 }
 
 TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {

@@ -1,8 +1,6 @@
 #include "ui/editors/RulesEditors.h"
-#include "app/MainWindow.h"
 #include "base/NonInteractiveUserPort.h"
 #include "store/Schema.h"
-#include "store/Workspace.h"
 #include "support/RulesFixture.h"
 #include "ui/editors/CListaWybor.h"
 
@@ -196,18 +194,6 @@ TEST(RulesEditorWindow, CancellingANewAbilityTakesItsFormulas) {
     ui::CZdolnoscNadnaturalnaEdycja existing(*r.db, "z2", 'E', nullptr);
     existing.reject();
     EXPECT_EQ(r.count("SELECT count(*) FROM formuly;"), 1);
-}
-
-TEST(RulesMainWindow, TheButtonsOfTheseListsAreActive) {
-    test::TempDir dir;
-    NonInteractiveUserPort port(nullptr);
-    std::string error;
-    auto workspace = Workspace::open(dir.str(), port, error);
-    ASSERT_TRUE(workspace) << error;
-    app::MainWindow window(std::move(workspace));
-    for (int id : {1021, 1019, 1023, 1024, 1009, 1008, 1018, 1011, 1020, 1012, 1022, 1761, 1006,
-                   1007, 1010, 1017})
-        EXPECT_TRUE(window.button(id)->isEnabled()) << id;
 }
 
 } // namespace

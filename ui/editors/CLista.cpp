@@ -1,5 +1,6 @@
 #include "ui/editors/CLista.h"
 
+#include "editors/ListDef.h"
 #include "ui/QtText.h"
 
 #include <QHBoxLayout>
@@ -42,6 +43,19 @@ CLista::CLista(QWidget* parent, Database& db, const std::string& title, const st
       view_(new QTreeWidget(this)), add_(new QPushButton(QStringLiteral("Dodaj"), this)),
       edit_(new QPushButton(QStringLiteral("Edycja"), this)),
       delete_(new QPushButton(QStringLiteral("Usuń"), this)) {
+    build();
+}
+
+CLista::CLista(QWidget* parent, Database& db, const editors::ListDef& def)
+    : QDialog(parent), list_(db, def), port_(this), view_(new QTreeWidget(this)),
+      add_(new QPushButton(QStringLiteral("Dodaj"), this)),
+      edit_(new QPushButton(QStringLiteral("Edycja"), this)),
+      delete_(new QPushButton(QStringLiteral("Usuń"), this)) {
+    build();
+    delete_->setVisible(list_.deletes());
+}
+
+void CLista::build() {
     setWindowTitle(QStringLiteral("Lista"));
     view_->setObjectName(QStringLiteral("rows"));
     view_->setRootIsDecorated(false);

@@ -26,6 +26,8 @@ class CLista : public QDialog, private editors::ListActions {
 public:
     CLista(QWidget* parent, Database& db, const std::string& title, const std::string& select,
            bool multiSelect, std::vector<std::string> values = {});
+    // The list a description defines; a list that keeps its rows shows no "Usuń".
+    CLista(QWidget* parent, Database& db, const editors::ListDef& def);
 
     QTreeWidget* view() const { return view_; }
     QPushButton* addButton() const { return add_; }
@@ -60,6 +62,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void build();
     void add(const std::string& id) override { Add(id); }
     void edit(const std::string& id) override { Edit(id); }
     void remove(const std::string& id) override { Delete(id); }
@@ -101,16 +104,6 @@ protected:
         T editor(database(), id, 'D', this);
         editor.remove();
     }
-};
-
-// A list bound to an editor that offers adding and editing only.
-template <class T> class CListaBezUsuwania : public CListaTemplate<T> {
-public:
-    using CListaTemplate<T>::CListaTemplate;
-
-protected:
-    void setUp() override { this->deleteButton()->hide(); }
-    void Delete(const std::string& /*id*/) override {}
 };
 
 } // namespace tallar::ui

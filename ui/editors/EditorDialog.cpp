@@ -1,7 +1,6 @@
 #include "ui/editors/EditorDialog.h"
 
 #include "base/Cp1250.h"
-#include "store/Database.h"
 #include "store/Identifier.h"
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
@@ -268,9 +267,8 @@ QWidget* EditorDialog::makeControl(const Field& field) {
     case ValueKind::Reference: {
         auto* combo = new QComboBox(this);
         combo->addItem(QString(), QString());
-        (void)db_.exec("SELECT id," + field.reference.display + " FROM " + field.reference.table +
-                           " ORDER BY 2;",
-                       [&](const Row& row) { combo->addItem(qs(row.text(1)), qs(row.text(0))); });
+        for (const editors::LinkedRow& choice : editor_.referenceChoices(column))
+            combo->addItem(qs(choice.name), qs(choice.id));
         if (combo->findData(value) < 0)
             combo->addItem(value, value);
         combo->setCurrentIndex(combo->findData(value));

@@ -1,5 +1,6 @@
 #include "ui/wizard/CListaIstot.h"
 
+#include "editors/ListDef.h"
 #include "output/CharacterFile.h"
 #include "output/FileChoice.h"
 #include "store/Workspace.h"
@@ -27,7 +28,7 @@ QString fileDialogFilter() {
 } // namespace
 
 CListaIstot::CListaIstot(QWidget* parent, Workspace& workspace)
-    : CLista(parent, workspace.characters(), kTitle, kQuery, false), workspace_(workspace) {}
+    : CLista(parent, workspace.characters(), editors::lists::characters()), workspace_(workspace) {}
 
 void CListaIstot::Add(const std::string& id) {
     QtUserPort port(this);

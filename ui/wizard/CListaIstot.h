@@ -14,11 +14,6 @@ namespace tallar::ui {
 class CListaIstot : public CLista {
     Q_OBJECT
 public:
-    static constexpr const char* kTitle = "Lista bohaterów";
-    static constexpr const char* kQuery =
-        "SELECT id,gracz,rasa,prof,imie FROM istoty order by gracz DESC,rasa DESC,prof "
-        "DESC,imie DESC;";
-
     CListaIstot(QWidget* parent, Workspace& workspace);
 
     // "Import z pliku": the open-file dialog, the import of the chosen file, a refresh
