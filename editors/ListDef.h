@@ -19,6 +19,7 @@ struct ListDef {
     bool deletes = true;                    // whether "Usuń" deletes its rows
     std::vector<std::string> headings = {}; // shown instead of the aliases, when given
     std::vector<std::string> values = {};   // bound to the SELECT's `?`
+    std::size_t nameColumn = 0;             // the shown column that names a row in a question
 };
 
 using ListRef = const ListDef& (*)();

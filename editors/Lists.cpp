@@ -13,6 +13,11 @@ const ListDef& characters() {
         "Lista bohaterów",
         "SELECT id,gracz,rasa,prof,imie FROM istoty order by gracz DESC,rasa DESC,prof "
         "DESC,imie DESC;",
+        nullptr,
+        true,
+        {"Gracz", "Rasa", "Profesje", "Imię"},
+        {},
+        3,
     };
     return def;
 }

@@ -4,17 +4,21 @@
 #include "editors/EditorDef.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tallar {
 class Database;
+class Transaction;
 class UserPort;
 struct TableDef;
 } // namespace tallar
 
 namespace tallar::editors {
+
+struct DeletePreview;
 
 // A row linked through a link table, with the name shown for it.
 struct LinkedRow {
@@ -50,6 +54,9 @@ public:
     // `extraFixed` adds values the opener decides (the owner of a formula).
     RowEditor(Database& db, const EditorDef& def, std::string id, char mode,
               std::vector<FixedValue> extraFixed = {});
+    ~RowEditor();
+    RowEditor(const RowEditor&) = delete;
+    RowEditor& operator=(const RowEditor&) = delete;
 
     const EditorDef& def() const { return def_; }
     const std::string& id() const { return id_; }
@@ -97,6 +104,16 @@ public:
     // A new row that is cancelled takes the children and formulas saved meanwhile with it.
     Status discardUnsaved();
 
+    // An editor of a row that owns rows saved by their own editors (the stages of a race,
+    // the throws of a skill, the formulas of a trade or an ability) is one unit of work
+    // while it is open: what its child editors save is kept when it saves and undone when
+    // it is cancelled. Other editors, and the delete mode, need none.
+    Status beginUnit();
+    bool inUnit() const { return unit_ != nullptr; }
+    // Cancel: undoes what was saved while the editor was open; without a unit, takes the
+    // children of a new row that was never saved (discardUnsaved).
+    Status cancel();
+
     // Rows held in the form and saved with it.
     const std::vector<RowValues>& owned(std::size_t list) const { return owned_.at(list); }
     // Replaces the row at `index`, or adds it when `index` is past the end.
@@ -120,6 +137,9 @@ public:
 
     // Deletes the row and what depends on it, in the cascade's order, as one unit.
     Status remove();
+    // What remove() would take with the row and which rows would still name it, found
+    // without changing anything.
+    Status previewRemoval(DeletePreview& preview);
 
 private:
     const std::string& fixedValue(const std::string& column) const;
@@ -139,6 +159,7 @@ private:
     std::vector<std::vector<std::string>> removedChildren_;
     std::vector<std::vector<RowValues>> owned_;
     bool loaded_ = false; // whether load() read the row and what it holds
+    std::unique_ptr<Transaction> unit_;
 };
 
 // Runs the delete cascade of `def` for `id` in one transaction. `fixed` holds the values an

@@ -14,6 +14,7 @@ class UserPort;
 
 namespace tallar::editors {
 
+struct DeletePreview;
 struct ListDef;
 
 // The caption of a list's error messages: the application title.
@@ -56,6 +57,8 @@ public:
     virtual void add(const std::string& /*id*/) {}
     virtual void edit(const std::string& /*id*/) {}
     virtual void remove(const std::string& /*id*/) {}
+    // What `remove` would take with the row; nothing by default.
+    virtual Status previewRemoval(const std::string& id, DeletePreview& preview);
 };
 
 // The logic of a list window: its query, its contents and what its buttons do.
@@ -81,7 +84,9 @@ public:
     // "Dodaj": a new identifier for the new row, then a refresh.
     void addClicked(ListActions& actions, UserPort& port);
     // "Edycja" and "Usuń": with check boxes every ticked item, else the selected one (if
-    // any); then one refresh. `checked` holds item indexes, `selected` -1 for none.
+    // any); then one refresh. `checked` holds item indexes, `selected` -1 for none. "Usuń"
+    // asks first, naming the row, the rows that go with it and those that still name it;
+    // a list that keeps its rows deletes nothing.
     void editClicked(ListActions& actions, UserPort& port, const std::vector<std::size_t>& checked,
                      int selected);
     void removeClicked(ListActions& actions, UserPort& port,
@@ -91,14 +96,24 @@ public:
 
     // The identifiers the buttons act on, by the rules above.
     std::vector<std::string> targets(const std::vector<std::size_t>& checked, int selected) const;
+    // The question "Usuń" asks about an item.
+    std::string removalQuestion(ListActions& actions, std::size_t item) const;
+    // The item to select after the last action: the row just added or edited, when it is
+    // in the list; -1 otherwise.
+    int itemToSelect() const;
 
 private:
+    std::vector<std::size_t> targetItems(const std::vector<std::size_t>& checked,
+                                         int selected) const;
+
     Database& db_;
     std::string title_;
     std::string select_;
     bool multiSelect_;
     bool deletes_ = true;
+    std::size_t nameColumn_ = 0;
     std::vector<std::string> values_;
+    std::string acted_; // the row the last add or edit was about
     ListContents contents_;
 };
 

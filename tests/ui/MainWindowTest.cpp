@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -49,10 +48,10 @@ Shown clickAndLook(app::MainWindow& window, int id) {
         ASSERT_NE(modal, nullptr);
         shown.window = modal->windowTitle();
         if (auto* list = qobject_cast<ui::CLista*>(modal)) {
-            for (int i = 0; i < list->view()->topLevelItemCount(); ++i)
-                shown.rows << list->view()->topLevelItem(i)->text(0);
+            for (int i = 0; i < list->shownCount(); ++i)
+                shown.rows << list->shownText(i, 0);
             if (list->windowTitle() != QStringLiteral("Lista bohaterów") &&
-                list->view()->topLevelItemCount() > 0) {
+                list->shownCount() > 0) {
                 QTimer::singleShot(0, [&shown] {
                     auto* editor =
                         qobject_cast<ui::EditorDialog*>(QApplication::activeModalWidget());
@@ -61,7 +60,7 @@ Shown clickAndLook(app::MainWindow& window, int id) {
                         shown.editedName = name->text();
                     editor->reject();
                 });
-                list->view()->setCurrentItem(list->view()->topLevelItem(0));
+                list->selectShown(0);
                 list->okAction();
             }
         }

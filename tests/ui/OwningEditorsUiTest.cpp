@@ -1,3 +1,4 @@
+#include "Answer.h"
 #include "base/NonInteractiveUserPort.h"
 #include "store/Schema.h"
 #include "support/RulesFixture.h"
@@ -9,7 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,32 @@ TEST(OwningEditorWindows, AStageEditedFromTheRaceShowsThereAtOnce) {
     race.editChild(0, 0);
     ASSERT_EQ(race.childView(0)->count(), 1);
     EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Dorosły (od 10)"));
+}
+
+// The stage editor saves at once, but "Anuluj" on the race undoes it: the race editor with
+// what its stage editors saved is one unit of work.
+TEST(OwningEditorWindows, CancellingTheRaceLeavesAnEditedStageAsItWas) {
+    Rules r;
+    r.exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Elf');");
+    r.exec("INSERT INTO stadia (id,idrasa,nazwa,od,zyw_wartosc) VALUES "
+           "('s1','r1','Młody','10','2K10');");
+    {
+        ui::CRasa race(*r.db, "r1", 'E', nullptr);
+        QTimer::singleShot(0, [] {
+            auto* stage = qobject_cast<ui::EditorDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(stage, nullptr);
+            auto* life = qobject_cast<QLineEdit*>(stage->control("zyw_wartosc"));
+            ASSERT_NE(life, nullptr);
+            life->setText(QStringLiteral("3K10"));
+            emit life->textEdited(life->text());
+            stage->saveClicked();
+        });
+        race.editChild(0, 0);
+        EXPECT_EQ(r.db->queryValue("SELECT zyw_wartosc FROM stadia;"), "3K10"); // saved...
+        race.reject();
+    }
+    EXPECT_EQ(r.db->queryValue("SELECT zyw_wartosc FROM stadia;"), "2K10"); // ...and undone
+    EXPECT_EQ(r.count("SELECT count(*) FROM stadia;"), 1);
 }
 
 TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
@@ -116,10 +143,12 @@ TEST(OwningEditorWindows, TheListsOfRacesAndProfessions) {
     races.show();
     QApplication::processEvents();
     EXPECT_EQ(races.windowTitle(), QStringLiteral("Rasy"));
-    ASSERT_EQ(races.view()->topLevelItemCount(), 2);
-    EXPECT_EQ(races.view()->headerItem()->text(0).trimmed(), QStringLiteral("Rasa"));
-    EXPECT_EQ(races.view()->topLevelItem(0)->text(0), QStringLiteral("Człowiek"));
-    races.view()->setCurrentItem(races.view()->topLevelItem(1));
+    ASSERT_EQ(races.shownCount(), 2);
+    EXPECT_EQ(races.view()->model()->headerData(0, Qt::Horizontal).toString().trimmed(),
+              QStringLiteral("Rasa"));
+    EXPECT_EQ(races.shownText(0, 0), QStringLiteral("Człowiek"));
+    races.selectShown(1);
+    test::answerNextQuestion(true);
     races.deleteClicked();
     EXPECT_EQ(r.count("SELECT count(*) FROM rasy;"), 1);
 
@@ -131,7 +160,7 @@ TEST(OwningEditorWindows, TheListsOfRacesAndProfessions) {
     EXPECT_EQ(professions.addButton()->text(), QStringLiteral("Nowa profesja"));
     EXPECT_EQ(professions.editButton()->text(), QStringLiteral("Edycja profesji"));
     EXPECT_EQ(professions.deleteButton()->text(), QStringLiteral("Wyjscie"));
-    professions.view()->setCurrentItem(professions.view()->topLevelItem(0));
+    professions.selectShown(0);
     professions.deleteButton()->click();
     EXPECT_FALSE(professions.isVisible());
     EXPECT_EQ(r.count("SELECT count(*) FROM profesje;"), 1);

@@ -87,6 +87,9 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
         editor_.assign(*held);
     else if (editor_.mode() != editors::RowEditor::Mode::Delete)
         (void)editor_.load(); // a failure is written to the error stream; the form stays empty
+    // Child rows saved while the form is open are undone by "Anuluj".
+    if (!held)
+        (void)editor_.beginUnit();
 
     // The fields, page by page; a page is a grid whose rows are fields or groups of them,
     // followed by the sections that belong to the page.
@@ -272,9 +275,17 @@ QWidget* EditorDialog::makeControl(const Field& field) {
         if (combo->findData(value) < 0)
             combo->addItem(value, value);
         combo->setCurrentIndex(combo->findData(value));
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, column, combo](int index) {
-            fieldEdited(column, utf8(combo->itemData(index).toString()));
-        });
+        if (field.reference.freeText) {
+            // A name used elsewhere, or a new one typed in.
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            connect(combo, &QComboBox::currentTextChanged, this,
+                    [this, column](const QString& text) { fieldEdited(column, utf8(text)); });
+        } else {
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, column, combo](int index) {
+                fieldEdited(column, utf8(combo->itemData(index).toString()));
+            });
+        }
         control = combo;
         break;
     }
@@ -305,7 +316,7 @@ QWidget* EditorDialog::makeControl(const Field& field) {
     }
     }
     control->setObjectName(qs(column));
-    control->setToolTip(qs(field.label));
+    control->setToolTip(hint(field));
     controls_[column] = control;
     markProblem(column);
     return control;
@@ -335,6 +346,12 @@ void EditorDialog::fieldEdited(const std::string& column, const std::string& tex
     markProblem(column);
 }
 
+QString EditorDialog::hint(const Field& field) const {
+    const auto& required = editor_.def().required;
+    return qs(editors::fieldHint(field, std::find(required.begin(), required.end(), field.column) !=
+                                            required.end()));
+}
+
 QString EditorDialog::aboutField(const std::string& column, const std::string& text) const {
     const Field* field = editor_.field(column);
     return qs((field ? editors::fieldName(*field) : column) + ": " + text);
@@ -352,7 +369,8 @@ void EditorDialog::markProblem(const std::string& column) {
     control->setStyleSheet(problem ? QStringLiteral("background-color: rgb(255, 0, 0);")
                                    : QString());
     const Field* field = editor_.field(column);
-    control->setToolTip(problem ? qs(*problem) : qs(field ? field->label : column));
+    const QString what = field ? hint(*field) : qs(column);
+    control->setToolTip(problem ? qs(*problem) + QStringLiteral("\n\n") + what : what);
 }
 
 QWidget* EditorDialog::makeLinkSection(std::size_t link) {
@@ -574,7 +592,7 @@ void EditorDialog::removeOwned(std::size_t list, int index) {
 
 void EditorDialog::reject() {
     if (!held_)
-        (void)editor_.discardUnsaved(); // a failure is written to the error stream
+        (void)editor_.cancel(); // a failure is written to the error stream
     QDialog::reject();
 }
 
@@ -592,6 +610,7 @@ LinkValueDialog::LinkValueDialog(QWidget* parent, const std::string& title,
     for (std::size_t i = 0; i < columns.size(); ++i) {
         auto* edit = new QLineEdit(qs(i < values.size() ? values[i] : std::string()), this);
         edit->setObjectName(qs(columns[i].column));
+        edit->setToolTip(qs(editors::fieldHint(editors::fieldFrom(columns[i]), false)));
         grid->addWidget(new QLabel(qs(columns[i].label), this), static_cast<int>(i), 0);
         grid->addWidget(edit, static_cast<int>(i), 1);
         edits_.push_back(edit);

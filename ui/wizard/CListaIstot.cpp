@@ -1,8 +1,10 @@
 #include "ui/wizard/CListaIstot.h"
 
+#include "editors/DeletePreview.h"
 #include "editors/ListDef.h"
 #include "output/CharacterFile.h"
 #include "output/FileChoice.h"
+#include "store/Character.h"
 #include "store/Workspace.h"
 #include "ui/QtText.h"
 #include "ui/QtUserPort.h"
@@ -10,7 +12,7 @@
 
 #include <QFileDialog>
 #include <QMenu>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace tallar::ui {
 
@@ -51,6 +53,12 @@ void CListaIstot::Delete(const std::string& id) {
     QtWizardPages pages(this);
     CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'D', port, pages);
     (void)wizard.Delete(); // a failure is shown by the wizard
+}
+
+Status CListaIstot::removalPreview(const std::string& id, editors::DeletePreview& preview) {
+    Database& characters = workspace_.characters();
+    return editors::previewDeletion(
+        characters, "istoty", id, [&] { return DeleteStoredCharacter(characters, id); }, preview);
 }
 
 void CListaIstot::contextHook(const QPoint& point) {

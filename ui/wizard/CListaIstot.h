@@ -25,6 +25,7 @@ protected:
     void Add(const std::string& id) override;
     void Edit(const std::string& id) override;
     void Delete(const std::string& id) override;
+    Status removalPreview(const std::string& id, editors::DeletePreview& preview) override;
     void contextHook(const QPoint& point) override;
 
 private:
