@@ -51,10 +51,10 @@ int main(int argc, char** argv) {
     tallar::app::applyTraceOption(options); // the entries' trace lines, only with --trace
     tallar::seedDiceFromClock();
     tallar::ui::QtUserPort port;
-    std::string message;
-    auto workspace = tallar::Workspace::open(".", port, message);
+    std::string failure;
+    auto workspace = tallar::Workspace::open(".", port, failure);
     if (!workspace) {
-        std::cerr << tallar::Workspace::openFailureLine(message) << std::flush;
+        std::cerr << failure << std::flush;
         return 1;
     }
     // Without any race nothing can be made: offer the sample rules.

@@ -107,6 +107,23 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::string_view utf8Prefix(std::string_view utf8, std::size_t maxBytes) {
+    if (utf8.size() <= maxBytes)
+        return utf8;
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+        --cut; // utf8[cut] would be a continuation byte of the last character kept
+    return utf8.substr(0, cut);
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    char32_t c = 0;
+    for (std::size_t pos = 0; pos < bytes.size();)
+        if (!readUtf8(bytes, pos, c))
+            return false;
+    return true;
+}
+
 std::string decodeCp1250(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
@@ -129,13 +146,20 @@ Status encodeCp1250(std::string_view utf8, std::string& out) {
     bytes.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        // Runs of ASCII are the same bytes in both; a large file is mostly such runs.
         const std::size_t start = pos;
+        while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80)
+            ++pos;
+        bytes.append(utf8.data() + start, pos - start);
+        if (pos == utf8.size())
+            break;
+        const std::size_t charStart = pos;
         char32_t c = 0;
         if (!readUtf8(utf8, pos, c)) {
             char msg[96];
-            std::snprintf(msg, sizeof msg,
-                          "Tekst nie jest poprawnym UTF-8 (bajt 0x%02X na pozycji %zu).",
-                          static_cast<unsigned>(static_cast<unsigned char>(utf8[start])), start);
+            std::snprintf(
+                msg, sizeof msg, "Tekst nie jest poprawnym UTF-8 (bajt 0x%02X na pozycji %zu).",
+                static_cast<unsigned>(static_cast<unsigned char>(utf8[charStart])), charStart);
             return Status::error(msg);
         }
         const int b = byteFor(c);

@@ -22,6 +22,13 @@ Status encodeCp1250(std::string_view utf8, std::string& out);
 // Appends one code point to a UTF-8 text.
 void appendUtf8(std::string& out, char32_t c);
 
+// The longest start of a UTF-8 text that has at most `maxBytes` bytes and does not split a
+// character.
+std::string_view utf8Prefix(std::string_view utf8, std::size_t maxBytes);
+
+// True when the bytes are well-formed UTF-8.
+bool isValidUtf8(std::string_view bytes);
+
 // True when every character of the UTF-8 text can be stored as Windows-1250.
 bool representableInCp1250(std::string_view utf8);
 

@@ -27,7 +27,7 @@ struct Fixture {
         std::string error;
         db = Database::open(dir.file("rtistoty.db"), error);
         db->setErrorStream(nullptr);
-        ensureCharacterSchema(*db);
+        (void)ensureCharacterSchema(*db);
         hero = std::make_unique<CIstota>(*db);
         hero->SetImie("Wędrowiec");
         grow(entries);

@@ -23,21 +23,29 @@ const std::vector<Command>& commands() {
         {"export", "ID PLIK",
          "Zapisuje bohatera o identyfikatorze ID z rtistoty.db do pliku xml PLIK (nadpisuje\n"
          "go; plik powstaje pod nazwą tymczasową i zastępuje stary dopiero w całości).\n"
-         "Nic nie wypisuje. Brak bohatera, błąd zapisu albo pozycje leżące głębiej niż\n"
-         "1000 poziomów pod bohaterem (takiego pliku nie da się wczytać): komunikat i kod 1.",
+         "Nic nie wypisuje. Brak bohatera, błąd zapisu, pozycje leżące głębiej niż 1000\n"
+         "poziomów pod bohaterem albo plik większy niż 32 MB (takiego pliku import nie\n"
+         "wczyta): komunikat i kod 1.",
          runExport},
         {"import", "PLIK",
          "Wczytuje bohaterów z pliku xml PLIK do rtistoty.db; bohater lub pozycja o tym\n"
          "samym identyfikatorze zostaje zastąpiona. Wypisuje identyfikatory wczytanych\n"
          "bohaterów, po jednym w wierszu. Plik błędny lub urwany, także z pozycjami\n"
          "leżącymi głębiej niż 1000 poziomów pod bohaterem, nie zmienia niczego:\n"
-         "komunikat z miejscem błędu (wiersz, znak) i kod 1.",
+         "komunikat z miejscem błędu (wiersz, znak) i kod 1. Tak samo plik zapisany\n"
+         "w UTF-8 zamiast Windows-1250 (poznany po polskich literach), plik, w którym\n"
+         "pozycje bohatera nie tworzą jednego drzewa pod jego pozycją główną (cykl,\n"
+         "pozycja nadrzędna sama dla siebie lub nieobecna, brak pozycji głównej albo\n"
+         "rekordu istoty, lp/typ/wartosc niebędące liczbą całkowitą, modyfikator niebędący\n"
+         "skończoną liczbą), i plik, którego pozycja ma identyfikator innego zapisanego\n"
+         "bohatera lub jego pozycji (komunikat podaje identyfikator i obu bohaterów).",
          runImport},
         {"rules list", "TABELA | --view LISTA",
          "Wypisuje wiersze tabeli reguł jako tekst rozdzielany tabulatorami: najpierw wiersz\n"
          "nazw kolumn, potem po jednym wierszu na rekord, w kolejności zapisu. Tabulator,\n"
          "koniec wiersza, powrót karetki i ukośnik wsteczny w wartości zapisuje jako \\t,\n"
-         "\\n, \\r i \\\\; NULL jako pusty tekst.\n"
+         "\\n, \\r i \\\\, inne znaki sterujące (kody 0-31 i 127-159) jako \\x i dwie cyfry\n"
+         "szesnastkowe kodu (ESC jako \\x1B); NULL jako pusty tekst.\n"
          "Z --view wypisuje to, co pokazuje lista otwierana przyciskiem okna głównego, tym\n"
          "samym zapytaniem: wiersz nagłówków kolumn (bez spacji, które je poszerzają),\n"
          "potem wiersze od góry do dołu; identyfikator jest ostatnią kolumną. LISTA to\n"
@@ -83,42 +91,48 @@ const std::vector<Command>& commands() {
          "[--seed N] [--ask] [--count K] [--player GRACZ] [--name IMIĘ] [--stage RASA]\n"
          "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100] | --blank\n"
          "      [--player GRACZ] [--name IMIĘ]",
-         "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem\n"
-         "na końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
-         "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N, więc ten sam\n"
-         "N na tych samych regułach daje tego samego bohatera. Z --ask każdy rzut jest\n"
-         "pytany: pytanie idzie na stderr, odpowiedzią jest jeden wiersz stdin (wynik\n"
-         "kości, jak w oknie wpisywania rzutu; K5 wpisuje się jako K10 itd.; błędny wynik\n"
-         "jest pytany ponownie); także rzuty k100 klasy społecznej i miejsca urodzenia,\n"
-         "gdy nie podano ich opcją. Koniec wejścia przerywa: nic nie jest zapisane, kod 1.\n"
-         "Wybory: --stage (stadium rasy) i --alignment (charakter) przez identyfikator\n"
-         "albo tekst z listy kreatora (np. \"Człowiek [Dorosły]\", \"prawo-dobry\");\n"
-         "--class-roll i --birth-roll to rzuty k100 (liczby). Wybór niepodany jest\n"
-         "losowany spośród dostępnych; bez --player graczem jest \"BN\", bez --name imię\n"
-         "jest losowane z listy imion programu. Wybór niedostępny (także rzut, któremu\n"
-         "nie odpowiada żadna klasa społeczna albo miejsce urodzenia): komunikat z listą\n"
-         "dostępnych na stderr, nic nie jest zapisane, kod 2. Tak samo --player i --name\n"
-         "ze znakiem, którego nie ma w Windows-1250: odmowa przed pierwszym rzutem.\n"
-         "--count K tworzy K bohaterów (identyfikator każdego w osobnym wierszu; postęp\n"
-         "na stderr, gdy jest terminalem).\n"
-         "Z --blank tworzy bohatera z samym szkieletem pozycji (41 pozycji głównych i 12\n"
-         "zagnieżdżonych).",
+         "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem na\n"
+         "końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
+         "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N (same cyfry, od\n"
+         "0 do 4294967295), więc ten sam N na tych samych regułach daje tego samego\n"
+         "bohatera. Z --ask każdy rzut jest pytany: pytanie idzie na stderr, odpowiedzią\n"
+         "jest jeden wiersz stdin (wynik kości, jak w oknie wpisywania rzutu; K5 wpisuje się\n"
+         "jako K10 itd.; błędny wynik jest pytany ponownie); także rzuty k100 klasy\n"
+         "społecznej i miejsca urodzenia, gdy nie podano ich opcją. Koniec wejścia przerywa:\n"
+         "nic nie jest zapisane, kod 1. Wybory: --stage (stadium rasy) i --alignment\n"
+         "(charakter) przez identyfikator albo tekst z listy kreatora (np. \"Człowiek\n"
+         "[Dorosły]\", \"prawo-dobry\"); --class-roll i --birth-roll to rzuty k100 (liczby).\n"
+         "Wybór niepodany jest losowany spośród dostępnych; bez --player graczem jest \"BN\",\n"
+         "bez --name imię jest losowane z listy imion programu. Wybór niedostępny (także\n"
+         "rzut, podany, wylosowany albo wpisany, któremu nie odpowiada żadna klasa społeczna\n"
+         "albo miejsce urodzenia): komunikat z listą dostępnych na stderr, nic nie jest\n"
+         "zapisane, kod 2. Tak samo --player i --name ze znakiem, którego nie ma w\n"
+         "Windows-1250: odmowa przed pierwszym rzutem. --count K tworzy K bohaterów\n"
+         "(identyfikator każdego w osobnym wierszu; postęp na stderr, gdy jest terminalem).\n"
+         "Gdy identyfikatora zapisanego bohatera nie da się wypisać, jest on podany na\n"
+         "stderr, dalsi bohaterowie nie powstają, kod 1. Z --blank tworzy bohatera z samym\n"
+         "szkieletem pozycji (41 pozycji głównych i 12 zagnieżdżonych); łączy się tylko z\n"
+         "--player i --name, inna opcja to kod 2.",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"
          "na pozycję (bez korzenia) w kolejności drzewa, z dwiema spacjami wcięcia na\n"
          "każdy poziom poniżej pozycji głównych; wiersz to etykieta pozycji, np.\n"
          "„Zręczność aktualna: 12”. Data kalendarza gry ma postać „DD.MM.RRRR r.”.\n"
-         "Nieznany identyfikator: komunikat na stderr i kod 1.",
+         "Identyfikator, który nie jest bohaterem (żadnym wierszem istoty, także\n"
+         "identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr i kod 1.",
          runShowCharacter},
         {"list", "",
          "Wypisuje zapisanych bohaterów, po jednym w wierszu: identyfikator, gracz,\n"
          "rasa, profesje i imię, rozdzielone tabulatorami, rosnąco według gracza, rasy,\n"
-         "profesji i imienia.",
+         "profesji i imienia. Tabulatory, końce wierszy, ukośniki wsteczne i inne znaki\n"
+         "sterujące w wartościach są zapisane jak w „rules list”.",
          runListCharacters},
         {"delete", "ID",
-         "Usuwa bohatera (wiersz istoty i wszystkie jego pozycje) w jednej transakcji.\n"
-         "Nic nie wypisuje. Nieznany identyfikator: komunikat na stderr i kod 1.",
+         "Usuwa bohatera (wiersz istoty i wszystkie pozycje, których id_ist to ID)\n"
+         "w jednej transakcji. Nic nie wypisuje. Identyfikator, który nie jest bohaterem\n"
+         "(także identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr, kod 1,\n"
+         "nic nie jest usunięte.",
          runDeleteCharacter},
     };
     return list;
@@ -151,19 +165,29 @@ void printUsage(std::ostream& out) {
     }
     out << "\n"
            "Teksty wejścia i wyjścia są w UTF-8. Kody wyjścia: 0 powodzenie, 1 błąd,\n"
-           "2 błędne wywołanie.\n";
+           "2 błędne wywołanie. Wynik, którego nie da się zapisać na standardowe wyjście\n"
+           "(np. pełny dysk), jest błędem: komunikat na stderr i kod 1.\n"
+           "Polecenie, które otwiera bazy, kończy się kodem 1 z komunikatem na stderr, gdy\n"
+           "bazy nie da się otworzyć (\"Brak połączenia z bazą danych: ...\") albo jej tabele\n"
+           "nie dają się utworzyć lub nie mają wymaganego układu (tabela, która jest\n"
+           "widokiem, brak kolumny lub indeksu: \"Baza danych PLIK nie ma wymaganego\n"
+           "układu: ...\"). Na bazę zajętą przez inny proces (np. drugie tallar2-cli)\n"
+           "polecenie czeka do 5 sekund, zanim zgłosi \"database is locked\".\n";
 }
 
 std::unique_ptr<Workspace> Context::openWorkspace() {
     NonInteractiveUserPort port(&err);
-    std::string error;
-    auto workspace = Workspace::open(directory, port, error, &err);
+    std::string failure;
+    auto workspace = Workspace::open(directory, port, failure, &err);
     if (!workspace)
-        err << Workspace::openFailureLine(error) << std::flush;
+        err << failure << std::flush;
     return workspace;
 }
 
-int run(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream& in) {
+namespace {
+
+int runCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+               std::istream& in) {
     Context context{.out = out, .err = err, .in = in};
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
@@ -216,6 +240,19 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     err << "tallar2-cli: nieznane polecenie „" << args[i] << "”\n";
     printUsage(err);
     return kUsage;
+}
+
+} // namespace
+
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream& in) {
+    const int code = runCommand(args, out, err, in);
+    // Output that could not be written (a full disk, a closed pipe) is a failure: whoever
+    // reads it would take a part for the whole.
+    if (!out.flush()) {
+        err << "tallar2-cli: nie można zapisać wyniku na standardowe wyjście\n" << std::flush;
+        return code == kSuccess ? kFailure : code;
+    }
+    return code;
 }
 
 } // namespace tallar::cli

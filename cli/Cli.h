@@ -25,7 +25,8 @@ struct Context {
     std::istream& in;
 
     // Opens the working directory's databases as the desktop program does; on failure
-    // writes "Brak połączenia z bazą danych: …" to `err` and returns null.
+    // writes "Brak połączenia z bazą danych: …" (or why the schema does not match) to
+    // `err` and returns null.
     std::unique_ptr<Workspace> openWorkspace();
 };
 

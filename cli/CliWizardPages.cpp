@@ -104,22 +104,39 @@ bool CliWizardPages::showOrigin(CWizard1& page) {
     else
         page.rollClass();
     if (page.rollMissing())
-        return fail(options_.classRoll ? 2 : 1,
-                    "rzut " + page.rollText() + " nie daje klasy społecznej rasy " +
-                        page.stageText() + "; klasy tej rasy:" + classRanges(page.stageId()));
+        return fail(2, "rzut " + page.rollText() + " nie daje klasy społecznej rasy " +
+                           page.stageText() + "; klasy tej rasy:" + classRanges(page.stageId()));
     return page.finish();
 }
 
-std::string CliWizardPages::classRanges(const std::string& stageId) {
+namespace {
+
+// Lines "  FROM-TO  NAME" for rows of name, from and to; " brak" for none.
+std::string rangeLines(Database& rules, const std::string& sql, std::span<const SqlParam> params) {
     std::string text;
-    Status status = rules_.exec(
+    Status status = rules.exec(sql, params, [&](const Row& row) {
+        text += "\n  " + row.text(1) + "-" + row.text(2) + "  " + row.text(0);
+    });
+    return status && !text.empty() ? text : std::string(" brak");
+}
+
+} // namespace
+
+std::string CliWizardPages::classRanges(const std::string& stageId) {
+    const SqlParam stage[] = {stageId};
+    return rangeLines(
+        rules_,
         "SELECT A.nazwa,A.rzutod,A.rzutdo FROM klasyspoleczne A INNER JOIN rasyklasy B ON "
         "A.id=B.idklasy INNER JOIN stadia C ON C.idrasa=B.idrasa WHERE C.id=? ORDER BY "
         "CAST(A.rzutod AS INT),CAST(A.rzutdo AS INT);",
-        {stageId}, [&](const Row& row) {
-            text += "\n  " + row.text(1) + "-" + row.text(2) + "  " + row.text(0);
-        });
-    return status && !text.empty() ? text : std::string(" brak");
+        stage);
+}
+
+std::string CliWizardPages::placeRanges() {
+    return rangeLines(rules_,
+                      "SELECT nazwa,rzutod,rzutdo FROM miejscurodz ORDER BY CAST(rzutod AS INT),"
+                      "CAST(rzutdo AS INT);",
+                      {});
 }
 
 bool CliWizardPages::showBirthplace(CWizard2& page) {
@@ -130,8 +147,8 @@ bool CliWizardPages::showBirthplace(CWizard2& page) {
     else
         page.roll();
     if (page.rollMissing())
-        return fail(options_.birthRoll ? 2 : 1,
-                    "rzut " + page.rollText() + " nie daje miejsca urodzenia");
+        return fail(2, "rzut " + page.rollText() +
+                           " nie daje miejsca urodzenia; miejsca:" + placeRanges());
     return page.finish();
 }
 

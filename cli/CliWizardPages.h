@@ -35,9 +35,11 @@ public:
     bool showBirthplace(CWizard2& page) override;
     void showCharacter(CIstota&) override {}
     bool abandoned() const override;
-    bool showsBirthplaceAlways() const override { return options_.birthRoll.has_value(); }
+    // A roll finding no place is a choice not offered, as for the social class.
+    bool showsBirthplaceAlways() const override { return true; }
 
-    // The exit code of a run that stopped: 2 for a choice not offered, 1 otherwise.
+    // The exit code of a run that stopped: 2 for a choice not offered (a roll finding
+    // nothing included), 1 otherwise.
     int failureCode() const { return failureCode_; }
 
 private:
@@ -52,8 +54,10 @@ private:
                                         std::string_view prompt);
     bool fail(int code, const std::string& message);
 
-    // The social classes of a stage's race with their ranges, for a roll none holds.
+    // The social classes of a stage's race, or the places of birth, with their ranges,
+    // for a roll none holds.
     std::string classRanges(const std::string& stageId);
+    std::string placeRanges();
 
     Database& rules_;
     const NewCharacterOptions& options_;

@@ -1,12 +1,13 @@
 #include "cli/CliWizardPages.h"
 #include "cli/Commands.h"
 #include "cli/StreamUserPort.h"
+#include "cli/TabSeparated.h"
 #include "rules/DiceGenerator.h"
 #include "store/Character.h"
 #include "store/Workspace.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <charconv>
 #include <iostream>
 #include <unistd.h>
 #include <utility>
@@ -34,6 +35,17 @@ void writeOutline(std::ostream& out, const CPoz& root) {
 
 namespace {
 
+// Writes the identifier of a character just saved. When it cannot be written the
+// character is stored all the same, so the message names it (on a line of its own after
+// a progress line).
+int printStoredId(Context& context, const std::string& id, bool afterProgress = false) {
+    if (context.out << id << '\n' << std::flush)
+        return kSuccess;
+    context.err << (afterProgress ? "\n" : "") << "tallar2-cli new: bohater " << id
+                << " został zapisany, ale jego identyfikatora nie udało się wypisać\n";
+    return kFailure;
+}
+
 // Saves a character with the skeleton of entries only (new --blank).
 int newBlankCharacter(Context& context, const NewCharacterOptions& options) {
     auto workspace = context.openWorkspace();
@@ -46,8 +58,16 @@ int newBlankCharacter(Context& context, const NewCharacterOptions& options) {
         context.err << "tallar2-cli new: nie zapisano bohatera: " << saved.message() << '\n';
         return kFailure;
     }
-    context.out << hero.id() << '\n';
-    return kSuccess;
+    return printStoredId(context, hero.id());
+}
+
+// Digits only, nothing before or after (no blank, no sign), within the type's range.
+template <typename Number> std::optional<Number> wholeNumber(std::string_view text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.starts_with('-'))
+        return std::nullopt;
+    return value;
 }
 
 bool allDigits(std::string_view text) {
@@ -63,6 +83,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
     std::optional<std::uint32_t> seed;
     long count = 1;
     NewCharacterOptions options;
+    // Options that only the wizard uses, which a skeleton would silently ignore.
+    std::string wizardOnly;
     const auto usage = [&](const std::string& message) {
         context.err << "tallar2-cli new: " << message << '\n';
         return kUsage;
@@ -79,6 +101,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
         const bool takesValue = choice || arg == "--seed" || arg == "--count";
         if (takesValue && i + 1 == args.size())
             return usage("opcja " + arg + " wymaga wartości");
+        if (arg != "--blank" && arg != "--player" && arg != "--name" && wizardOnly.empty())
+            wizardOnly = arg;
         if (arg == "--blank") {
             blank = true;
         } else if (arg == "--ask") {
@@ -86,18 +110,14 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
         } else if (choice) {
             *choice = args[++i];
         } else if (arg == "--seed") {
-            const std::string& value = args[++i];
-            char* end = nullptr;
-            const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
-            if (value.empty() || *end || value.front() == '-' || n > 0xFFFFFFFFull)
+            seed = wholeNumber<std::uint32_t>(args[++i]);
+            if (!seed)
                 return usage("--seed wymaga liczby od 0 do 4294967295");
-            seed = static_cast<std::uint32_t>(n);
         } else if (arg == "--count") {
-            const std::string& value = args[++i];
-            char* end = nullptr;
-            count = std::strtol(value.c_str(), &end, 10);
-            if (value.empty() || *end || count < 1 || count > 100000)
+            const auto parsed = wholeNumber<long>(args[++i]);
+            if (!parsed || *parsed < 1 || *parsed > 100000)
                 return usage("--count wymaga liczby od 1 do 100000");
+            count = *parsed;
         } else {
             return usage("nieoczekiwany argument „" + arg + "”");
         }
@@ -111,6 +131,9 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))
             return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");
+    if (blank && !wizardOnly.empty())
+        return usage("--blank tworzy sam szkielet: nie łączy się z " + wizardOnly +
+                     " (dozwolone tylko --player i --name)");
     if (blank)
         return newBlankCharacter(context, options);
 
@@ -139,7 +162,9 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                 context.err << "tallar2-cli new: koniec wejścia; bohatera nie zapisano\n";
             return pages.abandoned() ? kFailure : pages.failureCode();
         }
-        context.out << wizard.characterId() << '\n' << std::flush;
+        if (const int code = printStoredId(context, wizard.characterId(), progress);
+            code != kSuccess)
+            return code;
     }
     if (progress)
         context.err << "\r" << count << '/' << count << '\n';
@@ -176,8 +201,8 @@ int runListCharacters(Context& context, std::span<const std::string> args) {
     if (Status listed = ListCharacters(workspace->characters(), characters); !listed)
         return kFailure; // the database error is already written
     for (const CharacterSummary& c : characters)
-        context.out << c.id << '\t' << c.gracz << '\t' << c.rasa << '\t' << c.prof << '\t' << c.imie
-                    << '\n';
+        context.out << tabField(c.id) << '\t' << tabField(c.gracz) << '\t' << tabField(c.rasa)
+                    << '\t' << tabField(c.prof) << '\t' << tabField(c.imie) << '\n';
     return kSuccess;
 }
 

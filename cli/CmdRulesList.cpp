@@ -1,5 +1,6 @@
 #include "base/NonInteractiveUserPort.h"
 #include "cli/Commands.h"
+#include "cli/TabSeparated.h"
 #include "editors/ListDef.h"
 #include "editors/RowList.h"
 #include "store/Database.h"
@@ -14,32 +15,6 @@ namespace tallar::cli {
 
 namespace {
 
-// A value on one line of tab-separated text: tab, line end, carriage return and backslash
-// are written as \t, \n, \r and \\.
-std::string escaped(const std::string& value) {
-    std::string out;
-    out.reserve(value.size());
-    for (char c : value) {
-        switch (c) {
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 const TableDef* rulesTable(const std::string& name) {
     const auto& tables = rulesTables();
     const auto it = std::find_if(tables.begin(), tables.end(),
@@ -49,7 +24,7 @@ const TableDef* rulesTable(const std::string& name) {
 
 void writeLine(std::ostream& out, const std::vector<std::string>& values) {
     for (std::size_t i = 0; i < values.size(); ++i)
-        out << (i ? "\t" : "") << escaped(values[i]);
+        out << (i ? "\t" : "") << tabField(values[i]);
     out << '\n';
 }
 

@@ -3,12 +3,14 @@
 #include "base/Cp1250.h"
 #include "base/UserPort.h"
 #include "model/TreeDepth.h"
+#include "output/CharacterFileCheck.h"
 #include "output/XmlPullReader.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <set>
 
@@ -67,9 +69,21 @@ std::string closeTag(std::string_view name) {
     return "</" + std::string(name) + ">" + std::string(kLineEnd);
 }
 
-// Writes `bytes` to a new file beside `target` and renames it over the target. On failure
-// removes the temporary file and returns the reason.
-Status writeFileReplacing(const std::string& target, std::string_view bytes) {
+// The longest file name the usual file systems take, in bytes (NAME_MAX on Linux).
+constexpr std::size_t kLongestFileName = 255;
+
+// ".NAME.tmpNUMBER" beside the target, NAME cut so that the whole stays a valid file name.
+std::string temporaryName(const std::string& targetName, unsigned number) {
+    const std::string suffix = ".tmp" + std::to_string(number);
+    return "." + std::string(utf8Prefix(targetName, kLongestFileName - 1 - suffix.size())) + suffix;
+}
+
+// Writes a new file beside `target` through `write` and renames it over the target; on any
+// failure removes it. A failure of `write` is returned as it came; a failure of the file
+// itself sets `fileFailed` and gives the reason. (`write` sets `fileFailed` too when what
+// failed was writing to the file.)
+Status writeFileReplacing(const std::string& target, const std::function<Status(std::FILE*)>& write,
+                          bool& fileFailed) {
     namespace fs = std::filesystem;
     const fs::path targetPath(target);
     std::random_device random;
@@ -77,28 +91,69 @@ Status writeFileReplacing(const std::string& target, std::string_view bytes) {
     fs::path temporary;
     for (int attempt = 0; attempt < 8 && !file; ++attempt) {
         temporary = targetPath;
-        temporary.replace_filename("." + targetPath.filename().string() + ".tmp" +
-                                   std::to_string(random()));
+        temporary.replace_filename(temporaryName(targetPath.filename().string(), random()));
         file = std::fopen(temporary.string().c_str(), "wbx"); // fails if it exists
     }
+    fileFailed = false;
+    const auto fileFailure = [&](const char* reason) {
+        fileFailed = true;
+        return Status::error(reason);
+    };
     if (!file)
-        return Status::error("nie można utworzyć pliku w katalogu docelowym");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        return fileFailure("nie można utworzyć pliku w katalogu docelowym");
+    Status status = write(file);
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
     std::error_code error;
-    if (!written || !flushed || !closed) {
+    if (!status || !flushed || !closed) {
         fs::remove(temporary, error);
-        return Status::error("zapis pliku nie powiódł się");
+        if (!status)
+            return status;
+        return fileFailure("zapis pliku nie powiódł się");
     }
     fs::rename(temporary, targetPath, error);
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return Status::error("nie można zastąpić pliku docelowego");
+        return fileFailure("nie można zastąpić pliku docelowego");
     }
     return {};
 }
+
+// Encodes the file's text piece by piece and hands the bytes on, as long as the file stays
+// within what an import reads.
+class FileWriter {
+public:
+    FileWriter(std::string_view characterId, const CharacterFileSink& sink)
+        : characterId_(characterId), sink_(sink) {}
+
+    void add(std::string_view text) {
+        if (!status_)
+            return;
+        bytes_.clear();
+        if (Status encoded = encodeCp1250(text, bytes_); !encoded) {
+            status_ = std::move(encoded);
+            return;
+        }
+        size_ += bytes_.size();
+        if (size_ > kMaxCharacterFileBytes) {
+            status_ = Status::error("Bohater o identyfikatorze „" + std::string(characterId_) +
+                                    "” nie może być zapisany do pliku: plik byłby większy niż " +
+                                    std::to_string(kMaxCharacterFileBytes / (1024 * 1024)) +
+                                    " MB, a tak dużego pliku import nie wczyta.");
+            return;
+        }
+        status_ = sink_(bytes_);
+    }
+    const Status& status() const { return status_; }
+
+private:
+    std::string_view characterId_;
+    const CharacterFileSink& sink_;
+    std::string bytes_;
+    std::size_t size_ = 0;
+    Status status_;
+};
 
 std::string importFailure(std::string_view fileName, std::string_view reason) {
     return "Plik „" + std::string(fileName) + "” nie został zaimportowany: " + std::string(reason);
@@ -310,14 +365,24 @@ void WriteRecord(const Row& row, std::string& out) {
     out += kLineEnd;
 }
 
-Status characterFileBytes(Database& characters, std::string_view characterId, std::string& out) {
+Status writeCharacterFile(Database& characters, std::string_view characterId,
+                          const CharacterFileSink& sink) {
     const TableDef* characterTable = findTable(kCharacterTable);
     const TableDef* entryTable = findTable(kEntryTable);
-    std::string text = openTag(kRoot) + openTag(kCharacterTable);
+    FileWriter writer(characterId, sink);
+    writer.add(openTag(kRoot) + openTag(kCharacterTable));
+    std::string record;
+    const auto writeRow = [&](const Row& row) {
+        if (!writer.status())
+            return; // the file is given up; the query only runs to its end
+        record.clear();
+        WriteRecord(row, record);
+        writer.add(record);
+    };
     int rows = 0;
     if (Status status = characters.exec(selectAllColumns(*characterTable, kIdColumn), {characterId},
                                         [&](const Row& row) {
-                                            WriteRecord(row, text);
+                                            writeRow(row);
                                             ++rows;
                                         });
         !status)
@@ -325,14 +390,15 @@ Status characterFileBytes(Database& characters, std::string_view characterId, st
     if (rows == 0)
         return Status::error("Nie ma bohatera o identyfikatorze „" + std::string(characterId) +
                              "”.");
-    text += closeTag(kCharacterTable) + openTag(kEntryTable);
-    // Identifiers and parents of the entries, so that a tree too deep to import is not written.
+    writer.add(closeTag(kCharacterTable) + openTag(kEntryTable));
+    // Identifiers and parents of the entries, so that a tree too deep to import is not written
+    // (the reason given before the size of the file, which a deep tree may also pass).
     std::vector<std::pair<std::string, std::string>> tree;
     const int idColumn = entryTable->columnIndex(kIdColumn);
     const int parentColumn = entryTable->columnIndex(kParentColumn);
     if (Status status = characters.exec(selectAllColumns(*entryTable, kOwnerColumn), {characterId},
                                         [&](const Row& row) {
-                                            WriteRecord(row, text);
+                                            writeRow(row);
                                             tree.emplace_back(row.text(idColumn),
                                                               row.text(parentColumn));
                                         });
@@ -345,22 +411,40 @@ Status characterFileBytes(Database& characters, std::string_view characterId, st
     if (const auto tooDeep = firstEntryTooDeep(links))
         return Status::error("Bohater " + std::string(characterId) + " nie może być zapisany do " +
                              "pliku: " + tooDeepReason(tree[*tooDeep].first) + ".");
-    text += closeTag(kEntryTable) + closeTag(kRoot);
-    return encodeCp1250(text, out);
+    writer.add(closeTag(kEntryTable) + closeTag(kRoot));
+    return writer.status();
+}
+
+Status characterFileBytes(Database& characters, std::string_view characterId, std::string& out) {
+    std::string bytes;
+    Status status = writeCharacterFile(characters, characterId, [&](std::string_view piece) {
+        bytes += piece;
+        return Status();
+    });
+    if (status)
+        out = std::move(bytes);
+    return status;
 }
 
 bool ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
                      UserPort& port) {
-    std::string bytes;
-    if (Status status = characterFileBytes(characters, characterId, bytes); !status) {
-        port.showError(status.message(), kCharacterFileErrorCaption);
-        return false;
-    }
-    if (Status status = writeFileReplacing(path, bytes); !status) {
+    bool fileFailed = false;
+    const Status status = writeFileReplacing(
+        path,
+        [&](std::FILE* file) {
+            return writeCharacterFile(characters, characterId, [&](std::string_view bytes) {
+                if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
+                    return Status();
+                fileFailed = true;
+                return Status::error("zapis pliku nie powiódł się");
+            });
+        },
+        fileFailed);
+    if (!status && fileFailed)
         port.showError(std::string(kFileOpenError) + " (" + status.message() + ")", path);
-        return false;
-    }
-    return true;
+    else if (!status)
+        port.showError(status.message(), kCharacterFileErrorCaption);
+    return status.ok();
 }
 
 // --- Import --------------------------------------------------------------------------
@@ -386,21 +470,30 @@ CharacterImport importCharacterBytes(Database& characters, std::string_view byte
                           std::to_string(kMaxCharacterFileBytes / (1024 * 1024)) + " MB"));
         return result;
     }
+    const auto refuse = [&](const FileFault& fault) {
+        result.status = Status::error(importFailureAt(fileName, bytes, fault.offset, fault.reason));
+        return result;
+    };
+    if (const auto fault = checkNotUtf8(bytes))
+        return refuse(*fault);
     std::string error;
     std::size_t errorOffset = 0;
     const auto records = parseCharacterFile(bytes, error, errorOffset);
-    if (!records) {
-        result.status = Status::error(importFailureAt(fileName, bytes, errorOffset, error));
-        return result;
-    }
-    if (const CharacterFileRecord* tooDeep = tooDeepRecord(*records)) {
-        result.status = Status::error(importFailureAt(fileName, bytes, tooDeep->offset,
-                                                      tooDeepReason(*tooDeep->value(kIdColumn))));
-        return result;
-    }
+    if (!records)
+        return refuse({errorOffset, error});
+    if (const auto fault = checkCharacterTrees(*records))
+        return refuse(*fault);
+    if (const CharacterFileRecord* tooDeep = tooDeepRecord(*records))
+        return refuse({tooDeep->offset, tooDeepReason(*tooDeep->value(kIdColumn))});
     std::vector<std::string> ids;
-    result.status = inTransaction(
-        characters, [&] { return storeRecords(characters, *records, fileName, bytes, ids); });
+    std::optional<FileFault> ownerFault;
+    result.status = inTransaction(characters, [&]() -> Status {
+        if (Status s = checkStoredOwners(characters, *records, ownerFault); !s || ownerFault)
+            return s ? Status::error(
+                           importFailureAt(fileName, bytes, ownerFault->offset, ownerFault->reason))
+                     : s;
+        return storeRecords(characters, *records, fileName, bytes, ids);
+    });
     if (result.status)
         result.characterIds = std::move(ids);
     else if (!result.status.message().starts_with("Plik „"))

@@ -3,6 +3,7 @@
 #include "base/Status.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,15 +41,27 @@ inline constexpr std::size_t kMaxCharacterFileBytes = 32u * 1024 * 1024;
 // row's, in order.
 void WriteRecord(const Row& row, std::string& out);
 
-// The whole file of the character `characterId` as Windows-1250 bytes, read from the
-// character database. Fails when the character is not stored or a query fails.
+// Receives a character file's Windows-1250 bytes piece by piece; a failure stops the
+// writing.
+using CharacterFileSink = std::function<Status(std::string_view bytes)>;
+
+// Writes the file of the character `characterId`, read from the character database, to
+// `sink` one record at a time, so memory holds no more than a record. Fails when the
+// character is not stored, a query fails, or the file would grow beyond
+// kMaxCharacterFileBytes (an import would refuse it); a failure of the sink is returned as
+// it came.
+Status writeCharacterFile(Database& characters, std::string_view characterId,
+                          const CharacterFileSink& sink);
+
+// The whole file of the character `characterId` as Windows-1250 bytes (writeCharacterFile
+// into a text); `out` is left as it was on failure.
 Status characterFileBytes(Database& characters, std::string_view characterId, std::string& out);
 
 // Writes the stored character `characterId` to `path`. It writes what the database holds:
 // a caller showing a changed character saves it first, then exports. The file is written
-// beside the target under a temporary name and renamed over it only when complete, so a
-// failed export leaves a file that stood there unchanged. Failures are shown through
-// `port`; returns whether the file was written.
+// beside the target under a temporary name (cut to fit the longest file name) and renamed
+// over it only when complete, so a failed export leaves a file that stood there
+// unchanged. Failures are shown through `port`; returns whether the file was written.
 bool ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
                      UserPort& port);
 
@@ -73,10 +86,12 @@ struct CharacterImport {
     std::vector<std::string> characterIds;
 };
 
-// Imports a character file's bytes; `fileName` names the file in messages. Each record
-// replaces the rows of the same identifiers: an `istoty` record the character of its
-// identifier as a whole (its row and all its entries), a `pozycje` record the entry of its
-// identifier. All or nothing, in one transaction.
+// Imports a character file's bytes; `fileName` names the file in messages. The file must
+// pass the checks of output/CharacterFileCheck.h (whole characters, each one tree, taking
+// no identifier of another stored character). Each record replaces the rows of the same
+// identifiers: an `istoty` record the character of its identifier as a whole (its row and
+// all its entries), a `pozycje` record the entry of its identifier. All or nothing, in one
+// transaction.
 CharacterImport importCharacterBytes(Database& characters, std::string_view bytes,
                                      std::string_view fileName);
 

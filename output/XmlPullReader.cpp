@@ -19,6 +19,17 @@ bool isNameChar(char c) {
     return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
 }
 
+// The value of a digit of a character reference, or -1.
+int digitValue(char d, bool hex) {
+    if (d >= '0' && d <= '9')
+        return d - '0';
+    if (hex && d >= 'a' && d <= 'f')
+        return d - 'a' + 10;
+    if (hex && d >= 'A' && d <= 'F')
+        return d - 'A' + 10;
+    return -1;
+}
+
 std::string codePointName(char32_t c) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
@@ -219,6 +230,55 @@ XmlPullReader::Node XmlPullReader::readText() {
 // the error and returns false.
 bool XmlPullReader::appendReference(std::size_t& pos) {
     const std::size_t start = pos;
+    // A numeric reference is read digit by digit, however long, so that one with too many
+    // digits is reported as out of range rather than as a stray "&".
+    if (bytes_.substr(pos + 1, 1) == "#") {
+        std::size_t end = pos + 2;
+        const bool hex = bytes_.substr(end, 1) == "x";
+        if (hex)
+            ++end;
+        const std::size_t digits = end;
+        char32_t code = 0;
+        bool tooLarge = false;
+        for (; end < bytes_.size(); ++end) {
+            const int value = digitValue(bytes_[end], hex);
+            if (value < 0)
+                break;
+            code = code * (hex ? 16 : 10) + static_cast<char32_t>(value);
+            if (code > 0x10FFFF) {
+                tooLarge = true;
+                code = 0x110000; // stays above the range, whatever digits follow
+            }
+        }
+        if (end > digits && end < bytes_.size() && bytes_[end] == ';') {
+            constexpr std::size_t kShownDigits = 16;
+            const std::string_view body = bytes_.substr(start, end + 1 - start);
+            pos = end + 1;
+            if (tooLarge) {
+                const bool cut = end - digits > kShownDigits;
+                const std::string shown =
+                    cut ? std::string(body.substr(0, digits - start + kShownDigits)) + "…;"
+                        : std::string(body);
+                fail(start, "odwołanie do znaku „" + shown +
+                                "” poza zakresem (największy znak to U+10FFFF)");
+                return false;
+            }
+            if (code == 0 || (code >= 0xD800 && code <= 0xDFFF)) {
+                fail(start, "niepoprawne odwołanie do znaku „" + std::string(body) + "”");
+                return false;
+            }
+            std::string character;
+            appendUtf8(character, code);
+            if (!representableInCp1250(character)) {
+                fail(start,
+                     "znaku " + codePointName(code) + " nie da się zapisać w kodzie Windows-1250");
+                return false;
+            }
+            text_ += character;
+            return true;
+        }
+    }
+    // Other references end within a few bytes; a ';' further away is not theirs.
     constexpr std::size_t kLongestReference = 12; // "&#x0010FFFF;"
     const auto found = bytes_.substr(pos, kLongestReference + 1).find(';');
     if (found == std::string_view::npos) {
@@ -235,40 +295,10 @@ bool XmlPullReader::appendReference(std::size_t& pos) {
             return true;
         }
     }
-    if (body.size() < 2 || body[0] != '#') {
-        fail(start, "nieznane odwołanie „&" + std::string(body) + ";”");
-        return false;
-    }
-    const bool hex = body[1] == 'x';
-    const std::string_view digits = body.substr(hex ? 2 : 1);
-    char32_t code = 0;
-    bool valid = !digits.empty();
-    for (const char d : digits) {
-        int value = -1;
-        if (d >= '0' && d <= '9')
-            value = d - '0';
-        else if (hex && d >= 'a' && d <= 'f')
-            value = d - 'a' + 10;
-        else if (hex && d >= 'A' && d <= 'F')
-            value = d - 'A' + 10;
-        if (value < 0 || code > 0x10FFFF) {
-            valid = false;
-            break;
-        }
-        code = code * (hex ? 16 : 10) + static_cast<char32_t>(value);
-    }
-    if (!valid || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        fail(start, "niepoprawne odwołanie do znaku „&" + std::string(body) + ";”");
-        return false;
-    }
-    std::string character;
-    appendUtf8(character, code);
-    if (!representableInCp1250(character)) {
-        fail(start, "znaku " + codePointName(code) + " nie da się zapisać w kodzie Windows-1250");
-        return false;
-    }
-    text_ += character;
-    return true;
+    fail(start, body.starts_with('#')
+                    ? "niepoprawne odwołanie do znaku „&" + std::string(body) + ";”"
+                    : "nieznane odwołanie „&" + std::string(body) + ";”");
+    return false;
 }
 
 } // namespace tallar

@@ -134,21 +134,29 @@ Status CIstota::DeleteCharacter() {
     return DeleteStoredCharacter(*db, id());
 }
 
+namespace {
+
+// Whether `id` names a stored character: a row of istoty, not just some entry.
+Status characterStored(Database& db, std::string_view id, bool& stored) {
+    stored = false;
+    return db.exec("SELECT 1 FROM istoty WHERE id=?;", {id}, [&](const Row&) { stored = true; });
+}
+
+} // namespace
+
 Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed) {
     return inTransaction(db, [&]() -> Status {
-        if (existed) {
-            *existed = false;
-            const auto found = [&](const Row&) { *existed = true; };
-            if (Status s = db.exec("SELECT 1 FROM istoty WHERE id=?;", {id}, found); !s)
-                return s;
-            if (Status s = db.exec("SELECT 1 FROM pozycje WHERE id=?;", {id}, found); !s)
-                return s;
-        }
+        bool stored = false;
+        if (Status s = characterStored(db, id, stored); !s)
+            return s;
+        if (existed)
+            *existed = stored;
+        if (!stored)
+            return {};
         if (Status s = db.exec("DELETE FROM istoty WHERE id=?;", {id}); !s)
             return s;
-        if (Status s = DeleteStoredTree(db, id); !s)
-            return s;
-        // Rows of the character that no longer hang in its tree go as well.
+        // Every row of the character carries its identifier; rows of other characters stay
+        // even where a damaged database hangs them below this one's entries.
         return db.exec("DELETE FROM pozycje WHERE id_ist=?;", {id});
     });
 }
@@ -250,6 +258,11 @@ std::optional<int> CIstota::age() const {
 
 CharacterLoad LoadCharacter(Database& db, std::string_view id) {
     CharacterLoad result;
+    bool stored = false;
+    if (Status s = characterStored(db, id, stored); !s || !stored) {
+        result.status = s ? Status::error(noSuchCharacterMessage(id)) : s;
+        return result;
+    }
     TreeLoad tree =
         LoadTree(db, id,
                  [](Database* connection, std::string_view rootId, std::string_view info,

@@ -133,11 +133,13 @@ struct CharacterLoad {
     std::vector<std::string> warnings;
 };
 
-// Reads a stored character. An identifier without rows gives "no such character".
+// Reads a stored character. An identifier that is no row of istoty (nothing, or only an
+// entry of some character) gives "no such character".
 CharacterLoad LoadCharacter(Database& db, std::string_view id);
 
-// Removes a stored character (its istoty row and its tree of pozycje rows) in one
-// transaction. `existed` tells whether there was anything to remove.
+// Removes a stored character (its istoty row and every pozycje row that names it as its
+// character) in one transaction. An identifier that is no row of istoty removes nothing;
+// `existed` tells whether it was one.
 Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed = nullptr);
 
 // One stored character as the character list shows it.

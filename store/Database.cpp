@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -106,6 +107,8 @@ std::unique_ptr<Database> Database::open(const std::string& path, std::string& e
         sqlite3_close_v2(db);
         return nullptr;
     }
+    // Before the first statement: another process may hold the file locked for a moment.
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     // Opening is lazy: read the schema once so that a directory or a file that is not a
     // database is refused here rather than by every later statement.
     char* message = nullptr;
@@ -116,7 +119,6 @@ std::unique_ptr<Database> Database::open(const std::string& path, std::string& e
         sqlite3_close_v2(db);
         return nullptr;
     }
-    sqlite3_busy_timeout(db, 5000);
     return std::unique_ptr<Database>(new Database(db, path));
 }
 
@@ -127,15 +129,15 @@ void Database::reportError(std::string_view message) const {
 
 Status Database::exec(std::string_view sql, std::span<const SqlParam> params,
                       const RowCallback& onRow) {
-    Status status = run(sql, params, onRow);
-    if (!status)
-        reportError(status.message());
-    return status;
+    Outcome outcome = run(sql, params, onRow);
+    if (!outcome.status && outcome.fromDatabase)
+        reportError(outcome.status.message());
+    return std::move(outcome.status);
 }
 
 Status Database::tryExec(std::string_view sql, std::span<const SqlParam> params,
                          const RowCallback& onRow) {
-    return run(sql, params, onRow);
+    return run(sql, params, onRow).status;
 }
 
 std::optional<std::string> Database::queryValue(std::string_view sql,
@@ -154,12 +156,12 @@ bool Database::inTransaction() const {
     return sqlite3_get_autocommit(db_) == 0;
 }
 
-Status Database::errorStatus() const {
-    return Status::error(decodeCp1250(sqlite3_errmsg(db_)));
+Database::Outcome Database::databaseError() const {
+    return {Status::error(decodeCp1250(sqlite3_errmsg(db_))), true};
 }
 
-Status Database::run(std::string_view sql, std::span<const SqlParam> params,
-                     const RowCallback& onRow) {
+Database::Outcome Database::run(std::string_view sql, std::span<const SqlParam> params,
+                                const RowCallback& onRow) {
     const std::string key(sql);
     if (auto it = cache_.find(key); it != cache_.end() && !it->second->busy) {
         CachedStatement& cached = *it->second;
@@ -169,7 +171,7 @@ Status Database::run(std::string_view sql, std::span<const SqlParam> params,
 
     std::string bytes;
     if (Status encoded = encodeCp1250(sql, bytes); !encoded)
-        return encoded;
+        return {std::move(encoded)};
 
     const char* next = bytes.c_str();
     bool first = true;
@@ -179,7 +181,7 @@ Status Database::run(std::string_view sql, std::span<const SqlParam> params,
         const bool single = first && !cache_.count(key);
         if (sqlite3_prepare_v3(db_, next, -1, single ? SQLITE_PREPARE_PERSISTENT : 0, &stmt,
                                &tail) != SQLITE_OK)
-            return errorStatus();
+            return databaseError();
         next = tail;
         if (!stmt) // only blanks or a comment were left
             break;
@@ -197,24 +199,24 @@ Status Database::run(std::string_view sql, std::span<const SqlParam> params,
             return step(ref.stmt, stmtParams, onRow);
         }
 
-        Status status;
+        Outcome outcome;
         {
             StatementRun guard(stmt, nullptr);
-            status = step(stmt, stmtParams, onRow);
+            outcome = step(stmt, stmtParams, onRow);
         }
         sqlite3_finalize(stmt);
-        if (!status)
-            return status;
+        if (!outcome.status)
+            return outcome;
     }
     return {};
 }
 
-Status Database::step(sqlite3_stmt* stmt, std::span<const SqlParam> params,
-                      const RowCallback& onRow) {
+Database::Outcome Database::step(sqlite3_stmt* stmt, std::span<const SqlParam> params,
+                                 const RowCallback& onRow) {
     if (static_cast<int>(params.size()) != sqlite3_bind_parameter_count(stmt))
-        return Status::error("Liczba wartości (" + std::to_string(params.size()) +
-                             ") nie zgadza się z liczbą parametrów polecenia (" +
-                             std::to_string(sqlite3_bind_parameter_count(stmt)) + ").");
+        return {Status::error("Liczba wartości (" + std::to_string(params.size()) +
+                              ") nie zgadza się z liczbą parametrów polecenia (" +
+                              std::to_string(sqlite3_bind_parameter_count(stmt)) + ").")};
     std::string bytes;
     for (std::size_t i = 0; i < params.size(); ++i) {
         const SqlParam& p = params[i];
@@ -232,13 +234,19 @@ Status Database::step(sqlite3_stmt* stmt, std::span<const SqlParam> params,
             break;
         case SqlParam::Kind::Text:
             if (Status encoded = encodeCp1250(p.text(), bytes); !encoded)
-                return encoded;
+                return {std::move(encoded)};
             rc = sqlite3_bind_text64(stmt, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT,
                                      SQLITE_UTF8);
             break;
         }
         if (rc != SQLITE_OK)
-            return errorStatus();
+            return databaseError();
+    }
+    if (hook_) {
+        std::string_view text = sqlite3_sql(stmt);
+        text.remove_prefix(std::min(text.find_first_not_of(" \t\r\n"), text.size()));
+        if (Status injected = hook_(decodeCp1250(text)); !injected)
+            return {std::move(injected), true};
     }
     for (;;) {
         const int rc = sqlite3_step(stmt);
@@ -248,7 +256,7 @@ Status Database::step(sqlite3_stmt* stmt, std::span<const SqlParam> params,
         } else if (rc == SQLITE_DONE) {
             return {};
         } else {
-            return errorStatus();
+            return databaseError();
         }
     }
 }
@@ -261,7 +269,7 @@ Transaction::Transaction(Database& db) : db_(db) {
         savepoint_ = "tallar_unit_" + std::to_string(++counter);
         started_ = db_.exec("SAVEPOINT " + savepoint_ + ";");
     } else {
-        started_ = db_.exec("BEGIN TRANSACTION;");
+        started_ = db_.exec("BEGIN IMMEDIATE TRANSACTION;");
     }
     open_ = started_.ok();
 }

@@ -68,6 +68,11 @@ private:
 
 using RowCallback = std::function<void(const Row&)>;
 
+// Called before a statement runs, with its text. An error it returns makes the statement
+// fail as a failing SQLite statement does, without running it. Tests use it to make each
+// statement of an operation fail in turn.
+using StatementHook = std::function<Status(std::string_view sql)>;
+
 // An open SQLite connection. Every statement of the program runs through `exec`: the
 // statement text with `?` placeholders, the values bound to them, and a callback per row.
 class Database {
@@ -76,13 +81,19 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
+    // How long a statement waits for another connection (another process) that holds the
+    // database locked before it fails with "database is locked".
+    static constexpr int kBusyTimeoutMs = 5000;
+
     // Opens (creating when missing) the database file. On failure returns null and puts the
     // database's message in `error`. A file that exists but is not a database fails here.
     static std::unique_ptr<Database> open(const std::string& path, std::string& error);
 
     // Runs every statement of `sql` in turn; `params` bind to the placeholders of the
-    // first one. Calls `onRow` for each result row. A failure writes the line
-    // "SQL error: <message>" to the error stream and stops at the failing statement.
+    // first one. Calls `onRow` for each result row. A failing statement writes the line
+    // "SQL error: <message>" to the error stream and stops the run. A value or statement
+    // text refused before it reaches the database (a character Windows-1250 cannot hold,
+    // a wrong number of values) is only returned: the caller reports it.
     Status exec(std::string_view sql, std::span<const SqlParam> params,
                 const RowCallback& onRow = {});
     Status exec(std::string_view sql, std::initializer_list<SqlParam> params,
@@ -106,27 +117,39 @@ public:
     // Writes one "SQL error: <message>" line to the error stream.
     void reportError(std::string_view message) const;
 
+    // Installs (or, with an empty one, removes) the hook run before every statement.
+    void setStatementHook(StatementHook hook) { hook_ = std::move(hook); }
+
     bool inTransaction() const;
     const std::string& path() const { return path_; }
     sqlite3* handle() const { return db_; }
 
 private:
     Database(sqlite3* db, std::string path);
-    Status run(std::string_view sql, std::span<const SqlParam> params, const RowCallback& onRow);
-    Status step(sqlite3_stmt* stmt, std::span<const SqlParam> params, const RowCallback& onRow);
-    Status errorStatus() const;
+    // The status of `run` and, for a failure, whether it came from the database (a failing
+    // statement) or was refused before the statement ran (a value that cannot be bound).
+    struct Outcome {
+        Status status;
+        bool fromDatabase = false;
+    };
+    Outcome run(std::string_view sql, std::span<const SqlParam> params, const RowCallback& onRow);
+    Outcome step(sqlite3_stmt* stmt, std::span<const SqlParam> params, const RowCallback& onRow);
+    Outcome databaseError() const;
 
     struct CachedStatement;
     sqlite3* db_;
     std::string path_;
     std::ostream* errorStream_;
+    StatementHook hook_;
     std::unordered_map<std::string, std::unique_ptr<CachedStatement>> cache_;
 };
 
 // A unit of work that is all-or-nothing: committed by `commit`, rolled back when it ends
-// uncommitted. Outside a transaction it runs "BEGIN TRANSACTION;" … "COMMIT TRANSACTION;";
-// inside one it becomes a savepoint, so nested units (a race deleting its stages) roll
-// back as one.
+// uncommitted. Outside a transaction it runs "BEGIN IMMEDIATE TRANSACTION;" …
+// "COMMIT TRANSACTION;": the write lock is taken (waiting for another process's unit to
+// end) before the first statement, so a unit that reads before it writes never meets
+// a lock it cannot wait for. Inside a transaction it becomes a savepoint, so nested
+// units (a race deleting its stages) roll back as one.
 class Transaction {
 public:
     explicit Transaction(Database& db);

@@ -4,6 +4,9 @@
 #include "store/Database.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
 
 namespace tallar {
 
@@ -690,14 +693,20 @@ std::string createIndexSql(const IndexDef& index) {
 namespace {
 
 // Fills an empty `charaktery` with the fixed alignments, all or none: a half-seeded table
-// would never be completed, since seeding only happens while the table is empty.
+// would never be completed, since seeding only happens while the table is empty. The
+// emptiness is asked again inside the unit, where no other process can be seeding.
 void seedAlignments(Database& rules, UserPort& port) {
     bool empty = false;
-    const Status probe = rules.exec("SELECT '1' WHERE NOT EXISTS (SELECT 1 FROM charaktery);",
-                                    [&](const Row& row) { empty = row.text(0).starts_with('1'); });
-    if (!probe || !empty)
+    const auto probe = [&] {
+        empty = false;
+        return rules.exec("SELECT '1' WHERE NOT EXISTS (SELECT 1 FROM charaktery);",
+                          [&](const Row& row) { empty = row.text(0).starts_with('1'); });
+    };
+    if (!probe() || !empty)
         return;
     const Status seeded = inTransaction(rules, [&]() -> Status {
+        if (Status s = probe(); !s || !empty)
+            return s;
         for (const AlignmentSeed& s : alignmentSeeds()) {
             Status inserted = rules.exec("INSERT INTO charaktery VALUES(?,?,?,?,?);",
                                          {s.id, s.prawo, s.prawoEw, s.moralnosc, s.moralnoscEw});
@@ -710,33 +719,106 @@ void seedAlignments(Database& rules, UserPort& port) {
         port.showError(seeded.message(), "");
 }
 
+// What sqlite_master calls a kind of object, as a noun in the instrumental case.
+std::string objectKind(const std::string& type) {
+    if (type == "view")
+        return "widokiem";
+    if (type == "index")
+        return "indeksem";
+    if (type == "trigger")
+        return "wyzwalaczem";
+    return "obiektem typu " + type;
+}
+
+// Checks that the tables and indexes exist as described. `creationErrors` holds, by
+// object name, why its CREATE statement failed.
+Status verifySchema(Database& db, const std::vector<TableDef>& tables,
+                    const std::vector<IndexDef>& indexes,
+                    const std::map<std::string_view, std::string>& creationErrors) {
+    const std::string file = std::filesystem::path(db.path()).filename().string();
+    const auto mismatch = [&](const std::string& what) {
+        return Status::error("Baza danych " + file + " nie ma wymaganego układu: " + what + ".");
+    };
+    const auto why = [&](std::string_view name) {
+        const auto found = creationErrors.find(name);
+        return found == creationErrors.end() ? std::string() : " (" + found->second + ")";
+    };
+    std::map<std::string, std::string> objects; // name → type
+    if (Status s = db.exec("SELECT name,type FROM sqlite_master;",
+                           [&](const Row& row) { objects[row.text(0)] = row.text(1); });
+        !s)
+        return mismatch("nie można odczytać jej schematu (" + s.message() + ")");
+    for (const TableDef& table : tables) {
+        const std::string name(table.name);
+        const auto found = objects.find(name);
+        if (found == objects.end())
+            return mismatch("brak tabeli „" + name + "”" + why(table.name));
+        if (found->second != "table")
+            return mismatch("„" + name + "” jest " + objectKind(found->second) +
+                            ", a powinno być tabelą");
+        std::set<std::string> columns;
+        if (Status s = db.exec("SELECT name FROM pragma_table_info(?);", {name},
+                               [&](const Row& row) { columns.insert(row.text(0)); });
+            !s)
+            return mismatch("nie można odczytać kolumn tabeli „" + name + "” (" + s.message() +
+                            ")");
+        for (const ColumnDef& column : table.columns)
+            if (!columns.count(std::string(column.name)))
+                return mismatch("tabela „" + name + "” nie ma kolumny „" +
+                                std::string(column.name) + "”");
+    }
+    for (const IndexDef& index : indexes) {
+        const std::string name(index.name);
+        const std::string ofTable = " tabeli „" + std::string(index.table) + "”";
+        const auto found = objects.find(name);
+        if (found == objects.end())
+            return mismatch("brak indeksu „" + name + "”" + ofTable + why(index.name));
+        if (found->second != "index")
+            return mismatch("„" + name + "” jest " + objectKind(found->second) +
+                            ", a powinno być indeksem" + ofTable);
+    }
+    return {};
+}
+
 } // namespace
 
-void ensureRulesSchema(Database& rules, UserPort& port) {
+Status ensureRulesSchema(Database& rules, UserPort& port) {
     const auto& indexes = rulesIndexes();
+    std::map<std::string_view, std::string> creationErrors;
+    const auto create = [&](std::string_view name, const Status& status) {
+        if (!status)
+            creationErrors.emplace(name, status.message());
+    };
     for (const TableDef& table : rulesTables()) {
         const std::string sql = createTableSql(table);
         if (table.creationFailureShown) {
-            if (Status status = rules.tryExec(sql); !status)
+            Status status = rules.tryExec(sql);
+            if (!status)
                 port.showError(status.message(), "");
+            create(table.name, status);
         } else {
-            (void)rules.exec(sql);
+            create(table.name, rules.exec(sql));
         }
         for (const IndexDef& index : indexes)
             if (index.table == table.name)
-                (void)rules.exec(createIndexSql(index));
-        if (table.name == "charaktery")
+                create(index.name, rules.exec(createIndexSql(index)));
+        if (table.name == "charaktery" && !creationErrors.count(table.name))
             seedAlignments(rules, port);
     }
+    return verifySchema(rules, rulesTables(), indexes, creationErrors);
 }
 
-void ensureCharacterSchema(Database& characters) {
+Status ensureCharacterSchema(Database& characters) {
+    std::map<std::string_view, std::string> creationErrors;
     for (const TableDef& table : characterTables()) {
-        (void)characters.exec(createTableSql(table));
+        if (Status s = characters.exec(createTableSql(table)); !s)
+            creationErrors.emplace(table.name, s.message());
         for (const IndexDef& index : characterIndexes())
             if (index.table == table.name)
-                (void)characters.exec(createIndexSql(index));
+                if (Status s = characters.exec(createIndexSql(index)); !s)
+                    creationErrors.emplace(index.name, s.message());
     }
+    return verifySchema(characters, characterTables(), characterIndexes(), creationErrors);
 }
 
 } // namespace tallar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Status.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,9 +62,13 @@ std::string createIndexSql(const IndexDef& index);
 // Creates every missing table and index of the rules database and seeds the alignments
 // when `charaktery` is empty. Each statement runs on its own; a failure is reported (in a
 // message box for the tables marked so, else as "SQL error: …") and the next one runs.
-void ensureRulesSchema(Database& rules, UserPort& port);
+// Then the schema is checked: every table must be a table holding all its columns and
+// every index must exist, or the result is a message naming the database and what does
+// not match, and the program must not go on with it.
+Status ensureRulesSchema(Database& rules, UserPort& port);
 
-// Creates the missing tables and indexes of the character database.
-void ensureCharacterSchema(Database& characters);
+// Creates the missing tables and indexes of the character database and checks them as
+// ensureRulesSchema does.
+Status ensureCharacterSchema(Database& characters);
 
 } // namespace tallar

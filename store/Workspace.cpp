@@ -19,21 +19,28 @@ Status Workspace::createDirectory(const std::string& directory) {
 }
 
 std::unique_ptr<Workspace> Workspace::open(const std::string& directory, UserPort& port,
-                                           std::string& error, std::ostream* sqlErrors) {
+                                           std::string& failure, std::ostream* sqlErrors) {
     const std::filesystem::path dir(directory.empty() ? "." : directory);
     std::unique_ptr<Workspace> workspace(new Workspace);
+    std::string error;
     workspace->characters_ = Database::open((dir / kCharacterFile).string(), error);
-    if (!workspace->characters_)
+    if (workspace->characters_)
+        workspace->rules_ = Database::open((dir / kRulesFile).string(), error);
+    if (!workspace->rules_) {
+        failure = openFailureLine(error);
         return nullptr;
-    workspace->rules_ = Database::open((dir / kRulesFile).string(), error);
-    if (!workspace->rules_)
-        return nullptr;
+    }
     if (sqlErrors) {
         workspace->characters_->setErrorStream(sqlErrors);
         workspace->rules_->setErrorStream(sqlErrors);
     }
-    ensureCharacterSchema(*workspace->characters_);
-    ensureRulesSchema(*workspace->rules_, port);
+    Status schema = ensureCharacterSchema(*workspace->characters_);
+    if (schema)
+        schema = ensureRulesSchema(*workspace->rules_, port);
+    if (!schema) {
+        failure = schema.message() + "\n";
+        return nullptr;
+    }
     return workspace;
 }
 

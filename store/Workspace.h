@@ -26,11 +26,12 @@ public:
     static Status createDirectory(const std::string& directory);
 
     // Opens the character database, then the rules database, then ensures both schemas.
-    // Returns null with the database's message in `error` when either cannot be opened;
-    // no table is created in that case.
+    // Returns null with the line to write to standard error (ending with a line end) in
+    // `failure` when either cannot be opened (openFailureLine; no table is created then)
+    // or its schema cannot be created or does not match (nothing more is done then).
     // "SQL error" lines of both connections go to `sqlErrors` (standard error when null).
     static std::unique_ptr<Workspace> open(const std::string& directory, UserPort& port,
-                                           std::string& error, std::ostream* sqlErrors = nullptr);
+                                           std::string& failure, std::ostream* sqlErrors = nullptr);
 
     Database& characters() { return *characters_; }
     Database& rules() { return *rules_; }

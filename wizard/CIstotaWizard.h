@@ -29,8 +29,8 @@ public:
     virtual bool showBirthplace(CWizard2& page) = 0;
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
-    // Whether page 2 is shown even with automatic rolls (the command line shows it when
-    // the roll is given).
+    // Whether page 2 is shown even with automatic rolls (the command line shows it always,
+    // so that a roll finding no place ends the run instead of leaving no birthplace).
     virtual bool showsBirthplaceAlways() const { return false; }
     // Whether the person gave up during the last step (the end of the command line's
     // input while a throw was asked): the run then ends without saving.

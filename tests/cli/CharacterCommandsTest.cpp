@@ -1,3 +1,4 @@
+#include "store/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
 
@@ -59,6 +60,15 @@ TEST(CliCharacters, NewShowListAndDelete) {
               (std::vector<std::string>{second + "\tAdam\t\t\t"}));
 }
 
+TEST(CliCharacters, ListEscapesWhatWouldBreakItsLines) {
+    test::TempDir dir;
+    const std::string hero =
+        newCharacter(dir, {"--player", "Ola\tAdam", "--name", "Ż\\b\r\n\x1B]0;tytuł\a"});
+    const auto listed = runCli({"-C", dir.str(), "list"});
+    EXPECT_EQ(listed.code, 0) << listed.err;
+    EXPECT_EQ(listed.out, hero + "\tOla\\tAdam\t\t\tŻ\\\\b\\r\\n\\x1B]0;tytuł\\x07\n");
+}
+
 TEST(CliCharacters, UnknownIdentifiersFailWithAMessage) {
     test::TempDir dir;
     for (const char* command : {"show", "delete"}) {
@@ -68,6 +78,26 @@ TEST(CliCharacters, UnknownIdentifiersFailWithAMessage) {
         EXPECT_NE(result.err.find("Nie ma bohatera o identyfikatorze 404."), std::string::npos)
             << result.err;
     }
+}
+
+TEST(CliCharacters, AnEntrysIdentifierIsNoCharacterToShowOrDelete) {
+    test::TempDir dir;
+    const std::string hero = newCharacter(dir);
+    const auto shown = runCli({"-C", dir.str(), "show", hero});
+    std::string error;
+    const auto db = Database::open(dir.file("rtistoty.db"), error);
+    ASSERT_TRUE(db) << error;
+    const std::string entry =
+        db->queryValue("SELECT id FROM pozycje WHERE id_n=? AND lp=3;", {hero}).value_or("");
+    ASSERT_EQ(entry.size(), 30u);
+    for (const char* command : {"show", "delete"}) {
+        const auto result = runCli({"-C", dir.str(), command, entry});
+        EXPECT_EQ(result.code, 1) << command;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "tallar2-cli " + std::string(command) + ": " +
+                                  "Nie ma bohatera o identyfikatorze " + entry + ".\n");
+    }
+    EXPECT_EQ(runCli({"-C", dir.str(), "show", hero}).out, shown.out);
 }
 
 TEST(CliCharacters, ANameTheDatabaseCannotHoldSavesNothing) {
@@ -90,6 +120,38 @@ TEST(CliCharacters, WrongUsageExitsWithTwo) {
     const auto help = runCli({"--help"});
     for (const char* name : {"\n  new [--seed N]", "\n  show ID", "\n  list", "\n  delete ID"})
         EXPECT_NE(help.out.find(name), std::string::npos) << name;
+}
+
+TEST(CliCharacters, OptionsThatWouldBeIgnoredOrMisreadAreRefused) {
+    test::TempDir dir;
+    const std::vector<std::vector<std::string>> refused = {
+        // A skeleton has no throws, stages or choices: these options would do nothing.
+        {"--blank", "--seed", "5"},
+        {"--blank", "--stage", "Człowiek [Dorosły]"},
+        {"--ask", "--blank"},
+        {"--blank", "--count", "2"},
+        {"--blank", "--alignment", "x"},
+        {"--blank", "--class-roll", "5"},
+        {"--blank", "--birth-roll", "5"},
+        // Numbers are digits only.
+        {"--seed", " 5"},
+        {"--seed", "+5"},
+        {"--seed", "5 "},
+        {"--seed", "-1"},
+        {"--seed", "4294967296"},
+        {"--count", " 2"},
+    };
+    for (const auto& options : refused) {
+        std::vector<std::string> args = {"-C", dir.str(), "new"};
+        args.insert(args.end(), options.begin(), options.end());
+        const auto result = runCli(args);
+        EXPECT_EQ(result.code, 2) << options[0] << " " << options[1];
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_NE(runCli({"-C", dir.str(), "new", "--blank", "--seed", "5"})
+                  .err.find("nie łączy się z --seed"),
+              std::string::npos);
+    EXPECT_EQ(runCli({"-C", dir.str(), "list"}).out, "");
 }
 
 TEST(CliCharacters, TraceLinesOnlyWithTheTraceOption) {

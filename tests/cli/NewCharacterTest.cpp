@@ -91,6 +91,33 @@ TEST(CliNew, AChoiceNotOfferedListsTheOffersAndSavesNothing) {
     EXPECT_TRUE(d.listed().empty());
 }
 
+TEST(CliNew, ARollFindingNothingEndsTheRunWithTwo) {
+    SampleDir d;
+    // A given birth roll: the places of the sample rules are listed by their ranges.
+    const auto given = d.cli({"new", "--seed", "5", "--birth-roll", "0"});
+    EXPECT_EQ(given.code, 2);
+    EXPECT_EQ(given.err, "tallar2-cli new: rzut 0 nie daje miejsca urodzenia; miejsca:\n"
+                         "  1-45  Wieś\n  40-42  Klasztor\n  46-55  Osada górnicza\n"
+                         "  56-75  Miasteczko\n  76-90  Miasto portowe\n"
+                         "  88-89  Obozowisko wędrowców\n  91-100  Stolica\n");
+
+    // Rolls drawn by the program that find nothing: the rules hold no place, then no class.
+    ASSERT_EQ(d.cli({"rules", "check"}).code, 0);
+    for (const char* table : {"miejscurodz", "klasyspoleczne"}) {
+        SCOPED_TRACE(table);
+        std::string error;
+        {
+            auto rules = Database::open(d.dir.file("tallar.db"), error);
+            ASSERT_TRUE(rules && rules->exec("DELETE FROM " + std::string(table) + ";").ok());
+        }
+        const auto drawn = d.cli({"new", "--seed", "5"});
+        EXPECT_EQ(drawn.code, 2);
+        EXPECT_EQ(drawn.out, "");
+        EXPECT_TRUE(drawn.err.ends_with("brak\n")) << drawn.err;
+    }
+    EXPECT_TRUE(d.listed().empty());
+}
+
 TEST(CliNew, AskedThrowsComeFromTheInput) {
     SampleDir d;
     // The class roll, the wealth and the charisma of the class (Włóczędzy: K5-3 and -K5,
@@ -182,6 +209,48 @@ TEST(CliNew, TooFewAnswersSaveNothing) {
     EXPECT_EQ(made.out, "");
     EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos) << made.err;
     EXPECT_TRUE(d.listed().empty());
+}
+
+TEST(CliNew, MakingStopsAtTheFirstIdentifierThatCannotBeWritten) {
+    SampleDir d;
+    std::ostringstream out, err;
+    std::istringstream in;
+    out.setstate(std::ios::badbit); // as a stream whose writing failed
+    const std::vector<std::string> args = {"-C", d.dir.str(), "new", "--count", "3", "--seed", "5"};
+    const int code = cli::run(args, out, err, in);
+    EXPECT_EQ(code, 1);
+    const auto stored = d.listed();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_NE(err.str().find("bohater " + stored[0].substr(0, 30) +
+                             " został zapisany, ale jego "
+                             "identyfikatora nie udało się wypisać\n"),
+              std::string::npos)
+        << err.str();
+}
+
+TEST(CliNew, TwoProcessesMakingCharactersInOneDirectoryAllSucceed) {
+    SampleDir d;
+    ASSERT_EQ(d.cli({"init"}).code, 0);
+    // Two loops of 30 characters side by side, and a third one listing meanwhile; every
+    // run that fails says so on standard output.
+    const std::string cli = std::string(TALLAR_CLI_PATH) + " -C '" + d.dir.str() + "' ";
+    const auto loop = [&](const std::string& command, const std::string& tag) {
+        return "(for i in $(seq 30); do " + cli + command + " || echo " + tag +
+               " $i failed; done) & ";
+    };
+    const auto result = test::runProcess("{ " + loop("new --seed $i", "first") +
+                                         loop("new --seed $((i + 100))", "second") +
+                                         loop("list >/dev/null", "list") + "wait; }");
+    ASSERT_EQ(result.code, 0);
+    EXPECT_EQ(result.err, "");
+    std::set<std::string> ids;
+    std::istringstream in(result.out);
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_EQ(line.size(), 30u) << line;
+        ids.insert(line);
+    }
+    EXPECT_EQ(ids.size(), 60u);
+    EXPECT_EQ(d.listed().size(), 60u);
 }
 
 TEST(CliNew, ANameTheDatabaseCannotHoldIsRefusedBeforeAnyThrow) {

@@ -41,6 +41,15 @@ TEST(CliRulesList, WritesAHeaderAndEscapedRowsInStoredOrder) {
                           "e1\tWorek C:\\\\rzeczy 'ż'\t\n");
     EXPECT_EQ(result.err, "");
 
+    // Other control characters never reach the terminal: ESC, BEL, DEL, and U+0090, the
+    // code point of the unassigned Windows-1250 byte 0x90.
+    d.exec("DELETE FROM ekwipunek;");
+    d.exec("INSERT INTO ekwipunek VALUES (?,?,?);",
+           {"e3", "\x1B[31mczerwony\a\x7F\u0090ł", "\x01"});
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "list", "ekwipunek"}).out,
+              "id\tnazwa\twaga\n"
+              "e3\t\\x1B[31mczerwony\\x07\\x7F\\x90ł\t\\x01\n");
+
     const auto empty = runCli({"-C", d.dir.str(), "rules", "list", "tarcza"});
     EXPECT_EQ(empty.code, 0);
     EXPECT_TRUE(empty.out.starts_with("id\tnazwa\togrzr\t")) << empty.out;

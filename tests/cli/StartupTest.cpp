@@ -59,7 +59,7 @@ TEST(CliInit, UnopenableRulesDatabaseExitsWithOneAndCreatesNoTables) {
     EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 0);
 }
 
-TEST(CliInit, SqlErrorLinesGoToTheCommandsErrorStream) {
+TEST(CliInit, ATableOfTheWrongShapeEndsWithAMessageAndOne) {
     test::TempDir dir;
     {
         std::string error;
@@ -68,9 +68,16 @@ TEST(CliInit, SqlErrorLinesGoToTheCommandsErrorStream) {
         // A table of the wrong shape: creation leaves it alone, its index cannot be made.
         ASSERT_TRUE(rules->exec("CREATE TABLE profprof (x TEXT);").ok());
     }
-    const auto result = runCli({"-C", dir.str(), "init"});
-    EXPECT_EQ(result.code, 0);
-    EXPECT_NE(result.err.find("SQL error: no such column: id"), std::string::npos) << result.err;
+    for (const char* command : {"init", "list"}) {
+        const auto result = runCli({"-C", dir.str(), command});
+        EXPECT_EQ(result.code, 1) << command;
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("SQL error: no such column: id\n"), std::string::npos)
+            << result.err;
+        EXPECT_TRUE(result.err.ends_with("Baza danych tallar.db nie ma wymaganego układu: tabela "
+                                         "„profprof” nie ma kolumny „id”.\n"))
+            << result.err;
+    }
 }
 
 TEST(CliUsage, HelpListsTheCommandsAndUnknownCommandsExitWithTwo) {
@@ -105,6 +112,23 @@ TEST(DesktopStartup, UnopenableRulesDatabaseEndsWithCodeOneAndNoWindow) {
     EXPECT_EQ(result.code, 1);
     EXPECT_NE(result.err.find("Brak połączenia z bazą danych: "), std::string::npos) << result.err;
     EXPECT_EQ(tableCount(dir.file("rtistoty.db")), 0);
+}
+
+TEST(DesktopStartup, ACharacterTableThatIsAViewEndsWithCodeOneAndNoWindow) {
+    test::TempDir dir;
+    {
+        std::string error;
+        auto db = Database::open(dir.file("rtistoty.db"), error);
+        ASSERT_TRUE(db && db->exec("CREATE VIEW pozycje AS SELECT 1 AS id;").ok());
+    }
+    const auto result = runProcess("QT_QPA_PLATFORM=offscreen " + std::string(TALLAR_APP_PATH) +
+                                   " '" + dir.str() + "'");
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("Baza danych rtistoty.db nie ma wymaganego układu: „pozycje” jest "
+                              "widokiem, a powinno być tabelą.\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(tableCount(dir.file("tallar.db")), 0);
 }
 
 TEST(DesktopStartup, TakesTheTraceOptionBeforeTheDirectory) {

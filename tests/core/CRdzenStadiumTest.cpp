@@ -31,7 +31,7 @@ struct StageFixture {
     StageFixture() {
         // Nothing here has to survive a crash; without syncing the schema is made quickly.
         EXPECT_TRUE(rules.db->exec("PRAGMA synchronous=OFF").ok());
-        ensureRulesSchema(*rules.db, port);
+        EXPECT_TRUE(ensureRulesSchema(*rules.db, port).ok());
         hero = std::make_unique<CIstota>(*rules.db);
         CPoz* extra = hero->link(kLinkDodatkoweInformacje);
         CPoz* look = extra->Append(
@@ -599,7 +599,7 @@ std::string sampleCharacter(std::uint32_t seed, const char* race = kHuman,
     test::TestDatabase rules("sample.db");
     NonInteractiveUserPort port(nullptr);
     EXPECT_TRUE(rules.db->exec("PRAGMA synchronous=OFF").ok());
-    ensureRulesSchema(*rules.db, port);
+    EXPECT_TRUE(ensureRulesSchema(*rules.db, port).ok());
     EXPECT_TRUE(loadSampleRules(*rules.db).ok());
     CIstota hero(*rules.db);
     CPoz* extra = hero.link(kLinkDodatkoweInformacje);

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 
@@ -31,7 +32,7 @@ void writeBytes(const std::string& path, std::string_view bytes) {
 // A character database with rows inserted directly, as the character store would leave
 // them.
 struct CharacterDb : TestDatabase {
-    CharacterDb() { ensureCharacterSchema(*db); }
+    CharacterDb() { EXPECT_TRUE(ensureCharacterSchema(*db).ok()); }
 
     void character(const std::string& id, const std::string& name, const std::string& race,
                    const std::string& professions, const std::string& player) {
@@ -90,6 +91,20 @@ std::string exportBytes(CharacterDb& t, const std::string& id) {
     std::string bytes;
     EXPECT_TRUE(characterFileBytes(*t.db, id, bytes).ok());
     return bytes;
+}
+
+// One file holding two stored characters: the second one's records are added to the
+// sections of the first one's file.
+std::string oneFile(CharacterDb& source, const std::string& first, const std::string& second) {
+    std::string file = exportBytes(source, first);
+    const std::string other = exportBytes(source, second);
+    const auto section = [](const std::string& bytes, const std::string& name) {
+        const auto start = bytes.find("<" + name + ">\r\n") + name.size() + 4;
+        return bytes.substr(start, bytes.find("</" + name + ">") - start);
+    };
+    file.insert(file.find("</pozycje>"), section(other, "pozycje"));
+    file.insert(file.find("</istoty>"), section(other, "istoty"));
+    return file;
 }
 
 TEST(CharacterFileExport, WritesTheExactLayoutInWindows1250) {
@@ -156,6 +171,55 @@ TEST(CharacterFileExport, AnUnwritableTargetShowsTheOpenErrorWithThePathAsCaptio
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(CharacterFileExport, ANameOfTheLongestLengthIsWrittenTo) {
+    CharacterDb t;
+    t.hero();
+    test::TempDir dir;
+    NonInteractiveUserPort port(nullptr);
+    // 251 bytes and ".xml": a name of 255 bytes, the most a file system takes; the
+    // temporary name beside it must fit too. Polish letters take two bytes each.
+    const std::string name = std::string(244, 'a') + "żółw" + ".xml";
+    ASSERT_EQ(name.size(), 255u);
+    ASSERT_TRUE(ExportCharacter(*t.db, kHeroId, dir.file(name), port))
+        << (port.errors().empty() ? "" : port.errors()[0].text);
+    EXPECT_EQ(readBytes(dir.file(name)), exportBytes(t, kHeroId));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(CharacterFileExport, WritesNoFileThatTheImportWouldRefuse) {
+    CharacterDb t;
+    t.character(kOtherId, "Duży", "", "", "");
+    t.entry("260512101500001000020000300005", kOtherId, kOtherId, 1, "", "", 1, 0, 0.5, "");
+    const std::string small = exportBytes(t, kOtherId);
+    // Lengthen the memo until the file is exactly as large as an import takes.
+    const auto setMemo = [&](std::size_t size) {
+        ASSERT_TRUE(t.db->exec("UPDATE pozycje SET memo=? WHERE lp=1 AND id<>id_ist;",
+                               {std::string(size, 'm')})
+                        .ok());
+    };
+    setMemo(kMaxCharacterFileBytes - small.size());
+    test::TempDir dir;
+    NonInteractiveUserPort port(nullptr);
+    ASSERT_TRUE(ExportCharacter(*t.db, kOtherId, dir.file("najwiekszy.xml"), port));
+    EXPECT_EQ(std::filesystem::file_size(dir.file("najwiekszy.xml")), kMaxCharacterFileBytes);
+    CharacterDb other;
+    const CharacterImport back = importCharacterFile(*other.db, dir.file("najwiekszy.xml"));
+    EXPECT_TRUE(back.status.ok()) << back.status.message();
+
+    // One byte more and the export is refused; what stood at the target stays.
+    setMemo(kMaxCharacterFileBytes - small.size() + 1);
+    writeBytes(dir.file("za-duzy.xml"), "stary");
+    EXPECT_FALSE(ExportCharacter(*t.db, kOtherId, dir.file("za-duzy.xml"), port));
+    ASSERT_EQ(port.errors().size(), 1u);
+    EXPECT_EQ(port.errors()[0].caption, "Błąd!");
+    EXPECT_EQ(port.errors()[0].text,
+              "Bohater o identyfikatorze „" + std::string(kOtherId) +
+                  "” nie może być zapisany do pliku: plik byłby większy niż 32 MB, a tak dużego "
+                  "pliku import nie wczyta.");
+    EXPECT_EQ(readBytes(dir.file("za-duzy.xml")), "stary");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
 TEST(CharacterFileImport, ExportThenImportLeavesTheSameRows) {
     CharacterDb t;
     t.hero();
@@ -181,13 +245,10 @@ TEST(CharacterFileImport, ACharacterInTheFileReplacesTheStoredOneAsAWhole) {
     t.hero();
     const std::string file = exportBytes(t, kHeroId);
     const auto exported = t.snapshot();
-    // Since the export the hero got an entry and a new name, and another character holds an
-    // entry with an identifier that the file also holds.
+    // Since the export the hero got an entry and a new name; another character is stored.
     t.entry("090809003399999999999999999999", kHeroId, kHeroId, 3, "nowa", "", 1, 1, 0, "");
     ASSERT_TRUE(t.db->exec("UPDATE istoty SET imie='Inny';").ok());
     t.character(kOtherId, "Drugi", "", "", "");
-    ASSERT_TRUE(t.db->exec("DELETE FROM pozycje WHERE id='090809003306012340000100002001';").ok());
-    t.entry("090809003306012340000100002001", kOtherId, kOtherId, 1, "cudza", "", 1, 1, 0, "");
 
     ASSERT_TRUE(t.import(file).status.ok());
     std::vector<std::string> expected = exported;
@@ -198,20 +259,78 @@ TEST(CharacterFileImport, ACharacterInTheFileReplacesTheStoredOneAsAWhole) {
     EXPECT_EQ(t.snapshot(), expected);
 }
 
+TEST(CharacterFileImport, AnEntryOfTheFileMayNotTakeAnotherCharactersIdentifier) {
+    CharacterDb source;
+    source.hero();
+    const std::string file = exportBytes(source, kHeroId);
+    const std::string entry = "090809003306012340000100002001"; // the hero's second entry
+    // The file's line of that entry: <rtplik>, <istoty>, the character, </istoty>,
+    // <pozycje>, the root, the first entry, then this one: line 8.
+    struct Case {
+        const char* what;
+        std::function<void(CharacterDb&)> store;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"another character's entry",
+         [&](CharacterDb& t) {
+             t.character(kOtherId, "Drugi", "", "", "");
+             t.entry(entry, kOtherId, kOtherId, 1, "cudza", "", 1, 1, 0, "");
+         },
+         "wiersz 8, znak 1: identyfikator „" + entry + "” pozycji bohatera „" + kHeroId +
+             "” z pliku należy już do pozycji zapisanego bohatera „" + kOtherId + "”"},
+        {"another character's root",
+         [&](CharacterDb& t) { t.character(entry, "Drugi", "", "", ""); },
+         "wiersz 8, znak 1: identyfikator „" + entry + "” pozycji bohatera „" + kHeroId +
+             "” z pliku należy już do pozycji zapisanego bohatera „" + entry + "”"},
+        {"another character without its entries",
+         [&](CharacterDb& t) {
+             ASSERT_TRUE(
+                 t.db->exec("INSERT INTO istoty VALUES (?,'Drugi','','','');", {entry}).ok());
+         },
+         "wiersz 8, znak 1: identyfikator „" + entry + "” pozycji bohatera „" + kHeroId +
+             "” z pliku należy już do zapisanego bohatera „" + entry + "”"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CharacterDb t;
+        c.store(t);
+        const auto before = t.snapshot();
+        const CharacterImport result = t.import(file);
+        EXPECT_EQ(result.status.message(),
+                  "Plik „bohater.xml” nie został zaimportowany: " + c.reason);
+        EXPECT_EQ(t.snapshot(), before);
+    }
+
+    // A character the file replaces as a whole may give its entry up.
+    CharacterDb both;
+    both.hero();
+    both.character(kOtherId, "Drugi", "", "", "");
+    CharacterDb t;
+    t.character(kOtherId, "Drugi", "", "", "");
+    t.entry(entry, kOtherId, kOtherId, 1, "jeszcze cudza", "", 1, 1, 0, "");
+    const CharacterImport result = t.import(oneFile(both, kHeroId, kOtherId));
+    ASSERT_TRUE(result.status.ok()) << result.status.message();
+    EXPECT_EQ(t.snapshot(), both.snapshot());
+}
+
 TEST(CharacterFileImport, AFileWithTwoCharactersImportsBothInAnyLayout) {
     // Written by hand: LF line ends, indentation, blank lines, a comment, values as plain
     // text with references, an empty-element tag, and entries listed before the characters'
     // own section.
     const std::string file = "  <rtplik>\n"
-                             "  <!-- dwóch bohaterów -->\n"
+                             "  <!-- dw\xF3"
+                             "ch bohater\xF3w -->\n" // Windows-1250
                              "  <pozycje>\n"
                              "    <rekord>\n"
                              "      <id>p1</id> <id_n>a</id_n> <id_ist>a</id_ist> <lp>1</lp>\n"
                              "      <info>O&apos;Brien &amp; syn &#379;&#x105;</info>\n"
                              "      <memo>\n<![CDATA[linia 1\nlinia 2]]>\n</memo>\n"
-                             "      <typ/>\n"
+                             "      <specjal/>\n"
                              "    </rekord>\n"
-                             "    <rekord><id><![CDATA[p2]]></id><id_ist>b</id_ist></rekord>\n"
+                             "    <rekord><id>a</id><id_n>a</id_n><id_ist>a</id_ist></rekord>\n"
+                             "    <rekord><id><![CDATA[b]]></id><id_n>b</id_n><id_ist>b</id_ist>"
+                             "</rekord>\n"
                              "  </pozycje>\n\n"
                              "  <istoty>\n"
                              "    <rekord><id>a</id><imie><![CDATA[]]></imie></rekord>\n"
@@ -226,9 +345,10 @@ TEST(CharacterFileImport, AFileWithTwoCharactersImportsBothInAnyLayout) {
     EXPECT_EQ(t.snapshot(), (std::vector<std::string>{
                                 "istoty|'a'|''|NULL|NULL|NULL",
                                 "istoty|'b'|'Bea'|NULL|NULL|NULL",
-                                "pozycje|'p1'|'a'|'a'|1|'O''Brien & syn Żą'|NULL|''|NULL|NULL|"
+                                "pozycje|'a'|'a'|'a'|NULL|NULL|NULL|NULL|NULL|NULL|NULL",
+                                "pozycje|'b'|'b'|'b'|NULL|NULL|NULL|NULL|NULL|NULL|NULL",
+                                "pozycje|'p1'|'a'|'a'|1|'O''Brien & syn Żą'|''|NULL|NULL|NULL|"
                                 "'linia 1\nlinia 2'",
-                                "pozycje|'p2'|NULL|'b'|NULL|NULL|NULL|NULL|NULL|NULL|NULL",
                             }));
 }
 
@@ -328,15 +448,8 @@ TEST(CharacterFileImport, AFailingStatementRollsBackTheWholeFile) {
     CharacterDb source;
     source.hero();
     source.awkward();
-    std::string file = exportBytes(source, kHeroId);
     // Two characters in one file: the second one's last entry will be refused.
-    const std::string other = exportBytes(source, kOtherId);
-    const auto section = [](const std::string& bytes, const std::string& name) {
-        const auto start = bytes.find("<" + name + ">\r\n") + name.size() + 4;
-        return bytes.substr(start, bytes.find("</" + name + ">") - start);
-    };
-    file.insert(file.find("</pozycje>"), section(other, "pozycje"));
-    file.insert(file.find("</istoty>"), section(other, "istoty"));
+    const std::string file = oneFile(source, kHeroId, kOtherId);
 
     CharacterDb t;
     t.hero();

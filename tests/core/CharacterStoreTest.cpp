@@ -13,7 +13,7 @@ namespace tallar {
 namespace {
 
 struct CharacterDb : test::TestDatabase {
-    CharacterDb() { ensureCharacterSchema(*db); }
+    CharacterDb() { EXPECT_TRUE(ensureCharacterSchema(*db).ok()); }
 
     // Every stored row of both tables, one text per row, in a fixed order.
     std::vector<std::string> dump() {
@@ -271,6 +271,32 @@ TEST(CharacterStore, DeleteRemovesTheWholeTreeAndNothingElse) {
     ASSERT_TRUE(hero.DeleteCharacter().ok());
     EXPECT_EQ(t.dump(), untouched);
     EXPECT_EQ(hero.size(), 41u); // the entries in memory stay
+}
+
+TEST(CharacterStore, AnEntrysIdentifierNamesNoCharacter) {
+    CharacterDb t;
+    CIstota hero(*t.db);
+    ASSERT_TRUE(hero.SaveCharacter().ok());
+    // A damaged database: another character's row hangs below one of the hero's entries.
+    ASSERT_TRUE(t.db->exec("INSERT INTO pozycje VALUES ('obcy','" + hero.link(kLinkCzary)->id() +
+                           "','inny',1,'cudzy','',0,0,1.0,'');")
+                    .ok());
+    const auto before = t.dump();
+    const std::string entry = hero.link(kLinkWalka)->id();
+    CharacterLoad loaded = LoadCharacter(*t.db, entry);
+    EXPECT_FALSE(loaded.character);
+    EXPECT_EQ(loaded.status.message(), noSuchCharacterMessage(entry));
+
+    bool existed = true;
+    ASSERT_TRUE(DeleteStoredCharacter(*t.db, entry, &existed).ok());
+    EXPECT_FALSE(existed);
+    EXPECT_EQ(t.dump(), before);
+
+    // Deleting the hero takes its 54 rows and leaves the other character's one.
+    ASSERT_TRUE(DeleteStoredCharacter(*t.db, hero.id(), &existed).ok());
+    EXPECT_TRUE(existed);
+    EXPECT_EQ(t.dump(), (std::vector<std::string>{"obcy|" + hero.link(kLinkCzary)->id() +
+                                                  "|inny|1|cudzy||0|0|1.0||"}));
 }
 
 TEST(CharacterNames, JoinProfessionNamesForNoneOneAndTwo) {

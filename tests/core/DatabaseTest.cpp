@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 #include <vector>
 
 namespace tallar {
@@ -79,6 +81,10 @@ TEST(Database, UnstorableTextIsRefusedAndNothingIsWritten) {
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.message().find("U+2603"), std::string::npos);
     EXPECT_EQ(t.count("SELECT count(*) FROM t;"), 0);
+    // No statement failed, so no "SQL error" line: the caller reports the refusal.
+    EXPECT_EQ(t.errors.str(), "");
+    EXPECT_FALSE(t.db->exec("SELECT ?;", {1, 2}).ok());
+    EXPECT_EQ(t.errors.str(), "");
 }
 
 TEST(Database, SeveralStatementsInOneTextRunInOrder) {
@@ -159,6 +165,69 @@ TEST(Transaction, NestedUnitsBecomeSavepointsAndRollBackTogether) {
         ASSERT_TRUE(outer.commit().ok());
     }
     EXPECT_EQ(t.db->queryValue("SELECT group_concat(v) FROM t;"), "kept");
+}
+
+TEST(Database, TheHookMakesAStatementFailAsTheDatabaseWould) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (v TEXT);").ok());
+    std::vector<std::string> seen;
+    t.db->setStatementHook([&](std::string_view sql) {
+        seen.emplace_back(sql);
+        return sql.starts_with("INSERT") ? Status::error("wstrzyknięty błąd") : Status();
+    });
+    const Status status = t.db->exec("SELECT 1; INSERT INTO t VALUES ('x');");
+    EXPECT_EQ(status.message(), "wstrzyknięty błąd");
+    EXPECT_EQ(t.errors.str(), "SQL error: wstrzyknięty błąd\n");
+    EXPECT_EQ(seen, (std::vector<std::string>{"SELECT 1;", "INSERT INTO t VALUES ('x');"}));
+    t.db->setStatementHook({});
+    EXPECT_EQ(t.count("SELECT count(*) FROM t;"), 0);
+}
+
+// Two connections to one file, as two processes have.
+struct SharedFile {
+    test::TempDir dir;
+    std::unique_ptr<Database> first, second;
+    SharedFile() {
+        std::string message;
+        first = Database::open(dir.file("wspolna.db"), message);
+        second = Database::open(dir.file("wspolna.db"), message);
+        EXPECT_TRUE(first && second) << message;
+        EXPECT_TRUE(first->exec("CREATE TABLE t (v TEXT); INSERT INTO t VALUES ('a');").ok());
+    }
+};
+
+TEST(Database, OpeningWaitsForAnotherConnectionsLock) {
+    SharedFile f;
+    // While a writer holds the file exclusively nobody can even read its schema.
+    ASSERT_TRUE(f.first->exec("BEGIN EXCLUSIVE; INSERT INTO t VALUES ('b');").ok());
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(f.first->exec("COMMIT;").ok());
+    });
+    std::string message;
+    const auto third = Database::open(f.dir.file("wspolna.db"), message);
+    writer.join();
+    ASSERT_NE(third, nullptr) << message;
+    EXPECT_EQ(third->queryValue("SELECT count(*) FROM t;"), "2");
+}
+
+TEST(Transaction, AUnitThatReadsBeforeItWritesWaitsForAnotherWriter) {
+    SharedFile f;
+    ASSERT_TRUE(f.first->exec("BEGIN; INSERT INTO t VALUES ('b');").ok());
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(f.first->exec("COMMIT;").ok());
+    });
+    // Holding a read lock, a unit could not wait for the write lock: it must take that
+    // lock first.
+    const Status status = inTransaction(*f.second, [&]() -> Status {
+        if (!f.second->queryValue("SELECT count(*) FROM t;"))
+            return Status::error("odczyt nie powiódł się");
+        return f.second->exec("DELETE FROM t WHERE v='a';");
+    });
+    writer.join();
+    EXPECT_TRUE(status.ok()) << status.message();
+    EXPECT_EQ(f.first->queryValue("SELECT group_concat(v) FROM t;"), "b");
 }
 
 TEST(Database, OpeningADirectoryOrAForeignFileFails) {

@@ -32,7 +32,7 @@ std::pair<int, const CPoz*> chainBelow(const CPoz& entry) {
 // built, evaluated, saved, copied or destroyed recursively.
 TEST(DeepTree, AChainOfAHundredThousandEntriesWorksThroughout) {
     test::TestDatabase t;
-    ensureCharacterSchema(*t.db);
+    ASSERT_TRUE(ensureCharacterSchema(*t.db).ok());
     CIstota hero(*t.db);
     hero.link(kLinkZrecznosc)->wartosc = 12;
     CPoz* skills = hero.link(kLinkUmiejetnosci);

@@ -26,7 +26,7 @@ struct Fixture : test::TestDatabase {
     NonInteractiveUserPort port{&portErrors};
 
     Fixture() {
-        ensureRulesSchema(*db, port);
+        EXPECT_TRUE(ensureRulesSchema(*db, port).ok());
         run("INSERT INTO rasy (id,nazwa) VALUES ('R1','Rasa');"
             "INSERT INTO stadia (id,idrasa,nazwa,od,gracze,zyw_wartosc) VALUES "
             "('S1','R1','Młody','10','T','2K10+5'),('S2','R1','Stary','60','T','-K5');"

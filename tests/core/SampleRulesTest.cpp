@@ -19,7 +19,7 @@ namespace {
 struct RulesDatabase : test::TestDatabase {
     std::ostringstream portErrors;
     NonInteractiveUserPort port{&portErrors};
-    RulesDatabase() { ensureRulesSchema(*db, port); }
+    RulesDatabase() { EXPECT_TRUE(ensureRulesSchema(*db, port).ok()); }
 
     // Every row of every rules table, as one text, to see that nothing changed.
     std::string dump() {

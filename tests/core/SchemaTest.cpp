@@ -135,8 +135,11 @@ TEST(Schema, ExistingTablesAndNonEmptyAlignmentsAreLeftAlone) {
         std::string error;
         auto rules = Database::open(dir.file("tallar.db"), error);
         ASSERT_TRUE(rules);
+        // A table with a column more than the program knows is still the program's table.
+        std::string extended = createTableSql(*findTable("bronie"));
+        extended.insert(extended.rfind(')'), ", dodatkowa TEXT");
         ASSERT_TRUE(rules
-                        ->exec("CREATE TABLE bronie (id TEXT, nazwa TEXT, extra TEXT);"
+                        ->exec(extended +
                                "CREATE TABLE charaktery (id TEXT NOT NULL, prawo TEXT, "
                                "prawo_ew TEXT, moralnosc TEXT, moralnosc_ew TEXT);"
                                "INSERT INTO charaktery VALUES ('x','chaotyczny','','zły','');")
@@ -146,8 +149,93 @@ TEST(Schema, ExistingTablesAndNonEmptyAlignmentsAreLeftAlone) {
     std::string error;
     auto workspace = Workspace::open(dir.str(), port, error);
     ASSERT_TRUE(workspace) << error;
-    EXPECT_EQ(countOf(workspace->rules(), "SELECT count(*) FROM pragma_table_info('bronie');"), 3);
+    EXPECT_EQ(countOf(workspace->rules(), "SELECT count(*) FROM pragma_table_info('bronie');"),
+              44 + 1);
     EXPECT_EQ(countOf(workspace->rules(), "SELECT count(*) FROM charaktery;"), 1);
+}
+
+// A database prepared by `prepare` in a fresh directory, opened as the programs open it.
+struct Mismatch {
+    const char* what;
+    const char* file;
+    const char* prepare;
+    const char* message;
+};
+
+TEST(Schema, ASchemaThatDoesNotMatchStopsTheOpening) {
+    const Mismatch cases[] = {
+        {"a view instead of a table", "rtistoty.db", "CREATE VIEW pozycje AS SELECT 1 AS id;",
+         "Baza danych rtistoty.db nie ma wymaganego układu: „pozycje” jest widokiem, a "
+         "powinno być tabelą.\n"},
+        {"a column missing", "rtistoty.db",
+         "CREATE TABLE istoty (id TEXT NOT NULL PRIMARY KEY, imie TEXT, rasa TEXT, prof TEXT);",
+         "Baza danych rtistoty.db nie ma wymaganego układu: tabela „istoty” nie ma kolumny "
+         "„gracz”.\n"},
+        {"an index in the place of a table", "tallar.db",
+         "CREATE TABLE x (a TEXT); CREATE INDEX rasy ON x (a);",
+         "Baza danych tallar.db nie ma wymaganego układu: „rasy” jest indeksem, a powinno być "
+         "tabelą.\n"},
+        {"a view in the place of an index", "tallar.db", "CREATE VIEW id_prof1 AS SELECT 1;",
+         "Baza danych tallar.db nie ma wymaganego układu: „id_prof1” jest widokiem, a powinno "
+         "być indeksem tabeli „profprof”.\n"},
+    };
+    for (const Mismatch& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        {
+            std::string error;
+            auto db = Database::open(dir.file(c.file), error);
+            ASSERT_TRUE(db) << error;
+            ASSERT_TRUE(db->exec(c.prepare).ok());
+        }
+        std::ostringstream sqlErrors;
+        NonInteractiveUserPort port(nullptr);
+        std::string failure;
+        EXPECT_EQ(Workspace::open(dir.str(), port, failure, &sqlErrors), nullptr);
+        EXPECT_TRUE(failure.starts_with(c.message)) << failure;
+        EXPECT_TRUE(failure.ends_with("\n")) << failure;
+    }
+}
+
+TEST(Schema, ATableThatCannotBeCreatedIsNamedWithTheReason) {
+    test::TempDir dir;
+    std::string error;
+    auto db = Database::open(dir.file("rtistoty.db"), error);
+    ASSERT_TRUE(db) << error;
+    std::ostringstream sqlErrors;
+    db->setErrorStream(&sqlErrors);
+    // As a read-only file refuses every CREATE.
+    db->setStatementHook([](std::string_view sql) {
+        return sql.starts_with("CREATE") ? Status::error("attempt to write a readonly database")
+                                         : Status();
+    });
+    const Status status = ensureCharacterSchema(*db);
+    EXPECT_EQ(status.message(), "Baza danych rtistoty.db nie ma wymaganego układu: brak tabeli "
+                                "„istoty” (attempt to write a readonly database).");
+    // Every statement was tried and reported: two tables, then the indexes of the table
+    // that is not there.
+    EXPECT_EQ(sqlErrors.str(), "SQL error: attempt to write a readonly database\n"
+                               "SQL error: attempt to write a readonly database\n"
+                               "SQL error: no such table: main.pozycje\n"
+                               "SQL error: no such table: main.pozycje\n"
+                               "SQL error: no such table: main.pozycje\n");
+}
+
+TEST(Schema, ABrokenCharacterDatabaseLeavesTheRulesDatabaseUntouched) {
+    test::TempDir dir;
+    {
+        std::string error;
+        auto db = Database::open(dir.file("rtistoty.db"), error);
+        ASSERT_TRUE(db && db->exec("CREATE VIEW istoty AS SELECT 1 AS id;").ok());
+    }
+    NonInteractiveUserPort port(nullptr);
+    std::string failure;
+    std::ostringstream sqlErrors;
+    EXPECT_EQ(Workspace::open(dir.str(), port, failure, &sqlErrors), nullptr);
+    std::string error;
+    auto rules = Database::open(dir.file("tallar.db"), error);
+    ASSERT_TRUE(rules);
+    EXPECT_EQ(countOf(*rules, "SELECT count(*) FROM sqlite_master;"), 0);
 }
 
 TEST(Schema, EveryIndexFollowsItsOwnTable) {

@@ -65,8 +65,21 @@ TEST(XmlPullReader, RefusesWhatIsNotWellFormedAtItsPlace) {
     EXPECT_EQ(nodes("<a>x &amp y</a>").back(),
               "E:1:6:znak „&” poza odwołaniem do znaku (należy pisać „&amp;”)");
     EXPECT_EQ(nodes("<a>&#xD800;</a>").back(), "E:1:4:niepoprawne odwołanie do znaku „&#xD800;”");
+    // Beyond the last character, however many digits: out of range.
     EXPECT_EQ(nodes("<a>&#1114112;</a>").back(),
-              "E:1:4:niepoprawne odwołanie do znaku „&#1114112;”");
+              "E:1:4:odwołanie do znaku „&#1114112;” poza zakresem (największy znak to U+10FFFF)");
+    EXPECT_EQ(nodes("<a>&#99999999999999999999;</a>").back(),
+              "E:1:4:odwołanie do znaku „&#9999999999999999…;” poza zakresem (największy znak "
+              "to U+10FFFF)");
+    EXPECT_EQ(nodes("<a>&#x" + std::string(100000, 'F') + ";</a>").back(),
+              "E:1:4:odwołanie do znaku „&#xFFFFFFFFFFFFFFFF…;” poza zakresem (największy znak "
+              "to U+10FFFF)");
+    EXPECT_EQ(nodes("<a>&#x10FFFF;</a>").back(),
+              "E:1:4:znaku U+10FFFF nie da się zapisać w kodzie Windows-1250");
+    EXPECT_EQ(nodes("<a>&#12a;</a>").back(), "E:1:4:niepoprawne odwołanie do znaku „&#12a;”");
+    EXPECT_EQ(nodes("<a>&#;</a>").back(), "E:1:4:niepoprawne odwołanie do znaku „&#;”");
+    EXPECT_EQ(nodes("<a>&#65</a>").back(),
+              "E:1:4:znak „&” poza odwołaniem do znaku (należy pisać „&amp;”)");
     EXPECT_EQ(nodes("<a>&#0;</a>").back(), "E:1:4:niepoprawne odwołanie do znaku „&#0;”");
     EXPECT_EQ(nodes("<a><![CDATA[x]]</a>").back(),
               "E:1:4:plik urywa się w połowie: niezamknięta sekcja CDATA");

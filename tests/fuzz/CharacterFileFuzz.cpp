@@ -25,7 +25,8 @@ Database& database() {
             std::abort();
         }
         opened->setErrorStream(nullptr);
-        ensureCharacterSchema(*opened);
+        if (!ensureCharacterSchema(*opened))
+            std::abort();
         return opened;
     }();
     return *db;

@@ -21,7 +21,7 @@ struct RulesFixture : TestDatabase {
             return;
         // Test files need no durability; without it the many small writes are quick.
         (void)db->exec("PRAGMA synchronous=OFF;");
-        ensureRulesSchema(*db, port);
+        EXPECT_TRUE(ensureRulesSchema(*db, port).ok());
     }
 
     // Starts recording the expanded text of every statement run from now on.
