@@ -1,4 +1,5 @@
 list(APPEND TALLAR_CORE_SOURCES
+    wizard/AskedThrows.cpp
     wizard/DiceEntry.cpp
 )
 list(APPEND TALLAR_CORE_SOURCES

@@ -36,7 +36,7 @@ void CListaIstot::Add(const std::string& id) {
     QtUserPort port(this);
     if (!readyForNewCharacter(workspace_.rules(), port))
         return;
-    QtWizardPages pages(this);
+    QtWizardPages pages(this, &port.askedThrows());
     CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'N', port, pages);
     wizard.Run();
 }
