@@ -78,4 +78,36 @@ WindowOpener openerFor(int buttonId) {
     }
 }
 
+std::vector<std::string> withMnemonics(const std::vector<std::string>& texts) {
+    std::vector<std::string> marked;
+    std::string used;
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    for (const std::string& text : texts) {
+        // Candidates in order: starts of the words after the first, then every letter after
+        // the first word, then the letters of the first word.
+        std::vector<std::size_t> candidates;
+        const std::size_t firstWord = text.find(' ');
+        const std::size_t rest = firstWord == std::string::npos ? 0 : firstWord + 1;
+        for (std::size_t i = rest; i < text.size(); ++i)
+            if (i == rest || text[i - 1] == ' ')
+                candidates.push_back(i);
+        for (std::size_t i = rest; i < text.size(); ++i)
+            candidates.push_back(i);
+        for (std::size_t i = 0; i < rest; ++i)
+            candidates.push_back(i);
+        std::string result = text;
+        for (std::size_t at : candidates) {
+            const char c = text[at];
+            if (isLetter(c) && used.find(lower(c)) == std::string::npos) {
+                used += lower(c);
+                result.insert(at, 1, '&');
+                break;
+            }
+        }
+        marked.push_back(std::move(result));
+    }
+    return marked;
+}
+
 } // namespace tallar::app

@@ -1,4 +1,7 @@
 #include "app/MainWindow.h"
+#include "Answer.h"
+#include "app/GuideDialog.h"
+#include "app/InfoDialog.h"
 #include "app/MainButtons.h"
 #include "app/StartOptions.h"
 #include "base/NonInteractiveUserPort.h"
@@ -12,9 +15,14 @@
 #include "wizard/CWizard1.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -117,6 +125,62 @@ TEST(MainWindow, EachButtonOpensItsWindowOnItsTable) {
         EXPECT_TRUE(shown.editedName.startsWith(QStringLiteral("Próbny "))) << button.id;
     }
     EXPECT_EQ(lists, static_cast<int>(editors::lists::rules().size()));
+}
+
+// Every button has its own Alt+letter and a tooltip; the letters are ones a keyboard
+// types with Alt alone.
+TEST(MainWindow, EachButtonHasItsOwnMnemonicAndATooltip) {
+    test::TempDir dir;
+    app::MainWindow window(openWorkspace(dir));
+    QSet<QChar> letters;
+    for (const app::MainButton& entry : app::kMainButtons) {
+        QPushButton* button = window.button(entry.id);
+        const QString text = button->text();
+        const qsizetype mark = text.indexOf(QLatin1Char('&'));
+        ASSERT_GE(mark, 0) << entry.id;
+        const QChar letter = text.at(mark + 1).toLower();
+        EXPECT_TRUE(letter >= QLatin1Char('a') && letter <= QLatin1Char('z')) << entry.id;
+        EXPECT_FALSE(letters.contains(letter)) << entry.id;
+        letters.insert(letter);
+        EXPECT_EQ(QString(text).remove(mark, 1), QString::fromUtf8(entry.text)); // same words
+        EXPECT_FALSE(button->toolTip().isEmpty()) << entry.id;
+    }
+}
+
+// Escape asks before quitting: "Nie" keeps the window and its connections, "Tak" closes
+// both as the close box does.
+TEST(MainWindow, EscapeAsksBeforeQuitting) {
+    test::TempDir dir;
+    app::MainWindow window(openWorkspace(dir));
+    window.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QString asked;
+    test::answerNextQuestion(false, &asked);
+    QApplication::sendEvent(&window, &escape);
+    EXPECT_EQ(asked, QString::fromUtf8(app::MainWindow::kQuitQuestion));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.connected());
+
+    test::answerNextQuestion(true);
+    QApplication::sendEvent(&window, &escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.connected());
+}
+
+// "Info" names the working directory (the one holding the databases), offers to open it,
+// and shows the user guide.
+TEST(MainWindow, InfoShowsTheWorkingDirectoryAndTheGuide) {
+    test::TempDir dir;
+    auto workspace = openWorkspace(dir);
+    app::InfoDialog info(*workspace);
+    EXPECT_EQ(QFileInfo(info.directory()).canonicalFilePath(),
+              QFileInfo(QString::fromStdString(dir.str())).canonicalFilePath());
+    EXPECT_TRUE(info.findChild<QLabel*>(QStringLiteral("infoText"))
+                    ->text()
+                    .contains(info.directory().toHtmlEscaped()));
+    EXPECT_TRUE(info.openDirectoryButton()->isEnabled());
+    app::GuideDialog guide;
+    EXPECT_TRUE(guide.browser()->toPlainText().contains(QStringLiteral("Tallar2")));
 }
 
 TEST(MainWindow, CloseBoxClosesTheConnections) {

@@ -5,6 +5,7 @@
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
 #include "ui/WindowFit.h"
+#include "ui/WindowMemory.h"
 #include "ui/editors/CListaWybor.h"
 
 #include <QCheckBox>
@@ -157,7 +158,8 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
                 static_cast<std::size_t>(at - named.begin()) < def.pageClasses.size())
                 scroll->setObjectName(
                     qs(def.pageClasses[static_cast<std::size_t>(at - named.begin())]));
-            tabs->addTab(scroll, qs(page));
+            // Fields described without a page are the general ones.
+            tabs->addTab(scroll, page.empty() ? QStringLiteral("Ogólne") : qs(page));
         } else {
             single = content;
         }
@@ -220,6 +222,7 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
     layout->addLayout(buttons);
     // Forms of several pages are long and each page scrolls: they open large.
     fitToForm(tabs ? QSize(900, 700) : QSize());
+    rememberWindow(this, QStringLiteral("edytor/") + qs(def.className));
 }
 
 void EditorDialog::fitToForm(QSize atLeast) {
