@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -69,58 +68,29 @@ void CLista::build() {
     shown_ = new ListSortFilter(this);
     shown_->setSourceModel(model_);
 
-    filter_ = new QLineEdit(this);
-    filter_->setObjectName(QStringLiteral("filter"));
-    filter_->setClearButtonEnabled(true);
-    filter_->setPlaceholderText(QStringLiteral("wpisz, by zawęzić listę (Ctrl+F)"));
-    filter_->setToolTip(QStringLiteral(
-        "Zostają wiersze, w których jest każde z wpisanych słów, bez względu na wielkość "
-        "liter. Słowo bez polskich znaków znajduje też słowa z nimi („lodz” znajduje "
-        "„Łódź”). Esc czyści pole."));
-    auto* filterLabel = new QLabel(QStringLiteral("&Szukaj:"), this);
-    filterLabel->setBuddy(filter_);
-    auto* count = new QLabel(this);
-    count->setObjectName(QStringLiteral("shownCount"));
-    connect(filter_, &QLineEdit::textChanged, this, &CLista::filterChanged);
-    connect(filter_, &QLineEdit::textChanged, count, [this, count](const QString& text) {
-        count->setText(text.trimmed().isEmpty()
-                           ? QString()
-                           : QStringLiteral("%1 z %2").arg(shownCount()).arg(model_->rowCount()));
-    });
-    auto* find = new QShortcut(QKeySequence::Find, this);
-    connect(find, &QShortcut::activated, this, [this] {
-        filter_->setFocus(Qt::ShortcutFocusReason);
-        filter_->selectAll();
-    });
-
     view_ = new QTreeView(this);
     view_->setObjectName(QStringLiteral("rows"));
-    view_->setModel(shown_);
-    view_->setRootIsDecorated(false);
-    view_->setUniformRowHeights(true);
-    view_->setAllColumnsShowFocus(true); // full-row selection
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    showSortable(view_, shown_);
     // Grid lines drawn by a delegate: a style sheet on the items would replace the
     // platform's drawing of the selection and leave a selected row without its text.
     view_->setItemDelegate(new GridDelegate(view_));
     QHeaderView* header = view_->header();
-    header->setMinimumSectionSize(0);
-    header->setStretchLastSection(false);
-    header->setSectionsClickable(true);
-    header->setSortIndicatorShown(false);
-    connect(header, &QHeaderView::sectionClicked, this, [this, header](int column) {
-        shown_->cycleSort(column);
-        header->setSortIndicatorShown(shown_->sortColumn() >= 0);
-        if (shown_->sortColumn() >= 0)
-            header->setSortIndicator(shown_->sortColumn(), shown_->sortOrder());
-        view_->scrollTo(view_->currentIndex());
-    });
     connect(header, &QHeaderView::sectionResized, this, [this] {
         if (!sizing_)
             widthsChanged_ = true;
     });
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    filter_ = makeFilterField(this, view_, shown_);
+    auto* filterLabel = new QLabel(QStringLiteral("&Szukaj:"), this);
+    filterLabel->setBuddy(filter_);
+    auto* count = new QLabel(this);
+    count->setObjectName(QStringLiteral("shownCount"));
+    connect(filter_, &QLineEdit::textChanged, count, [this, count](const QString& text) {
+        count->setText(text.trimmed().isEmpty()
+                           ? QString()
+                           : QStringLiteral("%1 z %2").arg(shownCount()).arg(model_->rowCount()));
+    });
 
     add_ = new QPushButton(QStringLiteral("&Dodaj"), this);
     edit_ = new QPushButton(QStringLiteral("&Edycja"), this);
@@ -318,13 +288,6 @@ void CLista::sizeColumns() {
     }
     sizedColumns_ = count;
     sizing_ = false;
-}
-
-void CLista::filterChanged(const QString& text) {
-    shown_->setFilterText(text);
-    // Enter opens a row: keep one selected while the filter leaves any.
-    if (selectedShown() < 0 && shownCount() > 0)
-        selectShown(0);
 }
 
 void CLista::refresh() {

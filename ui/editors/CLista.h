@@ -103,7 +103,6 @@ private:
     // Widths: the remembered ones, else each column as wide as its heading and texts.
     void sizeColumns();
     QString memoryKey() const;
-    void filterChanged(const QString& text);
 
     editors::RowList list_;
     QtUserPort port_;

@@ -4,6 +4,11 @@
 #include "editors/RowList.h"
 #include "ui/QtText.h"
 
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTreeView>
+
 namespace tallar::ui {
 
 ListModel::ListModel(const editors::RowList& list, QObject* parent)
@@ -103,6 +108,49 @@ bool ListSortFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourcePa
     for (int column = 0; column + 1 < model->columnCount(sourceParent); ++column)
         texts.push_back(utf8(model->index(sourceRow, column, sourceParent).data().toString()));
     return editors::rowMatchesFilter(texts, filter_);
+}
+
+void showSortable(QTreeView* view, ListSortFilter* rows) {
+    view->setModel(rows);
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true); // full-row selection
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QHeaderView* header = view->header();
+    header->setMinimumSectionSize(0);
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    QObject::connect(header, &QHeaderView::sectionClicked, view, [view, header, rows](int column) {
+        rows->cycleSort(column);
+        header->setSortIndicatorShown(rows->sortColumn() >= 0);
+        if (rows->sortColumn() >= 0)
+            header->setSortIndicator(rows->sortColumn(), rows->sortOrder());
+        view->scrollTo(view->currentIndex());
+    });
+}
+
+QLineEdit* makeFilterField(QWidget* window, QTreeView* view, ListSortFilter* rows) {
+    auto* filter = new QLineEdit(window);
+    filter->setObjectName(QStringLiteral("filter"));
+    filter->setClearButtonEnabled(true);
+    filter->setPlaceholderText(QStringLiteral("wpisz, by zawęzić listę (Ctrl+F)"));
+    filter->setToolTip(QStringLiteral(
+        "Zostają wiersze, w których jest każde z wpisanych słów, bez względu na wielkość "
+        "liter. Słowo bez polskich znaków znajduje też słowa z nimi („lodz” znajduje "
+        "„Łódź”). Esc czyści pole."));
+    QObject::connect(filter, &QLineEdit::textChanged, view, [view, rows](const QString& text) {
+        rows->setFilterText(text);
+        if (view->selectionModel()->selectedRows().isEmpty() && rows->rowCount() > 0)
+            view->setCurrentIndex(rows->index(0, 0));
+    });
+    auto* find = new QShortcut(QKeySequence::Find, window);
+    QObject::connect(find, &QShortcut::activated, filter, [filter] {
+        filter->setFocus(Qt::ShortcutFocusReason);
+        filter->selectAll();
+    });
+    return filter;
 }
 
 } // namespace tallar::ui

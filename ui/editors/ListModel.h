@@ -3,11 +3,17 @@
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 
+#include <string>
+
 #include <vector>
 
 namespace tallar::editors {
 class RowList;
 }
+
+class QLineEdit;
+class QTreeView;
+class QWidget;
 
 namespace tallar::ui {
 
@@ -34,10 +40,11 @@ private:
     std::vector<bool> checked_;
 };
 
-// The order and the filter of a list window. A click on a heading sorts by that column
-// (editors::compareListTexts), the next one reverses it and a third restores the list's
-// own order; the filter keeps the rows in which every word of it occurs
-// (editors::rowMatchesFilter), looking at the shown columns only.
+// The order and the filter of a list window or pick list. A click on a heading sorts by
+// that column (editors::compareListTexts), the next one reverses it and a third restores
+// the list's own order; the filter keeps the rows in which every word of it occurs
+// (editors::rowMatchesFilter), looking at the shown columns only: every column but the
+// last, which holds the row's identifier.
 class ListSortFilter : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -54,5 +61,12 @@ protected:
 private:
     std::string filter_;
 };
+
+// Shows `rows` in `view`: the identifier column hidden, clicks on the headings sorting.
+void showSortable(QTreeView* view, ListSortFilter* rows);
+
+// The field that narrows `rows` as one types, with Ctrl+F on `window` going to it; when
+// the selection is filtered away, the first row left is selected so that Enter opens one.
+QLineEdit* makeFilterField(QWidget* window, QTreeView* view, ListSortFilter* rows);
 
 } // namespace tallar::ui
