@@ -14,13 +14,20 @@
 #include <filesystem>
 #include <iostream>
 
-// tallar2 [--trace] [KATALOG]: the desktop program, working in KATALOG (created when
-// missing) or in the current directory; --trace writes the entries' trace lines to
-// standard output.
+// tallar2 [--trace] [--user-data | KATALOG]: the desktop program, working in KATALOG
+// (created when missing), in the user's data folder or in the current directory; --trace
+// writes the entries' trace lines to standard output. `tallar2 --help` says more.
 int main(int argc, char** argv) {
+    if (argc == 2) {
+        if (const auto text = tallar::app::informationText(argv[1])) {
+            std::cout << *text;
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallar2"));
     QApplication::setApplicationVersion(QStringLiteral(TALLAR_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(TALLAR_APP_ID));
     QApplication::setWindowIcon(tallar::ui::appIcon());
     // Qt's own dialogs (file choosers, standard buttons) in Polish, like the rest.
     QTranslator qtTranslator;
@@ -34,16 +41,21 @@ int main(int argc, char** argv) {
         std::cerr << tallar::app::kDesktopUsage;
         return 2;
     }
-    if (!options.directory.empty()) {
-        if (tallar::Status made = tallar::Workspace::createDirectory(options.directory); !made) {
+    const std::string directory = tallar::app::workingDirectory(options);
+    if (options.userData && directory.empty()) {
+        std::cerr << "Nie można ustalić katalogu danych użytkownika\n";
+        return 1;
+    }
+    if (!directory.empty()) {
+        if (tallar::Status made = tallar::Workspace::createDirectory(directory); !made) {
             std::cerr << made.message() << '\n';
             return 1;
         }
         std::error_code error;
-        std::filesystem::current_path(options.directory, error);
+        std::filesystem::current_path(directory, error);
         if (error) {
-            std::cerr << "Nie można pracować w katalogu " << options.directory << ": "
-                      << error.message() << '\n';
+            std::cerr << "Nie można pracować w katalogu " << directory << ": " << error.message()
+                      << '\n';
             return 1;
         }
     }

@@ -2,8 +2,9 @@
 # Installs the Debian packages that building, running and testing Tallar2 need, when missing.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libsqlite3-dev qt6-base-dev libgl-dev libgtest-dev
-          libgmock-dev libbenchmark-dev qt6-translations-l10n clang-format xvfb xauth)
+packages=(cmake make g++ pkg-config libsqlite3-dev qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
+          libgmock-dev libbenchmark-dev qt6-translations-l10n clang-format xvfb xauth
+          dpkg-dev groff-base desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -142,8 +142,46 @@ TEST(DesktopStartup, TakesTheTraceOptionBeforeTheDirectory) {
 
     const auto wrong = runProcess(app + " '" + dir.str() + "' drugi");
     EXPECT_EQ(wrong.code, 2);
-    EXPECT_NE(wrong.err.find("Użycie: tallar2 [--trace] [KATALOG]\n"), std::string::npos)
+    EXPECT_NE(wrong.err.find("Użycie: tallar2 [--trace] [--user-data | KATALOG]\n"),
+              std::string::npos)
         << wrong.err;
+}
+
+// The desktop menu starts `tallar2 --user-data`: the program works in Tallar2 under the
+// user's data directory, creating it when missing.
+TEST(DesktopStartup, UserDataWorksInTallar2UnderTheDataHome) {
+    test::TempDir dataHome;
+    const std::filesystem::path folder = dataHome.path() / "Tallar2";
+    std::filesystem::create_directories(folder / "tallar.db"); // ends the start after opening
+    const auto opened =
+        runProcess("XDG_DATA_HOME='" + dataHome.str() + "' QT_QPA_PLATFORM=offscreen " +
+                   TALLAR_APP_PATH + " --user-data");
+    EXPECT_EQ(opened.code, 1) << opened.err;
+    EXPECT_NE(opened.err.find("Brak połączenia z bazą danych: "), std::string::npos) << opened.err;
+    EXPECT_TRUE(std::filesystem::exists(folder / "rtistoty.db")); // opened there first
+
+    // Where the folder cannot be made, the message names it.
+    std::ofstream(dataHome.path() / "plik") << "x";
+    const auto blocked =
+        runProcess("XDG_DATA_HOME='" + dataHome.file("plik") + "' QT_QPA_PLATFORM=offscreen " +
+                   TALLAR_APP_PATH + " --user-data");
+    EXPECT_EQ(blocked.code, 1);
+    EXPECT_NE(blocked.err.find("Nie można utworzyć katalogu " + dataHome.file("plik") + "/Tallar2"),
+              std::string::npos)
+        << blocked.err;
+}
+
+// --help and --version are answered before Qt starts: no display is needed for them (and
+// the manual page is made from the help at build time).
+TEST(DesktopStartup, HelpAndVersionNeedNoDisplay) {
+    const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ";
+    const auto version = runProcess(noDisplay + TALLAR_APP_PATH + " --version");
+    EXPECT_EQ(version.code, 0) << version.err;
+    EXPECT_EQ(version.out, std::string("tallar2 ") + TALLAR_VERSION + "\n");
+    const auto help = runProcess(noDisplay + TALLAR_APP_PATH + " --help");
+    EXPECT_EQ(help.code, 0) << help.err;
+    EXPECT_TRUE(help.out.starts_with("Użycie: tallar2 [--trace] [--user-data | KATALOG]\n"))
+        << help.out;
 }
 #endif
 
