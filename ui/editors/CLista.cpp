@@ -134,17 +134,22 @@ void CLista::showEvent(QShowEvent* event) {
         setWindowTitle(qs(list_.title()));
         setUp();
         refresh();
-        rememberWindow(this, memoryKey());
-        // Wide enough for the columns, as far as the screen allows; a remembered size,
-        // restored as the window shows, takes the place of this one.
-        int width = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() +
-                    layout()->contentsMargins().left() + layout()->contentsMargins().right();
-        for (int c = 0; c < view_->header()->count(); ++c)
-            if (!view_->isColumnHidden(c))
-                width += view_->columnWidth(c);
-        resizeWithinScreen(this, QSize(std::max(width, 480), height()));
+        if (isWindow())
+            sizeWindow();
     }
     QDialog::showEvent(event);
+}
+
+void CLista::sizeWindow() {
+    rememberWindow(this, memoryKey());
+    // Wide enough for the columns, as far as the screen allows; a remembered size, restored
+    // as the window shows, takes the place of this one.
+    int width = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() +
+                layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    for (int c = 0; c < view_->header()->count(); ++c)
+        if (!view_->isColumnHidden(c))
+            width += view_->columnWidth(c);
+    resizeWithinScreen(this, QSize(std::max(width, 480), height()));
 }
 
 void CLista::keyPressEvent(QKeyEvent* event) {

@@ -100,6 +100,8 @@ private:
     // Shows the rows just read, selects `keep` (a row identifier) or the row the last
     // action added or edited, and scrolls back to the remembered place.
     void showAgain(const ScrollPlace& place, const std::string& keep = {});
+    // A list shown as a window of its own opens wide enough for its columns, or as it was.
+    void sizeWindow();
     // Widths: the remembered ones, else each column as wide as its heading and texts.
     void sizeColumns();
     QString memoryKey() const;
