@@ -1,8 +1,8 @@
 #include "app/InfoDialog.h"
 
 #include "app/GuideDialog.h"
-#include "store/Database.h"
-#include "store/Workspace.h"
+#include "store/db/Database.h"
+#include "store/db/Workspace.h"
 #include "ui/AppIcon.h"
 #include "ui/QtText.h"
 

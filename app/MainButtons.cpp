@@ -2,7 +2,7 @@
 
 #include "app/InfoDialog.h"
 #include "editors/ListDef.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 #include "ui/editors/RulesEditors.h"
 #include "ui/wizard/CListaIstot.h"
 

@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/MainButtons.h"
-#include "rules/SampleRules.h"
-#include "store/Workspace.h"
+#include "rules/data/SampleRules.h"
+#include "store/db/Workspace.h"
 #include "ui/AppIcon.h"
 #include "ui/QtUserPort.h"
 #include "ui/WindowMemory.h"

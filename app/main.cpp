@@ -1,8 +1,9 @@
 #include "app/MainWindow.h"
 #include "app/StartOptions.h"
-#include "rules/DiceGenerator.h"
-#include "rules/SampleRules.h"
-#include "store/Workspace.h"
+#include "model/Trace.h"
+#include "rules/core/DiceGenerator.h"
+#include "rules/data/SampleRules.h"
+#include "store/db/Workspace.h"
 #include "ui/AppIcon.h"
 #include "ui/QtUserPort.h"
 

@@ -1,7 +1,7 @@
 #include "base/Cp1250.h"
-#include "store/Character.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/CharacterStore.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 #include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
@@ -32,7 +32,7 @@ struct Fixture {
         hero->SetImie("Wędrowiec");
         grow(entries);
         hero->RecalculateCharacter();
-        (void)hero->SaveCharacter();
+        (void)SaveCharacter(*hero);
     }
 
     // Fills the character up to `entries` entries (the skeleton has 54): bags of carried
@@ -65,7 +65,7 @@ int entries(const benchmark::State& state) {
 void BM_SaveCharacter(benchmark::State& state) {
     Fixture f(entries(state));
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.hero->SaveCharacter().ok());
+        benchmark::DoNotOptimize(SaveCharacter(*f.hero).ok());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 

@@ -1,4 +1,4 @@
-#include "store/Database.h"
+#include "store/db/Database.h"
 #include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>

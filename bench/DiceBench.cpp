@@ -1,4 +1,4 @@
-#include "rules/Dice.h"
+#include "rules/core/Dice.h"
 
 #include <benchmark/benchmark.h>
 

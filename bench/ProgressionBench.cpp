@@ -1,4 +1,4 @@
-#include "rules/RulesMath.h"
+#include "rules/core/RulesMath.h"
 
 #include <benchmark/benchmark.h>
 

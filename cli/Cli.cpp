@@ -3,7 +3,7 @@
 #include "base/NonInteractiveUserPort.h"
 #include "cli/Commands.h"
 #include "model/Trace.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 
 #include <iostream>
 

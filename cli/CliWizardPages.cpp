@@ -2,8 +2,8 @@
 
 #include "cli/NameList.h"
 #include "cli/StreamUserPort.h"
-#include "rules/RulesMath.h"
-#include "store/Database.h"
+#include "rules/core/RulesMath.h"
+#include "store/db/Database.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/DiceGenerator.h"
+#include "rules/core/DiceGenerator.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 

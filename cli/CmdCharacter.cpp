@@ -2,9 +2,9 @@
 #include "cli/Commands.h"
 #include "cli/StreamUserPort.h"
 #include "cli/TabSeparated.h"
-#include "rules/DiceGenerator.h"
-#include "store/Character.h"
-#include "store/Workspace.h"
+#include "rules/core/DiceGenerator.h"
+#include "store/CharacterStore.h"
+#include "store/db/Workspace.h"
 
 #include <algorithm>
 #include <charconv>
@@ -54,7 +54,7 @@ int newBlankCharacter(Context& context, const NewCharacterOptions& options) {
     CIstota hero(workspace->characters());
     hero.SetGracz(options.player.value_or(""));
     hero.SetImie(options.name.value_or(""));
-    if (Status saved = hero.SaveCharacter(); !saved) {
+    if (Status saved = SaveCharacter(hero); !saved) {
         context.err << "tallar2-cli new: nie zapisano bohatera: " << saved.message() << '\n';
         return kFailure;
     }

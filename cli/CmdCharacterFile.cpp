@@ -1,7 +1,7 @@
 #include "base/NonInteractiveUserPort.h"
 #include "cli/Commands.h"
 #include "output/CharacterFile.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 
 #include <ostream>
 

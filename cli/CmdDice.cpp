@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "rules/Dice.h"
+#include "rules/core/Dice.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
-#include "rules/SampleRules.h"
-#include "store/Workspace.h"
+#include "rules/data/SampleRules.h"
+#include "store/db/Workspace.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
-#include "rules/RulesChecker.h"
-#include "store/Workspace.h"
+#include "rules/data/RulesChecker.h"
+#include "store/db/Workspace.h"
 
 #include <ostream>
 

@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
 #include "editors/EditorDef.h"
 #include "editors/RowEditor.h"
-#include "store/Database.h"
-#include "store/Schema.h"
-#include "store/Workspace.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
+#include "store/db/Workspace.h"
 
 #include <algorithm>
 #include <ostream>

@@ -3,9 +3,9 @@
 #include "cli/TabSeparated.h"
 #include "editors/ListDef.h"
 #include "editors/RowList.h"
-#include "store/Database.h"
-#include "store/Schema.h"
-#include "store/Workspace.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
+#include "store/db/Workspace.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,7 +1,7 @@
 // The race, its stages and what a stage holds.
 #include "editors/CatalogueParts.h"
-#include "rules/AttributeSet.h"
-#include "store/Schema.h"
+#include "rules/core/AttributeSet.h"
+#include "store/db/Schema.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
 // The skill and the rows it owns: chances, saving throws, effects and modifications.
 #include "editors/CatalogueParts.h"
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 

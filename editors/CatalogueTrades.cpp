@@ -1,7 +1,7 @@
 // The trade with its formulas per grade, and the profession with its links.
 #include "editors/CatalogueParts.h"
 #include "editors/FormulaFields.h"
-#include "rules/AttributeSet.h"
+#include "rules/core/AttributeSet.h"
 
 namespace tallar::editors::catalogue {
 

@@ -1,9 +1,9 @@
 #include "editors/DeletePreview.h"
 
 #include "editors/EditorDef.h"
-#include "store/Database.h"
-#include "store/References.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/References.h"
+#include "store/db/Schema.h"
 
 namespace tallar::editors {
 

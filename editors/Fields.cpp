@@ -1,8 +1,8 @@
 #include "editors/Fields.h"
 
 #include "base/Cp1250.h"
-#include "rules/Dice.h"
-#include "store/Schema.h"
+#include "rules/core/Dice.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 

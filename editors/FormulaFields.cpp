@@ -1,9 +1,9 @@
 #include "editors/FormulaFields.h"
 
 #include "editors/EditorDef.h"
-#include "rules/AttributeSet.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "rules/core/AttributeSet.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <array>
 #include <optional>

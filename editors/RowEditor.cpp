@@ -3,8 +3,8 @@
 #include "base/UserPort.h"
 #include "editors/DeletePreview.h"
 #include "editors/FormulaFields.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 
@@ -249,7 +249,7 @@ std::string RowEditor::ownedName(std::size_t list, std::size_t index) const {
     const OwnedRowsDef& owned = def_.owned.at(list);
     const RowValues& row = owned_.at(list).at(index);
     const auto it = row.find(owned.nameColumn);
-    const std::string value = it == row.end() ? std::string() : it->second;
+    std::string value = it == row.end() ? std::string() : it->second;
     if (owned.reference.table.empty() || value.empty())
         return value;
     std::string name = value;

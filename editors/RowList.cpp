@@ -3,8 +3,8 @@
 #include "base/UserPort.h"
 #include "editors/DeletePreview.h"
 #include "editors/ListDef.h"
-#include "store/Database.h"
-#include "store/Identifier.h"
+#include "store/db/Database.h"
+#include "store/db/Identifier.h"
 
 #include <algorithm>
 

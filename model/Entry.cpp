@@ -1,6 +1,6 @@
 #include "model/Entry.h"
 
-#include "store/Identifier.h"
+#include "store/db/Identifier.h"
 
 namespace tallar {
 

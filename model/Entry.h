@@ -1,8 +1,7 @@
 #pragma once
 
-#include "base/Status.h"
 #include "model/Queue.h"
-#include "rules/CRdzen.h"
+#include "rules/core/CRdzen.h"
 
 #include <functional>
 #include <memory>
@@ -159,15 +158,6 @@ public:
     // Sets the total to the greatest total of the children of value kind 1 (at least 0).
     void MaxOfChildren();
 
-    // --- Storage -----------------------------------------------------------------
-    // Writes this entry and its subtree, on this entry's connection, as rows of `pozycje`
-    // (replacing rows with the same identifiers): this entry at `place` under `parentId`,
-    // the children of each entry at places 1, 2, 3 … in list order. Stops at the first
-    // failing row and returns its error; the caller's transaction decides what stays.
-    Status SaveTree(std::string_view parentId, std::string_view characterId, int place) const;
-    // Deletes this entry's row and every row below it (by stored parent links).
-    Status DeleteTree() const;
-
 private:
     static void copyEntry(CPoz& source, CPoz& destination, bool makeReferences);
     void handOverChildrenForDestruction();
@@ -218,30 +208,5 @@ template <class Visit> void WalkTree(const CPoz& root, Visit&& visit) {
             path.emplace_back(entry.children().begin(), entry.children().end());
     }
 }
-
-// The result of loading a tree: the entry (null when it could not be read), why it is
-// null, and damage that was found and bypassed.
-struct TreeLoad {
-    std::unique_ptr<CPoz> entry;
-    Status status;
-    bool found = false; // whether a row with the identifier exists
-    std::vector<std::string> warnings;
-};
-
-// Deletes the stored row with this identifier and every row below it.
-Status DeleteStoredTree(Database& db, std::string_view id);
-
-// Makes the root entry of a loaded tree from its stored data (a character makes itself).
-using RootMaker = std::function<std::unique_ptr<CPoz>(
-    Database* connection, std::string_view id, std::string_view info, std::string_view specjal,
-    int typ, double modyfikator, int wartosc, std::string_view memo)>;
-
-// Reads the entry with this identifier and everything below it (among the rows that carry
-// the same character identifier), children in the order of their places, and restores
-// references among the loaded entries. A reference whose
-// target is not in the loaded tree stays a plain entry with its "&" text. Stored parent
-// links that lead back into the tree are reported and not followed. An identifier without
-// a row gives a null entry and a failed status.
-TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot = {});
 
 } // namespace tallar

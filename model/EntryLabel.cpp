@@ -1,7 +1,7 @@
 #include "model/Entry.h"
 
 #include "model/GameDate.h"
-#include "rules/RulesMath.h"
+#include "rules/core/RulesMath.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "model/Entry.h"
 
-#include "rules/RulesMath.h"
+#include "rules/core/RulesMath.h"
 
 #include <optional>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "model/GameDate.h"
 
-#include "rules/RulesMath.h"
+#include "rules/core/RulesMath.h"
 
 namespace tallar {
 

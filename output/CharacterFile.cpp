@@ -5,8 +5,8 @@
 #include "model/TreeDepth.h"
 #include "output/CharacterFileCheck.h"
 #include "output/XmlPullReader.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -139,7 +139,7 @@ public:
         if (size_ > kMaxCharacterFileBytes) {
             status_ = Status::error("Bohater o identyfikatorze „" + std::string(characterId_) +
                                     "” nie może być zapisany do pliku: plik byłby większy niż " +
-                                    std::to_string(kMaxCharacterFileBytes / (1024 * 1024)) +
+                                    std::to_string(kMaxCharacterFileMegabytes) +
                                     " MB, a tak dużego pliku import nie wczyta.");
             return;
         }
@@ -465,9 +465,9 @@ CharacterImport importCharacterBytes(Database& characters, std::string_view byte
                                      std::string_view fileName) {
     CharacterImport result;
     if (bytes.size() > kMaxCharacterFileBytes) {
-        result.status = Status::error(importFailure(
-            fileName, "plik jest większy niż " +
-                          std::to_string(kMaxCharacterFileBytes / (1024 * 1024)) + " MB"));
+        result.status = Status::error(
+            importFailure(fileName, "plik jest większy niż " +
+                                        std::to_string(kMaxCharacterFileMegabytes) + " MB"));
         return result;
     }
     const auto refuse = [&](const FileFault& fault) {

@@ -35,7 +35,8 @@ inline constexpr std::string_view kCharacterFileErrorCaption = "Błąd!";
 // Text shown, with the path as caption, when the file cannot be written.
 inline constexpr std::string_view kFileOpenError = "Błąd otwarcia pliku";
 // Files larger than this are refused on import, so a hostile file cannot exhaust memory.
-inline constexpr std::size_t kMaxCharacterFileBytes = 32u * 1024 * 1024;
+inline constexpr std::size_t kMaxCharacterFileMegabytes = 32;
+inline constexpr std::size_t kMaxCharacterFileBytes = kMaxCharacterFileMegabytes * 1024 * 1024;
 
 // Appends one record line (with its CRLF) for a result row, in UTF-8; the columns are the
 // row's, in order.

@@ -1,8 +1,8 @@
 #include "output/CharacterFileCheck.h"
 
 #include "base/Cp1250.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <charconv>
 #include <cmath>

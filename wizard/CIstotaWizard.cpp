@@ -1,12 +1,12 @@
 #include "wizard/CIstotaWizard.h"
 
 #include "base/UserPort.h"
-#include "rules/CRdzenOdpornosci.h"
-#include "rules/CRdzenStadium.h"
-#include "rules/CRdzenUlomnosc.h"
-#include "rules/GrowthProfile.h"
-#include "rules/SampleRules.h"
-#include "store/Character.h"
+#include "rules/core/GrowthProfile.h"
+#include "rules/data/SampleRules.h"
+#include "rules/engine/CRdzenOdpornosci.h"
+#include "rules/engine/CRdzenStadium.h"
+#include "rules/engine/CRdzenUlomnosc.h"
+#include "store/CharacterStore.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 
@@ -227,7 +227,7 @@ bool CIstotaWizard::finalPlacement() {
 bool CIstotaWizard::save() {
     if (stopped())
         return false;
-    if (Status saved = hero_->SaveCharacter(); !saved) {
+    if (Status saved = SaveCharacter(*hero_); !saved) {
         port_.showError(saved.message(), kWizardErrorCaption);
         return false;
     }

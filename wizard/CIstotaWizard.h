@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/Status.h"
-#include "rules/CRdzen.h"
-#include "rules/Dice.h"
+#include "rules/core/CRdzen.h"
+#include "rules/core/Dice.h"
 
 #include <memory>
 #include <string>

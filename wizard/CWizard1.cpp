@@ -2,8 +2,8 @@
 
 #include "base/Cp1250.h"
 #include "base/UserPort.h"
-#include "rules/CRdzenKlasaSpoleczna.h"
-#include "store/Character.h"
+#include "model/Character.h"
+#include "rules/engine/CRdzenKlasaSpoleczna.h"
 #include "wizard/WizardEntries.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "rules/CRdzen.h"
-#include "rules/Dice.h"
-#include "store/Database.h"
+#include "rules/core/CRdzen.h"
+#include "rules/core/Dice.h"
+#include "store/db/Database.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "wizard/CWizard2.h"
 
 #include "base/UserPort.h"
-#include "store/Character.h"
-#include "store/Database.h"
+#include "model/Character.h"
+#include "store/db/Database.h"
 #include "wizard/CWizard1.h"
 #include "wizard/WizardEntries.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/CRdzen.h"
-#include "rules/DiceGenerator.h"
+#include "rules/core/CRdzen.h"
+#include "rules/core/DiceGenerator.h"
 
 #include <optional>
 #include <string>

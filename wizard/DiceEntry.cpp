@@ -1,6 +1,6 @@
 #include "wizard/DiceEntry.h"
 
-#include "rules/RulesMath.h"
+#include "rules/core/RulesMath.h"
 
 #include <algorithm>
 

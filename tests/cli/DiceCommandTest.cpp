@@ -1,4 +1,4 @@
-#include "rules/Dice.h"
+#include "rules/core/Dice.h"
 #include "support/CliRunner.h"
 
 #include <gtest/gtest.h>

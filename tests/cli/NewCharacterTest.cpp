@@ -1,4 +1,4 @@
-#include "store/Database.h"
+#include "store/db/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
 

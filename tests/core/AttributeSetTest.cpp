@@ -1,6 +1,6 @@
-#include "rules/AttributeSet.h"
-#include "rules/ExpressionNames.h"
-#include "store/Schema.h"
+#include "rules/core/AttributeSet.h"
+#include "rules/core/ExpressionNames.h"
+#include "store/db/Schema.h"
 
 #include <gtest/gtest.h>
 

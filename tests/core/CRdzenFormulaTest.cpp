@@ -1,4 +1,4 @@
-#include "rules/CRdzenFormula.h"
+#include "rules/engine/CRdzenFormula.h"
 
 #include "support/EngineFixture.h"
 

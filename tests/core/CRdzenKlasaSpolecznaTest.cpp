@@ -1,4 +1,4 @@
-#include "rules/CRdzenKlasaSpoleczna.h"
+#include "rules/engine/CRdzenKlasaSpoleczna.h"
 
 #include "support/EngineFixture.h"
 

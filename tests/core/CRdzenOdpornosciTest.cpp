@@ -1,4 +1,4 @@
-#include "rules/CRdzenOdpornosci.h"
+#include "rules/engine/CRdzenOdpornosci.h"
 
 #include "support/EngineFixture.h"
 

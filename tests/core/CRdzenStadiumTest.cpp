@@ -1,10 +1,10 @@
-#include "rules/CRdzenStadium.h"
+#include "rules/engine/CRdzenStadium.h"
 
 #include "base/NonInteractiveUserPort.h"
-#include "rules/CRdzenUlomnosc.h"
-#include "rules/SampleRules.h"
-#include "store/Character.h"
-#include "store/Schema.h"
+#include "model/Character.h"
+#include "rules/data/SampleRules.h"
+#include "rules/engine/CRdzenUlomnosc.h"
+#include "store/db/Schema.h"
 #include "support/TestDatabase.h"
 #include "support/TreeDump.h"
 

@@ -1,4 +1,4 @@
-#include "rules/CRdzen.h"
+#include "rules/core/CRdzen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "rules/CRdzenUlomnosc.h"
+#include "rules/engine/CRdzenUlomnosc.h"
 
-#include "rules/CRdzenOdpornosci.h"
-#include "rules/SampleRules.h"
+#include "rules/data/SampleRules.h"
+#include "rules/engine/CRdzenOdpornosci.h"
 #include "support/EngineFixture.h"
 
 #include <gtest/gtest.h>

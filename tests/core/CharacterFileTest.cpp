@@ -1,7 +1,7 @@
 #include "output/CharacterFile.h"
 #include "base/NonInteractiveUserPort.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
-#include "rules/AttributeSet.h"
-#include "rules/ExpressionNames.h"
-#include "store/Character.h"
-#include "store/Schema.h"
+#include "store/CharacterStore.h"
+#include "rules/core/AttributeSet.h"
+#include "rules/core/ExpressionNames.h"
+#include "store/EntryStore.h"
+#include "store/db/Schema.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -113,7 +114,7 @@ TEST(CharacterStore, ANewCharacterIsStoredAsFiftyFourRows) {
     CIstota hero(*t.db);
     hero.SetImie("Ragnar");
     hero.SetGracz("Ola");
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     EXPECT_EQ(t.count("SELECT count(*) FROM istoty;"), 1);
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje;"), 54);
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje WHERE id_ist<>'" + hero.id() + "';"), 0);
@@ -139,9 +140,9 @@ TEST(CharacterStore, SavingAgainReplacesTheRowsAndLoadingGivesTheSameTree) {
     note->SetMemo("żółć; DROP TABLE istoty; --");
     add(*hero.link(kLinkZrecznosc), "rzut", 0x11, 11);
     hero.RecalculateCharacter();
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     const auto first = t.dump();
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     EXPECT_EQ(t.dump(), first);
 
     CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
@@ -157,7 +158,7 @@ TEST(CharacterStore, SavingAgainReplacesTheRowsAndLoadingGivesTheSameTree) {
     EXPECT_EQ(outline(again), outline(hero));
     EXPECT_EQ(again.link(kLinkZrecznoscAktualna)->total, 11.0);
 
-    ASSERT_TRUE(again.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(again).ok());
     EXPECT_EQ(t.dump(), first);
 }
 
@@ -168,7 +169,7 @@ TEST(CharacterStore, LoadingRestoresReferencesByIdentifierOnlyInsideTheTree) {
     outsider->SetSpecjal("&999999999999999999999999999999");
     CPoz* inside = add(*hero.link(kLinkCzary), "swój", 0x19, 0);
     inside->MakeReference(*hero.link(kLinkWiara), true);
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
 
     CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
     ASSERT_TRUE(loaded.character);
@@ -183,7 +184,7 @@ TEST(CharacterStore, LoadingRestoresReferencesByIdentifierOnlyInsideTheTree) {
 TEST(CharacterStore, ChildrenComeInTheOrderOfTheirPlacesAndSubtreesLoadAlone) {
     CharacterDb t;
     CIstota hero(*t.db);
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     ASSERT_TRUE(
         t.db->exec("UPDATE pozycje SET lp=5-lp WHERE id_n=?;", {hero.link(kLinkMajatek)->id()})
             .ok());
@@ -219,7 +220,7 @@ TEST(CharacterStore, StoredParentLinksFormingACycleAreReportedAndNotFollowed) {
     CharacterDb t;
     CIstota hero(*t.db);
     CPoz* deep = add(*hero.link(kLinkCzary), "głęboko", 0x11, 1);
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     // A damaged database: the root hangs below one of its own descendants.
     ASSERT_TRUE(t.db->exec("UPDATE pozycje SET id_n=? WHERE id=?;", {deep->id(), hero.id()}).ok());
     CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
@@ -235,7 +236,7 @@ TEST(CharacterStore, AFailingInsertLeavesTheStoredCharacterAsItWas) {
     CIstota hero(*t.db);
     hero.SetImie("Pierwszy");
     add(*hero.link(kLinkCzary), "Kula ognia", 0x11, 3);
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     const auto before = t.dump();
 
     ASSERT_TRUE(t.db->exec("CREATE TRIGGER refuse BEFORE INSERT ON pozycje WHEN NEW.info='zły' "
@@ -243,7 +244,7 @@ TEST(CharacterStore, AFailingInsertLeavesTheStoredCharacterAsItWas) {
                     .ok());
     hero.SetImie("Drugi");
     add(*hero.link(kLinkWalka)->front(), "zły", 0x11, 1);
-    const Status refused = hero.SaveCharacter();
+    const Status refused = SaveCharacter(hero);
     EXPECT_FALSE(refused.ok());
     EXPECT_NE(refused.message().find("odmowa"), std::string::npos);
     EXPECT_EQ(t.dump(), before);
@@ -252,7 +253,7 @@ TEST(CharacterStore, AFailingInsertLeavesTheStoredCharacterAsItWas) {
     // A text the database cannot hold is refused the same way.
     hero.link(kLinkWalka)->front()->UsunAll();
     add(*hero.link(kLinkCzary), "雷", 0x11, 1);
-    EXPECT_FALSE(hero.SaveCharacter().ok());
+    EXPECT_FALSE(SaveCharacter(hero).ok());
     EXPECT_EQ(t.dump(), before);
     EXPECT_FALSE(t.db->inTransaction());
 }
@@ -260,15 +261,15 @@ TEST(CharacterStore, AFailingInsertLeavesTheStoredCharacterAsItWas) {
 TEST(CharacterStore, DeleteRemovesTheWholeTreeAndNothingElse) {
     CharacterDb t;
     CIstota other(*t.db);
-    ASSERT_TRUE(other.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(other).ok());
     const auto untouched = t.dump();
     CIstota hero(*t.db);
     CPoz* pack = add(*hero.link(kLinkEkwipunek)->front(), "Plecak", 0x440);
     add(*add(*pack, "Sakiewka", 0x440), "Moneta", kKindItem, 3, 0.01);
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje;"), 54 * 2 + 3);
 
-    ASSERT_TRUE(hero.DeleteCharacter().ok());
+    ASSERT_TRUE(DeleteCharacter(hero).ok());
     EXPECT_EQ(t.dump(), untouched);
     EXPECT_EQ(hero.size(), 41u); // the entries in memory stay
 }
@@ -276,7 +277,7 @@ TEST(CharacterStore, DeleteRemovesTheWholeTreeAndNothingElse) {
 TEST(CharacterStore, AnEntrysIdentifierNamesNoCharacter) {
     CharacterDb t;
     CIstota hero(*t.db);
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     // A damaged database: another character's row hangs below one of the hero's entries.
     ASSERT_TRUE(t.db->exec("INSERT INTO pozycje VALUES ('obcy','" + hero.link(kLinkCzary)->id() +
                            "','inny',1,'cudzy','',0,0,1.0,'');")
@@ -352,7 +353,7 @@ TEST(CharacterList, CharactersAreListedByPlayerRaceProfessionsAndName) {
         hero.SetGracz(gracz);
         hero.SetRasa(rasa);
         hero.SetImie(imie);
-        EXPECT_TRUE(hero.SaveCharacter().ok());
+        EXPECT_TRUE(SaveCharacter(hero).ok());
         return hero.id();
     };
     const std::string b = make("Ola", "Krasnolud", "Borin");

@@ -1,4 +1,4 @@
-#include "store/Database.h"
+#include "store/db/Database.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>

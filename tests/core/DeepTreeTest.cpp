@@ -1,7 +1,7 @@
 #include "model/TreeDepth.h"
 #include "output/CharacterFile.h"
-#include "store/Character.h"
-#include "store/Schema.h"
+#include "store/CharacterStore.h"
+#include "store/db/Schema.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ TEST(DeepTree, AChainOfAHundredThousandEntriesWorksThroughout) {
         EXPECT_EQ(chainBelow(*copy).first, kChain - 1);
     }
 
-    ASSERT_TRUE(hero.SaveCharacter().ok()) << t.errors.str();
+    ASSERT_TRUE(SaveCharacter(hero).ok()) << t.errors.str();
     // The root, 41 top entries, 12 nested ones and the chain.
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje;"), 54 + kChain);
 

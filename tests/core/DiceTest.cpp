@@ -1,7 +1,7 @@
-#include "rules/Dice.h"
+#include "rules/core/Dice.h"
 #include "base/NonInteractiveUserPort.h"
-#include "rules/ExpressionNames.h"
-#include "rules/RegExp.h"
+#include "rules/core/ExpressionNames.h"
+#include "rules/core/RegExp.h"
 
 #include <gtest/gtest.h>
 

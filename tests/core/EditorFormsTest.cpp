@@ -1,7 +1,7 @@
 #include "editors/EditorDef.h"
 #include "editors/RowEditor.h"
-#include "rules/SampleRules.h"
-#include "store/References.h"
+#include "rules/data/SampleRules.h"
+#include "store/db/References.h"
 #include "support/RulesFixture.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "editors/EditorDef.h"
 #include "editors/RowEditor.h"
 #include "output/CharacterFile.h"
-#include "store/Character.h"
+#include "store/CharacterStore.h"
 #include "support/WizardFixture.h"
 
 #include <gtest/gtest.h>
@@ -58,16 +58,16 @@ CPoz* add(CPoz& parent, std::string_view info, int typ, int value) {
 TEST(FaultInjection, ACharacterSaveIsWholeOrNothing) {
     test::SampleWorkspace w;
     CIstota other(w.characters());
-    ASSERT_TRUE(other.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(other).ok());
     CIstota hero(w.characters());
     hero.SetImie("Pierwsza wersja");
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     // The new version: another name, two entries added and three removed.
     hero.SetImie("Druga wersja");
     add(*add(*hero.link(kLinkCzary), "Kula ognia", 0x11, 3), "Zasięg", 0x11, 20);
     hero.link(kLinkWalka)->UsunAll();
     const int statements =
-        failEachStatement(w, w.characters(), [&] { return failure(hero.SaveCharacter()); });
+        failEachStatement(w, w.characters(), [&] { return failure(SaveCharacter(hero)); });
     // Begin, three statements of the character, its 54 + 2 - 3 entries, commit.
     EXPECT_EQ(statements, 1 + 3 + 53 + 1);
 }
@@ -77,15 +77,15 @@ TEST(FaultInjection, AnImportIsWholeOrNothing) {
     CIstota hero(w.characters());
     add(*hero.link(kLinkCzary), "Kula ognia", 0x11, 3);
     CIstota second(w.characters());
-    ASSERT_TRUE(hero.SaveCharacter().ok());
-    ASSERT_TRUE(second.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
+    ASSERT_TRUE(SaveCharacter(second).ok());
     std::string heroFile, secondFile;
     ASSERT_TRUE(characterFileBytes(w.characters(), hero.id(), heroFile).ok());
     ASSERT_TRUE(characterFileBytes(w.characters(), second.id(), secondFile).ok());
     // Stored now: the hero changed since the export, the second character gone.
     hero.link(kLinkCzary)->UsunAll();
     hero.SetImie("zmieniony");
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     ASSERT_TRUE(DeleteStoredCharacter(w.characters(), second.id()).ok());
     // One file with both.
     const auto section = [](const std::string& bytes, const std::string& name) {

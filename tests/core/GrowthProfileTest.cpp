@@ -1,5 +1,5 @@
-#include "rules/GrowthProfile.h"
-#include "rules/AttributeSet.h"
+#include "rules/core/GrowthProfile.h"
+#include "rules/core/AttributeSet.h"
 
 #include <gtest/gtest.h>
 

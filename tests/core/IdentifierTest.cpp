@@ -1,5 +1,5 @@
-#include "store/Identifier.h"
-#include "rules/DiceGenerator.h"
+#include "store/db/Identifier.h"
+#include "rules/core/DiceGenerator.h"
 
 #include <gtest/gtest.h>
 

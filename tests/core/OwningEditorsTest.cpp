@@ -1,6 +1,6 @@
 #include "editors/EditorDef.h"
 #include "editors/RowEditor.h"
-#include "rules/SampleRules.h"
+#include "rules/data/SampleRules.h"
 #include "support/RulesFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "rules/RulesChecker.h"
+#include "rules/data/RulesChecker.h"
 
 #include "base/NonInteractiveUserPort.h"
-#include "store/References.h"
-#include "store/Schema.h"
+#include "store/db/References.h"
+#include "store/db/Schema.h"
 #include "support/TestDatabase.h"
 
 #include <gmock/gmock.h>

@@ -1,9 +1,9 @@
-#include "rules/SampleRules.h"
+#include "rules/data/SampleRules.h"
 
 #include "base/NonInteractiveUserPort.h"
-#include "rules/RulesChecker.h"
-#include "store/References.h"
-#include "store/Schema.h"
+#include "rules/data/RulesChecker.h"
+#include "store/db/References.h"
+#include "store/db/Schema.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 #include "base/NonInteractiveUserPort.h"
-#include "store/Workspace.h"
+#include "store/db/Workspace.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

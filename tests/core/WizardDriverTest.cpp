@@ -1,4 +1,4 @@
-#include "store/Character.h"
+#include "store/CharacterStore.h"
 #include "support/RulesFixture.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"

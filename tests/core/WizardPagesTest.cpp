@@ -1,4 +1,4 @@
-#include "store/Character.h"
+#include "store/CharacterStore.h"
 #include "support/WizardFixture.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
@@ -188,7 +188,7 @@ TEST_F(OriginPage, ANameWindows1250CannotHoldIsRefusedAtTheField) {
 
     // So the page completes and the character is saved with what the fields hold.
     ASSERT_TRUE(page.finish());
-    EXPECT_TRUE(hero.SaveCharacter().ok());
+    EXPECT_TRUE(SaveCharacter(hero).ok());
     EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty WHERE imie='Żbik Łokietek' AND "
                                   "gracz='Ala'"),
               1);

@@ -1,5 +1,5 @@
-#include "rules/CRdzenStadium.h"
-#include "store/Character.h"
+#include "rules/engine/CRdzenStadium.h"
+#include "store/CharacterStore.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"

@@ -2,8 +2,8 @@
 // refused file leaves the database as it was, and that a character imported from any file
 // exports to a file that imports again and exports to the same bytes.
 #include "output/CharacterFile.h"
-#include "store/Database.h"
-#include "store/Schema.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <cstdint>
 #include <cstdio>

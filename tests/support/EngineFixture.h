@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/NonInteractiveUserPort.h"
-#include "store/Character.h"
+#include "model/Character.h"
 #include "support/RulesFixture.h"
 #include "support/TestDatabase.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Database.h"
+#include "store/db/Database.h"
 
 #include <fstream>
 #include <iterator>

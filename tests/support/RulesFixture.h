@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/NonInteractiveUserPort.h"
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 #include "support/TestDatabase.h"
 
 #include <sqlite3.h>

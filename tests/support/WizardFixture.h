@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/NonInteractiveUserPort.h"
-#include "rules/SampleRules.h"
-#include "store/Workspace.h"
+#include "rules/data/SampleRules.h"
+#include "store/db/Workspace.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "store/Character.h"
+#include "model/Character.h"
 #include "support/RulesFixture.h"
 #include "support/WizardFixture.h"
 #include "ui/DiceEntryDialog.h"

@@ -1,5 +1,5 @@
 #include "ui/DiceEntryDialog.h"
-#include "store/Character.h"
+#include "store/CharacterStore.h"
 #include "support/TreeDump.h"
 #include "support/WizardFixture.h"
 #include "ui/QtUserPort.h"

@@ -6,9 +6,10 @@
 #include "app/StartOptions.h"
 #include "base/NonInteractiveUserPort.h"
 #include "editors/ListDef.h"
+#include "model/Character.h"
 #include "model/Trace.h"
-#include "store/Character.h"
-#include "store/Workspace.h"
+#include "store/CharacterStore.h"
+#include "store/db/Workspace.h"
 #include "support/TempDir.h"
 #include "ui/editors/CLista.h"
 #include "ui/editors/EditorDialog.h"
@@ -103,7 +104,7 @@ TEST(MainWindow, EachButtonOpensItsWindowOnItsTable) {
     {
         CIstota hero(workspace->characters());
         hero.SetGracz("Gracz próbny");
-        ASSERT_TRUE(hero.SaveCharacter().ok());
+        ASSERT_TRUE(SaveCharacter(hero).ok());
     }
     app::MainWindow window(std::move(workspace));
     window.show();

@@ -1,6 +1,6 @@
 #include "Answer.h"
 #include "base/NonInteractiveUserPort.h"
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 #include "support/RulesFixture.h"
 #include "ui/editors/RulesEditors.h"
 

@@ -1,7 +1,7 @@
 #include "ui/editors/RulesEditors.h"
 #include "Answer.h"
 #include "base/NonInteractiveUserPort.h"
-#include "store/Schema.h"
+#include "store/db/Schema.h"
 #include "support/RulesFixture.h"
 #include "ui/editors/CListaWybor.h"
 

@@ -1,6 +1,6 @@
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
-#include "store/Character.h"
+#include "model/Character.h"
 #include "support/WizardFixture.h"
 #include "ui/DiceEntryDialog.h"
 #include "ui/PickRowsDialog.h"

@@ -2,8 +2,8 @@
 #include "app/MainWindow.h"
 #include "base/NonInteractiveUserPort.h"
 #include "output/CharacterFile.h"
-#include "rules/SampleRules.h"
-#include "store/Character.h"
+#include "rules/data/SampleRules.h"
+#include "store/CharacterStore.h"
 #include "support/WizardFixture.h"
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
@@ -99,7 +99,7 @@ TEST(CharacterList, ListsDeletesAndImportsCharacters) {
     CIstota hero(w.characters());
     hero.SetGracz("Ala");
     hero.SetImie("Borin");
-    ASSERT_TRUE(hero.SaveCharacter().ok());
+    ASSERT_TRUE(SaveCharacter(hero).ok());
     const std::string file = (w.dir.path() / "borin.xml").string();
     ASSERT_TRUE(ExportCharacter(w.characters(), hero.id(), file, w.port));
 

@@ -1,7 +1,7 @@
 #include "ui/editors/EditorDialog.h"
 
 #include "base/Cp1250.h"
-#include "store/Identifier.h"
+#include "store/db/Identifier.h"
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
 #include "ui/WindowFit.h"

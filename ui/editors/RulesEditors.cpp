@@ -31,15 +31,15 @@ public:
     }
 
 protected:
-    void Add(const std::string& id) override { open(id, 'N'); }
-    void Edit(const std::string& id) override { open(id, 'E'); }
+    void Add(const std::string& id) override { openEditor(id, 'N'); }
+    void Edit(const std::string& id) override { openEditor(id, 'E'); }
     void Delete(const std::string& id) override {
         CFormula formula(database(), id, 'D', this, ownerId_, ownerKind_);
         formula.remove();
     }
 
 private:
-    void open(const std::string& id, char mode) {
+    void openEditor(const std::string& id, char mode) {
         CFormula formula(database(), id, mode, this, ownerId_, ownerKind_);
         formula.exec();
     }

@@ -9,6 +9,8 @@
 
 namespace tallar::ui {
 
+// Name is the class made, which cannot stand in parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define TALLAR_RULES_EDITOR(Name, definition)                                                      \
     class Name : public EditorDialog {                                                             \
     public:                                                                                        \
@@ -17,6 +19,7 @@ namespace tallar::ui {
             : EditorDialog(db, editors::catalogue::definition(), id, mode, parent,                 \
                            std::move(fixed)) {}                                                    \
     };
+// NOLINTEND(bugprone-macro-parentheses)
 
 TALLAR_RULES_EDITOR(CEdycjaEkwipunek, equipment)
 TALLAR_RULES_EDITOR(CEdycjaMiasto, birthplace)

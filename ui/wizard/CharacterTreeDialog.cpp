@@ -1,6 +1,6 @@
 #include "ui/wizard/CharacterTreeDialog.h"
 
-#include "store/Character.h"
+#include "model/Character.h"
 #include "ui/QtText.h"
 #include "ui/WindowMemory.h"
 
@@ -28,6 +28,8 @@ QTreeWidgetItem* makeItem(const CPoz& entry) {
 void addChildItems(QTreeWidgetItem* item) {
     if (item->childCount() > 0)
         return;
+    // The item holds its entry's address as a number (makeItem).
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     const auto* entry = reinterpret_cast<const CPoz*>(item->data(0, kEntryRole).value<quintptr>());
     for (const CPoz* child : entry->children())
         item->addChild(makeItem(*child));

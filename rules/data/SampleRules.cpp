@@ -1,0 +1,75 @@
+#include "rules/data/SampleRules.h"
+
+#include "base/UserPort.h"
+#include "rules/data/SampleRulesData.h"
+#include "store/db/Database.h"
+#include "store/db/Schema.h"
+
+#include <string>
+
+namespace tallar {
+
+namespace {
+
+// The set is first loaded into temporary tables of the same names, which hide the real ones
+// while they exist. There the columns a file leaves out are made empty texts, as the rules
+// editors write them, before the rows are copied into the real tables; rows the user may
+// already have in other tables are never touched.
+Status stageAndCopy(Database& rules) {
+    for (const TableDef& table : rulesTables()) {
+        const std::string name(table.name);
+        if (Status s = rules.exec("CREATE TEMP TABLE " + name + " AS SELECT * FROM main." + name +
+                                  " WHERE 0;");
+            !s)
+            return s;
+    }
+    for (const EmbeddedFile& file : sampleRulesFiles())
+        if (Status s = rules.exec(file.text); !s)
+            return Status::error("Błąd w pliku przykładowych reguł " + std::string(file.name) +
+                                 ": " + s.message());
+    for (const TableDef& table : rulesTables()) {
+        const std::string name(table.name);
+        std::string assignments;
+        for (const ColumnDef& column : table.columns) {
+            const std::string c(column.name);
+            assignments += (assignments.empty() ? "" : ",") + c + "=IFNULL(" + c + ",'')";
+        }
+        if (Status s = rules.exec("UPDATE temp." + name + " SET " + assignments + ";"); !s)
+            return s;
+        if (Status s = rules.exec("INSERT INTO main." + name + " SELECT * FROM temp." + name + ";");
+            !s)
+            return s;
+        if (Status s = rules.exec("DROP TABLE temp." + name + ";"); !s)
+            return s;
+    }
+    return {};
+}
+
+} // namespace
+
+bool rulesHaveRace(Database& rules) {
+    return rules.queryValue("SELECT 1 FROM rasy LIMIT 1;").has_value();
+}
+
+Status loadSampleRules(Database& rules) {
+    if (rulesHaveRace(rules))
+        return Status::error(kSampleRulesRefusal);
+    Status status = inTransaction(rules, [&] { return stageAndCopy(rules); });
+    // A rolled-back unit takes the temporary tables with it; this only guards the case where
+    // the rollback itself failed, so that they cannot hide the real tables afterwards.
+    for (const TableDef& table : rulesTables())
+        (void)rules.tryExec("DROP TABLE IF EXISTS temp." + std::string(table.name) + ";");
+    return status;
+}
+
+bool offerSampleRules(Database& rules, UserPort& port) {
+    if (rulesHaveRace(rules) || !port.askYesNo(kSampleRulesQuestion, "Tallar2"))
+        return false;
+    if (Status status = loadSampleRules(rules); !status) {
+        port.showError(status.message(), "Błąd!");
+        return false;
+    }
+    return true;
+}
+
+} // namespace tallar
