@@ -5,6 +5,7 @@
 #include "output/FileChoice.h"
 #include "ui/QtText.h"
 #include "ui/WindowFit.h"
+#include "ui/WindowMemory.h"
 #include "ui/preview/EntryDialogs.h"
 #include "ui/preview/EntryTreeModel.h"
 
@@ -118,6 +119,7 @@ CIstotaPodgladDialog::CIstotaPodgladDialog(CIstotaPodglad& preview, UserPort& po
     layout->addLayout(left, 1);
     layout->addLayout(side);
     resizeWithinScreen(this, QSize(760, 700));
+    rememberWindow(this, QStringLiteral("podglad-bohatera"));
 
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { selectEntry(model_->entryAt(current)); });

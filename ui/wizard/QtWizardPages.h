@@ -1,24 +1,29 @@
 #pragma once
 
+#include "wizard/AskedThrows.h"
 #include "wizard/CIstotaWizard.h"
 
 class QWidget;
 
 namespace tallar::ui {
 
-// The wizard's pages as modal dialogs over `parent`; a stored character is shown in the
-// preview, which reads descriptions from `rules`.
+// The wizard's pages as modal dialogs over `parent`. `throws` are those of the run's port,
+// whose dice entry may leave the rest of the run to the program. A stored character is
+// shown in the preview, which reads descriptions from `rules`.
 class QtWizardPages : public WizardPages {
 public:
-    explicit QtWizardPages(QWidget* parent, Database* rules = nullptr)
-        : parent_(parent), rules_(rules) {}
+    explicit QtWizardPages(QWidget* parent, const AskedThrows* throws = nullptr,
+                           Database* rules = nullptr)
+        : parent_(parent), throws_(throws), rules_(rules) {}
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
     void showCharacter(CIstota& hero) override;
+    bool throwsLeftToTheProgram() const override { return throws_ && throws_->automatic(); }
 
 private:
     QWidget* parent_;
+    const AskedThrows* throws_;
     Database* rules_;
 };
 
