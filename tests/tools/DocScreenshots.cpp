@@ -1,5 +1,6 @@
 // Takes the screenshots of the documentation: the main window, the wizard's first page, a
-// filtered list and the dice dialog, from a working directory with the sample rules.
+// filtered list, the dice dialog and the character preview with its context menu open, from
+// a working directory with the sample rules.
 //   doc_screenshots DIR   writes the PNG files into DIR (scripts/screenshots.sh)
 #include "app/MainWindow.h"
 #include "base/NonInteractiveUserPort.h"
@@ -12,6 +13,9 @@
 #include "ui/editors/CLista.h"
 #include "ui/editors/ListModel.h"
 #include "ui/editors/RulesEditors.h"
+#include "ui/preview/CIstotaPodgladDialog.h"
+#include "ui/preview/EntryDialogs.h"
+#include "ui/preview/EntryTreeModel.h"
 #include "ui/wizard/CWizard1Dialog.h"
 #include "wizard/AskedThrows.h"
 #include "wizard/CWizard1.h"
@@ -21,6 +25,8 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -102,6 +108,52 @@ int main(int argc, char** argv) {
         ui::CKxxAsk dice(5, QStringLiteral("Charyzma K5"), nullptr, &throws);
         dice.entryField()->setText(QStringLiteral("7"));
         ok &= shoot(dice, out.filePath(QStringLiteral("dice-dialog.png")));
+    }
+    {
+        // The preview of a character carrying a rope and a tent, the rope's menu open, after
+        // one change that the undo button names.
+        CIstota hero(workspace->characters());
+        hero.SetImie("Borin");
+        hero.SetRasa("Krasnolud [Młody krasnolud]");
+        CPoz& equipment = *hero.link(kLinkEkwipunek);
+        CPoz& carried = *equipment.FindByKind(kKindCarried);
+        CPoz& rope = *carried.Append(std::make_unique<CPoz>(&workspace->characters(), "", "Lina",
+                                                            "", kKindItem, 1.5, 2, ""));
+        CPoz& tent = *carried.Append(std::make_unique<CPoz>(&workspace->characters(), "", "Namiot",
+                                                            "", kKindItem, 4.0, 1, ""));
+        hero.RebuildLoad();
+        hero.RecalculateCharacter();
+        CIstotaPodglad preview(workspace->rules(), workspace->characters(), hero, port);
+        ui::CIstotaPodgladDialog dialog(preview, port);
+        dialog.setDialogRunner([](QDialog& opened) {
+            dynamic_cast<ui::CPozEkwipunek&>(opened).count()->setText(QStringLiteral("2"));
+            opened.accept();
+            return true;
+        });
+        dialog.contextMenu(tent)->actions().front()->trigger(); // "Modyfikacja"
+        for (const CPoz* open : {&equipment, &carried, hero.link(kLinkObciazenie)})
+            dialog.tree()->setExpanded(dialog.model()->indexOf(open), true);
+        const QModelIndex ropeIndex = dialog.model()->indexOf(preview.find(rope.id()));
+        dialog.tree()->setCurrentIndex(ropeIndex);
+        dialog.resize(760, 620);
+        dialog.show();
+        dialog.tree()->scrollTo(ropeIndex, QAbstractItemView::PositionAtCenter);
+        for (int i = 0; i < 20; ++i)
+            QApplication::processEvents();
+        // The menu is a window of its own: it is drawn onto the picture where it opens.
+        auto menu = dialog.contextMenu(*preview.find(rope.id()));
+        const QPoint at = dialog.tree()->viewport()->mapTo(
+            &dialog, dialog.tree()->visualRect(ropeIndex).center());
+        menu->popup(dialog.mapToGlobal(at));
+        QApplication::processEvents();
+        QPixmap picture = dialog.grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(at, menu->grab());
+        painter.end();
+        const QString file = out.filePath(QStringLiteral("preview-context-menu.png"));
+        ok &= picture.save(file);
+        std::cout << file.toStdString() << '\n';
+        menu->hide();
     }
     {
         app::MainWindow window(std::move(workspace));

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -238,39 +237,6 @@ TEST(EntryTreeModel, ADeepTreeIsShownAsItIsOpened) {
     }
     EXPECT_EQ(model.parent(model.parent(index)),
               model.index(0, 0, model.index(kLinkUmiejetnosci - 1, 0)));
-}
-
-// The picture of the preview in docs/: the window with a context menu open, drawn as one
-// image, written where TALLAR_SCREENSHOT_DIR names.
-TEST_F(PreviewWindow, Screenshot) {
-    const QByteArray directory = qgetenv("TALLAR_SCREENSHOT_DIR");
-    if (directory.isEmpty())
-        GTEST_SKIP() << "TALLAR_SCREENSHOT_DIR not set";
-    // A change to undo, so the undo button names it.
-    dialog->setDialogRunner([](QDialog& opened) {
-        dynamic_cast<ui::CPozEkwipunek&>(opened).count()->setText(QStringLiteral("2"));
-        opened.accept();
-        return true;
-    });
-    action(*dialog->contextMenu(*carriedItem("Namiot")), QStringLiteral("Modyfikacja"))->trigger();
-    expand(hero->link(kLinkEkwipunek));
-    expand(&carried());
-    expand(hero->link(kLinkObciazenie));
-    const QModelIndex rope = dialog->model()->indexOf(carriedItem("Lina"));
-    dialog->tree()->setCurrentIndex(rope);
-    dialog->resize(760, 620);
-    dialog->show();
-    dialog->tree()->scrollTo(rope, QAbstractItemView::PositionAtCenter);
-    auto menu = dialog->contextMenu(*carriedItem("Lina"));
-    const QRect item = dialog->tree()->visualRect(rope);
-    const QPoint at = dialog->tree()->viewport()->mapTo(dialog.get(), item.center());
-    menu->popup(dialog->mapToGlobal(at));
-    QPixmap picture = dialog->grab();
-    QPainter painter(&picture);
-    painter.drawPixmap(at, menu->grab());
-    painter.end();
-    EXPECT_TRUE(
-        picture.save(QString::fromUtf8(directory) + QStringLiteral("/preview-context-menu.png")));
 }
 
 } // namespace
