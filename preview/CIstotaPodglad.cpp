@@ -119,8 +119,7 @@ void CIstotaPodglad::afterChange(bool underCarried) {
 
 std::unique_ptr<PreviewCommand> CIstotaPodglad::addEntry(const CPoz& context,
                                                          const GenericForm& form) {
-    const std::string id = context.id();
-    return command("Dodanie „" + form.info + "”", [this, id, form] {
+    return command("Dodanie „" + form.info + "”", [this, id = context.id(), form] {
         CPoz* parent = find(id);
         if (!parent)
             return false;
@@ -134,8 +133,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::addEntry(const CPoz& context,
 
 std::unique_ptr<PreviewCommand> CIstotaPodglad::addMoney(const CPoz& context,
                                                          const MoneyForm& form) {
-    const std::string id = context.id();
-    return command("Dodanie „" + form.info + "”", [this, id, form] {
+    return command("Dodanie „" + form.info + "”", [this, id = context.id(), form] {
         CPoz* parent = find(id);
         if (!parent)
             return false;
@@ -147,8 +145,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::addMoney(const CPoz& context,
 }
 
 std::unique_ptr<PreviewCommand> CIstotaPodglad::addThroughPages(const CPoz& context) {
-    const std::string id = context.id();
-    return command("Dodanie do " + commandSubject(context), [this, id] {
+    return command("Dodanie do " + commandSubject(context), [this, id = context.id()] {
         CPoz* parent = find(id);
         if (!parent)
             return false;
@@ -185,8 +182,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::addThroughPages(const CPoz& cont
 // addition or a deletion there.
 template <typename Form>
 std::unique_ptr<PreviewCommand> CIstotaPodglad::modifyWith(const CPoz& entry, const Form& form) {
-    const std::string id = entry.id();
-    return command("Modyfikacja " + commandSubject(entry), [this, id, form] {
+    return command("Modyfikacja " + commandSubject(entry), [this, id = entry.id(), form] {
         CPoz* target = find(id);
         if (!target)
             return false;
@@ -217,8 +213,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::modify(const CPoz& entry, const 
 }
 
 std::unique_ptr<PreviewCommand> CIstotaPodglad::modifyThroughPages(const CPoz& entry) {
-    const std::string id = entry.id();
-    return command("Modyfikacja " + commandSubject(entry), [this, id] {
+    return command("Modyfikacja " + commandSubject(entry), [this, id = entry.id()] {
         CPoz* target = find(id);
         if (!target)
             return false;
@@ -240,8 +235,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::modifyThroughPages(const CPoz& e
 }
 
 std::unique_ptr<PreviewCommand> CIstotaPodglad::remove(const CPoz& entry) {
-    const std::string id = entry.id();
-    return command("Usunięcie " + commandSubject(entry), [this, id] {
+    return command("Usunięcie " + commandSubject(entry), [this, id = entry.id()] {
         CPoz* target = find(id);
         CPoz* parent = target ? target->parent() : nullptr;
         if (!parent)

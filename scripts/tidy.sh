@@ -10,6 +10,6 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTALLAR_WERROR=ON >/dev/null
 # The Qt sources read headers that the build generates (moc).
 cmake --build "$build" --target tallar_ui_autogen tallar_app_autogen >/dev/null
 
-pattern="$PWD/(base|store|model|rules|output|wizard|editors|cli|ui|app)/.*\.cpp$"
+pattern="$PWD/(base|store|model|rules|output|wizard|editors|preview|cli|ui|app)/.*\.cpp$"
 [ $# -gt 0 ] && pattern="$1"
 run-clang-tidy -quiet -p "$build" -j"$(nproc)" "$pattern"

@@ -74,7 +74,7 @@ CIstotaPodgladDialog::CIstotaPodgladDialog(CIstotaPodglad& preview, UserPort& po
 
     undo_ = new QUndoStack(this);
     QAction* undoAction = undo_->createUndoAction(this, QStringLiteral("Cofnij"));
-    undoAction->setShortcuts({QKeySequence::Undo});
+    undoAction->setShortcut(QKeySequence::Undo);
     QAction* redoAction = undo_->createRedoAction(this, QStringLiteral("Ponów"));
     redoAction->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence::Redo});
     addAction(undoAction);
@@ -219,9 +219,8 @@ std::unique_ptr<QMenu> CIstotaPodgladDialog::contextMenu(CPoz& entry) {
     if (!commands.any())
         return nullptr;
     auto menu = std::make_unique<QMenu>(this);
-    const std::string id = entry.id();
     // The entry is looked up again when the command runs: the tree may have been rebuilt.
-    const auto act = [this, id](void (CIstotaPodgladDialog::*what)(CPoz&)) {
+    const auto act = [this, id = entry.id()](void (CIstotaPodgladDialog::*what)(CPoz&)) {
         return [this, id, what] {
             if (CPoz* target = preview_.find(id))
                 (this->*what)(*target);
