@@ -188,19 +188,19 @@ std::optional<int> valueOf(const CPoz* entry) {
 
 std::optional<int> CIstota::weight() const {
     const CPoz* extra = link(kLinkDodatkoweInformacje);
-    const CPoz* measures = extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
-    return valueOf(measures ? measures->FindByKind(kinds::kWeight) : nullptr);
+    const CPoz* measures = extra ? extra->FindByKind(kinds::info::kAppearance) : nullptr;
+    return valueOf(measures ? measures->FindByKind(kinds::stage::kWeight) : nullptr);
 }
 
 std::optional<int> CIstota::height() const {
     const CPoz* extra = link(kLinkDodatkoweInformacje);
-    const CPoz* measures = extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
-    return valueOf(measures ? measures->FindByKind(kinds::kHeight) : nullptr);
+    const CPoz* measures = extra ? extra->FindByKind(kinds::info::kAppearance) : nullptr;
+    return valueOf(measures ? measures->FindByKind(kinds::stage::kHeight) : nullptr);
 }
 
 std::optional<int> CIstota::age() const {
     const CPoz* extra = link(kLinkDodatkoweInformacje);
-    return valueOf(extra ? extra->FindByKind(kinds::kAge) : nullptr);
+    return valueOf(extra ? extra->FindByKind(kinds::info::kAge) : nullptr);
 }
 
 } // namespace tallar

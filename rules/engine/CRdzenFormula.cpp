@@ -319,13 +319,13 @@ CPoz* CRdzenFormula::shareParent(std::size_t index) const {
         return attributeEntry(character_,
                               attributeSet()[static_cast<std::size_t>(def.profileMember)]);
     const CPoz* extra = character_.link(kLinkDodatkoweInformacje);
-    const CPoz* measures = extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
+    const CPoz* measures = extra ? extra->FindByKind(kinds::info::kAppearance) : nullptr;
     if (!measures)
         return nullptr;
     if (index == kFormulaWeight)
-        return measures->FindByKind(kinds::kWeight);
+        return measures->FindByKind(kinds::stage::kWeight);
     if (index == kFormulaHeight)
-        return measures->FindByKind(kinds::kHeight);
+        return measures->FindByKind(kinds::stage::kHeight);
     return nullptr;
 }
 

@@ -80,10 +80,10 @@ void CRdzenOdpornosci::BaseResistances() {
         if (!resistance)
             continue;
         if (n < 5)
-            setPart(*resistance, "Bazowa odpornośc psychiczna", kinds::kBasePsychicResistance,
+            setPart(*resistance, "Bazowa odpornośc psychiczna", kinds::top::kBasePsychicResistance,
                     psychic);
         else
-            setPart(*resistance, "Bazowa odpornośc fizyczna", kinds::kBasePhysicalResistance,
+            setPart(*resistance, "Bazowa odpornośc fizyczna", kinds::top::kBasePhysicalResistance,
                     physical);
         if (n == 0)
             setPart(*resistance, "1/10 Inteligencji", 17457, roundToInt(intelligence / 10));

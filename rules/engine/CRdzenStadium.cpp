@@ -226,7 +226,7 @@ double CRdzenStadium::rollAmount(const std::string& amount, const std::string& p
 
 CPoz* CRdzenStadium::appearance() const {
     const CPoz* extra = character_.link(kLinkDodatkoweInformacje);
-    return extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
+    return extra ? extra->FindByKind(kinds::info::kAppearance) : nullptr;
 }
 
 CPoz* CRdzenStadium::stageEntry() const {
@@ -853,7 +853,8 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
             if (from && to)
                 ranges[i] = {from->wartosc, to->wartosc};
         }
-    const std::array<int, kMeasures.size()> entryKinds = {kinds::kHeight, kinds::kWeight};
+    const std::array<int, kMeasures.size()> entryKinds = {kinds::stage::kHeight,
+                                                          kinds::stage::kWeight};
     for (std::size_t i = 0; i < kMeasures.size(); ++i) {
         CPoz* entry = look.FindByKind(entryKinds[i]);
         if (!entry || ranges[i].from == 0 || ranges[i].to == 0)
@@ -863,7 +864,7 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
     }
 
     // Overweight and underweight from the weight roll.
-    const CPoz* weight = look.FindByKind(kinds::kWeight);
+    const CPoz* weight = look.FindByKind(kinds::stage::kWeight);
     const Range& range = ranges[1];
     const int span = range.to - range.from;
     if (!weight || range.from == 0 || range.to == 0 || span == 0)
@@ -901,13 +902,13 @@ void CRdzenStadium::RollRandomParts(bool askRolls) {
     if (!look)
         return;
     const std::array<std::pair<int, const char*>, 2> measures = {{
-        {kinds::kHeight, "Wzrost"},
-        {kinds::kWeight, "Waga"},
+        {kinds::stage::kHeight, "Wzrost"},
+        {kinds::stage::kWeight, "Waga"},
     }};
     for (const auto& [kind, name] : measures) {
         if (look->FindByKind(kind))
             continue;
-        const std::string info = kind == kinds::kHeight ? "Wzrost [cm]" : "Waga [kg]";
+        const std::string info = kind == kinds::stage::kHeight ? "Wzrost [cm]" : "Waga [kg]";
         CPoz* entry = look->Append(makeEntry(*look, info, "", kind, 0.0, 0, "K100_PR"));
         entry->modyfikator = EvaluateDice("K100_PR", rolls(askRolls), std::string("Rasa: ") + name,
                                           DiceMode::Roll, &character_);
@@ -936,7 +937,7 @@ void CRdzenStadium::AgeStep(bool askRolls) {
     CPoz* age = nullptr;
     if (extra)
         for (CPoz* child : extra->children())
-            if (child->typ == kinds::kAge && child->info == "WIEK") {
+            if (child->typ == kinds::info::kAge && child->info == "WIEK") {
                 age = child;
                 break;
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Status.h"
 #include "rules/core/CRdzen.h"
 #include "rules/core/GrowthProfile.h"
 
@@ -13,7 +14,6 @@ class CIstota;
 class CPoz;
 class Database;
 class UserPort;
-class Status;
 
 // Entry kinds of a character's race stage and its passages.
 namespace stagekinds {

@@ -395,8 +395,8 @@ TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
             {{"int_znak", "="}, {"int_wartosc", "10"}, {"int_przyrost", "2"}, {"int_limit", "12"}});
     f.stage("b", 10, 0, {{"int_znak", "+"}, {"int_wartosc", "4"}, {"int_przyrost", "1.5"}});
     f.hero->link(kLinkDodatkoweInformacje)
-        ->Append(
-            std::make_unique<CPoz>(f.rules.db.get(), "", "WIEK", "", kinds::kAge, 0.0, 10, ""));
+        ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "WIEK", "", kinds::info::kAge, 0.0,
+                                        10, ""));
     f.engine().RollRandomParts(false);
     f.engine().AgeStep(false);
     // Passage 0 sets 10, within stage a's limit 12. Passage 10 adds k·4 with stage b's
@@ -559,8 +559,8 @@ TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
     f.stage("a", 0, 0, {{"int_znak", "="}, {"int_wartosc", "10"}});
     f.stage("b", 20, 0, {{"int_znak", "+"}, {"int_wartosc", "5"}});
     CPoz* age = f.hero->link(kLinkDodatkoweInformacje)
-                    ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "WIEK", "", kinds::kAge,
-                                                    0.0, 16, ""));
+                    ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "WIEK", "",
+                                                    kinds::info::kAge, 0.0, 16, ""));
     f.engine().RollRandomParts(false);
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0}));
     for (const char* id : {"p1", "p2"})
@@ -607,7 +607,7 @@ std::string sampleCharacter(std::uint32_t seed, const char* race = kHuman,
         extra->Append(std::make_unique<CPoz>(rules.db.get(), "", "Wygląd", race, 256, 0.0, 0, ""));
     look->Append(std::make_unique<CPoz>(rules.db.get(), "", "Stadium", stage, kStage, 0.0, 0, ""));
     extra->Append(
-        std::make_unique<CPoz>(rules.db.get(), "", "WIEK", "", kinds::kAge, 0.0, age, ""));
+        std::make_unique<CPoz>(rules.db.get(), "", "WIEK", "", kinds::info::kAge, 0.0, age, ""));
     DiceGenerator generator(seed);
     CRdzenStadium engine(*rules.db, hero, port, &generator);
     engine.RollRandomParts(false);

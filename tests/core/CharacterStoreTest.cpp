@@ -101,9 +101,9 @@ TEST(CharacterSkeleton, RecalculationOrderLetsCurrentValuesFollowTheirAttributes
     EXPECT_EQ(lookUpExpressionName("SZ", &hero), 9.0);
     EXPECT_EQ(lookUpExpressionName("WIEK", &hero), 0.0);
     CPoz* extra = hero.link(kLinkDodatkoweInformacje);
-    add(*extra, "Wiek", kinds::kAge, 31);
-    CPoz* body = add(*extra, "Ciało", kinds::kBodyMeasures);
-    add(*body, "Waga [kg]", kinds::kWeight, 80);
+    add(*extra, "Wiek", kinds::info::kAge, 31);
+    CPoz* body = add(*extra, "Ciało", kinds::info::kAppearance);
+    add(*body, "Waga [kg]", kinds::stage::kWeight, 80);
     EXPECT_EQ(hero.age(), 31);
     EXPECT_EQ(hero.weight(), 80);
     EXPECT_EQ(hero.height(), std::nullopt);

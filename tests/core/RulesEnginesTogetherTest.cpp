@@ -44,9 +44,9 @@ struct SampleCharacter : test::EngineFixture {
         // What the first pages write: race, stage, age, social class, the chosen
         // disability and ability.
         CPoz& extra = top(kLinkDodatkoweInformacje);
-        CPoz& look = add(extra, "Rasa: Człowiek", kinds::kBodyMeasures, 0, kHuman);
+        CPoz& look = add(extra, "Rasa: Człowiek", kinds::info::kAppearance, 0, kHuman);
         add(look, "Stadium: Dorosły", stagekinds::kStage, 0, kAdultHuman);
-        add(extra, "WIEK", kinds::kAge, startingAge);
+        add(extra, "WIEK", kinds::info::kAge, startingAge);
         CRdzenKlasaSpoleczna(*rules.db, *character, port, false, &generator).Apply(kMagnates);
         add(top(kLinkUlomnosci), "Chorowity", 768, 0, kSickly);
         add(top(kLinkZdolnosci), "Olbrzymi wzrost", 640, 0, kGiantGrowth);
@@ -144,8 +144,8 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
         EXPECT_GE(giant->wartosc, 1); // K5
         EXPECT_LE(giant->wartosc, 5);
         EXPECT_EQ(valueOf(physical, 18577), roundToInt(strength.total / 10));
-        const CPoz& look = *c.top(kLinkDodatkoweInformacje).FindByKind(kinds::kBodyMeasures);
-        for (const int kind : {kinds::kWeight, kinds::kHeight}) {
+        const CPoz& look = *c.top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kAppearance);
+        for (const int kind : {kinds::stage::kWeight, kinds::stage::kHeight}) {
             const CPoz* measure = look.FindByKind(kind);
             ASSERT_NE(measure, nullptr);
             const CPoz* share = taggedShare(*measure, "zdol");
