@@ -48,9 +48,9 @@ struct Fixture {
                 ++count;
                 continue;
             }
-            CPoz* item = bag->Append(
-                std::make_unique<CPoz>(db.get(), "", "Żelazna racja", "ekw0000042", kKindItem, 0.25,
-                                       count % 7 + 1, "Zapas na trzy dni drogi; łatwo się psuje."));
+            CPoz* item = bag->Append(std::make_unique<CPoz>(
+                db.get(), "", "Żelazna racja", "ekw0000042", kinds::equipment::kItem, 0.25,
+                count % 7 + 1, "Zapas na trzy dni drogi; łatwo się psuje."));
             if (count % 10 == 0)
                 item->MakeReference(*hero->link(kLinkZrecznosc), true);
             ++count;

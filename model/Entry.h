@@ -64,7 +64,7 @@ private:
 
 // The data of an entry, each field named, so that an entry is written as
 //
-//     parent.AddChild({.info = "Rasowa", .typ = kinds::member::kRacial[m], .wartosc = r});
+//     parent.AddChild({.info = "Rasowa", .typ = kinds::perMember::kRacial[m], .wartosc = r});
 //
 // The defaults are an empty entry's: no texts, kind 0, value 0 and modifier 0.0. Most
 // entries carry a value; a percentage (value kind 2) or a money entry (12) names its

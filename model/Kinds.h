@@ -13,7 +13,7 @@
 // the attribute set (rules/core/AttributeSet: `attributeSet()[m].entryKind`, or
 // `findAttributeByKind`); the kinds that come one per member of the attribute set (the
 // racial part, the professional part, the effects of formulas …) are the tables of
-// kinds::member, in the order of attributeSet().
+// kinds::perMember, in the order of attributeSet().
 namespace tallar::kinds {
 
 // --- The character's skeleton: the fixed top-level entries and those nested in them ------
@@ -84,7 +84,7 @@ inline constexpr int kSpellFaith = 17713;           // "1/10 Wiary" under "Odpor
 // --- One kind per member of the attribute set, in the order of attributeSet() -------------
 // (eleven attributes, "Odporność nr.1" … "Odporność nr.10", antimagic; 0 where a member has
 // none). Index them with the places of rules/core/AttributeSet (member::kVitality …).
-namespace member {
+namespace perMember {
 using Table = std::array<int, kAttributeSetSize>;
 // "Rasowa": the racial part, under the member's entry (race stage).
 inline constexpr Table kRacial = {14593, 14673, 16385, 16465, 16641, 16705, 16769, 16929,
@@ -130,7 +130,7 @@ inline constexpr Table kPassageMultiplier = {4882, 4962, 5138, 5218, 5394, 5474,
 inline constexpr Table kPassageLimit = {4897, 4977, 5153, 5233, 5409, 5489, 5665, 5745,
                                         5921, 6001, 6177, 6513, 8225, 8305, 8481, 8561,
                                         8737, 8817, 8993, 9073, 9249, 0};
-} // namespace member
+} // namespace perMember
 
 // --- "Dodatkowe informacje": its direct children ------------------------------------------
 namespace info {
@@ -154,7 +154,7 @@ inline constexpr int kRacialProficiency = 1089;
 inline constexpr int kPassages = 321; // "Kolejne przeistoczenia", under the stage
 inline constexpr int kPassage = 305;  // a passage: info = stage name, specjal = stage id,
                                       // modifier = stage start, value = age at the passage
-// In a passage, beside the members' amounts (member::kPassage…).
+// In a passage, beside the members' amounts (perMember::kPassage…).
 inline constexpr int kVitalityOther = 4913;  // "Żywotnosc inny współczynnik zmiany 200/600..."
 inline constexpr int kStrengthOther = 4993;  // "Siła fizyczna inny współczynnik zmiany …"
 inline constexpr int kHeightFrom = 6227;     // "Wzrost od"
@@ -252,7 +252,7 @@ inline constexpr int kProfession = 512;  // a profession under "Profesje": info 
 inline constexpr int kLevel = 542;       // "Poziom": its level
 inline constexpr int kExperience = 8749; // "Punkty doświadczenia": its experience points
 inline constexpr int kBonuses = 9600;    // "Dodatki profesjonalne", under "Profesje"; the
-                                         // attribute bonuses are member::kProfessionBonus
+                                         // attribute bonuses are perMember::kProfessionBonus
 inline constexpr int kInitialProficiencies = 10273; // "Ilość biegłości początkowa"
 inline constexpr int kProficiencyBonus = 10289;     // "Dodatek do biegłości"
 inline constexpr int kMinimumProficiency = 10305;   // "Biegłośc minimalna"
@@ -299,7 +299,7 @@ inline constexpr int kFromLevels = 10385;     // "Poziomy doświadczenia"
 namespace formula {
 // A formula's owner: specjal = formula id; under an ability, disability or trade grade.
 inline constexpr int kOwner = 12624;
-// Effects of the members that are not in the attribute set (member::kFormula… for those).
+// Effects of the members that are not in the attribute set (perMember::kFormula… for those).
 inline constexpr int kDelayEffect = 14352;       // "Opóźnienie …"
 inline constexpr int kWeightEffect = 13568;      // "Waga …"
 inline constexpr int kHeightEffect = 13456;      // "Wzrost …"

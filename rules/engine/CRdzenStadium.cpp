@@ -260,7 +260,7 @@ std::vector<std::string> CRdzenStadium::professionIds() const {
     std::vector<std::string> ids;
     if (const CPoz* professions = character_.link(kLinkProfesje))
         for (const CPoz* child : professions->children())
-            if (child->typ == kKindProfession)
+            if (child->typ == kinds::profession::kProfession)
                 ids.push_back(child->specjal);
     return ids;
 }
@@ -954,7 +954,7 @@ void CRdzenStadium::AgeStep(bool askRolls) {
     if (const CPoz* professions = character_.link(kLinkProfesje)) {
         int n = 0;
         for (const CPoz* profession : professions->children())
-            if (profession->typ == kKindProfession)
+            if (profession->typ == kinds::profession::kProfession)
                 current += 2 * ++n;
     }
     age->wartosc = current;

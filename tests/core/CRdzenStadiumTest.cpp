@@ -195,8 +195,8 @@ TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     f.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(
-                std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
+            ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", id, id,
+                                            kinds::profession::kProfession, 0.0, 1, ""));
     f.stage("a", 0, 0,
             {{"zw_znak", "="}, {"zw_wartosc", "K10"}, {"int_znak", "="}, {"int_wartosc", "K10"}});
     f.port.queueDie(6); // Inteligencja
@@ -214,8 +214,8 @@ TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     StageFixture g;
     g.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     g.hero->link(kLinkProfesje)
-        ->Append(
-            std::make_unique<CPoz>(g.rules.db.get(), "", "p2", "p2", kKindProfession, 0.0, 1, ""));
+        ->Append(std::make_unique<CPoz>(g.rules.db.get(), "", "p2", "p2",
+                                        kinds::profession::kProfession, 0.0, 1, ""));
     g.stage("a", 0, 0, {{"zw_znak", "="}, {"zw_wartosc", "K10"}});
     g.port.queueDie(9);
     g.port.queueDie(2);
@@ -565,8 +565,8 @@ TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0}));
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(
-                std::make_unique<CPoz>(f.rules.db.get(), "", id, id, kKindProfession, 0.0, 1, ""));
+            ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", id, id,
+                                            kinds::profession::kProfession, 0.0, 1, ""));
     f.hero->link(kLinkZawody)
         ->Append(std::make_unique<CPoz>(f.rules.db.get(), "", "Kowal", "t1", kTrade, 0.0, 3, ""));
     f.engine().AgeStep(false);

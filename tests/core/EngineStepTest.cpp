@@ -70,7 +70,7 @@ TEST_F(EngineStepTest, RollsAreAskedOnlyWhenTheContextSaysSo) {
 
 TEST_F(EngineStepTest, ExpressionsReadTheCharactersValues) {
     CPoz& wisdom = *character->link(kLinkMadrosc);
-    add(wisdom, "Rasowa", kinds::member::kRacial[member::kWisdom], 40);
+    add(wisdom, "Rasowa", kinds::perMember::kRacial[member::kWisdom], 40);
     character->RecalculateCharacter();
     const ProbeStep step(context(false));
     EXPECT_EQ(step.attributeEntry(member::kWisdom), &wisdom);

@@ -9,7 +9,7 @@
 namespace tallar {
 namespace {
 
-using kinds::member::Table;
+using kinds::perMember::Table;
 
 struct MemberTable {
     std::string name;
@@ -22,17 +22,17 @@ struct MemberTable {
 // of the 260 numbers almost always changes its low four bits.
 TEST(KindCatalogue, PerMemberTablesCarryTheirValueKinds) {
     const MemberTable tables[] = {
-        {"racial", kinds::member::kRacial, kInteger, true},
-        {"profession", kinds::member::kProfession, kInteger, false},
-        {"experience levels", kinds::member::kExperienceLevels, kInteger, false},
-        {"profession bonus", kinds::member::kProfessionBonus, kInteger, false},
-        {"growth multiplier", kinds::member::kGrowthMultiplier, kPercent, true},
-        {"formula effect", kinds::member::kFormulaEffect, kGroup, true},
-        {"formula limit", kinds::member::kFormulaLimit, kInteger, true},
-        {"formula share", kinds::member::kFormulaShare, kMixed, true},
-        {"passage amount", kinds::member::kPassageAmount, kMixed, true},
-        {"passage multiplier", kinds::member::kPassageMultiplier, kPercent, false},
-        {"passage limit", kinds::member::kPassageLimit, kInteger, false},
+        {"racial", kinds::perMember::kRacial, kInteger, true},
+        {"profession", kinds::perMember::kProfession, kInteger, false},
+        {"experience levels", kinds::perMember::kExperienceLevels, kInteger, false},
+        {"profession bonus", kinds::perMember::kProfessionBonus, kInteger, false},
+        {"growth multiplier", kinds::perMember::kGrowthMultiplier, kPercent, true},
+        {"formula effect", kinds::perMember::kFormulaEffect, kGroup, true},
+        {"formula limit", kinds::perMember::kFormulaLimit, kInteger, true},
+        {"formula share", kinds::perMember::kFormulaShare, kMixed, true},
+        {"passage amount", kinds::perMember::kPassageAmount, kMixed, true},
+        {"passage multiplier", kinds::perMember::kPassageMultiplier, kPercent, false},
+        {"passage limit", kinds::perMember::kPassageLimit, kInteger, false},
     };
     std::set<int> seen;
     for (const MemberTable& table : tables) {
