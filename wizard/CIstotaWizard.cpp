@@ -53,6 +53,14 @@ int CIstotaWizard::runShow() {
     return 1;
 }
 
+EngineContext CIstotaWizard::engine() const {
+    return {.rules = rules_,
+            .character = *hero_,
+            .port = port_,
+            .generator = rolls_.generator,
+            .askRolls = rolls_.askRolls};
+}
+
 bool CIstotaWizard::stopped() const {
     return pages_.abandoned();
 }
@@ -128,25 +136,23 @@ bool CIstotaWizard::abilitiesAndDisabilities() {
 // Race stage: the roll of the random parts (height, weight, the chance of death of old age,
 // the random parts of the base resistances), then the age step.
 bool CIstotaWizard::raceStageRolls() {
-    CRdzenStadium stage(rules_, *hero_, port_, rolls_.generator);
-    stage.RollRandomParts(rolls_.askRolls);
-    stage.AgeStep(rolls_.askRolls);
+    CRdzenStadium stage(engine());
+    stage.RollRandomParts();
+    stage.AgeStep();
     return !stopped();
 }
 
 // Disabilities and abilities: a kind-0 and a kind-1 object; each applies its formulas
 // (kind 0 first), then each applies them to the attributes (kind 0 first).
 bool CIstotaWizard::abilityFormulas() {
-    CRdzenUlomnosc disabilities(rules_, *hero_, port_, rolls_.askRolls,
-                                CRdzenUlomnosc::kDisabilities, rolls_.generator);
-    CRdzenUlomnosc abilities(rules_, *hero_, port_, rolls_.askRolls, CRdzenUlomnosc::kAbilities,
-                             rolls_.generator);
-    disabilities.ApplyFormulas(rolls_.askRolls);
-    abilities.ApplyFormulas(rolls_.askRolls);
+    CRdzenUlomnosc disabilities(engine(), CRdzenUlomnosc::kDisabilities);
+    CRdzenUlomnosc abilities(engine(), CRdzenUlomnosc::kAbilities);
+    disabilities.ApplyFormulas();
+    abilities.ApplyFormulas();
     // The shares grow by the race stage's profile (with the disabilities and abilities
     // folded in by the engine).
     GrowthProfile raceStage;
-    CRdzenStadium(rules_, *hero_, port_, rolls_.generator).FoldProfile(raceStage);
+    CRdzenStadium(engine()).FoldProfile(raceStage);
     disabilities.ApplyToAttributes(raceStage);
     abilities.ApplyToAttributes(raceStage);
     return !stopped();
@@ -160,7 +166,7 @@ bool CIstotaWizard::professionBonuses() {
 }
 
 bool CIstotaWizard::baseResistances() {
-    CRdzenOdpornosci(rules_, *hero_).BaseResistances();
+    CRdzenOdpornosci(engine()).BaseResistances();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "base/Status.h"
 #include "rules/core/CRdzen.h"
 #include "rules/core/Dice.h"
+#include "rules/engine/EngineStep.h"
 
 #include <memory>
 #include <string>
@@ -64,6 +65,8 @@ public:
 private:
     int runNew();
     int runShow();
+    // What the rules steps of this run work with.
+    EngineContext engine() const;
     bool stopped() const;
 
     // The steps of a new character after the question about rolls, in their order. Each

@@ -299,7 +299,12 @@ void CWizard1::addEntries() {
 
 // The class entry, the wealth rolled from the class and the class's part of Charyzma.
 void CWizard1::applySocialClass() {
-    CRdzenKlasaSpoleczna(rules_, hero_, port_, rolls_.askRolls, rolls_.generator).Apply(classId_);
+    CRdzenKlasaSpoleczna({.rules = rules_,
+                          .character = hero_,
+                          .port = port_,
+                          .generator = rolls_.generator,
+                          .askRolls = rolls_.askRolls})
+        .Apply(classId_);
 }
 
 } // namespace tallar

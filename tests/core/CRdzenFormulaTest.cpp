@@ -25,7 +25,7 @@ struct FormulaTest : ::testing::Test, test::EngineFixture {
     }
 
     CRdzenFormula apply(const char* id, CPoz& to, bool askRolls = false) {
-        return CRdzenFormula(*rules.db, *character, port, id, to, askRolls, "Próba");
+        return CRdzenFormula(context(askRolls), id, to, "Próba");
     }
 
     std::vector<CPoz*> childrenOf(const CPoz& entry) {
@@ -228,10 +228,10 @@ TEST_F(FormulaTest, ProficiencyLinksAndWeightsItsWeaponGroups) {
     CPoz& second = add(top(kLinkZdolnosci), "", 12624, 0, kOther);
     insert("formulybrone", {{"idgrupybroni", kGroupA}, {"idformuly", kOther}});
     formula(kOther, {{"typ1", "MIN"}, {"bglznak", "="}});
-    CRdzenFormula(*rules.db, *character, second).WeightWeaponGroups(candidates);
+    CRdzenFormula(context(), second).WeightWeaponGroups(candidates);
     EXPECT_DOUBLE_EQ(swords.modyfikator, 7.0); // not applied: no groups under the owner
     apply(kOther, second);
-    CRdzenFormula(*rules.db, *character, second).WeightWeaponGroups(candidates);
+    CRdzenFormula(context(), second).WeightWeaponGroups(candidates);
     EXPECT_DOUBLE_EQ(swords.modyfikator, 7.0 - 10000);
 }
 
@@ -244,7 +244,7 @@ TEST_F(FormulaTest, ReopensFromItsEntries) {
                        {"mdwsp", "3/2"},
                        {"mdlimit", "60"}});
     apply(kFormula, owner);
-    const CRdzenFormula f(*rules.db, *character, owner);
+    const CRdzenFormula f(context(), owner);
     EXPECT_EQ(f.formulaId(), kFormula);
     EXPECT_EQ(f.typeExpression(), "2");
     EXPECT_DOUBLE_EQ(f.typeValue(), 2.0);
@@ -268,7 +268,7 @@ TEST_F(FormulaTest, FoldsIntoAGrowthProfile) {
     profile.members[zw].upperLimit = 50;
     profile.members[zyw].lowerLimit = -20;
     profile.members[sf].multiplier = 1.5;
-    CRdzenFormula(*rules.db, *character, owner).FoldIntoProfile(profile);
+    CRdzenFormula(context(), owner).FoldIntoProfile(profile);
     EXPECT_EQ(profile.members[zw].upperLimit, 30);
     EXPECT_EQ(profile.members[zyw].lowerLimit, -10);
     EXPECT_DOUBLE_EQ(profile.members[sf].multiplier, 3.0);
@@ -277,7 +277,7 @@ TEST_F(FormulaTest, FoldsIntoAGrowthProfile) {
     CPoz& second = add(top(kLinkZdolnosci), "", 12624, 0, kOther);
     formula(kOther, {{"typ1", "MIN"}, {"chznak", "="}, {"zwlimit", "40"}});
     apply(kOther, second);
-    CRdzenFormula(*rules.db, *character, second).FoldIntoProfile(profile);
+    CRdzenFormula(context(), second).FoldIntoProfile(profile);
     EXPECT_EQ(profile.members[7].balance, -1);
     EXPECT_EQ(profile.members[zw].upperLimit, 30); // 40 does not loosen 30
 }
@@ -300,7 +300,7 @@ TEST_F(FormulaTest, SharesGoIntoTheAttributeEntries) {
 
     GrowthProfile profile;
     profile.members[1].multiplier = 2.0;
-    CRdzenFormula(*rules.db, *character, owner).ApplyToAttributes(profile, "Siłacz", "zdol");
+    CRdzenFormula(context(), owner).ApplyToAttributes(profile, "Siłacz", "zdol");
 
     CPoz& strength = top(kLinkSilaFizyczna);
     ASSERT_EQ(strength.size(), 1u);
@@ -337,8 +337,8 @@ TEST_F(FormulaTest, SharesOfSeveralFormulasAddUpAndReapplyingKeepsThem) {
     for (int round = 0; round < 2; ++round) {
         apply(kFormula, owner);
         apply(kOther, second);
-        CRdzenFormula(*rules.db, *character, owner).ApplyToAttributes(profile, "A", "zdol");
-        CRdzenFormula(*rules.db, *character, second).ApplyToAttributes(profile, "B", "ulom");
+        CRdzenFormula(context(), owner).ApplyToAttributes(profile, "A", "zdol");
+        CRdzenFormula(context(), second).ApplyToAttributes(profile, "B", "ulom");
     }
     CPoz& strength = top(kLinkSilaFizyczna);
     ASSERT_EQ(strength.size(), 2u);
@@ -359,7 +359,7 @@ TEST_F(FormulaTest, ProficienciesOfTheGroupsGetShares) {
     CPoz& swords = add(top(kLinkBieglosci), "Miecze", 1573, 0, kGroupA);
     CPoz& axes = add(top(kLinkBieglosci), "Topory", 1573, 0, kGroupB);
     apply(kFormula, owner);
-    CRdzenFormula(*rules.db, *character, owner).ApplyToAttributes({}, "Szermierz", "zdol");
+    CRdzenFormula(context(), owner).ApplyToAttributes({}, "Szermierz", "zdol");
     ASSERT_EQ(swords.size(), 1u);
     EXPECT_EQ(swords.front()->typ, 1651);
     EXPECT_EQ(swords.front()->wartosc, 2);

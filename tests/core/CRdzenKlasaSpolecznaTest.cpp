@@ -22,7 +22,7 @@ struct SocialClassTest : ::testing::Test, test::EngineFixture {
     }
 
     void apply(std::string_view id, bool askRolls = false) {
-        CRdzenKlasaSpoleczna(*rules.db, *character, port, askRolls).Apply(id);
+        CRdzenKlasaSpoleczna(context(askRolls)).Apply(id);
     }
 
     CPoz& place(int kind) { return *top(kLinkMajatek).FindByKind(kind); }
@@ -70,7 +70,7 @@ TEST_F(SocialClassTest, AHundredStaysAtHand) {
 
 TEST_F(SocialClassTest, CharismaOfAClassIsAppliedOnce) {
     apply(kBurghers);
-    CRdzenKlasaSpoleczna(*rules.db, *character, port, true).ApplyCharisma();
+    CRdzenKlasaSpoleczna(context(true)).ApplyCharisma();
     EXPECT_TRUE(port.diePrompts().empty()); // nothing thrown for a class already counted
     int parts = 0;
     for (const CPoz* child : top(kLinkCharyzma).children())

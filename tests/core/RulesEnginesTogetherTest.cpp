@@ -45,31 +45,30 @@ struct SampleCharacter : test::EngineFixture {
         // disability and ability.
         CPoz& extra = top(kLinkDodatkoweInformacje);
         CPoz& look = add(extra, "Rasa: Człowiek", kinds::info::kAppearance, 0, kHuman);
-        add(look, "Stadium: Dorosły", stagekinds::kStage, 0, kAdultHuman);
+        add(look, "Stadium: Dorosły", kinds::stage::kStage, 0, kAdultHuman);
         add(extra, "WIEK", kinds::info::kAge, startingAge);
-        CRdzenKlasaSpoleczna(*rules.db, *character, port, false, &generator).Apply(kMagnates);
-        add(top(kLinkUlomnosci), "Chorowity", 768, 0, kSickly);
-        add(top(kLinkZdolnosci), "Olbrzymi wzrost", 640, 0, kGiantGrowth);
+        const EngineContext rolled = context(false, &generator);
+        CRdzenKlasaSpoleczna(rolled).Apply(kMagnates);
+        add(top(kLinkUlomnosci), "Chorowity", kinds::ability::kDisability, 0, kSickly);
+        add(top(kLinkZdolnosci), "Olbrzymi wzrost", kinds::ability::kAbility, 0, kGiantGrowth);
 
         // Race stage: random parts, then the age step. The shares of the abilities then
         // grow by what the stage folds.
-        CRdzenStadium stage(*rules.db, *character, port, &generator);
-        stage.RollRandomParts(false);
-        stage.AgeStep(false);
+        CRdzenStadium stage(rolled);
+        stage.RollRandomParts();
+        stage.AgeStep();
         GrowthProfile stageProfile;
         stage.FoldProfile(stageProfile);
 
         // Disabilities, then abilities: formulas first, then their shares.
-        CRdzenUlomnosc disabilities(*rules.db, *character, port, false,
-                                    CRdzenUlomnosc::kDisabilities, &generator);
-        CRdzenUlomnosc abilities(*rules.db, *character, port, false, CRdzenUlomnosc::kAbilities,
-                                 &generator);
-        disabilities.ApplyFormulas(false);
-        abilities.ApplyFormulas(false);
+        CRdzenUlomnosc disabilities(rolled, CRdzenUlomnosc::kDisabilities);
+        CRdzenUlomnosc abilities(rolled, CRdzenUlomnosc::kAbilities);
+        disabilities.ApplyFormulas();
+        abilities.ApplyFormulas();
         disabilities.ApplyToAttributes(stageProfile);
         abilities.ApplyToAttributes(stageProfile);
 
-        CRdzenOdpornosci(*rules.db, *character).BaseResistances();
+        CRdzenOdpornosci(rolled).BaseResistances();
 
         EXPECT_TRUE(port.diePrompts().empty()); // every die came from the generator
         EXPECT_TRUE(port.errors().empty());
@@ -162,7 +161,7 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
                 EXPECT_GE(part->wartosc, 0) << part->info;
             EXPECT_GE(base->total, 1.0);
         }
-        const int random = valueOf(physical, stagekinds::kRandomPhysical);
+        const int random = valueOf(physical, kinds::attribute::kPhysicalRandom);
         EXPECT_GE(random, 1); // K10
         EXPECT_LE(random, 10);
         for (int n = 0; n < 10; ++n) {
