@@ -200,11 +200,8 @@ TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     f.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(std::make_unique<CPoz>(f.rules.db.get(),
-                                            EntryData{.info = id,
-                                                      .specjal = id,
-                                                      .typ = kinds::profession::kProfession,
-                                                      .wartosc = 1}));
+            ->AddChild(
+                {.info = id, .specjal = id, .typ = kinds::profession::kProfession, .wartosc = 1});
     f.stage("a", 0, 0,
             {{"zw_znak", "="}, {"zw_wartosc", "K10"}, {"int_znak", "="}, {"int_wartosc", "K10"}});
     f.port.queueDie(6); // Inteligencja
@@ -222,11 +219,8 @@ TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     StageFixture g;
     g.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     g.hero->link(kLinkProfesje)
-        ->Append(std::make_unique<CPoz>(g.rules.db.get(),
-                                        EntryData{.info = "p2",
-                                                  .specjal = "p2",
-                                                  .typ = kinds::profession::kProfession,
-                                                  .wartosc = 1}));
+        ->AddChild(
+            {.info = "p2", .specjal = "p2", .typ = kinds::profession::kProfession, .wartosc = 1});
     g.stage("a", 0, 0, {{"zw_znak", "="}, {"zw_wartosc", "K10"}});
     g.port.queueDie(9);
     g.port.queueDie(2);
@@ -406,8 +400,7 @@ TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
             {{"int_znak", "="}, {"int_wartosc", "10"}, {"int_przyrost", "2"}, {"int_limit", "12"}});
     f.stage("b", 10, 0, {{"int_znak", "+"}, {"int_wartosc", "4"}, {"int_przyrost", "1.5"}});
     f.hero->link(kLinkDodatkoweInformacje)
-        ->Append(std::make_unique<CPoz>(
-            f.rules.db.get(), EntryData{.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 10}));
+        ->AddChild({.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 10});
     f.engine().RollRandomParts();
     f.engine().AgeStep();
     // Passage 0 sets 10, within stage a's limit 12. Passage 10 adds k·4 with stage b's
@@ -420,8 +413,7 @@ TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
     f.insert("zdolnosci", {{"id", "z1"}, {"typ", "ZDOLNOSC"}, {"nazwa", "Bystry"}});
     f.insert("formuly", {{"id", "f1"}, {"id_nad", "z1"}, {"typ_nad", "ZDOLNOSC"}, {"intwsp", "2"}});
     f.hero->link(kLinkZdolnosci)
-        ->Append(std::make_unique<CPoz>(f.rules.db.get(),
-                                        EntryData{.info = "Bystry", .specjal = "z1", .typ = 640}));
+        ->AddChild({.info = "Bystry", .specjal = "z1", .typ = ability::kAbility});
     CRdzenUlomnosc(f.engine().context(), CRdzenUlomnosc::kAbilities).ApplyFormulas();
     f.engine().AgeStep();
     EXPECT_EQ(f.racial(kInt), 22);
@@ -570,26 +562,19 @@ TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
     StageFixture f;
     f.stage("a", 0, 0, {{"int_znak", "="}, {"int_wartosc", "10"}});
     f.stage("b", 20, 0, {{"int_znak", "+"}, {"int_wartosc", "5"}});
-    CPoz* age = f.hero->link(kLinkDodatkoweInformacje)
-                    ->Append(std::make_unique<CPoz>(
-                        f.rules.db.get(),
-                        EntryData{.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 16}));
+    CPoz& age = f.hero->link(kLinkDodatkoweInformacje)
+                    ->AddChild({.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 16});
     f.engine().RollRandomParts();
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0}));
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(std::make_unique<CPoz>(f.rules.db.get(),
-                                            EntryData{.info = id,
-                                                      .specjal = id,
-                                                      .typ = kinds::profession::kProfession,
-                                                      .wartosc = 1}));
+            ->AddChild(
+                {.info = id, .specjal = id, .typ = kinds::profession::kProfession, .wartosc = 1});
     f.hero->link(kLinkZawody)
-        ->Append(std::make_unique<CPoz>(
-            f.rules.db.get(),
-            EntryData{.info = "Kowal", .specjal = "t1", .typ = trade::kTrade, .wartosc = 3}));
+        ->AddChild({.info = "Kowal", .specjal = "t1", .typ = trade::kTrade, .wartosc = 3});
     f.engine().AgeStep();
-    EXPECT_EQ(age->wartosc, 25); // 16 + 3 + 2 + 4
-    EXPECT_DOUBLE_EQ(age->modyfikator, 16.0);
+    EXPECT_EQ(age.wartosc, 25); // 16 + 3 + 2 + 4
+    EXPECT_DOUBLE_EQ(age.modyfikator, 16.0);
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0, 20}));
     EXPECT_EQ(f.racial(kInt), 15);
 

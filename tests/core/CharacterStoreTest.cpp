@@ -45,8 +45,8 @@ std::vector<std::string> outline(const CPoz& root) {
 }
 
 CPoz* add(CPoz& parent, std::string_view info, int typ, int value = 0, double modifier = 1.0) {
-    return parent.Append(
-        std::make_unique<CPoz>(parent.connection(), "", info, "", typ, modifier, value, ""));
+    return &parent.AddChild(
+        {.info = std::string(info), .typ = typ, .wartosc = value, .modyfikator = modifier});
 }
 
 TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
