@@ -67,12 +67,13 @@ TEST_F(AbilitiesTest, DisabilityShareCountsForTheBaseResistance) {
     CRdzenUlomnosc disabilities = engine(CRdzenUlomnosc::kDisabilities);
     disabilities.ApplyFormulas();
     ASSERT_EQ(lame.size(), 1u);
-    EXPECT_EQ(lame.front()->typ, 12624);
+    EXPECT_EQ(lame.front()->typ, kinds::formula::kOwner);
     EXPECT_EQ(lame.front()->specjal, kLameFormula);
     EXPECT_EQ(lame.front()->info, "1");
 
     disabilities.ApplyToAttributes();
-    const CPoz* share = top(kLinkSilaFizyczna).FindByKind(14739);
+    const CPoz* share =
+        top(kLinkSilaFizyczna).FindByKind(kinds::perMember::kFormulaShare[member::kStrength]);
     ASSERT_NE(share, nullptr);
     EXPECT_EQ(share->wartosc, -5);
     EXPECT_EQ(share->memo, "0|ulom");
@@ -80,7 +81,9 @@ TEST_F(AbilitiesTest, DisabilityShareCountsForTheBaseResistance) {
     EXPECT_DOUBLE_EQ(top(kLinkSilaFizyczna).total, 50.0);
 
     CRdzenOdpornosci(context()).BaseResistances();
-    EXPECT_EQ(top(kLinkBazowaOdpornoscFizyczna).FindByKind(18577)->wartosc, 5); // 50, not 55
+    EXPECT_EQ(
+        top(kLinkBazowaOdpornoscFizyczna).FindByKind(kinds::attribute::kPhysicalStrength)->wartosc,
+        5); // 50, not 55
 }
 
 TEST_F(AbilitiesTest, FormulasAreReadOnceAndAppliedInPlace) {
@@ -96,7 +99,8 @@ TEST_F(AbilitiesTest, FormulasAreReadOnceAndAppliedInPlace) {
     port.queueDie(6);
     abilities.ApplyFormulas();
     ASSERT_EQ(strong.size(), 2u);
-    const CPoz* effect = strong.front()->FindByKind(12688);
+    const CPoz* effect =
+        strong.front()->FindByKind(kinds::perMember::kFormulaEffect[member::kStrength]);
     ASSERT_NE(effect, nullptr);
     EXPECT_DOUBLE_EQ(effect->modyfikator, 6.0);
 
