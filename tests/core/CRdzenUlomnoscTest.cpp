@@ -170,9 +170,23 @@ TEST_F(AbilitiesTest, AbilityWithoutFormulasAndFailingQuery) {
     EXPECT_TRUE(port.errors().empty());
 
     ASSERT_TRUE(rules.db->exec("DROP TABLE zdolnosci;").ok());
-    engine(CRdzenUlomnosc::kAbilities).ApplyFormulas();
+    CRdzenUlomnosc failing = engine(CRdzenUlomnosc::kAbilities);
+    failing.ApplyFormulas();
     ASSERT_EQ(port.errors().size(), 1u);
     EXPECT_EQ(port.errors()[0].caption, "Błąd!");
+    EXPECT_EQ(failing.status().message(), port.errors()[0].text);
+}
+
+// A formula that cannot be read is shown once, and its failure is the ability step's own.
+TEST_F(AbilitiesTest, AFormulasFailureIsTheStepsFailure) {
+    CPoz& strong = add(top(kLinkZdolnosci), "Siłacz", 0, 0, kStrong);
+    add(strong, "", kinds::formula::kOwner, 0, kStrongGrowth, "", 1.0); // read before
+    ASSERT_TRUE(rules.db->exec("DROP TABLE formuly;").ok());
+    CRdzenUlomnosc abilities = engine(CRdzenUlomnosc::kAbilities);
+    abilities.ApplyFormulas();
+    ASSERT_EQ(port.errors().size(), 1u);
+    EXPECT_FALSE(abilities.status().ok());
+    EXPECT_EQ(abilities.status().message(), port.errors()[0].text);
 }
 
 // Every ability and disability of the sample rules applies without errors, and the
