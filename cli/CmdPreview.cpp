@@ -37,7 +37,7 @@ int runRecalc(Context& context, std::span<const std::string> args) {
     if (!hero)
         return kFailure;
     NonInteractiveUserPort port(&context.err);
-    CharacterRecompute(workspace->rules(), *hero, port, DiceRolls{}).Run();
+    CharacterRecompute({.rules = workspace->rules(), .character = *hero, .port = port}).Run();
     if (Status saved = SaveCharacter(*hero); !saved) {
         context.err << "tallar2-cli recalc: nie zapisano bohatera: " << saved.message() << '\n';
         return kFailure;

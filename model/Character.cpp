@@ -5,60 +5,67 @@
 namespace tallar {
 
 const std::vector<SkeletonEntry>& characterSkeleton() {
+    using namespace kinds;
+    const auto kindOf = [](std::size_t m) { return attributeSet()[m].entryKind; };
+    const auto resistance = [&](int n) -> SkeletonEntry {
+        const AttributeDef& def =
+            attributeSet()[member::kResistance1 + static_cast<std::size_t>(n) - 1];
+        return {def.entryLabel, def.entryKind, 0, 0, 0};
+    };
     static const std::vector<SkeletonEntry> skeleton = {
-        {"Żywotność", 40965, 0, 0, 0},
-        {"Siła fizyczna", 40981, 0, 0, 0},
-        {"Zręczność", 10501, 0, 0, 0},
-        {"Zręczność aktualna", 10517, 0, 0, 0},
-        {"Zręczność", 1833, 1.0, kLinkZrecznoscAktualna, kLinkZrecznosc},
-        {"Szybkość", 10533, 0, 0, 0},
-        {"Szybkość aktualna", 10549, 0, 0, 0},
-        {"Szybkość", 1849, 1.0, kLinkSzybkoscAktualna, kLinkSzybkosc},
-        {"Inteligencja", 10565, 0, 0, 0},
-        {"Mądrość", 10581, 0, 0, 0},
-        {"Umiejętności Magiczne", 10597, 0, 0, 0},
-        {"Charyzma", 10613, 0, 0, 0},
-        {"Prezencja", 10629, 0, 0, 0},
-        {"Wiara", 10645, 0, 0, 0},
-        {"Zauważenie", 12293, 0, 0, 0},
-        {"Bazowa odporność psychiczna", 12581, 0, 0, 0},
-        {"Bazowa odporność fizyczna", 12597, 0, 0, 0},
-        {"Odporność nr.1", 12309, 0, 0, 0},
-        {"Odporność nr.2", 12325, 0, 0, 0},
-        {"Odporność nr.3", 12341, 0, 0, 0},
-        {"Odporność nr.4", 12357, 0, 0, 0},
-        {"Odporność nr.5", 12373, 0, 0, 0},
-        {"Odporność nr.6", 12389, 0, 0, 0},
-        {"Odporność nr.7", 12405, 0, 0, 0},
-        {"Odporność nr.8", 12421, 0, 0, 0},
-        {"Odporność nr.9", 12437, 0, 0, 0},
-        {"Odporność nr.10", 12549, 0, 0, 0},
-        {"Antymagia", 12565, 0, 0, 0},
-        {"Biegłości w broniach", 864, 0, 0, 0},
-        {"Profesje", 400, 0, 0, 0},
-        {"Zawody", 832, 0, 0, 0},
-        {"Ułomności", 656, 0, 0, 0},
-        {"Zdolności nadnaturalne", 624, 0, 0, 0},
-        {"Umiejętności", 848, 0, 0, 0},
-        {"Walka", 608, 0, 0, 0},
-        {"Bronie", 1296, 0, kLinkWalka, 0},
-        {"Pancerz", 1312, 0, kLinkWalka, 0},
-        {"Tarcze", 1328, 0, kLinkWalka, 0},
-        {"Ekwipunek", 880, 0, 0, 0},
-        {"przy sobie", 1104, 0, kLinkEkwipunek, 0},
-        {"w sakwach", 1120, 0, kLinkEkwipunek, 0},
-        {"w domu", 1136, 0, kLinkEkwipunek, 0},
-        {"Obciążenie", 18773, 0, 0, 0},
-        {"Majątek", 1024, 0, 0, 0},
-        {"przy sobie", 1916, 0, kLinkMajatek, 0},
-        {"w banku/skarbcu", 1932, 0, kLinkMajatek, 0},
-        {"w siedzibie", 1948, 0, kLinkMajatek, 0},
-        {"budynki, nieruchomości, ziemia", 2060, 0, kLinkMajatek, 0},
-        {"Poddany czynnikom/umiejętnościom/czarom", 1040, 0, 0, 0},
-        {"Czary", 1056, 0, 0, 0},
-        {"Ciało", 896, 0, 0, 0},
-        {"Bronie naturalne", 912, 0, 0, 0},
-        {"Dodatkowe informacje", 144, 0, 0, 0},
+        {"Żywotność", kindOf(member::kVitality), 0, 0, 0},
+        {"Siła fizyczna", kindOf(member::kStrength), 0, 0, 0},
+        {"Zręczność", kindOf(member::kDexterity), 0, 0, 0},
+        {"Zręczność aktualna", top::kCurrentDexterity, 0, 0, 0},
+        {"Zręczność", attribute::kDexterityReference, 1.0, kLinkZrecznoscAktualna, kLinkZrecznosc},
+        {"Szybkość", kindOf(member::kSpeed), 0, 0, 0},
+        {"Szybkość aktualna", top::kCurrentSpeed, 0, 0, 0},
+        {"Szybkość", attribute::kSpeedReference, 1.0, kLinkSzybkoscAktualna, kLinkSzybkosc},
+        {"Inteligencja", kindOf(member::kIntelligence), 0, 0, 0},
+        {"Mądrość", kindOf(member::kWisdom), 0, 0, 0},
+        {"Umiejętności Magiczne", kindOf(member::kMagic), 0, 0, 0},
+        {"Charyzma", kindOf(member::kCharisma), 0, 0, 0},
+        {"Prezencja", kindOf(member::kPresence), 0, 0, 0},
+        {"Wiara", kindOf(member::kFaith), 0, 0, 0},
+        {"Zauważenie", kindOf(member::kPerception), 0, 0, 0},
+        {"Bazowa odporność psychiczna", top::kBasePsychicResistance, 0, 0, 0},
+        {"Bazowa odporność fizyczna", top::kBasePhysicalResistance, 0, 0, 0},
+        resistance(1),
+        resistance(2),
+        resistance(3),
+        resistance(4),
+        resistance(5),
+        resistance(6),
+        resistance(7),
+        resistance(8),
+        resistance(9),
+        resistance(10),
+        {"Antymagia", kindOf(member::kAntimagic), 0, 0, 0},
+        {"Biegłości w broniach", top::kProficiencies, 0, 0, 0},
+        {"Profesje", top::kProfessions, 0, 0, 0},
+        {"Zawody", top::kTrades, 0, 0, 0},
+        {"Ułomności", top::kDisabilities, 0, 0, 0},
+        {"Zdolności nadnaturalne", top::kAbilities, 0, 0, 0},
+        {"Umiejętności", top::kSkills, 0, 0, 0},
+        {"Walka", top::kCombat, 0, 0, 0},
+        {"Bronie", top::kCombatWeapons, 0, kLinkWalka, 0},
+        {"Pancerz", top::kCombatArmour, 0, kLinkWalka, 0},
+        {"Tarcze", top::kCombatShields, 0, kLinkWalka, 0},
+        {"Ekwipunek", top::kEquipment, 0, 0, 0},
+        {"przy sobie", equipment::kCarried, 0, kLinkEkwipunek, 0},
+        {"w sakwach", equipment::kSaddlebags, 0, kLinkEkwipunek, 0},
+        {"w domu", equipment::kAtHome, 0, kLinkEkwipunek, 0},
+        {"Obciążenie", top::kLoad, 0, 0, 0},
+        {"Majątek", top::kWealth, 0, 0, 0},
+        {"przy sobie", money::kAtHand, 0, kLinkMajatek, 0},
+        {"w banku/skarbcu", money::kInBank, 0, kLinkMajatek, 0},
+        {"w siedzibie", money::kAtSeat, 0, kLinkMajatek, 0},
+        {"budynki, nieruchomości, ziemia", money::kEstate, 0, kLinkMajatek, 0},
+        {"Poddany czynnikom/umiejętnościom/czarom", top::kSubjectTo, 0, 0, 0},
+        {"Czary", top::kSpells, 0, 0, 0},
+        {"Ciało", top::kBody, 0, 0, 0},
+        {"Bronie naturalne", top::kNaturalWeapons, 0, 0, 0},
+        {"Dodatkowe informacje", top::kAdditionalInformation, 0, 0, 0},
     };
     return skeleton;
 }
@@ -68,22 +75,21 @@ CIstota::CIstota(Database& connection) : CPoz(&connection) {
     int topCount = 0;
     for (const SkeletonEntry& entry : characterSkeleton()) {
         CPoz& parent = entry.parentTop ? *top[static_cast<std::size_t>(entry.parentTop)] : *this;
-        CPoz* made = parent.Append(std::make_unique<CPoz>(&connection, "", entry.info, "",
-                                                          entry.kind, entry.modifier, 0, ""));
+        CPoz& made = parent.AddChild(
+            {.info = std::string(entry.info), .typ = entry.kind, .modyfikator = entry.modifier});
         if (entry.refersToTop)
-            made->MakeReference(*top[static_cast<std::size_t>(entry.refersToTop)], true);
+            made.MakeReference(*top[static_cast<std::size_t>(entry.refersToTop)], true);
         if (!entry.parentTop)
-            top[static_cast<std::size_t>(++topCount)] = made;
+            top[static_cast<std::size_t>(++topCount)] = &made;
     }
     linkTopEntries();
     RecalculateCharacter();
 }
 
-CIstota::CIstota(Database* connection, std::string_view id, Loaded)
-    : CPoz(connection, std::string(id), "", "", 0, 1.0, 0, "") {}
+CIstota::CIstota(Database* connection, const EntryData& root, Loaded) : CPoz(connection, root) {}
 
-std::unique_ptr<CIstota> CIstota::makeEmpty(Database* connection, std::string_view id) {
-    return std::unique_ptr<CIstota>(new CIstota(connection, id, Loaded{}));
+std::unique_ptr<CIstota> CIstota::makeEmpty(Database* connection, const EntryData& root) {
+    return std::unique_ptr<CIstota>(new CIstota(connection, root, Loaded{}));
 }
 
 CIstota::~CIstota() = default;
@@ -121,9 +127,9 @@ void CIstota::JoinProfessionNames() {
     std::string joined;
     if (const CPoz* professions = link(kLinkProfesje)) {
         for (const CPoz* child : professions->children()) {
-            if (child->typ != kKindProfession)
+            if (child->typ != kinds::profession::kProfession)
                 continue;
-            const CPoz* level = child->FindByKind(kKindProfessionLevel);
+            const CPoz* level = child->FindByKind(kinds::profession::kLevel);
             if (!joined.empty())
                 joined += '/';
             joined += child->info + "(" + std::to_string(level ? level->wartosc : 0) + ")";
@@ -140,29 +146,29 @@ void CIstota::RebuildLoad(CPoz* entry) {
     if (top) {
         load->destroyChildren();
         const CPoz* equipment = link(kLinkEkwipunek);
-        entry = equipment ? equipment->FindByKind(kKindCarried) : nullptr;
+        entry = equipment ? equipment->FindByKind(kinds::equipment::kCarried) : nullptr;
         if (!entry)
             return;
     }
     // A weight or an item ends the search on its branch; any other entry is searched.
     WalkTree(*entry, [&](CPoz& child, int) {
-        if (child.typ == kKindWeight) {
+        if (child.typ == kinds::equipment::kWeight) {
             child.Recalculate(0.0, 0.0, 0);
             const CPoz* owner = child.parent();
-            CPoz* weight = load->Append(
-                std::make_unique<CPoz>(connection(), "", owner ? owner->info : std::string(), "",
-                                       kKindWeight, 0.0, static_cast<int>(child.total), ""));
-            weight->MakeReference(child, false);
+            load->AddChild({.info = owner ? owner->info : std::string(),
+                            .typ = kinds::equipment::kWeight,
+                            .wartosc = static_cast<int>(child.total)})
+                .MakeReference(child, false);
             return false;
         }
-        if (child.typ == kKindItem) {
+        if (child.typ == kinds::equipment::kItem) {
             std::string label = child.info;
             if (child.wartosc != 1)
                 label += " x " + std::to_string(child.wartosc);
-            CPoz* weight = load->Append(std::make_unique<CPoz>(
-                connection(), "", label, "", kKindWeight, 0.0,
-                roundUpWithTolerance(child.wartosc * child.modyfikator), ""));
-            weight->MakeReference(child, false);
+            load->AddChild({.info = label,
+                            .typ = kinds::equipment::kWeight,
+                            .wartosc = roundUpWithTolerance(child.wartosc * child.modyfikator)})
+                .MakeReference(child, false);
             return false;
         }
         return true;
@@ -188,19 +194,19 @@ std::optional<int> valueOf(const CPoz* entry) {
 
 std::optional<int> CIstota::weight() const {
     const CPoz* extra = link(kLinkDodatkoweInformacje);
-    const CPoz* measures = extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
-    return valueOf(measures ? measures->FindByKind(kinds::kWeight) : nullptr);
+    const CPoz* measures = extra ? extra->FindByKind(kinds::info::kAppearance) : nullptr;
+    return valueOf(measures ? measures->FindByKind(kinds::stage::kWeight) : nullptr);
 }
 
 std::optional<int> CIstota::height() const {
     const CPoz* extra = link(kLinkDodatkoweInformacje);
-    const CPoz* measures = extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
-    return valueOf(measures ? measures->FindByKind(kinds::kHeight) : nullptr);
+    const CPoz* measures = extra ? extra->FindByKind(kinds::info::kAppearance) : nullptr;
+    return valueOf(measures ? measures->FindByKind(kinds::stage::kHeight) : nullptr);
 }
 
 std::optional<int> CIstota::age() const {
     const CPoz* extra = link(kLinkDodatkoweInformacje);
-    return valueOf(extra ? extra->FindByKind(kinds::kAge) : nullptr);
+    return valueOf(extra ? extra->FindByKind(kinds::info::kAge) : nullptr);
 }
 
 } // namespace tallar

@@ -50,13 +50,6 @@ enum CharacterLink : int {
 };
 inline constexpr int kCharacterLinks = 41;
 
-// Kinds of entries the character record itself reads.
-inline constexpr int kKindCarried = 1104;   // "przy sobie" under "Ekwipunek"
-inline constexpr int kKindWeight = 1169;    // a weight
-inline constexpr int kKindItem = 2417;      // an item: count in wartosc, unit weight in modyfikator
-inline constexpr int kKindProfession = 512; // a profession under "Profesje"
-inline constexpr int kKindProfessionLevel = 542; // its level
-
 // One entry of the skeleton every new character gets. `parentTop` is 0 for a top-level
 // entry, else the number of the top-level entry it hangs under; `refersToTop` names the
 // top-level entry a reference takes its value from (0: none).
@@ -76,9 +69,9 @@ class CIstota : public CPoz, public AttributeSource {
 public:
     // A new character with a new identifier and the fixed skeleton, recalculated.
     explicit CIstota(Database& connection);
-    // A character with this identifier and no entries, for a loader that builds its tree
-    // under it and then calls linkTopEntries.
-    static std::unique_ptr<CIstota> makeEmpty(Database* connection, std::string_view id);
+    // A character with this root entry's data and no entries, for a loader that builds its
+    // tree under it and then calls linkTopEntries.
+    static std::unique_ptr<CIstota> makeEmpty(Database* connection, const EntryData& root);
     ~CIstota() override;
 
     std::string imie;  // the character's name
@@ -115,7 +108,7 @@ protected:
 
 private:
     struct Loaded {};
-    CIstota(Database* connection, std::string_view id, Loaded);
+    CIstota(Database* connection, const EntryData& root, Loaded);
 
     std::array<CPoz*, kCharacterLinks> links_{};
 };

@@ -15,11 +15,10 @@ thread_local std::vector<std::unique_ptr<CPoz>>* awaitingDestruction = nullptr;
 
 CPoz::CPoz(Database* connection) : id_(NewId()), connection_(connection) {}
 
-CPoz::CPoz(Database* connection, std::string id, std::string_view infoText,
-           std::string_view specjalText, int kind, double modifier, int value,
-           std::string_view memoText)
-    : info(infoText), specjal(specjalText), memo(memoText), typ(kind), wartosc(value),
-      modyfikator(modifier), id_(id.empty() ? NewId() : std::move(id)), connection_(connection) {}
+CPoz::CPoz(Database* connection, const EntryData& data)
+    : info(data.info), specjal(data.specjal), memo(data.memo), typ(data.typ), wartosc(data.wartosc),
+      modyfikator(data.modyfikator), id_(data.id.empty() ? NewId() : data.id),
+      connection_(connection) {}
 
 CPoz::~CPoz() {
     // A reference cascade can come back to an entry that is being destroyed (one referring
@@ -122,7 +121,7 @@ bool CPoz::LocateByValue(int value) {
 
 namespace {
 
-bool neutral(int valueKind, double modifier, int value) {
+bool isNeutral(int valueKind, double modifier, int value) {
     switch (valueKind) {
     case kInteger:
         return value == 0;
@@ -137,46 +136,41 @@ bool neutral(int valueKind, double modifier, int value) {
 
 } // namespace
 
-CPoz* CPoz::setOrAddChild(CPoz* existing, Database* connection, std::string_view id,
-                          std::string_view infoText, std::string_view specjalText, int kind,
-                          double modifier, int value, std::string_view memoText,
-                          bool dropWhenNeutral, bool* added) {
+CPoz& CPoz::AddChild(const EntryData& data) {
+    return *Append(std::make_unique<CPoz>(connection_, data));
+}
+
+CPoz* CPoz::setOrAddChild(CPoz* existing, const EntryData& data, Neutral neutral, bool* added) {
     if (added)
         *added = false;
-    const bool drop = dropWhenNeutral && neutral(valueKindOf(kind), modifier, value);
+    const bool drop = neutral == Neutral::Drop &&
+                      isNeutral(valueKindOf(data.typ), data.modyfikator, data.wartosc);
     if (existing) {
         if (drop) {
             (void)Take(*existing);
             return nullptr;
         }
-        existing->info = infoText;
-        existing->specjal = specjalText;
-        existing->modyfikator = modifier;
-        existing->wartosc = value;
-        existing->memo = memoText;
+        existing->info = data.info;
+        existing->specjal = data.specjal;
+        existing->modyfikator = data.modyfikator;
+        existing->wartosc = data.wartosc;
+        existing->memo = data.memo;
         return existing;
     }
     if (drop)
         return nullptr;
-    CPoz* child = InsertAfter(std::make_unique<CPoz>(connection, std::string(id), infoText,
-                                                     specjalText, kind, modifier, value, memoText));
+    CPoz* child = InsertAfter(std::make_unique<CPoz>(connection_, data));
     if (added)
         *added = true;
     return child;
 }
 
-CPoz* CPoz::SetOrAdd(Database* connection, std::string_view id, std::string_view infoText,
-                     std::string_view specjalText, int kind, double modifier, int value,
-                     std::string_view memoText, bool dropWhenNeutral, bool* added) {
-    return setOrAddChild(FindByKind(kind), connection, id, infoText, specjalText, kind, modifier,
-                         value, memoText, dropWhenNeutral, added);
+CPoz* CPoz::SetOrAdd(const EntryData& data, Neutral neutral, bool* added) {
+    return setOrAddChild(FindByKind(data.typ), data, neutral, added);
 }
 
-CPoz* CPoz::SetOrAddBySpecjal(Database* connection, std::string_view id, std::string_view infoText,
-                              std::string_view specjalText, int kind, double modifier, int value,
-                              std::string_view memoText, bool dropWhenNeutral, bool* added) {
-    return setOrAddChild(FindBySpecjal(specjalText), connection, id, infoText, specjalText, kind,
-                         modifier, value, memoText, dropWhenNeutral, added);
+CPoz* CPoz::SetOrAddBySpecjal(const EntryData& data, Neutral neutral, bool* added) {
+    return setOrAddChild(FindBySpecjal(data.specjal), data, neutral, added);
 }
 
 // --- References --------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Kinds.h"
 #include "model/Queue.h"
 #include "rules/core/CRdzen.h"
 
@@ -61,6 +62,29 @@ private:
     bool ownsOther_;
 };
 
+// The data of an entry, each field named, so that an entry is written as
+//
+//     parent.AddChild({.info = "Rasowa", .typ = kinds::perMember::kRacial[m], .wartosc = r});
+//
+// The defaults are an empty entry's: no texts, kind 0, value 0 and modifier 0.0. Most
+// entries carry a value; a percentage (value kind 2) or a money entry (12) names its
+// modifier. An empty identifier gives a new entry a new one.
+// (The texts have initialisers so that a record may leave them out.)
+struct EntryData {
+    std::string id{};
+    std::string info{};    // label shown to the user
+    std::string specjal{}; // key text; "&" + identifier marks a reference
+    int typ = 0;           // kind (model/Kinds.h)
+    int wartosc = 0;       // integer value
+    double modyfikator = 0.0;
+    std::string memo{}; // free text
+};
+
+// What SetOrAdd does with neutral data (value 0 for value kind 1; value 0 and modifier 0
+// for kind 3; modifier 1.0 for kinds 2 and 3): keep them like any data, or drop the child
+// (destroy the one there, make none).
+enum class Neutral { Keep, Drop };
+
 // An entry of a character's tree: a label, a key text, a kind, an integer value, a
 // modifier, a free text, its children (the queue it is), its place among its siblings,
 // an optional target entry it takes its value from, and the total computed by Recalculate.
@@ -71,9 +95,8 @@ public:
 
     // A new entry with a new identifier: kind 0, value 0, modifier 1.0, no texts.
     explicit CPoz(Database* connection);
-    // An entry with the given data; an empty identifier means a new one.
-    CPoz(Database* connection, std::string id, std::string_view info, std::string_view specjal,
-         int typ, double modyfikator, int wartosc, std::string_view memo);
+    // An entry with the given data (an empty identifier gives a new one).
+    CPoz(Database* connection, const EntryData& data);
     ~CPoz() override;
 
     // --- Data ----------------------------------------------------------------------
@@ -114,17 +137,17 @@ public:
     // for an empty list); false when the value belongs before the cursor (the first child).
     bool LocateByValue(int value);
 
-    // Finds the child of this kind (the second form: with this specjal) and sets its data,
-    // or inserts a new child after the cursor. With dropWhenNeutral, neutral data (value
-    // 0 for value kind 1; value 0 and modifier 0 for kind 3; modifier 1.0 for kinds 2 and
-    // 3) destroy an existing child and make none; null is returned then. `added` tells
+    // Appends a new child made from `data`, on this entry's connection.
+    CPoz& AddChild(const EntryData& data);
+
+    // Finds the child of the data's kind (the second form: with the data's specjal) and
+    // sets its info, specjal, value, modifier and memo (its kind and identifier stay), or
+    // inserts a new child made from the data after the cursor. With Neutral::Drop, neutral
+    // data destroy an existing child and make none; null is returned then. `added` tells
     // whether a child was made.
-    CPoz* SetOrAdd(Database* connection, std::string_view id, std::string_view info,
-                   std::string_view specjal, int typ, double modyfikator, int wartosc,
-                   std::string_view memo, bool dropWhenNeutral, bool* added = nullptr);
-    CPoz* SetOrAddBySpecjal(Database* connection, std::string_view id, std::string_view info,
-                            std::string_view specjal, int typ, double modyfikator, int wartosc,
-                            std::string_view memo, bool dropWhenNeutral, bool* added = nullptr);
+    CPoz* SetOrAdd(const EntryData& data, Neutral neutral = Neutral::Keep, bool* added = nullptr);
+    CPoz* SetOrAddBySpecjal(const EntryData& data, Neutral neutral = Neutral::Keep,
+                            bool* added = nullptr);
 
     // --- References --------------------------------------------------------------
     // Makes this entry refer to `target`: destroying the target then destroys this entry,
@@ -164,10 +187,7 @@ private:
     void dropReferenceRecord(CRefer& record);
     void destroyReferrer(CPoz& referrer);
     template <class Match> CPoz* findChild(Match match) const;
-    CPoz* setOrAddChild(CPoz* existing, Database* connection, std::string_view id,
-                        std::string_view info, std::string_view specjal, int typ,
-                        double modyfikator, int wartosc, std::string_view memo,
-                        bool dropWhenNeutral, bool* added);
+    CPoz* setOrAddChild(CPoz* existing, const EntryData& data, Neutral neutral, bool* added);
 
     std::string id_;
     Database* connection_ = nullptr;

@@ -88,8 +88,7 @@ void CharacterSnapshot::Tree::buildBelow(CPoz& root) const {
         const Record& record = records[i];
         parents.resize(static_cast<std::size_t>(record.depth));
         CPoz& parent = *parents.back();
-        CPoz* entry = parent.Append(
-            std::make_unique<CPoz>(root.connection(), record.id, "", "", 0, 1.0, 0, ""));
+        CPoz* entry = &parent.AddChild({.id = record.id});
         setData(*entry, record);
         parents.push_back(entry);
         made.push_back(entry);
@@ -113,7 +112,7 @@ void CharacterSnapshot::Tree::buildBelow(CPoz& root) const {
 
 std::unique_ptr<CPoz> CharacterSnapshot::Tree::build(Database* connection) const {
     const Record& top = records.front();
-    auto root = std::make_unique<CPoz>(connection, top.id, "", "", 0, 1.0, 0, "");
+    auto root = std::make_unique<CPoz>(connection, EntryData{.id = top.id});
     setData(*root, top);
     buildBelow(*root);
     return root;

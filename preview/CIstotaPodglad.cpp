@@ -18,11 +18,6 @@ namespace {
 constexpr int kCarried = 1104; // "przy sobie" under "Ekwipunek"
 constexpr std::size_t kSubjectLength = 40;
 
-// A new child for `parent`: a new identifier, no texts, value and modifier 0.
-std::unique_ptr<CPoz> newEntry(const CPoz& parent) {
-    return std::make_unique<CPoz>(parent.connection(), "", "", "", 0, 0.0, 0, "");
-}
-
 } // namespace
 
 std::string commandSubject(const CPoz& entry) {
@@ -109,9 +104,13 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::command(std::string text,
         std::move(hooks));
 }
 
+EngineContext CIstotaPodglad::engine(bool askRolls) const {
+    return {.rules = rules_, .character = hero_, .port = port_, .askRolls = askRolls};
+}
+
 void CIstotaPodglad::afterChange(bool underCarried) {
     if (underCarried) {
-        PlaceCarriedEquipment(rules_, hero_, port_);
+        PlaceCarriedEquipment(engine(false));
         hero_.RebuildLoad();
     }
     hero_.RecalculateCharacter();
@@ -123,9 +122,8 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::addEntry(const CPoz& context,
         CPoz* parent = find(id);
         if (!parent)
             return false;
-        CPoz* entry = parent->Append(newEntry(*parent));
-        entry->modyfikator = 1.0;
-        form.applyTo(*entry);
+        // A number or a date leaves the modifier as a new entry has it.
+        form.applyTo(parent->AddChild({.modyfikator = 1.0}));
         afterChange(parent->HasKindOrAncestor(kCarried));
         return true;
     });
@@ -137,7 +135,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::addMoney(const CPoz& context,
         CPoz* parent = find(id);
         if (!parent)
             return false;
-        form.applyTo(*parent->Append(newEntry(*parent)));
+        form.applyTo(parent->AddChild({}));
         // The place of the money alone is evaluated, on its own.
         parent->Recalculate(0.0, 0.0, 0);
         return true;
@@ -164,7 +162,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::addThroughPages(const CPoz& cont
             changed = shieldPage() || changed;
             changed = equipmentList() || changed;
             if (changed) {
-                PlaceCarriedEquipment(rules_, hero_, port_);
+                PlaceCarriedEquipment(engine(false));
                 hero_.RebuildLoad();
             }
             break;
@@ -252,7 +250,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::remove(const CPoz& entry) {
 
 std::unique_ptr<PreviewCommand> CIstotaPodglad::recompute(bool askRolls) {
     return command("Przeliczenie", [this, askRolls] {
-        CharacterRecompute(rules_, hero_, port_, DiceRolls{.askRolls = askRolls}).Run();
+        CharacterRecompute(engine(askRolls)).Run();
         return true;
     });
 }

@@ -4,6 +4,7 @@
 #include "preview/ContextCommands.h"
 #include "preview/EntryForms.h"
 #include "preview/PreviewCommand.h"
+#include "rules/engine/EngineStep.h"
 
 #include <functional>
 #include <memory>
@@ -92,6 +93,8 @@ private:
     // What follows a change: the placement and load when it lay under "przy sobie", then
     // every total.
     void afterChange(bool underCarried);
+    // What the engine steps of the preview work with.
+    EngineContext engine(bool askRolls) const;
     // The pages "Dodaj" and "Modyfikacja" open; each returns whether it changed anything.
     bool addSkill(CPoz& context);
     bool weaponsPage();

@@ -1,6 +1,8 @@
 #include "preview/ContextCommands.h"
 
 #include "model/Entry.h"
+#include "model/Kinds.h"
+#include "rules/core/AttributeSet.h"
 
 #include <algorithm>
 #include <array>
@@ -9,60 +11,75 @@ namespace tallar {
 
 namespace {
 
-// Groups, attributes, resistances and the other fixed entries: something can be added below
-// them, but they stay as they are.
+using namespace kinds;
+
+// Groups and the other fixed entries: something can be added below them, but they stay as
+// they are. (The attributes, resistances and antimagic, whose kinds are the attribute
+// set's, belong here too.)
 constexpr std::array kAddOnly = {
-    // skeleton groups: abilities, disabilities, skills, proficiencies, equipment
-    624, 656, 848, 864, 880,
-    // groups written by the rules engine
-    785, 801, 1589,
+    top::kAbilities, top::kDisabilities, top::kSkills, top::kProficiencies, top::kEquipment,
+    top::kCurrentDexterity, top::kCurrentSpeed, top::kBasePsychicResistance,
+    top::kBasePhysicalResistance, preview::kOlderGroup785, preview::kOlderGroup801,
+    proficiency::kFree,
     // the places of "Majątek"
-    1916, 1932, 1948, 2060,
-    // a body part's values: defence at range, life, absorptions, defence
-    1397, 4117, 4133, 4149, 4165, 4181,
-    // attributes
-    40965, 40981, 10501, 10517, 10533, 10549, 10565, 10581, 10597, 10613, 10629, 10645,
-    // "Zauważenie", the resistances, antimagic and the base resistances
-    12293, 12309, 12325, 12341, 12357, 12373, 12389, 12405, 12421, 12437, 12549, 12565, 12581,
-    12597,
-    // the combat statistics of held weapons, shields and armour
-    21057, 21073, 21089, 21105, 21121, 21137, 21249, 21282, 21298, 21313, 21345, 21362, 21377,
-    21505, 21521, 21537, 21553, 21569, 21585, 21889, 22049, 22065, 22081, 22097, 22113, 22129,
-    22145, 22161, 22273, 22289, 22305, 22321, 22340, 22353, 22369, 22385, 22401, 22417, 22529,
-    22609, 22625, 22641, 22657, 22785, 22865, 22881, 22897, 22913, 22929};
+    money::kAtHand, money::kInBank, money::kAtSeat, money::kEstate,
+    // a body part's values
+    body::kRangedDefence, body::kVitality, body::kPiercing, body::kCutting, body::kBlunt,
+    body::kDefence,
+    // the statistics of held weapons
+    weapon::kPiercing, weapon::kPiercingRanged, weapon::kCutting, weapon::kCuttingRanged,
+    weapon::kBlunt, weapon::kBluntRanged, weapon::kDefence, weapon::kShieldDefenceFactor,
+    weapon::kArmourDefenceFactor, weapon::kAttacks, weapon::kDurability, weapon::kDamageFactor,
+    weapon::kDelay, weapon::kHitBonus, weapon::kDoubleCritical, weapon::kMaxDexterityLimit,
+    weapon::kMaxSpeedLimit, weapon::kMinimumHeight, weapon::kMinimumStrength, weapon::kDamageBonus,
+    // of armour
+    armour::kDexterityLimit, armour::kSpeedLimit, armour::kDefence, armour::kPiercing,
+    armour::kCutting, armour::kBlunt, armour::kDexterityIncrease, armour::kSpeedIncrease,
+    armour::kAbsorptionFactor, armour::kDurability, armour::kResistanceBonus, armour::kBreathFactor,
+    armour::kMetal, armour::kPartDefence, armour::kPartPiercing, armour::kPartBlunt,
+    armour::kPartCutting, armour::kUseDexterityLimit, armour::kUseSpeedLimit,
+    // of shields
+    shield::kDefence, shield::kDexterityLimit, shield::kSpeedLimit, shield::kResistanceBonus,
+    shield::kDurability, shield::kSpikes, shield::kEdge, shield::kBlunt,
+    preview::kOlderShieldProperty22913, preview::kOlderShieldProperty22929};
 
-// Entries whose data may be changed but which are neither added to nor removed: the passage
-// of a stage, the age, the appearance values, a profession's level, "Walka", a body part's
-// properties, a skill's chance and the flags of held weapons.
-constexpr std::array kModifyOnly = {305,  337,  542,  561,  577,  593,  608,   4210,  4226,
-                                    4355, 4371, 4387, 4403, 4417, 8749, 21812, 21828, 21844};
+// Entries whose data may be changed but which are neither added to nor removed.
+constexpr std::array kModifyOnly = {stage::kPassage,
+                                    info::kAge,
+                                    profession::kLevel,
+                                    stage::kHeight,
+                                    stage::kWeight,
+                                    stage::kDeathChance,
+                                    top::kCombat,
+                                    body::kShareOfVitality,
+                                    body::kWoundEffect,
+                                    body::kPiercingProperty,
+                                    body::kCuttingProperty,
+                                    body::kBluntProperty,
+                                    body::kDefenceProperty,
+                                    body::kSelectiveHit,
+                                    profession::kExperience,
+                                    weapon::kSecondary,
+                                    weapon::kPassing,
+                                    weapon::kSplintering};
 
-constexpr int kProficiency = 1573;
-constexpr int kItem = 2417;
-constexpr int kWeight = 1169;
-constexpr std::array kCarriedThings = {21024, 22016, 22032, 22592}; // weapon, armour, …, shield
-constexpr std::array kPlainKinds = {1, 2, 12};
+// What is carried and can lie "przy sobie" or be held under "Walka".
+constexpr std::array kCarriedThings = {weapon::kWeapon, armour::kArmour, armour::kElement,
+                                       shield::kShield};
+// Plain numbers, percentages and money.
+constexpr std::array kPlainKinds = {preview::kAddedNumber, preview::kAddedPercent, money::kMoney};
+// Edited by their label alone.
+constexpr std::array kTextOnly = {armour::kArmour, armour::kElement, shield::kShield};
+// "Dodaj" below them adds money.
+constexpr std::array kMoneyPlaces = {money::kAtHand, money::kInBank, money::kAtSeat, money::kEstate,
+                                     money::kMoney};
 
-// The places below which parts of the menu are closed.
-constexpr int kLoad = 18773;     // "Obciążenie"
-constexpr int kCombat = 608;     // "Walka"
-constexpr int kCarried = 1104;   // "przy sobie" under "Ekwipunek"
-constexpr int kSkills = 848;     // "Umiejętności"
-constexpr int kAppearance = 256; // under "Dodatkowe informacje"
-constexpr int kEquipment = 880;  // "Ekwipunek"
-constexpr int kSkillsGroup = 848;
-constexpr int kWeaponsGroup = 864;
+template <std::size_t N> bool among(const std::array<int, N>& list, int kind) {
+    return std::find(list.begin(), list.end(), kind) != list.end();
+}
 
-// Editors by kind.
-constexpr int kYesNoFlag = 21812;
-constexpr int kMoneyKind = 12;
-constexpr std::array kTextOnly = {22016, 22032, 22592};
-
-// The places of "Majątek" and a plain amount of money: "Dodaj" adds money.
-constexpr std::array kMoneyPlaces = {1916, 1932, 1948, 2060, 12};
-
-template <std::size_t N> bool among(const std::array<int, N>& kinds, int kind) {
-    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+bool addOnly(int kind) {
+    return among(kAddOnly, kind) || findAttributeByKind(kind) != nullptr;
 }
 
 constexpr EntryCommands kNone{};
@@ -75,58 +92,59 @@ constexpr EntryCommands kModifyOnlyCommands{.modify = true};
 EntryCommands contextCommands(const CPoz& entry) {
     const int kind = entry.typ;
     const auto under = [&](int k) { return entry.HasKindOrAncestor(k); };
-    if (among(kAddOnly, kind))
+    if (addOnly(kind))
         return {.add = true};
     if (among(kModifyOnly, kind))
         return kModifyOnlyCommands;
-    if (kind == kProficiency)
+    if (kind == proficiency::kProficiency)
         return {.modify = true, .add = true};
-    if (kind == kItem)
+    if (kind == equipment::kItem)
         return kModifyAndRemove;
-    if (kind == kWeight)
-        return under(kLoad) ? kNone : kModifyOnlyCommands;
+    if (kind == equipment::kWeight)
+        return under(top::kLoad) ? kNone : kModifyOnlyCommands;
     if (among(kCarriedThings, kind)) {
-        if (under(kCombat))
+        if (under(top::kCombat))
             return kNone;
-        return under(kCarried) ? kModifyAndRemove : kAll;
+        return under(equipment::kCarried) ? kModifyAndRemove : kAll;
     }
     if (among(kPlainKinds, kind))
-        return under(kCombat) ? kNone : kAll;
+        return under(top::kCombat) ? kNone : kAll;
     // A game date is a plain value like a number: it can be changed and removed.
     const int valueKind = entry.valueKind();
     if (valueKind == kInteger || valueKind == kPercent || valueKind == kMixed ||
         valueKind == kDate) {
-        if (under(kLoad) || under(kCombat) || under(kSkills) || under(kAppearance))
+        if (under(top::kLoad) || under(top::kCombat) || under(top::kSkills) ||
+            under(info::kAppearance))
             return kNone;
-        return under(kEquipment) ? kModifyOnlyCommands : kAll;
+        return under(top::kEquipment) ? kModifyOnlyCommands : kAll;
     }
     return kNone;
 }
 
 EntryEditor editorFor(const CPoz& entry) {
     const int kind = entry.typ;
-    if (kind == kYesNoFlag)
+    if (kind == weapon::kSecondary)
         return EntryEditor::YesNo;
-    if (kind == kMoneyKind)
+    if (kind == money::kMoney)
         return EntryEditor::Money;
-    if (kind == kItem)
+    if (kind == equipment::kItem)
         return EntryEditor::Item;
     if (among(kTextOnly, kind))
         return EntryEditor::Text;
-    if (kind == kProficiency)
+    if (kind == proficiency::kProficiency)
         return EntryEditor::Proficiency;
-    if (kind == kCombat)
+    if (kind == top::kCombat)
         return EntryEditor::Placement;
     return EntryEditor::Generic;
 }
 
 EntryAdder adderFor(const CPoz& context) {
     switch (context.typ) {
-    case kSkillsGroup:
+    case top::kSkills:
         return EntryAdder::Skill;
-    case kWeaponsGroup:
+    case top::kProficiencies:
         return EntryAdder::Weapons;
-    case kEquipment:
+    case top::kEquipment:
         return EntryAdder::Equipment;
     default:
         return among(kMoneyPlaces, context.typ) ? EntryAdder::Money : EntryAdder::Generic;

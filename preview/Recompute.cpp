@@ -1,6 +1,7 @@
 #include "preview/Recompute.h"
 
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "rules/core/GrowthProfile.h"
 #include "rules/engine/CRdzenOdpornosci.h"
 #include "rules/engine/CRdzenStadium.h"
@@ -9,11 +10,7 @@
 
 namespace tallar {
 
-CharacterRecompute::CharacterRecompute(Database& rules, CIstota& hero, UserPort& port,
-                                       DiceRolls rolls)
-    : rules_(rules), hero_(hero), port_(port), rolls_(rolls) {
-    rolls_.port = &port;
-}
+CharacterRecompute::CharacterRecompute(const EngineContext& context) : context_(context) {}
 
 void CharacterRecompute::Run() {
     raceStage();
@@ -31,13 +28,13 @@ void CharacterRecompute::Run() {
 // The passages up to the character's age (those already made stay as they are), then the
 // racial parts from all of them.
 void CharacterRecompute::raceStage() {
-    const CPoz* extra = hero_.link(kLinkDodatkoweInformacje);
-    const CPoz* age = extra ? extra->FindByKind(kinds::kAge) : nullptr;
-    CRdzenStadium stage(rules_, hero_, port_, rolls_.generator);
+    const CPoz* extra = context_.character.link(kLinkDodatkoweInformacje);
+    const CPoz* age = extra ? extra->FindByKind(kinds::info::kAge) : nullptr;
+    CRdzenStadium stage(context_);
     if (age)
-        (void)stage.Passages(0, age->wartosc, rolls_.askRolls);
+        (void)stage.Passages(0, age->wartosc);
     GrowthProfile profile;
-    FoldDisabilitiesAndAbilities(rules_, hero_, port_, profile);
+    FoldDisabilitiesAndAbilities(context_, profile);
     stage.Apply(profile);
 }
 
@@ -46,7 +43,7 @@ void CharacterRecompute::raceStage() {
 void CharacterRecompute::body() {}
 
 void CharacterRecompute::abilitiesAndDisabilities() {
-    ApplyAbilityFormulas(rules_, hero_, port_, rolls_);
+    ApplyAbilityFormulas(context_);
 }
 
 // Trades (CRdzenZawod): their recomputation. Joins here with the trades engine.
@@ -60,7 +57,7 @@ void CharacterRecompute::professions() {}
 void CharacterRecompute::proficiencies() {}
 
 void CharacterRecompute::resistances() {
-    CRdzenOdpornosci(rules_, hero_).BaseResistances();
+    CRdzenOdpornosci(context_).BaseResistances();
 }
 
 // Skills (CRdzenUmiejetnosci): the evaluation with the arguments 1, 2 and 3 in turn. Joins
@@ -68,16 +65,16 @@ void CharacterRecompute::resistances() {
 void CharacterRecompute::skills() {}
 
 void CharacterRecompute::placement() {
-    PlaceCarriedEquipment(rules_, hero_, port_);
+    PlaceCarriedEquipment(context_);
 }
 
 void CharacterRecompute::loadAndTotals() {
-    hero_.RebuildLoad();
-    hero_.RecalculateCharacter();
+    context_.character.RebuildLoad();
+    context_.character.RecalculateCharacter();
 }
 
 // CWizard9 without showing it: loads the items and places, restores the placements recorded
 // and applies them. Joins here with the placement page.
-void PlaceCarriedEquipment(Database& /*rules*/, CIstota& /*hero*/, UserPort& /*port*/) {}
+void PlaceCarriedEquipment(const EngineContext& /*context*/) {}
 
 } // namespace tallar

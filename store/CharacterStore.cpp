@@ -69,20 +69,9 @@ CharacterLoad LoadCharacter(Database& db, std::string_view id) {
         result.status = s ? Status::error(noSuchCharacterMessage(id)) : s;
         return result;
     }
-    TreeLoad tree =
-        LoadTree(db, id,
-                 [](Database* connection, std::string_view rootId, std::string_view info,
-                    std::string_view specjal, int typ, double modyfikator, int wartosc,
-                    std::string_view memo) -> std::unique_ptr<CPoz> {
-                     std::unique_ptr<CIstota> character = CIstota::makeEmpty(connection, rootId);
-                     character->info = info;
-                     character->specjal = specjal;
-                     character->typ = typ;
-                     character->modyfikator = modyfikator;
-                     character->wartosc = wartosc;
-                     character->memo = memo;
-                     return character;
-                 });
+    TreeLoad tree = LoadTree(db, id, [](Database* connection, const EntryData& root) {
+        return std::unique_ptr<CPoz>(CIstota::makeEmpty(connection, root));
+    });
     result.warnings = std::move(tree.warnings);
     if (!tree.entry) {
         result.status = tree.found ? tree.status : Status::error(noSuchCharacterMessage(id));

@@ -214,23 +214,16 @@ TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) 
     std::size_t root = 0;
     bool rootRead = false;
     const auto takeRow = [&](const Row& row) {
-        std::string rowId = row.text(cId);
-        const bool isRoot = rowId == id;
-        const int typ = static_cast<int>(row.integer(cTyp));
-        const int wartosc = static_cast<int>(row.integer(cValue));
-        const double modyfikator = row.real(cModifier);
-        std::unique_ptr<CPoz> entry;
-        if (isRoot && makeRoot) {
-            entry = makeRoot(&db, rowId, row.text(cInfo), row.text(cSpecjal), typ, modyfikator,
-                             wartosc, row.text(cMemo));
-        } else {
-            entry = std::make_unique<CPoz>(&db, std::move(rowId), std::string_view(),
-                                           std::string_view(), typ, modyfikator, wartosc,
-                                           std::string_view());
-            entry->info = row.text(cInfo);
-            entry->specjal = row.text(cSpecjal);
-            entry->memo = row.text(cMemo);
-        }
+        const EntryData data{.id = row.text(cId),
+                             .info = row.text(cInfo),
+                             .specjal = row.text(cSpecjal),
+                             .typ = static_cast<int>(row.integer(cTyp)),
+                             .wartosc = static_cast<int>(row.integer(cValue)),
+                             .modyfikator = row.real(cModifier),
+                             .memo = row.text(cMemo)};
+        const bool isRoot = data.id == id;
+        std::unique_ptr<CPoz> entry =
+            isRoot && makeRoot ? makeRoot(&db, data) : std::make_unique<CPoz>(&db, data);
         StoredRow& stored = rows.emplace_back();
         stored.raw = entry.get();
         stored.entry = std::move(entry);

@@ -35,9 +35,7 @@ struct TreeLoad {
 Status DeleteStoredTree(Database& db, std::string_view id);
 
 // Makes the root entry of a loaded tree from its stored data (a character makes itself).
-using RootMaker = std::function<std::unique_ptr<CPoz>(
-    Database* connection, std::string_view id, std::string_view info, std::string_view specjal,
-    int typ, double modyfikator, int wartosc, std::string_view memo)>;
+using RootMaker = std::function<std::unique_ptr<CPoz>(Database* connection, const EntryData& data)>;
 
 // Reads the entry with this identifier and everything below it (among the rows that carry
 // the same character identifier), children in the order of their places, and restores

@@ -53,6 +53,14 @@ int CIstotaWizard::runShow() {
     return 1;
 }
 
+EngineContext CIstotaWizard::engine() const {
+    return {.rules = rules_,
+            .character = *hero_,
+            .port = port_,
+            .generator = rolls_.generator,
+            .askRolls = rolls_.askRolls};
+}
+
 bool CIstotaWizard::stopped() const {
     return pages_.abandoned();
 }
@@ -131,16 +139,16 @@ bool CIstotaWizard::abilitiesAndDisabilities() {
 // Race stage: the roll of the random parts (height, weight, the chance of death of old age,
 // the random parts of the base resistances), then the age step.
 bool CIstotaWizard::raceStageRolls() {
-    CRdzenStadium stage(rules_, *hero_, port_, rolls_.generator);
-    stage.RollRandomParts(rolls_.askRolls);
-    stage.AgeStep(rolls_.askRolls);
+    CRdzenStadium stage(engine());
+    stage.RollRandomParts();
+    stage.AgeStep();
     return !stopped();
 }
 
 // Disabilities and abilities: a kind-0 and a kind-1 object; each applies its formulas
 // (kind 0 first), then each applies them to the attributes (kind 0 first).
 bool CIstotaWizard::abilityFormulas() {
-    ApplyAbilityFormulas(rules_, *hero_, port_, rolls_);
+    ApplyAbilityFormulas(engine());
     return !stopped();
 }
 
@@ -152,7 +160,7 @@ bool CIstotaWizard::professionBonuses() {
 }
 
 bool CIstotaWizard::baseResistances() {
-    CRdzenOdpornosci(rules_, *hero_).BaseResistances();
+    CRdzenOdpornosci(engine()).BaseResistances();
     return true;
 }
 
@@ -223,17 +231,15 @@ bool CIstotaWizard::save() {
     return true;
 }
 
-void ApplyAbilityFormulas(Database& rules, CIstota& hero, UserPort& port, const DiceRolls& rolls) {
-    CRdzenUlomnosc disabilities(rules, hero, port, rolls.askRolls, CRdzenUlomnosc::kDisabilities,
-                                rolls.generator);
-    CRdzenUlomnosc abilities(rules, hero, port, rolls.askRolls, CRdzenUlomnosc::kAbilities,
-                             rolls.generator);
-    disabilities.ApplyFormulas(rolls.askRolls);
-    abilities.ApplyFormulas(rolls.askRolls);
+void ApplyAbilityFormulas(const EngineContext& context) {
+    CRdzenUlomnosc disabilities(context, CRdzenUlomnosc::kDisabilities);
+    CRdzenUlomnosc abilities(context, CRdzenUlomnosc::kAbilities);
+    disabilities.ApplyFormulas();
+    abilities.ApplyFormulas();
     // The shares grow by the race stage's profile (with the disabilities and abilities
     // folded in by the engine).
     GrowthProfile raceStage;
-    CRdzenStadium(rules, hero, port, rolls.generator).FoldProfile(raceStage);
+    CRdzenStadium(context).FoldProfile(raceStage);
     disabilities.ApplyToAttributes(raceStage);
     abilities.ApplyToAttributes(raceStage);
 }

@@ -3,6 +3,7 @@
 #include "base/Status.h"
 #include "rules/core/CRdzen.h"
 #include "rules/core/Dice.h"
+#include "rules/engine/EngineStep.h"
 
 #include <memory>
 #include <string>
@@ -67,6 +68,8 @@ public:
 private:
     int runNew();
     int runShow();
+    // What the rules steps of this run work with.
+    EngineContext engine() const;
     bool stopped() const;
 
     // The steps of a new character after the question about rolls, in their order. Each
@@ -104,7 +107,7 @@ private:
 // Disabilities and abilities: a kind-0 and a kind-1 engine object; each applies its formulas
 // (kind 0 first), then each applies them to the attributes (kind 0 first), growing by the
 // race stage's profile. The wizard's step and the preview's recompute.
-void ApplyAbilityFormulas(Database& rules, CIstota& hero, UserPort& port, const DiceRolls& rolls);
+void ApplyAbilityFormulas(const EngineContext& context);
 
 // Before a new character is begun: whether the rules offer a race stage open to players,
 // without which page 1 has nothing to choose. When they hold no race at all, says so and

@@ -2,6 +2,7 @@
 
 #include "base/UserPort.h"
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "rules/core/Dice.h"
 #include "rules/core/RulesMath.h"
 #include "store/db/Database.h"
@@ -31,7 +32,7 @@ bool CWizard10::Run() {
     std::reverse(table.rows.begin(), table.rows.end());
     const auto picked = port_.pickRows(kCaption, table, true);
     CPoz* equipment = hero_.link(kLinkEkwipunek);
-    CPoz* carried = equipment ? equipment->FindByKind(kKindCarried) : nullptr;
+    CPoz* carried = equipment ? equipment->FindByKind(kinds::equipment::kCarried) : nullptr;
     if (!picked || picked->empty() || !carried)
         return false;
     for (const std::string& id : *picked) {
@@ -39,8 +40,11 @@ bool CWizard10::Run() {
                                       [&](const auto& r) { return r[0] == id; });
         if (row == table.rows.end())
             continue;
-        carried->Append(std::make_unique<CPoz>(carried->connection(), "", (*row)[1], id, kKindItem,
-                                               textToReal((*row)[2]), 1, ""));
+        carried->AddChild({.info = (*row)[1],
+                           .specjal = id,
+                           .typ = kinds::equipment::kItem,
+                           .wartosc = 1,
+                           .modyfikator = textToReal((*row)[2])});
     }
     return true;
 }

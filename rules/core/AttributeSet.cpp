@@ -8,7 +8,7 @@ namespace {
 
 using enum AttributeGroup;
 
-constexpr std::array<AttributeDef, 22> kAttributeSet = {{
+constexpr std::array<AttributeDef, kAttributeSetSize> kAttributeSet = {{
     {Attribute, "ŻYW", "zyw", "zyw", "zyw", "Żywotność", "Żywotność", 40965, ""},
     {Attribute, "SF", "sf", "sf", "sf", "Siła fizyczna", "Siła fizyczna", 40981, ""},
     {Attribute, "ZR", "zr", "zr", "zr", "Zręczność", "Zręczność", 10501, ""},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -25,6 +26,25 @@ struct AttributeDef {
 // The attribute set in the order of the character's entries and of the profession and
 // stage tables: eleven attributes, ten resistances, antimagic.
 std::span<const AttributeDef> attributeSet();
+inline constexpr std::size_t kAttributeSetSize = 22;
+
+// Places of members in attributeSet(), and so in every table kept in its order.
+namespace member {
+inline constexpr std::size_t kVitality = 0;     // Żywotność
+inline constexpr std::size_t kStrength = 1;     // Siła fizyczna
+inline constexpr std::size_t kDexterity = 2;    // Zręczność
+inline constexpr std::size_t kSpeed = 3;        // Szybkość
+inline constexpr std::size_t kIntelligence = 4; // Inteligencja
+inline constexpr std::size_t kWisdom = 5;       // Mądrość
+inline constexpr std::size_t kMagic = 6;        // Umiejętności magiczne
+inline constexpr std::size_t kCharisma = 7;     // Charyzma
+inline constexpr std::size_t kPresence = 8;     // Prezencja
+inline constexpr std::size_t kFaith = 9;        // Wiara
+inline constexpr std::size_t kPerception = 10;  // Zauważenie
+inline constexpr std::size_t kResistance1 = 11; // "Odporność nr.1"; nr.n is kResistance1 + n − 1
+inline constexpr std::size_t kAntimagic = 21;   // Antymagia
+inline constexpr std::size_t kAttributes = 11;  // the attributes come first
+} // namespace member
 
 // The eleven attributes, the ten resistances, and antimagic alone.
 std::span<const AttributeDef> attributes();
@@ -38,18 +58,5 @@ const AttributeDef* findAttributeByCode(std::string_view code);
 const AttributeDef* findAttributeByFormulaPrefix(std::string_view prefix);
 // The member whose character entry has the given kind, or null.
 const AttributeDef* findAttributeByKind(int kind);
-
-// Entry kinds of the character beside the attribute set that rules read.
-namespace kinds {
-inline constexpr int kCurrentDexterity = 10517;       // "Zręczność aktualna"
-inline constexpr int kCurrentSpeed = 10549;           // "Szybkość aktualna"
-inline constexpr int kBasePsychicResistance = 12581;  // "Bazowa odporność psychiczna"
-inline constexpr int kBasePhysicalResistance = 12597; // "Bazowa odporność fizyczna"
-inline constexpr int kAdditionalInformation = 144;    // "Dodatkowe informacje"
-inline constexpr int kBodyMeasures = 256;             // holds weight and height
-inline constexpr int kWeight = 577;                   // "Waga [kg]"
-inline constexpr int kHeight = 561;                   // "Wzrost [cm]"
-inline constexpr int kAge = 337;                      // age, under "Dodatkowe informacje"
-} // namespace kinds
 
 } // namespace tallar

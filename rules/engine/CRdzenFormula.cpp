@@ -3,7 +3,6 @@
 #include "base/UserPort.h"
 #include "model/Character.h"
 #include "model/Entry.h"
-#include "rules/engine/EngineSupport.h"
 #include "store/db/Database.h"
 
 #include <algorithm>
@@ -15,34 +14,59 @@ namespace tallar {
 
 namespace {
 
+// A member of the attribute set, its kinds from the catalogue.
+constexpr FormulaMemberDef attributeMember(std::string_view prefix, std::string_view name,
+                                           std::string_view multiplierLabel,
+                                           std::string_view limitLabel, std::size_t member) {
+    using namespace kinds::perMember;
+    return {prefix,
+            name,
+            kFormulaEffect[member],
+            kGrowthMultiplier[member],
+            kFormulaLimit[member],
+            kFormulaShare[member],
+            multiplierLabel,
+            limitLabel,
+            static_cast<int>(member)};
+}
+
+// A member outside the attribute set: an effect and perhaps a share.
+constexpr FormulaMemberDef otherMember(std::string_view prefix, std::string_view name,
+                                       int effectKind, int shareKind) {
+    return {prefix, name, effectKind, 0, 0, shareKind, "", "", -1};
+}
+
+using namespace kinds;
+constexpr std::size_t kOdp1 = member::kResistance1;
+
 // clang-format off
 constexpr std::array<FormulaMemberDef, 26> kFormulaMembers = {{
-    {"odp1", "Odporność nr.1", 13584, 13602, 13617, 17443, "Mnożnik przyrostów odporności nr.1", "Limit odporności nr.1", 11},
-    {"odp2", "Odporność nr.2", 13632, 13650, 13665, 17523, "Mnożnik przyrostów odporności nr.2", "Limit odporności nr.2", 12},
-    {"odp3", "Odporność nr.3", 13680, 13698, 13713, 17699, "Mnożnik przyrostów odporności nr.3", "Limit odporności nr.3", 13},
-    {"odp4", "Odporność nr.4", 13824, 13842, 13857, 17779, "Mnożnik przyrostów odporności nr.4", "Limit odporności nr.4", 14},
-    {"odp5", "Odporność nr.5", 13872, 13890, 13905, 17939, "Mnożnik przyrostów odporności nr.5", "Limit odporności nr.5", 15},
-    {"odp6", "Odporność nr.6", 13920, 13938, 13953, 18003, "Mnożnik przyrostów odporności nr.6", "Limit odporności nr.6", 16},
-    {"odp7", "Odporność nr.7", 13968, 14082, 14097, 18067, "Mnożnik przyrostów odporności nr.7", "Limit odporności nr.7", 17},
-    {"odp8", "Odporność nr.8", 14112, 14130, 14145, 18227, "Mnożnik przyrostów odporności nr.8", "Limit odporności nr.8", 18},
-    {"odp9", "Odporność nr.9", 14160, 14178, 14193, 18291, "Mnożnik przyrostów odporności nr.9", "Limit odporności nr.9", 19},
-    {"odp10", "Odporność nr.10", 14208, 14226, 14337, 18451, "Mnożnik przyrostów odporności nr.10", "Limit odporności nr.10", 20},
-    {"amag", "Antymagia", 14368, 14386, 14401, 18483, "Mnożnik przyrostów antymagi", "Limit antymagi", 21},
-    {"zyw", "Żywotność", 12640, 12658, 12673, 14659, "Mnożnik przyrostów żywotności", "Limit żywotności", 0},
-    {"sf", "Siła fizyczna", 12688, 12802, 12817, 14739, "Mnożnik przyrostów siły fizycznej", "Limit siły fizycznej", 1},
-    {"zr", "Zręczność", 12832, 12850, 12865, 16451, "Mnożnik przyrostów zręczności", "Limit zręczności", 2},
-    {"sz", "Szybkość", 12880, 12898, 12913, 16531, "Mnożnik przyrostów szybkości", "Limit szybkości", 3},
-    {"int", "Inteligencja", 12928, 12946, 13057, 16691, "Mnożnik przyrostów inteligencji", "Limit inteligencji", 4},
-    {"md", "Mądrość", 13072, 13090, 13105, 16755, "Mnożnik przyrostów mądrości", "Limit mądrości", 5},
-    {"um", "Umiejętności magiczne", 13120, 13138, 13153, 16915, "Mnożnik przyrostów um.magicznych", "Limit um.magicznych", 6},
-    {"ch", "Charyzma", 13168, 13186, 13201, 16979, "Mnożnik przyrostów charyzmy", "Limit charyzmy", 7},
-    {"pr", "Prezęcja", 13312, 13330, 13345, 17155, "Mnożnik przyrostów prezencji", "Limit prezencji", 8},
-    {"wi", "Wiara", 13360, 13378, 13393, 17219, "Mnożnik przyrostów wiary", "Limit wiary", 9},
-    {"zw", "Zauważenie", 13408, 13426, 13441, 17283, "Mnożnik przyrostów zauważenia", "Limit zauważenia", 10},
-    {"op", "Opóźnienie", 14352, 0, 0, 0, "", "", -1},
-    {"wag", "Waga", 13568, 0, 0, 18755, "", "", -1},
-    {"wzr", "Wzrost", 13456, 0, 0, 18771, "", "", -1},
-    {"bgl", "Biegłość", 14416, 0, 0, 1651, "", "", -1},
+    attributeMember("odp1", "Odporność nr.1", "Mnożnik przyrostów odporności nr.1", "Limit odporności nr.1", kOdp1),
+    attributeMember("odp2", "Odporność nr.2", "Mnożnik przyrostów odporności nr.2", "Limit odporności nr.2", kOdp1 + 1),
+    attributeMember("odp3", "Odporność nr.3", "Mnożnik przyrostów odporności nr.3", "Limit odporności nr.3", kOdp1 + 2),
+    attributeMember("odp4", "Odporność nr.4", "Mnożnik przyrostów odporności nr.4", "Limit odporności nr.4", kOdp1 + 3),
+    attributeMember("odp5", "Odporność nr.5", "Mnożnik przyrostów odporności nr.5", "Limit odporności nr.5", kOdp1 + 4),
+    attributeMember("odp6", "Odporność nr.6", "Mnożnik przyrostów odporności nr.6", "Limit odporności nr.6", kOdp1 + 5),
+    attributeMember("odp7", "Odporność nr.7", "Mnożnik przyrostów odporności nr.7", "Limit odporności nr.7", kOdp1 + 6),
+    attributeMember("odp8", "Odporność nr.8", "Mnożnik przyrostów odporności nr.8", "Limit odporności nr.8", kOdp1 + 7),
+    attributeMember("odp9", "Odporność nr.9", "Mnożnik przyrostów odporności nr.9", "Limit odporności nr.9", kOdp1 + 8),
+    attributeMember("odp10", "Odporność nr.10", "Mnożnik przyrostów odporności nr.10", "Limit odporności nr.10", kOdp1 + 9),
+    attributeMember("amag", "Antymagia", "Mnożnik przyrostów antymagi", "Limit antymagi", member::kAntimagic),
+    attributeMember("zyw", "Żywotność", "Mnożnik przyrostów żywotności", "Limit żywotności", member::kVitality),
+    attributeMember("sf", "Siła fizyczna", "Mnożnik przyrostów siły fizycznej", "Limit siły fizycznej", member::kStrength),
+    attributeMember("zr", "Zręczność", "Mnożnik przyrostów zręczności", "Limit zręczności", member::kDexterity),
+    attributeMember("sz", "Szybkość", "Mnożnik przyrostów szybkości", "Limit szybkości", member::kSpeed),
+    attributeMember("int", "Inteligencja", "Mnożnik przyrostów inteligencji", "Limit inteligencji", member::kIntelligence),
+    attributeMember("md", "Mądrość", "Mnożnik przyrostów mądrości", "Limit mądrości", member::kWisdom),
+    attributeMember("um", "Umiejętności magiczne", "Mnożnik przyrostów um.magicznych", "Limit um.magicznych", member::kMagic),
+    attributeMember("ch", "Charyzma", "Mnożnik przyrostów charyzmy", "Limit charyzmy", member::kCharisma),
+    attributeMember("pr", "Prezęcja", "Mnożnik przyrostów prezencji", "Limit prezencji", member::kPresence),
+    attributeMember("wi", "Wiara", "Mnożnik przyrostów wiary", "Limit wiary", member::kFaith),
+    attributeMember("zw", "Zauważenie", "Mnożnik przyrostów zauważenia", "Limit zauważenia", member::kPerception),
+    otherMember("op", "Opóźnienie", formula::kDelayEffect, 0),
+    otherMember("wag", "Waga", formula::kWeightEffect, formula::kWeightShare),
+    otherMember("wzr", "Wzrost", formula::kHeightEffect, formula::kHeightShare),
+    otherMember("bgl", "Biegłość", formula::kProficiencyEffect, formula::kProficiencyShare),
 }};
 // clang-format on
 
@@ -100,19 +124,18 @@ std::span<const FormulaMemberDef> formulaMembers() {
     return kFormulaMembers;
 }
 
-CRdzenFormula::CRdzenFormula(Database& rules, CIstota& character, UserPort& port,
-                             std::string_view formulaId, CPoz& owner, bool askRolls,
-                             std::string_view prompt, DiceGenerator* generator)
-    : rules_(rules), character_(character), owner_(owner), formulaId_(formulaId) {
+CRdzenFormula::CRdzenFormula(const EngineContext& context, std::string_view formulaId, CPoz& owner,
+                             std::string_view prompt)
+    : EngineStep(context), owner_(owner), formulaId_(formulaId) {
     reset();
-    load(port);
-    evaluate(askRolls, port, prompt, generator);
+    load();
+    evaluate(prompt);
     apply();
-    linkWeaponGroups(port);
+    linkWeaponGroups();
 }
 
-CRdzenFormula::CRdzenFormula(Database& rules, CIstota& character, CPoz& owner)
-    : rules_(rules), character_(character), owner_(owner), formulaId_(owner.specjal) {
+CRdzenFormula::CRdzenFormula(const EngineContext& context, CPoz& owner)
+    : EngineStep(context), owner_(owner), formulaId_(owner.specjal) {
     reset();
     typeValue_ = owner.modyfikator;
     type_ = presentText(owner.memo);
@@ -143,9 +166,9 @@ void CRdzenFormula::reset() {
     members_.fill(Member{});
 }
 
-void CRdzenFormula::load(UserPort& port) {
+void CRdzenFormula::load() {
     static const std::string sql = formulaQuery();
-    (void)queryRules(rules_, &port, sql, {formulaId_}, [&](const Row& row) {
+    (void)queryRules(sql, {formulaId_}, [&](const Row& row) {
         rowRead_ = true;
         const auto typ1 = present(row, 3);
         if (typ1 && (*typ1 == "MAX" || *typ1 == "MIN")) {
@@ -173,12 +196,8 @@ bool CRdzenFormula::isMaxOrMin() const {
     return type_ && (*type_ == "MAX" || *type_ == "MIN");
 }
 
-void CRdzenFormula::evaluate(bool askRolls, UserPort& port, std::string_view prompt,
-                             DiceGenerator* generator) {
-    const DiceRolls rolls{.askRolls = askRolls, .port = &port, .generator = generator};
-    const auto eval = [&](const std::string& expression) {
-        return EvaluateDice(expression, rolls, prompt, DiceMode::Roll, &character_);
-    };
+void CRdzenFormula::evaluate(std::string_view prompt) {
+    const auto eval = [&](const std::string& expression) { return roll(expression, prompt); };
     if (type_ && !isMaxOrMin()) {
         typeValue_ = roundToHundredths(eval(*type_));
         for (Member& m : members_)
@@ -194,7 +213,6 @@ void CRdzenFormula::evaluate(bool askRolls, UserPort& port, std::string_view pro
 }
 
 void CRdzenFormula::apply() {
-    Database* db = owner_.connection();
     owner_.info = type_.value_or("");
     owner_.memo = type_.value_or("");
     owner_.modyfikator = type_ ? typeValue_ : 0.0;
@@ -212,8 +230,10 @@ void CRdzenFormula::apply() {
         if (isMaxOrMin()) {
             if (sign != '=')
                 continue;
-            m.valueEntry =
-                owner_.SetOrAdd(db, "", def.name, *m.sign, def.valueKind, 0.0, 0, *type_, false);
+            m.valueEntry = owner_.SetOrAdd({.info = std::string(def.name),
+                                            .specjal = *m.sign,
+                                            .typ = def.valueKind,
+                                            .memo = *type_});
             made.push_back(def.valueKind);
             continue;
         }
@@ -247,8 +267,11 @@ void CRdzenFormula::apply() {
         default:
             break;
         }
-        m.valueEntry = owner_.SetOrAdd(db, "", label, specjal, def.valueKind, modifier, 0,
-                                       m.amount.value_or(""), false);
+        m.valueEntry = owner_.SetOrAdd({.info = label,
+                                        .specjal = specjal,
+                                        .typ = def.valueKind,
+                                        .modyfikator = modifier,
+                                        .memo = m.amount.value_or("")});
         made.push_back(def.valueKind);
     }
     for (std::size_t i = 0; i < kFormulaAttributeMembers; ++i) {
@@ -256,8 +279,11 @@ void CRdzenFormula::apply() {
         const Member& m = members_[i];
         if (!m.multiplier)
             continue;
-        (void)owner_.SetOrAdd(db, "", def.multiplierLabel, "*", def.multiplierKind,
-                              m.multiplierValue, 0, *m.multiplier, false);
+        (void)owner_.SetOrAdd({.info = std::string(def.multiplierLabel),
+                               .specjal = "*",
+                               .typ = def.multiplierKind,
+                               .modyfikator = m.multiplierValue,
+                               .memo = *m.multiplier});
         made.push_back(def.multiplierKind);
     }
     for (std::size_t i = 0; i < kFormulaAttributeMembers; ++i) {
@@ -265,8 +291,11 @@ void CRdzenFormula::apply() {
         const Member& m = members_[i];
         if (!m.limit)
             continue;
-        (void)owner_.SetOrAdd(db, "", def.limitLabel, "*", def.limitKind, 0.0, m.limitValue,
-                              *m.limit, false);
+        (void)owner_.SetOrAdd({.info = std::string(def.limitLabel),
+                               .specjal = "*",
+                               .typ = def.limitKind,
+                               .wartosc = m.limitValue,
+                               .memo = *m.limit});
         made.push_back(def.limitKind);
     }
     if (!rowRead_)
@@ -278,19 +307,17 @@ void CRdzenFormula::apply() {
                     (void)owner_.Take(*stale);
 }
 
-void CRdzenFormula::linkWeaponGroups(UserPort& port) {
+void CRdzenFormula::linkWeaponGroups() {
     CPoz* proficiency = members_[kFormulaProficiency].valueEntry;
     if (!members_[kFormulaProficiency].sign || !proficiency)
         return;
-    (void)queryRules(rules_, &port,
-                     "SELECT C.id,C.nazwa FROM formuly A"
+    (void)queryRules("SELECT C.id,C.nazwa FROM formuly A"
                      " INNER JOIN formulybrone B ON A.id=B.idformuly"
                      " INNER JOIN grupybroni C ON C.id=B.idgrupybroni WHERE A.id=?;",
                      {formulaId_}, [&](const Row& row) {
-                         const std::string id = row.text(0);
-                         (void)proficiency->SetOrAddBySpecjal(
-                             proficiency->connection(), "", row.text(1), id,
-                             kinds::kFormulaWeaponGroup, 0.0, 0, "", false);
+                         (void)proficiency->SetOrAddBySpecjal({.info = row.text(1),
+                                                               .specjal = row.text(0),
+                                                               .typ = formula::kWeaponGroup});
                      });
 }
 
@@ -316,16 +343,15 @@ void CRdzenFormula::FoldIntoProfile(GrowthProfile& profile) const {
 CPoz* CRdzenFormula::shareParent(std::size_t index) const {
     const FormulaMemberDef& def = kFormulaMembers[index];
     if (def.profileMember >= 0)
-        return attributeEntry(character_,
-                              attributeSet()[static_cast<std::size_t>(def.profileMember)]);
-    const CPoz* extra = character_.link(kLinkDodatkoweInformacje);
-    const CPoz* measures = extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
+        return attributeEntry(static_cast<std::size_t>(def.profileMember));
+    const CPoz* extra = character().link(kLinkDodatkoweInformacje);
+    const CPoz* measures = extra ? extra->FindByKind(info::kAppearance) : nullptr;
     if (!measures)
         return nullptr;
     if (index == kFormulaWeight)
-        return measures->FindByKind(kinds::kWeight);
+        return measures->FindByKind(stage::kWeight);
     if (index == kFormulaHeight)
-        return measures->FindByKind(kinds::kHeight);
+        return measures->FindByKind(stage::kHeight);
     return nullptr;
 }
 
@@ -340,11 +366,11 @@ void CRdzenFormula::ApplyToAttributes(const GrowthProfile& profile, std::string_
             continue;
         if (i == kFormulaProficiency) {
             // Every proficiency of one of the formula's weapon groups gets a share.
-            CPoz* list = character_.link(kLinkBieglosci);
+            CPoz* list = character().link(kLinkBieglosci);
             if (!list)
                 continue;
             for (CPoz* proficiency : list->children())
-                if (proficiency->typ == kinds::kProficiency &&
+                if (proficiency->typ == kinds::proficiency::kProficiency &&
                     m.valueEntry->FindBySpecjal(proficiency->specjal))
                     applyShare(*proficiency, def, m, def.shareKind, profile, label, memo);
             continue;
@@ -393,15 +419,21 @@ void CRdzenFormula::applyShare(CPoz& parent, const FormulaMemberDef& def, const 
     // side and applying again updates each in place.
     const std::string specjal = "&" + m.valueEntry->id();
     bool added = false;
-    CPoz* share = parent.SetOrAddBySpecjal(parent.connection(), "", label, specjal, shareKind,
-                                           modifier, value, shareMemo, false, &added);
+    CPoz* share = parent.SetOrAddBySpecjal({.info = std::string(label),
+                                            .specjal = specjal,
+                                            .typ = shareKind,
+                                            .wartosc = value,
+                                            .modyfikator = modifier,
+                                            .memo = shareMemo},
+                                           Neutral::Keep, &added);
     if (added)
         share->MakeReference(*m.valueEntry, true);
     if ((sign == '+' || sign == '-') && def.multiplierKind) {
         const double multiplier =
             profile.members.at(static_cast<std::size_t>(def.profileMember)).multiplier;
-        (void)share->SetOrAdd(share->connection(), "", kShareMultiplierLabel, "",
-                              def.multiplierKind, multiplier, 0, "", false);
+        (void)share->SetOrAdd({.info = std::string(kShareMultiplierLabel),
+                               .typ = def.multiplierKind,
+                               .modyfikator = multiplier});
     }
     (void)parent.Recalculate(0.0, 0.0, 0);
 }

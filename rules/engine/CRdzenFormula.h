@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/core/CRdzen.h"
 #include "rules/core/GrowthProfile.h"
+#include "rules/engine/EngineStep.h"
 
 #include <array>
 #include <cstddef>
@@ -12,10 +12,7 @@
 
 namespace tallar {
 
-class CIstota;
 class CPoz;
-class Database;
-class UserPort;
 
 // What a formula can change, in the order of the `formuly` columns: the ten resistances,
 // antimagic, the eleven attributes, then delay, weight, height and proficiency. Each has
@@ -41,17 +38,11 @@ inline constexpr std::size_t kFormulaWeight = 23;
 inline constexpr std::size_t kFormulaHeight = 24;
 inline constexpr std::size_t kFormulaProficiency = 25;
 
-// Formula entry kinds beside the members' own.
-namespace kinds {
-inline constexpr int kFormulaWeaponGroup = 14432; // a weapon group under the proficiency effect
-inline constexpr int kProficiency = 1573;         // a proficiency under "Biegłości w broniach"
-} // namespace kinds
-
 // One formula (`formuly`) applied to a character: its expressions evaluated once, its
 // effects hung under an owner entry, from which it can be re-opened later to fold into a
 // growth profile, to write shares into the character's attribute entries and to weight
 // weapon groups.
-class CRdzenFormula : public CRdzen {
+class CRdzenFormula : public EngineStep {
 public:
     struct Member {
         std::optional<std::string> sign;       // "+", "-", "*", "/" or "=" (first character)
@@ -64,15 +55,14 @@ public:
         CPoz* valueEntry = nullptr; // the effect entry under the owner, once made
     };
 
-    // Loads the formula, evaluates it (every die thrown, or asked with `prompt` when
-    // `askRolls` is set, once, in the order type, amounts, multipliers, limits), hangs its
+    // Loads the formula, evaluates it (every die thrown, or asked with `prompt` when the
+    // context says so, once, in the order type, amounts, multipliers, limits), hangs its
     // effects under `owner` and links its weapon groups. Applying again to the same owner
-    // updates the entries it made before. A failing query is shown through `port`.
-    CRdzenFormula(Database& rules, CIstota& character, UserPort& port, std::string_view formulaId,
-                  CPoz& owner, bool askRolls, std::string_view prompt,
-                  DiceGenerator* generator = nullptr);
+    // updates the entries it made before. A failing query is shown through the port.
+    CRdzenFormula(const EngineContext& context, std::string_view formulaId, CPoz& owner,
+                  std::string_view prompt);
     // Re-opens a formula applied before from the entries under `owner`.
-    CRdzenFormula(Database& rules, CIstota& character, CPoz& owner);
+    CRdzenFormula(const EngineContext& context, CPoz& owner);
 
     // Adds the formula's MAX/MIN balances, growth multipliers and limits to `profile`.
     void FoldIntoProfile(GrowthProfile& profile) const;
@@ -95,17 +85,15 @@ public:
 
 private:
     void reset();
-    void load(UserPort& port);
-    void evaluate(bool askRolls, UserPort& port, std::string_view prompt, DiceGenerator* generator);
+    void load();
+    void evaluate(std::string_view prompt);
     void apply();
-    void linkWeaponGroups(UserPort& port);
+    void linkWeaponGroups();
     bool isMaxOrMin() const;
     CPoz* shareParent(std::size_t index) const;
     void applyShare(CPoz& parent, const FormulaMemberDef& def, const Member& m, int shareKind,
                     const GrowthProfile& profile, std::string_view label, std::string_view memo);
 
-    Database& rules_;
-    CIstota& character_;
     CPoz& owner_;
     std::string formulaId_;
     bool rowRead_ = false;

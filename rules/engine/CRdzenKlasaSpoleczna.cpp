@@ -2,7 +2,6 @@
 
 #include "model/Character.h"
 #include "model/Entry.h"
-#include "rules/engine/EngineSupport.h"
 
 #include <string>
 
@@ -10,53 +9,51 @@ namespace tallar {
 
 namespace {
 
-constexpr int kClassEntry = 375;      // "Klasa społeczna" under "Dodatkowe informacje"
-constexpr int kClassCharisma = 16993; // "Klasa społeczna" under "Charyzma"
-constexpr int kGold = 12;             // money: a count of coins worth the modifier each
-constexpr int kAtHand = 1916;         // "przy sobie" under "Majątek"
-constexpr int kInBank = 1932;         // "w banku/skarbcu"
-constexpr int kBuildings = 2060;      // "budynki, nieruchomości, ziemia"
+using namespace kinds;
+
 // Gold above this stays in the bank but for a tenth carried at hand.
 constexpr int kCarriedWealthLimit = 100;
 
 } // namespace
 
-CRdzenKlasaSpoleczna::CRdzenKlasaSpoleczna(Database& rules, CIstota& character, UserPort& port,
-                                           bool askRolls, DiceGenerator* generator)
-    : rules_(rules), character_(character),
-      port_(port), rolls_{.askRolls = askRolls, .port = &port, .generator = generator} {}
+CRdzenKlasaSpoleczna::CRdzenKlasaSpoleczna(const EngineContext& context) : EngineStep(context) {}
 
 void CRdzenKlasaSpoleczna::Apply(std::string_view classId) {
     if (classId.empty())
         return;
-    CPoz* extra = character_.link(kLinkDodatkoweInformacje);
-    CPoz* wealth = character_.link(kLinkMajatek);
+    CPoz* extra = character().link(kLinkDodatkoweInformacje);
+    CPoz* wealth = character().link(kLinkMajatek);
     (void)queryRules(
-        rules_, &port_, "SELECT id,nazwa,majatek FROM klasyspoleczne WHERE id=?;", {classId},
-        [&](const Row& row) {
+        "SELECT id,nazwa,majatek FROM klasyspoleczne WHERE id=?;", {classId}, [&](const Row& row) {
             if (extra)
-                (void)extra->SetOrAdd(extra->connection(), "", "Klasa społeczna", row.text(0),
-                                      kClassEntry, 1.0, 0, row.text(1), false);
-            const int n = static_cast<int>(
-                EvaluateDice(row.text(2), rolls_, "Majątek", DiceMode::Roll, &character_));
+                (void)extra->SetOrAdd({.info = "Klasa społeczna",
+                                       .specjal = row.text(0),
+                                       .typ = info::kSocialClass,
+                                       .modyfikator = 1.0,
+                                       .memo = row.text(1)});
+            const int n = static_cast<int>(roll(row.text(2), "Majątek"));
             if (n < 1 || !wealth)
                 return;
-            const auto addMoney = [](CPoz* place, int count, double worth, std::string_view memo) {
+            const auto addGold = [](CPoz* place, int count, std::string_view memo) {
                 if (place)
-                    (void)place->Append(std::make_unique<CPoz>(place->connection(), "", "złoto", "",
-                                                               kGold, worth, count, memo));
+                    place->AddChild({.info = "złoto",
+                                     .typ = money::kMoney,
+                                     .wartosc = count,
+                                     .modyfikator = 1.0,
+                                     .memo = std::string(memo)});
             };
             if (n > kCarriedWealthLimit) {
                 const int carried = roundToInt(n * 0.1);
-                addMoney(wealth->FindByKind(kAtHand), carried, 1.0, "monety-święte ryje");
-                addMoney(wealth->FindByKind(kInBank), n - carried, 1.0, "");
+                addGold(wealth->FindByKind(money::kAtHand), carried, "monety-święte ryje");
+                addGold(wealth->FindByKind(money::kInBank), n - carried, "");
             } else {
-                addMoney(wealth->FindByKind(kAtHand), n, 1.0, "monety-święte ryje");
+                addGold(wealth->FindByKind(money::kAtHand), n, "monety-święte ryje");
             }
-            if (CPoz* buildings = wealth->FindByKind(kBuildings))
-                (void)buildings->Append(std::make_unique<CPoz>(buildings->connection(), "",
-                                                               "majątek rodowy", "", kGold,
-                                                               roundToHundredths(10.0 * n), 1, ""));
+            if (CPoz* buildings = wealth->FindByKind(money::kEstate))
+                buildings->AddChild({.info = "majątek rodowy",
+                                     .typ = money::kMoney,
+                                     .wartosc = 1,
+                                     .modyfikator = roundToHundredths(10.0 * n)});
             (void)wealth->Recalculate(0.0, 0.0, 0);
         });
     if (extra)
@@ -65,23 +62,24 @@ void CRdzenKlasaSpoleczna::Apply(std::string_view classId) {
 }
 
 void CRdzenKlasaSpoleczna::ApplyCharisma() {
-    const CPoz* extra = character_.link(kLinkDodatkoweInformacje);
-    const CPoz* classEntry = extra ? extra->FindByKind(kClassEntry) : nullptr;
-    CPoz* charisma = character_.link(kLinkCharyzma);
+    const CPoz* extra = character().link(kLinkDodatkoweInformacje);
+    const CPoz* classEntry = extra ? extra->FindByKind(info::kSocialClass) : nullptr;
+    CPoz* charisma = character().link(kLinkCharyzma);
     if (!classEntry || !charisma)
         return;
-    (void)queryRules(
-        rules_, &port_, "SELECT id,charyzma FROM klasyspoleczne WHERE id=?;", {classEntry->specjal},
-        [&](const Row& row) {
-            const std::string id = row.text(0);
-            const CPoz* existing = charisma->FindByKind(kClassCharisma);
-            if (existing && existing->specjal == id)
-                return;
-            const double v = EvaluateDice(row.text(1), rolls_, "Charyzma - klasa społeczna",
-                                          DiceMode::Roll, &character_);
-            (void)charisma->SetOrAdd(charisma->connection(), "", "Klasa społeczna", id,
-                                     kClassCharisma, 0.0, static_cast<int>(v), "", false);
-        });
+    (void)queryRules("SELECT id,charyzma FROM klasyspoleczne WHERE id=?;", {classEntry->specjal},
+                     [&](const Row& row) {
+                         const std::string id = row.text(0);
+                         const CPoz* existing =
+                             charisma->FindByKind(attribute::kSocialClassCharisma);
+                         if (existing && existing->specjal == id)
+                             return;
+                         const double v = roll(row.text(1), "Charyzma - klasa społeczna");
+                         (void)charisma->SetOrAdd({.info = "Klasa społeczna",
+                                                   .specjal = id,
+                                                   .typ = attribute::kSocialClassCharisma,
+                                                   .wartosc = static_cast<int>(v)});
+                     });
     (void)charisma->Recalculate(0.0, 0.0, 0);
 }
 

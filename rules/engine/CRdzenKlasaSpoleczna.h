@@ -1,22 +1,17 @@
 #pragma once
 
-#include "rules/core/CRdzen.h"
+#include "rules/engine/EngineStep.h"
 
 #include <string_view>
 
 namespace tallar {
 
-class CIstota;
-class Database;
-class UserPort;
-
 // A character's social class (`klasyspoleczne`): the class entry under "Dodatkowe
 // informacje", the wealth rolled from the class (gold at hand, the part over 100 in the
 // bank, and the family estate), and the class's part of Charyzma.
-class CRdzenKlasaSpoleczna : public CRdzen {
+class CRdzenKlasaSpoleczna : public EngineStep {
 public:
-    CRdzenKlasaSpoleczna(Database& rules, CIstota& character, UserPort& port, bool askRolls,
-                         DiceGenerator* generator = nullptr);
+    explicit CRdzenKlasaSpoleczna(const EngineContext& context);
 
     // The class entry and the wealth, then the charisma. An empty id does nothing.
     void Apply(std::string_view classId);
@@ -24,12 +19,6 @@ public:
     // The class's part of Charyzma, once per class: a class whose part the character
     // already has changes nothing (and throws no die).
     void ApplyCharisma();
-
-private:
-    Database& rules_;
-    CIstota& character_;
-    UserPort& port_;
-    DiceRolls rolls_;
 };
 
 } // namespace tallar

@@ -14,31 +14,12 @@ namespace tallar {
 
 namespace {
 
-using namespace stagekinds;
+using namespace kinds;
 
-constexpr std::array<StageMemberKinds, GrowthProfile::kMembers> kMemberKinds = {{
-    {4867, 4882, 4897, 14593}, // Żywotność
-    {4947, 4962, 4977, 14673}, // Siła fizyczna
-    {5123, 5138, 5153, 16385}, // Zręczność
-    {5203, 5218, 5233, 16465}, // Szybkość
-    {5379, 5394, 5409, 16641}, // Inteligencja
-    {5459, 5474, 5489, 16705}, // Mądrość
-    {5635, 5650, 5665, 16769}, // Umiejętności magiczne
-    {5715, 5730, 5745, 16929}, // Charyzma
-    {5891, 5906, 5921, 17009}, // Prezencja
-    {5971, 5986, 6001, 17169}, // Wiara
-    {6147, 6162, 6177, 17233}, // Zauważenie
-    {6483, 6498, 6513, 17297}, // resistances 1 … 10
-    {8195, 8210, 8225, 17473}, {8275, 8290, 8305, 17553}, {8451, 8466, 8481, 17729},
-    {8531, 8546, 8561, 17793}, {8707, 8722, 8737, 17953}, {8787, 8802, 8817, 18017},
-    {8963, 8978, 8993, 18177}, {9043, 9058, 9073, 18241}, {9219, 9234, 9249, 18305},
-    {9315, 0, 0, 18465}, // antimagic: an amount only
-}};
-
-constexpr std::size_t kVitality = 0;
-constexpr std::size_t kStrength = 1;
+constexpr std::size_t kVitality = member::kVitality;
+constexpr std::size_t kStrength = member::kStrength;
 constexpr std::size_t kStageMembers = 21; // the members the stage row gives with growth and limit
-constexpr std::size_t kAttributeMembers = 11;
+constexpr std::size_t kAttributeMembers = member::kAttributes;
 constexpr long long kLastStageEnd = 2000000000;
 
 // The skin and the other amounts of a passage that are not attribute-set members.
@@ -49,14 +30,13 @@ struct ExtraGroup {
     const char* name;
     int kind;
 };
-constexpr int kDeathKind = 9297;
 constexpr std::array<ExtraGroup, 6> kSkinGroups = {{
-    {"kl", "kl_znak", "kl_proc", "Wyparowania skóry kłute", 9331},
-    {"tn", "tn_znak", "tn_proc", "Wyparowania skóry tnące", 9347},
-    {"ob", "ob_znak", "ob_proc", "Wyparowania skóry obuchowe", 9363},
-    {"obr", "obr_znak", "obr_proc", "Obrona skóry", 9475},
-    {"ogr_zr", "ogr_zr_znak", "", "Ograniczenia zręczności", kPassageDexterityLimit},
-    {"ogr_sz", "ogr_sz_znak", "", "Ograniczenia szybkości", kPassageSpeedLimit},
+    {"kl", "kl_znak", "kl_proc", "Wyparowania skóry kłute", stage::kSkinPiercing},
+    {"tn", "tn_znak", "tn_proc", "Wyparowania skóry tnące", stage::kSkinCutting},
+    {"ob", "ob_znak", "ob_proc", "Wyparowania skóry obuchowe", stage::kSkinBlunt},
+    {"obr", "obr_znak", "obr_proc", "Obrona skóry", stage::kSkinDefence},
+    {"ogr_zr", "ogr_zr_znak", "", "Ograniczenia zręczności", stage::kDexterityLimit},
+    {"ogr_sz", "ogr_sz_znak", "", "Ograniczenia szybkości", stage::kSpeedLimit},
 }};
 // The children of "Skóra" that the four skin amounts fill, in the order of kSkinGroups.
 struct SkinChild {
@@ -64,10 +44,10 @@ struct SkinChild {
     const char* info;
 };
 constexpr std::array<SkinChild, 4> kSkinChildren = {{
-    {1345, "Wyparowania kłute"},
-    {1361, "Wyparowania tnące"},
-    {1377, "Wyparowania obuchowe"},
-    {1409, "Obrona"},
+    {stage::kSkinPiercingAbsorption, "Wyparowania kłute"},
+    {stage::kSkinCuttingAbsorption, "Wyparowania tnące"},
+    {stage::kSkinBluntAbsorption, "Wyparowania obuchowe"},
+    {stage::kSkinDefenceValue, "Obrona"},
 }};
 
 // Height and weight in a passage: the range (from, to) and the change.
@@ -77,8 +57,8 @@ struct MeasureGroup {
     int fromKind, toKind, changeKind;
 };
 constexpr std::array<MeasureGroup, 2> kMeasures = {{
-    {"wzrost", "Wzrost", 6227, 6241, 6257},
-    {"waga", "Waga", 6403, 6417, 6433},
+    {"wzrost", "Wzrost", stage::kHeightFrom, stage::kHeightTo, stage::kHeightChange},
+    {"waga", "Waga", stage::kWeightFrom, stage::kWeightTo, stage::kWeightChange},
 }};
 
 // Natural-weapon column groups with an amount, a sign, a growth and a percentage.
@@ -89,16 +69,18 @@ struct WeaponGroup {
     int valueKind;
 };
 constexpr std::array<WeaponGroup, 10> kWeaponGroups = {{
-    {"bon_do_bgl", "Bonus do biegłości", 24627, 24609},
-    {"bgl_min", "Biegłość minimalna", 24659, 24641},
-    {"obr_kl", "Obrażenia kłute", 24691, 24673},
-    {"obr_tn", "Obrażenia tnące", 24723, 24705},
-    {"obr_ob", "Obrażenia obuchowe", 24851, 24833},
-    {"obrona", "Obrona", 24883, 24865},
-    {"opoznienie", "Opóźnienie", 24915, 24897},
-    {"wsp_uszk", "Współczynnik uszkodzeń", 24947, 24929},
-    {"ataki", "Ataki", 24979, 24961},
-    {"bieglosc", "Biegłość", 25123, 25105},
+    {"bon_do_bgl", "Bonus do biegłości", natural::kProficiencyBonusPercent,
+     natural::kProficiencyBonus},
+    {"bgl_min", "Biegłość minimalna", natural::kMinimumProficiencyPercent,
+     natural::kMinimumProficiency},
+    {"obr_kl", "Obrażenia kłute", natural::kPiercingPercent, natural::kPiercing},
+    {"obr_tn", "Obrażenia tnące", natural::kCuttingPercent, natural::kCutting},
+    {"obr_ob", "Obrażenia obuchowe", natural::kBluntPercent, natural::kBlunt},
+    {"obrona", "Obrona", natural::kDefencePercent, natural::kDefence},
+    {"opoznienie", "Opóźnienie", natural::kDelayPercent, natural::kDelay},
+    {"wsp_uszk", "Współczynnik uszkodzeń", natural::kDamageFactorPercent, natural::kDamageFactor},
+    {"ataki", "Ataki", natural::kAttacksPercent, natural::kAttacks},
+    {"bieglosc", "Biegłość", natural::kProficiencyPercent, natural::kProficiency},
 }};
 struct WeaponFlag {
     const char* column;
@@ -106,16 +88,14 @@ struct WeaponFlag {
     int kind;
 };
 constexpr std::array<WeaponFlag, 7> kWeaponFlags = {{
-    {"sp_pdw_bgl", "Podwójnie biegły", 25137},
-    {"sp_spec", "Specjalista", 25153},
-    {"sp_pdw_spec", "Podwójny specjalista", 25169},
-    {"sp_mistrz", "Mistrz", 25185},
-    {"natur_obur", "Naturalna oburęczność", 25204},
-    {"bgl_prof", "Biegłość zależna od profesji", 25220},
-    {"reka", "Zajmuje kończynę trzymającą broń/tarczę", 25236},
+    {"sp_pdw_bgl", "Podwójnie biegły", natural::kDoublyProficient},
+    {"sp_spec", "Specjalista", natural::kSpecialist},
+    {"sp_pdw_spec", "Podwójny specjalista", natural::kDoubleSpecialist},
+    {"sp_mistrz", "Mistrz", natural::kMaster},
+    {"natur_obur", "Naturalna oburęczność", natural::kNaturalAmbidexterity},
+    {"bgl_prof", "Biegłość zależna od profesji", natural::kDependsOnProfession},
+    {"reka", "Zajmuje kończynę trzymającą broń/tarczę", natural::kTakesHoldingLimb},
 }};
-constexpr int kWeaponRangeKind = 25095;
-constexpr int kWeaponCountKind = 25345;
 
 bool isSet(std::string_view flag) {
     return !flag.empty() && flag.front() == 'T';
@@ -146,21 +126,11 @@ std::string multiplierName(std::size_t member) {
     return passageName(member) + " mnożnik przyrosty";
 }
 
-std::unique_ptr<CPoz> makeEntry(const CPoz& near, std::string_view info, std::string_view specjal,
-                                int kind, double modifier, int value, std::string_view memo) {
-    return std::make_unique<CPoz>(near.connection(), "", info, specjal, kind, modifier, value,
-                                  memo);
-}
-
 int truncated(double value) {
     return static_cast<int>(std::clamp(std::trunc(value), -2147483648.0, 2147483647.0));
 }
 
 } // namespace
-
-const StageMemberKinds& stageMemberKinds(std::size_t member) {
-    return kMemberKinds.at(member);
-}
 
 int weightFromRoll(int roll, int from, int to) {
     if (from == to || roll == 0)
@@ -197,75 +167,61 @@ struct CRdzenStadium::AmountGroup {
     std::string growth = "1";
     std::string limit, other;
     bool twice = false;
+    std::size_t member = 0; // the attribute-set member, for a group with a multiplier
     int valueKind = 0, multiplierKind = 0, limitKind = 0, otherKind = 0;
     bool alwaysSets = false; // an amount without a sign column
 };
 
-CRdzenStadium::CRdzenStadium(Database& rules, CIstota& character, UserPort& port,
-                             DiceGenerator* generator)
-    : rules_(rules), character_(character), port_(port), generator_(generator) {}
+CRdzenStadium::CRdzenStadium(const EngineContext& context) : EngineStep(context) {}
 
-void CRdzenStadium::report(const Status& status) {
-    if (!status.ok())
-        port_.showError(status.message(), "Błąd!");
-}
-
-DiceRolls CRdzenStadium::rolls(bool askRolls) {
-    return DiceRolls{askRolls, &port_, generator_};
-}
-
-double CRdzenStadium::rollAmount(const std::string& amount, const std::string& prompt, bool twice,
-                                 bool askRolls) {
-    const double first = EvaluateDice(amount, rolls(askRolls), prompt, DiceMode::Roll, &character_);
+double CRdzenStadium::rollAmount(const std::string& amount, const std::string& prompt, bool twice) {
+    const double first = roll(amount, prompt);
     if (!twice)
         return first;
-    const double second =
-        EvaluateDice(amount, rolls(askRolls), prompt + "(dod.rzut)", DiceMode::Roll, &character_);
-    return std::max(first, second);
+    return std::max(first, roll(amount, prompt + "(dod.rzut)"));
 }
 
 CPoz* CRdzenStadium::appearance() const {
-    const CPoz* extra = character_.link(kLinkDodatkoweInformacje);
-    return extra ? extra->FindByKind(kinds::kBodyMeasures) : nullptr;
+    const CPoz* extra = character().link(kLinkDodatkoweInformacje);
+    return extra ? extra->FindByKind(info::kAppearance) : nullptr;
 }
 
 CPoz* CRdzenStadium::stageEntry() const {
     const CPoz* look = appearance();
-    return look ? look->FindByKind(kStage) : nullptr;
+    return look ? look->FindByKind(stage::kStage) : nullptr;
 }
 
 CPoz* CRdzenStadium::passageList(bool make) {
-    CPoz* stage = stageEntry();
-    if (!stage)
+    CPoz* entry = stageEntry();
+    if (!entry)
         return nullptr;
-    CPoz* list = stage->FindByKind(kPassages);
+    CPoz* list = entry->FindByKind(stage::kPassages);
     if (!list && make)
-        list =
-            stage->Append(makeEntry(*stage, "Kolejne przeistoczenia", "", kPassages, 0.0, 0, ""));
+        list = &entry->AddChild({.info = "Kolejne przeistoczenia", .typ = stage::kPassages});
     return list;
 }
 
 std::vector<CPoz*> CRdzenStadium::passages() const {
     std::vector<CPoz*> found;
-    const CPoz* stage = stageEntry();
-    const CPoz* list = stage ? stage->FindByKind(kPassages) : nullptr;
+    const CPoz* entry = stageEntry();
+    const CPoz* list = entry ? entry->FindByKind(stage::kPassages) : nullptr;
     if (list)
         for (CPoz* child : list->children())
-            if (child->typ == kPassage)
+            if (child->typ == stage::kPassage)
                 found.push_back(child);
     return found;
 }
 
 std::vector<std::string> CRdzenStadium::professionIds() const {
     std::vector<std::string> ids;
-    if (const CPoz* professions = character_.link(kLinkProfesje))
+    if (const CPoz* professions = character().link(kLinkProfesje))
         for (const CPoz* child : professions->children())
-            if (child->typ == kKindProfession)
+            if (child->typ == profession::kProfession)
                 ids.push_back(child->specjal);
     return ids;
 }
 
-bool CRdzenStadium::Passages(int fromAge, int toAge, bool askRolls) {
+bool CRdzenStadium::Passages(int fromAge, int toAge) {
     CPoz* look = appearance();
     if (!look)
         return false;
@@ -274,12 +230,11 @@ bool CRdzenStadium::Passages(int fromAge, int toAge, bool askRolls) {
         long long from = 0, step = 0;
     };
     std::vector<Stage> stages;
-    report(
-        rules_.exec("SELECT id,od,skok,nazwa FROM stadia WHERE idrasa=? ORDER BY CAST(od AS int);",
-                    {look->specjal}, [&](const Row& row) {
-                        stages.push_back({row.text(0), row.text(3), textToInt(row.text(1)),
-                                          textToInt(row.text(2))});
-                    }));
+    (void)queryRules("SELECT id,od,skok,nazwa FROM stadia WHERE idrasa=? ORDER BY CAST(od AS int);",
+                     {look->specjal}, [&](const Row& row) {
+                         stages.push_back({row.text(0), row.text(3), textToInt(row.text(1)),
+                                           textToInt(row.text(2))});
+                     });
     if (!stageEntry() || stages.empty())
         return stageEntry() && !passages().empty();
 
@@ -316,9 +271,11 @@ bool CRdzenStadium::Passages(int fromAge, int toAge, bool askRolls) {
                 return passage->specjal == stage.id && passage->wartosc == age;
             });
             if (!exists)
-                made.push_back(list.Append(makeEntry(list, stage.name, stage.id, kPassage,
-                                                     static_cast<double>(stage.from),
-                                                     static_cast<int>(age), "")));
+                made.push_back(&list.AddChild({.info = stage.name,
+                                               .specjal = stage.id,
+                                               .typ = kinds::stage::kPassage,
+                                               .wartosc = static_cast<int>(age),
+                                               .modyfikator = static_cast<double>(stage.from)}));
         }
     }
 
@@ -330,15 +287,15 @@ bool CRdzenStadium::Passages(int fromAge, int toAge, bool askRolls) {
             if (earlier->specjal == passage->specjal)
                 firstOfStage = false;
         }
-        readStageRow(*passage, firstOfStage, askRolls);
-        readNaturalWeapons(passage->specjal, askRolls);
+        readStageRow(*passage, firstOfStage);
+        readNaturalWeapons(passage->specjal);
         readBodyParts(passage->specjal);
-        joinStageSkills(passage->specjal, askRolls);
+        joinStageSkills(passage->specjal);
     }
     return !passages().empty();
 }
 
-void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage, bool askRolls) {
+void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
     // The columns, group by group, in the order in which they are read back below.
     std::string columns = "A.id,A.nazwa,A.od,A.skok";
     const auto add = [&columns](const std::string& column) { columns += "," + column; };
@@ -386,11 +343,11 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage, bool askRolls
                             ") WHERE A.id=? GROUP BY A.id";
 
     std::vector<std::string> row;
-    report(rules_.exec(sql, params, [&row](const Row& r) {
+    (void)queryRules(sql, params, [&row](const Row& r) {
         row.clear();
         for (int c = 0; c < r.columnCount(); ++c)
             row.push_back(r.text(c));
-    }));
+    });
     if (row.empty())
         return;
 
@@ -407,10 +364,13 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage, bool askRolls
         g.limit = trimmed(next());
         g.other = trimmed(next());
         g.twice = isSet(next());
-        g.valueKind = kMemberKinds[m].value;
-        g.multiplierKind = kMemberKinds[m].multiplier;
-        g.limitKind = kMemberKinds[m].limit;
-        g.otherKind = m == kVitality ? kVitalityOther : m == kStrength ? kStrengthOther : 0;
+        g.member = m;
+        g.valueKind = perMember::kPassageAmount[m];
+        g.multiplierKind = perMember::kPassageMultiplier[m];
+        g.limitKind = perMember::kPassageLimit[m];
+        g.otherKind = m == kVitality   ? stage::kVitalityOther
+                      : m == kStrength ? stage::kStrengthOther
+                                       : 0;
     }
     std::array<AmountGroup, 2> changes;
     for (std::size_t i = 0; i < kMeasures.size(); ++i) {
@@ -418,10 +378,12 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage, bool askRolls
         const std::string from = trimmed(next());
         const std::string to = trimmed(next());
         if (!from.empty() || !to.empty()) {
-            passage.Append(makeEntry(passage, std::string(measure.name) + " od", "",
-                                     measure.fromKind, 0.0, textToInt(from), ""));
-            passage.Append(makeEntry(passage, std::string(measure.name) + " do", "", measure.toKind,
-                                     0.0, textToInt(to), ""));
+            passage.AddChild({.info = std::string(measure.name) + " od",
+                              .typ = measure.fromKind,
+                              .wartosc = textToInt(from)});
+            passage.AddChild({.info = std::string(measure.name) + " do",
+                              .typ = measure.toKind,
+                              .wartosc = textToInt(to)});
         }
         AmountGroup& g = changes[i];
         g.name = std::string(measure.name) + " zmiana";
@@ -434,27 +396,27 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage, bool askRolls
     // The rolls go in the order of the columns: attributes, height and weight,
     // resistances, death of old age, antimagic, skin, limits.
     for (std::size_t m = 0; m < kAttributeMembers; ++m)
-        makeAmountEntries(passage, members[m], firstOfStage, askRolls);
+        makeAmountEntries(passage, members[m], firstOfStage);
     for (const AmountGroup& change : changes)
-        makeAmountEntries(passage, change, firstOfStage, askRolls);
+        makeAmountEntries(passage, change, firstOfStage);
     for (std::size_t m = kAttributeMembers; m < kStageMembers; ++m)
-        makeAmountEntries(passage, members[m], firstOfStage, askRolls);
+        makeAmountEntries(passage, members[m], firstOfStage);
 
     AmountGroup death;
     death.name = "Śmierć ze starości";
     death.sign = "=";
     death.amount = next();
-    death.valueKind = kDeathKind;
+    death.valueKind = stage::kDeath;
     death.alwaysSets = true;
-    makeAmountEntries(passage, death, firstOfStage, askRolls);
+    makeAmountEntries(passage, death, firstOfStage);
 
     AmountGroup antimagicGroup;
     antimagicGroup.name = std::string(antimagic().entryLabel);
     antimagicGroup.sign = trimmed(next());
     antimagicGroup.amount = next();
     antimagicGroup.proc = trimmed(next());
-    antimagicGroup.valueKind = kMemberKinds[GrowthProfile::kMembers - 1].value;
-    makeAmountEntries(passage, antimagicGroup, firstOfStage, askRolls);
+    antimagicGroup.valueKind = perMember::kPassageAmount[member::kAntimagic];
+    makeAmountEntries(passage, antimagicGroup, firstOfStage);
 
     for (const ExtraGroup& extra : kSkinGroups) {
         AmountGroup g;
@@ -463,46 +425,46 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage, bool askRolls
         g.amount = next();
         g.proc = trimmed(next());
         g.valueKind = extra.kind;
-        makeAmountEntries(passage, g, firstOfStage, askRolls);
+        makeAmountEntries(passage, g, firstOfStage);
     }
 }
 
-void CRdzenStadium::makeAmountEntries(CPoz& passage, const AmountGroup& group, bool firstOfStage,
-                                      bool askRolls) {
+void CRdzenStadium::makeAmountEntries(CPoz& passage, const AmountGroup& group, bool firstOfStage) {
     // "+" and "-" change the value at every passage; any other sign sets it, which only the
     // first passage of a stage does (its later passages would set the same again).
     const bool changes = group.sign == "+" || group.sign == "-";
     const bool sets = !group.sign.empty() && !changes && firstOfStage;
     const bool hasAmount = !trimmed(group.amount).empty();
     if ((changes || sets) && (hasAmount || !group.alwaysSets)) {
-        const double roll = rollAmount(group.amount, "Rasa: " + group.name, group.twice, askRolls);
+        const double thrown = rollAmount(group.amount, "Rasa: " + group.name, group.twice);
         const bool percent = group.proc == "%";
-        passage.Append(makeEntry(passage, group.name, group.sign, group.valueKind,
-                                 percent ? roll / 100.0 : 0.0, percent ? 0 : truncated(roll),
-                                 group.amount));
+        passage.AddChild({.info = group.name,
+                          .specjal = group.sign,
+                          .typ = group.valueKind,
+                          .wartosc = percent ? 0 : truncated(thrown),
+                          .modyfikator = percent ? thrown / 100.0 : 0.0,
+                          .memo = group.amount});
     }
     if (!firstOfStage || !group.multiplierKind)
         return;
     if (group.sign.empty() && !hasAmount && group.limit.empty() && textToReal(group.growth) == 1.0)
         return;
-    const std::size_t member = static_cast<std::size_t>(
-        std::find_if(kMemberKinds.begin(), kMemberKinds.end(),
-                     [&group](const StageMemberKinds& k) { return k.value == group.valueKind; }) -
-        kMemberKinds.begin());
-    passage.Append(makeEntry(passage, multiplierName(member), "", group.multiplierKind,
-                             textToReal(group.growth), 0, ""));
-    passage.Append(makeEntry(passage, group.name + " limit", "", group.limitKind, 0.0,
-                             textToInt(group.limit), ""));
+    passage.AddChild({.info = multiplierName(group.member),
+                      .typ = group.multiplierKind,
+                      .modyfikator = textToReal(group.growth)});
+    passage.AddChild(
+        {.info = group.name + " limit", .typ = group.limitKind, .wartosc = textToInt(group.limit)});
     // The other coefficient is read from the modifier; the value shows it in the tree.
     if (group.otherKind)
-        passage.Append(makeEntry(passage, group.name + " inny współczynnik zmiany 200/600...", "",
-                                 group.otherKind, textToReal(group.other),
-                                 truncated(textToReal(group.other)), ""));
+        passage.AddChild({.info = group.name + " inny współczynnik zmiany 200/600...",
+                          .typ = group.otherKind,
+                          .wartosc = truncated(textToReal(group.other)),
+                          .modyfikator = textToReal(group.other)});
 }
 
-void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls) {
-    CPoz* natural = character_.link(kLinkBronieNaturalne);
-    if (!natural)
+void CRdzenStadium::readNaturalWeapons(const std::string& stageId) {
+    CPoz* naturalWeapons = character().link(kLinkBronieNaturalne);
+    if (!naturalWeapons)
         return;
     std::string columns = "id,idstadium,nazwa";
     for (const WeaponGroup& group : kWeaponGroups) {
@@ -519,26 +481,26 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls
         std::vector<std::string> texts;
     };
     std::vector<Weapon> weapons;
-    report(rules_.exec("SELECT " + columns + " FROM stadiumbronie WHERE idstadium=? ORDER BY id",
-                       {stageId}, [&weapons](const Row& row) {
-                           Weapon weapon;
-                           for (int c = 0; c < row.columnCount(); ++c)
-                               weapon.texts.push_back(row.text(c));
-                           weapons.push_back(std::move(weapon));
-                       }));
+    (void)queryRules("SELECT " + columns + " FROM stadiumbronie WHERE idstadium=? ORDER BY id",
+                     {stageId}, [&weapons](const Row& row) {
+                         Weapon weapon;
+                         for (int c = 0; c < row.columnCount(); ++c)
+                             weapon.texts.push_back(row.text(c));
+                         weapons.push_back(std::move(weapon));
+                     });
     if (weapons.empty())
         return;
 
-    CPoz* list = natural->FindByKind(kNaturalWeaponList);
+    CPoz* list = naturalWeapons->FindByKind(natural::kList);
     if (!list)
-        list = natural->Append(
-            makeEntry(*natural, "Bronie rasowe", "", kNaturalWeaponList, 0.0, 0, ""));
+        list = &naturalWeapons->AddChild({.info = "Bronie rasowe", .typ = natural::kList});
     for (const Weapon& weapon : weapons) {
         const std::vector<std::string>& t = weapon.texts;
         // A later passage of the same stage keeps the weapon rolled at the first one.
         if (list->FindBySpecjal(t[0]))
             continue;
-        CPoz* entry = list->Append(makeEntry(*list, t[2], t[0], kNaturalWeapon, 1.0, 0, ""));
+        CPoz& entry = list->AddChild(
+            {.info = t[2], .specjal = t[0], .typ = natural::kWeapon, .modyfikator = 1.0});
         const std::string prompt = "Bron rasowa: " + t[2];
         std::size_t at = 3;
         int proficiency = 0;
@@ -546,7 +508,7 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls
             if (std::string_view(group.column) == "bieglosc") {
                 const std::string range = trimmed(t[at++]);
                 if (!range.empty())
-                    entry->Append(makeEntry(*entry, "Zasięg", "", kWeaponRangeKind, 0.0, 0, range));
+                    entry.AddChild({.info = "Zasięg", .typ = natural::kRange, .memo = range});
             }
             const std::string amount = trimmed(t[at]);
             const std::string sign = trimmed(t[at + 1]);
@@ -555,37 +517,38 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId, bool askRolls
             at += 4;
             if (amount.empty() && growth.empty())
                 continue;
-            const double roll =
-                EvaluateDice(amount, rolls(askRolls), prompt, DiceMode::Roll, &character_);
+            const double thrown = roll(amount, prompt);
             const bool percent = proc == "%";
-            entry->Append(makeEntry(*entry, group.info, sign + "|" + growth + "|" + proc,
-                                    percent ? group.percentKind : group.valueKind,
-                                    percent ? roll / 100.0 : 0.0, truncated(roll), amount));
+            entry.AddChild({.info = group.info,
+                            .specjal = sign + "|" + growth + "|" + proc,
+                            .typ = percent ? group.percentKind : group.valueKind,
+                            .wartosc = truncated(thrown),
+                            .modyfikator = percent ? thrown / 100.0 : 0.0,
+                            .memo = amount});
             if (std::string_view(group.column) == "bieglosc")
-                proficiency = truncated(roll);
+                proficiency = truncated(thrown);
         }
         bool dependsOnProfession = false;
         for (const WeaponFlag& flag : kWeaponFlags) {
             const bool set = isSet(trimmed(t[at++]));
-            if (flag.kind == 25220)
+            if (flag.kind == natural::kDependsOnProfession)
                 dependsOnProfession = set;
             if (set)
-                entry->Append(makeEntry(*entry, flag.info, "", flag.kind, 0.0, 1, ""));
+                entry.AddChild({.info = flag.info, .typ = flag.kind, .wartosc = 1});
         }
         const std::string count = trimmed(t[at]);
         if (!count.empty())
-            entry->Append(
-                makeEntry(*entry, "Ilość", "", kWeaponCountKind, 0.0, textToInt(count), ""));
+            entry.AddChild({.info = "Ilość", .typ = natural::kCount, .wartosc = textToInt(count)});
         // The racial proficiency reads these two: the natural proficiency, and whether it
         // holds for every profession (1.0) or depends on the profession (0).
-        entry->memo = std::to_string(proficiency);
-        entry->modyfikator = dependsOnProfession ? 0.0 : 1.0;
+        entry.memo = std::to_string(proficiency);
+        entry.modyfikator = dependsOnProfession ? 0.0 : 1.0;
     }
 }
 
 void CRdzenStadium::readBodyParts(const std::string& stageId) {
-    CPoz* body = character_.link(kLinkCialo);
-    if (!body)
+    CPoz* bodyEntry = character().link(kLinkCialo);
+    if (!bodyEntry)
         return;
     // The properties are the stage row's own; the default part gives only its name and
     // identifier, so a blank column of the stage row makes no property.
@@ -596,24 +559,23 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         " FROM stadiumczesci A JOIN czescicialadef B ON B.id=A.id_nad"
         " JOIN stadia C ON C.id=A.idstadium WHERE A.idstadium=? ORDER BY A.id";
     std::vector<std::vector<std::string>> parts;
-    report(rules_.exec(sql, {stageId}, [&parts](const Row& row) {
+    (void)queryRules(sql, {stageId}, [&parts](const Row& row) {
         std::vector<std::string> texts;
         texts.reserve(static_cast<std::size_t>(row.columnCount()));
         for (int c = 0; c < row.columnCount(); ++c)
             texts.push_back(trimmed(row.text(c)));
         parts.push_back(std::move(texts));
-    }));
+    });
 
-    const DiceRolls none{};
-    const auto evaluated = [&none, this](const std::string& text) {
-        return EvaluateDice(text, none, "", DiceMode::Zero, &character_);
+    const auto evaluated = [this](const std::string& text) {
+        return evaluate(text, DiceMode::Zero);
     };
     for (const std::vector<std::string>& t : parts) {
         // A character has each part once: a later stage's part of the same default part
         // takes the place of the earlier one; a later passage of the same stage keeps it.
         CPoz* part = nullptr;
-        for (CPoz* existing : body->children())
-            if (existing->typ == kBodyPart && existing->memo == t[16])
+        for (CPoz* existing : bodyEntry->children())
+            if (existing->typ == body::kPart && existing->memo == t[16])
                 part = existing;
         if (part && part->specjal == t[0])
             continue;
@@ -622,40 +584,44 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
             part->info = t[1];
             part->specjal = t[0];
         } else {
-            part = body->Append(makeEntry(*body, t[1], t[0], kBodyPart, 0.0, 0, t[16]));
+            part = &bodyEntry->AddChild(
+                {.info = t[1], .specjal = t[0], .typ = body::kPart, .memo = t[16]});
         }
-        const auto child = [part](std::string_view info, int kind, double modifier, int value) {
-            return part->Append(makeEntry(*part, info, "", kind, modifier, value, ""));
+        const auto child = [part](const char* info, int kind) -> CPoz& {
+            return part->AddChild({.info = info, .typ = kind});
         };
-        child("Żywotność", 4117, 0.0, 0);
-        child("Wyparowania kłute", 4133, 0.0, 0);
-        child("Wyparowania tnące", 4149, 0.0, 0);
-        child("Wyparowania obuchowe", 4165, 0.0, 0);
-        child("Obrona", 4181, 0.0, 0);
-        child("Obrona daleka", 1397, 0.0, 0);
-        CPoz* dexterity = child("Obrona ze zręczności", 1435, 1.0, 0);
-        if (CPoz* current = character_.link(kLinkZrecznoscAktualna))
-            dexterity->MakeReference(*current, true);
+        child("Żywotność", body::kVitality);
+        child("Wyparowania kłute", body::kPiercing);
+        child("Wyparowania tnące", body::kCutting);
+        child("Wyparowania obuchowe", body::kBlunt);
+        child("Obrona", body::kDefence);
+        child("Obrona daleka", body::kRangedDefence);
+        CPoz& dexterity = child("Obrona ze zręczności", body::kDexterityDefence);
+        dexterity.modyfikator = 1.0;
+        if (CPoz* current = character().link(kLinkZrecznoscAktualna))
+            dexterity.MakeReference(*current, true);
 
-        CPoz* properties = child("Właściwości", 4192, 0.0, 0);
-        const auto property = [properties](std::string_view info, int kind, double modifier,
-                                           int value) {
-            properties->Append(makeEntry(*properties, info, "", kind, modifier, value, ""));
+        CPoz& properties = child("Właściwości", body::kProperties);
+        const auto property = [&properties](const char* info, int kind, double modifier,
+                                            int value) {
+            properties.AddChild(
+                {.info = info, .typ = kind, .wartosc = value, .modyfikator = modifier});
         };
-        const auto flag = [&property](const std::string& text, std::string_view info, int kind) {
+        const auto flag = [&property](const std::string& text, const char* info, int kind) {
             if (!text.empty())
                 property(info, kind, 0.0, isSet(text) ? 1 : 0);
         };
         if (!t[2].empty())
-            property("procent całej żywotności", 4210, evaluated(t[2]) / 100.0, 0);
+            property("procent całej żywotności", body::kShareOfVitality, evaluated(t[2]) / 100.0,
+                     0);
         if (!t[3].empty())
-            property("wpływ obrażen na żywotność", 4226, evaluated(t[3]) / 100.0, 0);
-        flag(t[4], "odcięcie powoduje śmierć", 4244);
+            property("wpływ obrażen na żywotność", body::kWoundEffect, evaluated(t[3]) / 100.0, 0);
+        flag(t[4], "odcięcie powoduje śmierć", body::kSeveringKills);
         static constexpr std::array<std::pair<const char*, int>, 4> kAbsorptions = {{
-            {"wyparowania kłute", 4355},
-            {"wyparowania tnące", 4371},
-            {"wyparowania obuchowe", 4387},
-            {"obrona", 4403},
+            {"wyparowania kłute", body::kPiercingProperty},
+            {"wyparowania tnące", body::kCuttingProperty},
+            {"wyparowania obuchowe", body::kBluntProperty},
+            {"obrona", body::kDefenceProperty},
         }};
         for (std::size_t i = 0; i < kAbsorptions.size(); ++i) {
             const std::string& absolute = t[5 + 2 * i];
@@ -665,25 +631,26 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
                          textToInt(absolute));
         }
         if (!t[13].empty())
-            property("modyfikator trafienia selektywnego", 4417, 0.0, truncated(evaluated(t[13])));
-        flag(t[14], "może trzymać broń/tarczę", 4436);
-        flag(t[15], "domyślna lokacja ciosów", 4452);
+            property("modyfikator trafienia selektywnego", body::kSelectiveHit, 0.0,
+                     truncated(evaluated(t[13])));
+        flag(t[14], "może trzymać broń/tarczę", body::kCanHold);
+        flag(t[15], "domyślna lokacja ciosów", body::kDefaultLocation);
     }
 }
 
-void CRdzenStadium::joinStageSkills(const std::string& stageId, bool askRolls) {
+void CRdzenStadium::joinStageSkills(const std::string& stageId) {
     // STAGE SKILLS: the skills of the stage (`stadiumumiej`) are joined here by the skills
     // engine once it exists; until then a stage gives no skills.
     (void)stageId;
-    (void)askRolls;
 }
 
 int CRdzenStadium::racialPart(std::size_t member, const GrowthProfile& profile) const {
-    const StageMemberKinds& kinds = kMemberKinds[member];
+    const int amountKind = perMember::kPassageAmount[member];
+    const int multiplierKind = perMember::kPassageMultiplier[member];
+    const int limitKind = perMember::kPassageLimit[member];
     const GrowthProfile::Member& shape = profile.members[member];
     const bool progressive = member == kVitality || member == kStrength;
-    const int otherKind = member == kVitality ? kVitalityOther : kStrengthOther;
-    const DiceRolls automatic{};
+    const int otherKind = member == kVitality ? stage::kVitalityOther : stage::kStrengthOther;
     const DiceMode balanceMode = modeFromSign(shape.balance);
 
     int r = 0;
@@ -693,15 +660,15 @@ int CRdzenStadium::racialPart(std::size_t member, const GrowthProfile& profile) 
     for (const CPoz* passage : passages()) {
         // The stage's growth, limit and other coefficient hold from its first passage on.
         for (const CPoz* entry : passage->children()) {
-            if (kinds.multiplier && entry->typ == kinds.multiplier)
+            if (multiplierKind && entry->typ == multiplierKind)
                 g = entry->modyfikator == 0.0 ? 1.0 : entry->modyfikator;
-            else if (kinds.limit && entry->typ == kinds.limit)
+            else if (limitKind && entry->typ == limitKind)
                 limit = entry->wartosc;
             else if (progressive && entry->typ == otherKind)
                 other = truncated(entry->modyfikator);
         }
         for (const CPoz* entry : passage->children()) {
-            if (entry->typ != kinds.value)
+            if (entry->typ != amountKind)
                 continue;
             const int w = entry->wartosc;
             const double p = entry->modyfikator;
@@ -718,12 +685,8 @@ int CRdzenStadium::racialPart(std::size_t member, const GrowthProfile& profile) 
                 } else if (p != 0.0) {
                     r = roundToInt(p * r);
                 } else {
-                    const int start =
-                        truncated(EvaluateDice(e, automatic, "", DiceMode::Zero, &character_));
-                    const int amount =
-                        shape.balance != 0
-                            ? truncated(EvaluateDice(e, automatic, "", balanceMode, &character_))
-                            : w;
+                    const int start = truncated(evaluate(e, DiceMode::Zero));
+                    const int amount = shape.balance != 0 ? truncated(evaluate(e, balanceMode)) : w;
                     const int steps = roundToInt((amount - start) * gm);
                     r = start + progression(start, steps, other, limit);
                 }
@@ -736,9 +699,7 @@ int CRdzenStadium::racialPart(std::size_t member, const GrowthProfile& profile) 
                 } else if (p != 0.0) {
                     r = roundToInt(p * r);
                 } else {
-                    r = shape.balance != 0
-                            ? truncated(EvaluateDice(e, automatic, "", balanceMode, &character_))
-                            : w;
+                    r = shape.balance != 0 ? truncated(evaluate(e, balanceMode)) : w;
                 }
                 if (w < 0 && limit < 0 && r < -limit)
                     r = -limit;
@@ -759,21 +720,18 @@ void CRdzenStadium::Apply(const GrowthProfile& profile) {
     if (!look || !stageEntry() || passages().empty())
         return;
     for (std::size_t m = 0; m < GrowthProfile::kMembers; ++m) {
-        const AttributeDef& def = attributeSet()[m];
-        CPoz* attribute = nullptr;
-        for (CPoz* top : character_.children())
-            if (top->typ == def.entryKind) {
-                attribute = top;
-                break;
-            }
-        if (!attribute)
+        CPoz* entry = attributeEntry(m);
+        if (!entry)
             continue;
         // The racial part of Żywotność and Siła fizyczna already stands on the experience
         // scale. Its parent sums it along the progression, whose fixed step the memo gives:
         // a step of 1 makes it count at its value rather than as steps from 0.
-        const std::string_view stepOfOne = m == kVitality || m == kStrength ? "1" : "";
-        attribute->SetOrAdd(attribute->connection(), "", "Rasowa", stepOfOne,
-                            kMemberKinds[m].racial, 0.0, racialPart(m, profile), stepOfOne, false);
+        const std::string stepOfOne = m == kVitality || m == kStrength ? "1" : "";
+        (void)entry->SetOrAdd({.info = "Rasowa",
+                               .specjal = stepOfOne,
+                               .typ = perMember::kRacial[m],
+                               .wartosc = racialPart(m, profile),
+                               .memo = stepOfOne});
     }
     applySkin();
 
@@ -781,16 +739,16 @@ void CRdzenStadium::Apply(const GrowthProfile& profile) {
     int death = 0;
     for (const CPoz* passage : passages())
         for (const CPoz* entry : passage->children())
-            if (entry->typ == kDeathKind)
+            if (entry->typ == stage::kDeath)
                 death = entry->wartosc;
-    look->SetOrAdd(look->connection(), "", "Szansa na śmierć ze starości", "", kDeathChance, 0.0,
-                   death, "", false);
+    (void)look->SetOrAdd(
+        {.info = "Szansa na śmierć ze starości", .typ = stage::kDeathChance, .wartosc = death});
     applyWeightAndHeight(*look);
-    character_.RecalculateCharacter();
+    character().RecalculateCharacter();
 }
 
 void CRdzenStadium::applySkin() {
-    CPoz* stage = stageEntry();
+    CPoz* stageNow = stageEntry();
     std::array<int, kSkinChildren.size()> skin{};
     std::vector<std::pair<const CPoz*, const CPoz*>> limits[2]; // (passage, entry)
     for (const CPoz* passage : passages()) {
@@ -808,34 +766,36 @@ void CRdzenStadium::applySkin() {
                     r = p == 0.0 ? w : roundToInt(p * r);
                 }
             }
-            if (entry->typ == kPassageDexterityLimit)
+            if (entry->typ == stage::kDexterityLimit)
                 limits[0].emplace_back(passage, entry);
-            if (entry->typ == kPassageSpeedLimit)
+            if (entry->typ == stage::kSpeedLimit)
                 limits[1].emplace_back(passage, entry);
         }
     }
     bool anything = std::ranges::any_of(skin, [](int v) { return v != 0; }) || !limits[0].empty() ||
                     !limits[1].empty();
-    CPoz* skinEntry = stage->FindByKind(kSkin);
+    CPoz* skinEntry = stageNow->FindByKind(stage::kSkin);
     if (!skinEntry && !anything)
         return;
     if (!skinEntry)
-        skinEntry = stage->Append(makeEntry(*stage, "Skóra", "", kSkin, 0.0, 0, ""));
+        skinEntry = &stageNow->AddChild({.info = "Skóra", .typ = stage::kSkin});
     for (std::size_t i = 0; i < kSkinChildren.size(); ++i)
-        skinEntry->SetOrAdd(skinEntry->connection(), "", kSkinChildren[i].info, "",
-                            kSkinChildren[i].kind, 0.0, skin[i], "", false);
+        (void)skinEntry->SetOrAdd(
+            {.info = kSkinChildren[i].info, .typ = kSkinChildren[i].kind, .wartosc = skin[i]});
     static constexpr std::array<SkinChild, 2> kLimitChildren = {{
-        {kSkinDexterityLimit, "Ograniczenia zręczności 1/"},
-        {kSkinSpeedLimit, "Ograniczenia szybkości 1/"},
+        {stage::kSkinDexterityLimit, "Ograniczenia zręczności 1/"},
+        {stage::kSkinSpeedLimit, "Ograniczenia szybkości 1/"},
     }};
     for (std::size_t i = 0; i < kLimitChildren.size(); ++i) {
-        CPoz* limit = skinEntry->SetOrAdd(skinEntry->connection(), "", kLimitChildren[i].info, "",
-                                          kLimitChildren[i].kind, 0.0, 0, "", false);
+        CPoz* limit =
+            skinEntry->SetOrAdd({.info = kLimitChildren[i].info, .typ = kLimitChildren[i].kind});
         // One child per passage that limits; the limit is the largest of them.
         for (const auto& [passage, entry] : limits[i])
-            limit->SetOrAddBySpecjal(limit->connection(), "", entry->info,
-                                     passage->specjal + "|" + std::to_string(passage->wartosc),
-                                     entry->typ, 0.0, entry->wartosc, "", false);
+            (void)limit->SetOrAddBySpecjal(
+                {.info = entry->info,
+                 .specjal = passage->specjal + "|" + std::to_string(passage->wartosc),
+                 .typ = entry->typ,
+                 .wartosc = entry->wartosc});
         limit->MaxOfChildren();
         limit->wartosc = truncated(limit->total);
     }
@@ -853,7 +813,7 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
             if (from && to)
                 ranges[i] = {from->wartosc, to->wartosc};
         }
-    const std::array<int, kMeasures.size()> entryKinds = {kinds::kHeight, kinds::kWeight};
+    const std::array<int, kMeasures.size()> entryKinds = {stage::kHeight, stage::kWeight};
     for (std::size_t i = 0; i < kMeasures.size(); ++i) {
         CPoz* entry = look.FindByKind(entryKinds[i]);
         if (!entry || ranges[i].from == 0 || ranges[i].to == 0)
@@ -863,7 +823,7 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
     }
 
     // Overweight and underweight from the weight roll.
-    const CPoz* weight = look.FindByKind(kinds::kWeight);
+    const CPoz* weight = look.FindByKind(stage::kWeight);
     const Range& range = ranges[1];
     const int span = range.to - range.from;
     if (!weight || range.from == 0 || range.to == 0 || span == 0)
@@ -875,11 +835,12 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
     const std::array<std::pair<std::size_t, int>, 4> parts = {{
         {kVitality, heavy},
         {kStrength, heavy},
-        {2, slow},
-        {3, slow},
+        {member::kDexterity, slow},
+        {member::kSpeed, slow},
     }};
-    const std::array<int, 4> partKinds = {kOverweightVitality, kOverweightStrength,
-                                          kOverweightDexterity, kOverweightSpeed};
+    const std::array<int, 4> partKinds = {
+        attribute::kOverweightVitality, attribute::kOverweightStrength,
+        attribute::kOverweightDexterity, attribute::kOverweightSpeed};
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const std::size_t member = parts[i].first;
         const AttributeDef& def = attributeSet()[member];
@@ -888,55 +849,54 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
         const std::string number = std::to_string(parts[i].second);
         const std::string memo =
             member == kVitality || member == kStrength ? "0|" + number : number;
-        for (CPoz* top : character_.children())
-            if (top->typ == def.entryKind)
-                top->SetOrAdd(top->connection(), "", label, "", partKinds[i], 0.0, parts[i].second,
-                              memo, true);
+        for (CPoz* entry : character().children())
+            if (entry->typ == def.entryKind)
+                (void)entry->SetOrAdd(
+                    {.info = label, .typ = partKinds[i], .wartosc = parts[i].second, .memo = memo},
+                    Neutral::Drop);
     }
 }
 
-void CRdzenStadium::RollRandomParts(bool askRolls) {
-    Passages(0, character_.age().value_or(0), askRolls);
+void CRdzenStadium::RollRandomParts() {
+    Passages(0, character().age().value_or(0));
     CPoz* look = appearance();
     if (!look)
         return;
     const std::array<std::pair<int, const char*>, 2> measures = {{
-        {kinds::kHeight, "Wzrost"},
-        {kinds::kWeight, "Waga"},
+        {stage::kHeight, "Wzrost"},
+        {stage::kWeight, "Waga"},
     }};
     for (const auto& [kind, name] : measures) {
         if (look->FindByKind(kind))
             continue;
-        const std::string info = kind == kinds::kHeight ? "Wzrost [cm]" : "Waga [kg]";
-        CPoz* entry = look->Append(makeEntry(*look, info, "", kind, 0.0, 0, "K100_PR"));
-        entry->modyfikator = EvaluateDice("K100_PR", rolls(askRolls), std::string("Rasa: ") + name,
-                                          DiceMode::Roll, &character_);
+        CPoz& entry = look->AddChild({.info = kind == stage::kHeight ? "Wzrost [cm]" : "Waga [kg]",
+                                      .typ = kind,
+                                      .memo = "K100_PR"});
+        entry.modyfikator = roll("K100_PR", std::string("Rasa: ") + name);
     }
-    if (!look->FindByKind(kDeathChance))
-        look->Append(
-            makeEntry(*look, "Szansa na śmierć ze starości", "", kDeathChance, 0.0, 0, ""));
+    if (!look->FindByKind(stage::kDeathChance))
+        look->AddChild({.info = "Szansa na śmierć ze starości", .typ = stage::kDeathChance});
 
     const std::array<std::pair<int, int>, 2> randomParts = {{
-        {kLinkBazowaOdpornoscPsychiczna, kRandomPsychic},
-        {kLinkBazowaOdpornoscFizyczna, kRandomPhysical},
+        {kLinkBazowaOdpornoscPsychiczna, attribute::kPsychicRandom},
+        {kLinkBazowaOdpornoscFizyczna, attribute::kPhysicalRandom},
     }};
     for (const auto& [link, kind] : randomParts) {
-        CPoz* base = character_.link(link);
+        CPoz* base = character().link(link);
         if (!base || base->FindByKind(kind))
             continue;
-        CPoz* entry =
-            base->Append(makeEntry(*base, "Odporność (część losowa)", "", kind, 0.0, 0, "K10_PR"));
-        entry->wartosc = truncated(EvaluateDice("K10_PR", rolls(askRolls), "Rasa: " + base->info,
-                                                DiceMode::Roll, &character_));
+        CPoz& entry =
+            base->AddChild({.info = "Odporność (część losowa)", .typ = kind, .memo = "K10_PR"});
+        entry.wartosc = truncated(roll("K10_PR", "Rasa: " + base->info));
     }
 }
 
-void CRdzenStadium::AgeStep(bool askRolls) {
-    CPoz* extra = character_.link(kLinkDodatkoweInformacje);
+void CRdzenStadium::AgeStep() {
+    CPoz* extra = character().link(kLinkDodatkoweInformacje);
     CPoz* age = nullptr;
     if (extra)
         for (CPoz* child : extra->children())
-            if (child->typ == kinds::kAge && child->info == "WIEK") {
+            if (child->typ == info::kAge && child->info == "WIEK") {
                 age = child;
                 break;
             }
@@ -946,72 +906,77 @@ void CRdzenStadium::AgeStep(bool askRolls) {
         age->modyfikator = age->wartosc;
     const int start = truncated(age->modyfikator);
     int current = start;
-    if (const CPoz* trades = character_.link(kLinkZawody))
-        for (const CPoz* trade : trades->children())
-            if (trade->typ == kTrade)
-                current += trade->wartosc;
-    if (const CPoz* professions = character_.link(kLinkProfesje)) {
+    if (const CPoz* trades = character().link(kLinkZawody))
+        for (const CPoz* entry : trades->children())
+            if (entry->typ == trade::kTrade)
+                current += entry->wartosc;
+    if (const CPoz* professions = character().link(kLinkProfesje)) {
         int n = 0;
-        for (const CPoz* profession : professions->children())
-            if (profession->typ == kKindProfession)
+        for (const CPoz* entry : professions->children())
+            if (entry->typ == profession::kProfession)
                 current += 2 * ++n;
     }
     age->wartosc = current;
-    if (!Passages(start, current, askRolls))
+    if (!Passages(start, current))
         return;
     GrowthProfile profile;
-    FoldDisabilitiesAndAbilities(rules_, character_, port_, profile);
+    FoldDisabilitiesAndAbilities(context(), profile);
     Apply(profile);
 }
 
 void CRdzenStadium::FoldProfile(GrowthProfile& profile) const {
     for (const CPoz* passage : passages())
         for (const CPoz* entry : passage->children()) {
-            if (entry->typ == kVitalityOther)
+            if (entry->typ == stage::kVitalityOther)
                 profile.vitalityOther = entry->modyfikator;
-            else if (entry->typ == kStrengthOther)
+            else if (entry->typ == stage::kStrengthOther)
                 profile.strengthOther = entry->modyfikator;
             for (std::size_t m = 0; m < GrowthProfile::kMembers; ++m) {
-                if (kMemberKinds[m].multiplier && entry->typ == kMemberKinds[m].multiplier)
+                const int multiplierKind = perMember::kPassageMultiplier[m];
+                const int limitKind = perMember::kPassageLimit[m];
+                if (multiplierKind && entry->typ == multiplierKind)
                     profile.multiply(m, entry->modyfikator);
-                else if (kMemberKinds[m].limit && entry->typ == kMemberKinds[m].limit)
+                else if (limitKind && entry->typ == limitKind)
                     profile.mergeLimit(m, entry->wartosc);
             }
         }
 }
 
 void CRdzenStadium::RacialProficiencies() {
-    CPoz* proficiencies = character_.link(kLinkBieglosci);
+    CPoz* proficiencies = character().link(kLinkBieglosci);
     if (!proficiencies)
         return;
-    const CPoz* natural = character_.link(kLinkBronieNaturalne);
+    const CPoz* naturalWeapons = character().link(kLinkBronieNaturalne);
     const CPoz* look = appearance();
-    const CPoz* groups = look ? look->FindByKind(kRaceWeaponGroups) : nullptr;
-    const auto naturalWeapon = [natural](const std::string& id) -> const CPoz* {
-        if (!natural)
+    const CPoz* groups = look ? look->FindByKind(stage::kRaceWeaponGroups) : nullptr;
+    const auto naturalWeapon = [naturalWeapons](const std::string& id) -> const CPoz* {
+        if (!naturalWeapons)
             return nullptr;
-        for (const CPoz* child : natural->children()) {
-            if (child->typ == kNaturalWeapon && child->specjal == id)
+        for (const CPoz* child : naturalWeapons->children()) {
+            if (child->typ == natural::kWeapon && child->specjal == id)
                 return child;
-            if (child->typ == kNaturalWeaponList)
+            if (child->typ == natural::kList)
                 if (const CPoz* weapon = child->FindBySpecjal(id))
                     return weapon;
         }
         return nullptr;
     };
     for (CPoz* proficiency : proficiencies->children()) {
-        if (proficiency->typ != kProficiency)
+        if (proficiency->typ != kinds::proficiency::kProficiency)
             continue;
         if (proficiency->memo == "NATURALNA") {
             const CPoz* weapon = naturalWeapon(proficiency->specjal);
             if (weapon && nearlyEqual(weapon->modyfikator, 1.0))
-                proficiency->SetOrAdd(proficiency->connection(), "", "Rasowa", "",
-                                      kRacialProficiency, 0.0, textToInt(weapon->memo), "0|0|0|0|0",
-                                      false);
+                (void)proficiency->SetOrAdd({.info = "Rasowa",
+                                             .typ = stage::kRacialProficiency,
+                                             .wartosc = textToInt(weapon->memo),
+                                             .memo = "0|0|0|0|0"});
         } else if (const CPoz* bonus =
                        groups ? groups->FindBySpecjal(proficiency->specjal) : nullptr) {
-            proficiency->SetOrAdd(proficiency->connection(), "", "Rasowa", "", kRacialProficiency,
-                                  0.0, bonus->wartosc, "0|0|0|0|0", false);
+            (void)proficiency->SetOrAdd({.info = "Rasowa",
+                                         .typ = stage::kRacialProficiency,
+                                         .wartosc = bonus->wartosc,
+                                         .memo = "0|0|0|0|0"});
         }
     }
 }

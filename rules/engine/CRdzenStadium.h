@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/core/CRdzen.h"
 #include "rules/core/GrowthProfile.h"
+#include "rules/engine/EngineStep.h"
 
 #include <string>
 #include <string_view>
@@ -9,49 +9,7 @@
 
 namespace tallar {
 
-class CIstota;
 class CPoz;
-class Database;
-class UserPort;
-class Status;
-
-// Entry kinds of a character's race stage and its passages.
-namespace stagekinds {
-inline constexpr int kStage = 272;                  // the race stage; specjal = stadia.id
-inline constexpr int kPassages = 321;               // "Kolejne przeistoczenia"
-inline constexpr int kPassage = 305;                // one passage of a stage
-inline constexpr int kDeathChance = 593;            // "Szansa na śmierć ze starości"
-inline constexpr int kSkin = 9552;                  // "Skóra"
-inline constexpr int kRaceWeaponGroups = 1072;      // the race's weapon-group bonuses
-inline constexpr int kProficiency = 1573;           // a weapon proficiency
-inline constexpr int kRacialProficiency = 1089;     // "Rasowa" under a proficiency
-inline constexpr int kNaturalWeaponList = 24576;    // natural weapons of the stages
-inline constexpr int kNaturalWeapon = 24592;        // one natural weapon
-inline constexpr int kBodyPart = 4096;              // a body part under "Ciało"
-inline constexpr int kTrade = 816;                  // a trade under "Zawody"
-inline constexpr int kRandomPsychic = 18545;        // random part of the base psychic resistance
-inline constexpr int kRandomPhysical = 18705;       // random part of the base physical resistance
-inline constexpr int kVitalityOther = 4913;         // other coefficient of Żywotność
-inline constexpr int kStrengthOther = 4993;         // other coefficient of Siła fizyczna
-inline constexpr int kOverweightVitality = 14609;   // "Nadwaga"/"Niedowaga" under Żywotność
-inline constexpr int kOverweightStrength = 14689;   // … under Siła fizyczna
-inline constexpr int kOverweightDexterity = 16401;  // … under Zręczność
-inline constexpr int kOverweightSpeed = 16481;      // … under Szybkość
-inline constexpr int kSkinDexterityLimit = 1537;    // "Ograniczenia zręczności 1/" under "Skóra"
-inline constexpr int kSkinSpeedLimit = 1553;        // "Ograniczenia szybkości 1/" under "Skóra"
-inline constexpr int kPassageDexterityLimit = 9489; // "Ograniczenia zręczności" in a passage
-inline constexpr int kPassageSpeedLimit = 9505;     // "Ograniczenia szybkości" in a passage
-} // namespace stagekinds
-
-// The kinds a member of the attribute set uses in a passage and for its racial part.
-struct StageMemberKinds {
-    int value;      // the amount of a passage
-    int multiplier; // growth multiplier of the stage (0: none)
-    int limit;      // limit of the stage (0: none)
-    int racial;     // "Rasowa" under the character's entry
-};
-// In the order of attributeSet().
-const StageMemberKinds& stageMemberKinds(std::size_t member);
 
 // Where a weight or height roll lands in a stage's range `from`..`to` (see docs/RULES.md):
 // a roll up to 20 climbs from `from`, 21 to 80 cycles through the middle band, above 80
@@ -64,18 +22,17 @@ int overweightDistance(int roll);
 // The race-stage step: reads the stages a character passes through, writes each passage as
 // entries of the character and computes from them the racial parts of the attributes,
 // weight and height, natural armour and the random parts. Works on one character with
-// one rules connection for one step; writes no rows.
-class CRdzenStadium : public CRdzen {
+// one rules connection for one step; writes no rows. Its throws are asked when the context
+// says so.
+class CRdzenStadium : public EngineStep {
 public:
-    // `generator` null means the program's generator.
-    CRdzenStadium(Database& rules, CIstota& character, UserPort& port,
-                  DiceGenerator* generator = nullptr);
+    explicit CRdzenStadium(const EngineContext& context);
 
     // Makes the passages of the character's race stages between the two ages, with their
     // attribute, natural-weapon and body-part entries. True when the stage entry and at
     // least one passage exist afterwards. A passage already made (same stage, same age) is
     // not made again.
-    bool Passages(int fromAge, int toAge, bool askRolls);
+    bool Passages(int fromAge, int toAge);
 
     // Computes the racial parts of every attribute from all passages and writes the
     // "Rasowa", overweight/underweight, skin, death-chance and limit entries, weight and
@@ -84,13 +41,13 @@ public:
 
     // Passages up to the character's age, then height, weight, death chance and the random
     // parts of the base resistances (each rolled once).
-    void RollRandomParts(bool askRolls);
+    void RollRandomParts();
 
     // Computes the current age from the starting age, the trades and the professions, runs
     // the passages up to it and applies them with the profile of the character's
     // disabilities and abilities (the initial profile while they have no formulas). The
     // stages' own multipliers and limits are not in it: Apply reads them from the passages.
-    void AgeStep(bool askRolls);
+    void AgeStep();
 
     // Adds the passages' multipliers, limits and other coefficients into the profile, for
     // the formulas of abilities, disabilities, professions and trades.
@@ -108,27 +65,18 @@ private:
     std::vector<CPoz*> passages() const;
     std::vector<std::string> professionIds() const;
 
-    void report(const Status& status);
-    DiceRolls rolls(bool askRolls);
-    double rollAmount(const std::string& amount, const std::string& prompt, bool twice,
-                      bool askRolls);
+    double rollAmount(const std::string& amount, const std::string& prompt, bool twice);
 
-    void readStageRow(CPoz& passage, bool firstOfStage, bool askRolls);
-    void makeAmountEntries(CPoz& passage, const AmountGroup& group, bool firstOfStage,
-                           bool askRolls);
-    void readNaturalWeapons(const std::string& stageId, bool askRolls);
+    void readStageRow(CPoz& passage, bool firstOfStage);
+    void makeAmountEntries(CPoz& passage, const AmountGroup& group, bool firstOfStage);
+    void readNaturalWeapons(const std::string& stageId);
     void readBodyParts(const std::string& stageId);
     // Stage skills: the skills engine joins here.
-    void joinStageSkills(const std::string& stageId, bool askRolls);
+    void joinStageSkills(const std::string& stageId);
 
     int racialPart(std::size_t member, const GrowthProfile& profile) const;
     void applySkin();
     void applyWeightAndHeight(CPoz& appearanceEntry);
-
-    Database& rules_;
-    CIstota& character_;
-    UserPort& port_;
-    DiceGenerator* generator_;
 };
 
 } // namespace tallar

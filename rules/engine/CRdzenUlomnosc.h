@@ -1,31 +1,28 @@
 #pragma once
 
-#include "rules/core/CRdzen.h"
 #include "rules/core/GrowthProfile.h"
+#include "rules/engine/EngineStep.h"
 
 #include <string_view>
 
 namespace tallar {
 
-class CIstota;
 class CPoz;
-class Database;
-class UserPort;
 
 // The formulas of a character's disabilities ("Ułomności", kind 0) or supernatural
 // abilities ("Zdolności nadnaturalne", kind 1): each chosen ability gets one owner entry
 // per formula, under which the formula's effects hang; the effects then go into the
 // character's attribute entries as shares tagged "ulom" or "zdol".
-class CRdzenUlomnosc : public CRdzen {
+class CRdzenUlomnosc : public EngineStep {
 public:
     enum Kind { kDisabilities = 0, kAbilities = 1 };
 
-    CRdzenUlomnosc(Database& rules, CIstota& character, UserPort& port, bool askRolls, int kind,
-                   DiceGenerator* generator = nullptr);
+    CRdzenUlomnosc(const EngineContext& context, Kind kind);
 
-    // Applies the formulas of every chosen ability. The owners are read from the rules only
-    // for an ability that has none yet; applying again updates the effects in place.
-    void ApplyFormulas(bool askRolls);
+    // Applies the formulas of every chosen ability, their throws asked when the context
+    // says so. The owners are read from the rules only for an ability that has none yet;
+    // applying again updates the effects in place.
+    void ApplyFormulas();
 
     // Folds the applied formulas into `profile`.
     void FoldIntoProfile(GrowthProfile& profile) const;
@@ -46,17 +43,11 @@ public:
     std::string_view tag() const;
 
 private:
-    Database& rules_;
-    CIstota& character_;
-    UserPort& port_;
-    bool askRolls_;
-    int kind_;
-    DiceGenerator* generator_;
+    Kind kind_;
 };
 
 // Folds the applied formulas of the character's disabilities, then of its abilities, into
 // `profile`.
-void FoldDisabilitiesAndAbilities(Database& rules, CIstota& character, UserPort& port,
-                                  GrowthProfile& profile);
+void FoldDisabilitiesAndAbilities(const EngineContext& context, GrowthProfile& profile);
 
 } // namespace tallar

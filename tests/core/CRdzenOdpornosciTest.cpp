@@ -8,7 +8,7 @@ namespace tallar {
 namespace {
 
 struct ResistancesTest : ::testing::Test, test::EngineFixture {
-    void baseResistances() { CRdzenOdpornosci(*rules.db, *character).BaseResistances(); }
+    void baseResistances() { CRdzenOdpornosci(context()).BaseResistances(); }
 
     int part(int link, int kind) {
         const CPoz* entry = top(link).FindByKind(kind);

@@ -49,8 +49,8 @@ struct AbilitiesTest : ::testing::Test, test::EngineFixture {
                            {"zwkxx", "50"}});
     }
 
-    CRdzenUlomnosc engine(int kind, bool askRolls = false) {
-        return CRdzenUlomnosc(*rules.db, *character, port, askRolls, kind);
+    CRdzenUlomnosc engine(CRdzenUlomnosc::Kind kind, bool askRolls = false) {
+        return CRdzenUlomnosc(context(askRolls), kind);
     }
 
     int shareOf(int link, int kind) {
@@ -65,38 +65,42 @@ TEST_F(AbilitiesTest, DisabilityShareCountsForTheBaseResistance) {
     add(top(kLinkSilaFizyczna), "Rasowa", 14673, 55, "1");
     CPoz& lame = add(top(kLinkUlomnosci), "Słabeusz", 0, 0, kLame);
     CRdzenUlomnosc disabilities = engine(CRdzenUlomnosc::kDisabilities);
-    disabilities.ApplyFormulas(false);
+    disabilities.ApplyFormulas();
     ASSERT_EQ(lame.size(), 1u);
-    EXPECT_EQ(lame.front()->typ, 12624);
+    EXPECT_EQ(lame.front()->typ, kinds::formula::kOwner);
     EXPECT_EQ(lame.front()->specjal, kLameFormula);
     EXPECT_EQ(lame.front()->info, "1");
 
     disabilities.ApplyToAttributes();
-    const CPoz* share = top(kLinkSilaFizyczna).FindByKind(14739);
+    const CPoz* share =
+        top(kLinkSilaFizyczna).FindByKind(kinds::perMember::kFormulaShare[member::kStrength]);
     ASSERT_NE(share, nullptr);
     EXPECT_EQ(share->wartosc, -5);
     EXPECT_EQ(share->memo, "0|ulom");
     EXPECT_EQ(share->info, "Słabeusz");
     EXPECT_DOUBLE_EQ(top(kLinkSilaFizyczna).total, 50.0);
 
-    CRdzenOdpornosci(*rules.db, *character).BaseResistances();
-    EXPECT_EQ(top(kLinkBazowaOdpornoscFizyczna).FindByKind(18577)->wartosc, 5); // 50, not 55
+    CRdzenOdpornosci(context()).BaseResistances();
+    EXPECT_EQ(
+        top(kLinkBazowaOdpornoscFizyczna).FindByKind(kinds::attribute::kPhysicalStrength)->wartosc,
+        5); // 50, not 55
 }
 
 TEST_F(AbilitiesTest, FormulasAreReadOnceAndAppliedInPlace) {
     CPoz& strong = add(top(kLinkZdolnosci), "Siłacz", 0, 0, kStrong);
     CRdzenUlomnosc abilities = engine(CRdzenUlomnosc::kAbilities, true);
     port.queueDie(4);
-    abilities.ApplyFormulas(true);
+    abilities.ApplyFormulas();
     ASSERT_EQ(strong.size(), 2u);
     EXPECT_EQ(port.diePrompts(), (std::vector<std::string>{"Siłacz K10"}));
 
     // The owners stay; the effect is rolled again and updated.
     ASSERT_TRUE(rules.db->exec("DELETE FROM formuly WHERE id=?;", {kStrongGrowth}).ok());
     port.queueDie(6);
-    abilities.ApplyFormulas(true);
+    abilities.ApplyFormulas();
     ASSERT_EQ(strong.size(), 2u);
-    const CPoz* effect = strong.front()->FindByKind(12688);
+    const CPoz* effect =
+        strong.front()->FindByKind(kinds::perMember::kFormulaEffect[member::kStrength]);
     ASSERT_NE(effect, nullptr);
     EXPECT_DOUBLE_EQ(effect->modyfikator, 6.0);
 
@@ -110,10 +114,10 @@ TEST_F(AbilitiesTest, GrowthComesFromTheStageTheDisabilitiesAndTheAbilities) {
     CPoz& strong = add(top(kLinkZdolnosci), "Siłacz", 0, 0, kStrong);
     add(top(kLinkUlomnosci), "Słabeusz", 0, 0, kLame);
     CRdzenUlomnosc disabilities = engine(CRdzenUlomnosc::kDisabilities);
-    CRdzenUlomnosc abilities = engine(CRdzenUlomnosc::kAbilities);
+    CRdzenUlomnosc abilities = engine(CRdzenUlomnosc::kAbilities, true);
     port.queueDie(4);
-    disabilities.ApplyFormulas(false);
-    abilities.ApplyFormulas(true);
+    disabilities.ApplyFormulas();
+    abilities.ApplyFormulas();
     ASSERT_EQ(strong.size(), 2u);
 
     GrowthProfile stage;
@@ -148,7 +152,7 @@ TEST_F(AbilitiesTest, WeightsTheWeaponGroupsOfItsFormulas) {
                     .ok());
     add(top(kLinkZdolnosci), "Siłacz", 0, 0, kStrong);
     CRdzenUlomnosc abilities = engine(CRdzenUlomnosc::kAbilities);
-    abilities.ApplyFormulas(false);
+    abilities.ApplyFormulas();
     CPoz candidates(characters.db.get());
     CPoz& swords = add(candidates, "Miecze", 0, 0, "G1");
     abilities.WeightWeaponGroups(candidates);
@@ -161,14 +165,28 @@ TEST_F(AbilitiesTest, WeightsTheWeaponGroupsOfItsFormulas) {
 TEST_F(AbilitiesTest, AbilityWithoutFormulasAndFailingQuery) {
     insert("zdolnosci", {{"id", "Z"}, {"typ", "ZDOLNOSC"}, {"nazwa", "Nic"}});
     CPoz& nothing = add(top(kLinkZdolnosci), "Nic", 0, 0, "Z");
-    engine(CRdzenUlomnosc::kAbilities).ApplyFormulas(false);
+    engine(CRdzenUlomnosc::kAbilities).ApplyFormulas();
     EXPECT_TRUE(nothing.empty());
     EXPECT_TRUE(port.errors().empty());
 
     ASSERT_TRUE(rules.db->exec("DROP TABLE zdolnosci;").ok());
-    engine(CRdzenUlomnosc::kAbilities).ApplyFormulas(false);
+    CRdzenUlomnosc failing = engine(CRdzenUlomnosc::kAbilities);
+    failing.ApplyFormulas();
     ASSERT_EQ(port.errors().size(), 1u);
     EXPECT_EQ(port.errors()[0].caption, "Błąd!");
+    EXPECT_EQ(failing.status().message(), port.errors()[0].text);
+}
+
+// A formula that cannot be read is shown once, and its failure is the ability step's own.
+TEST_F(AbilitiesTest, AFormulasFailureIsTheStepsFailure) {
+    CPoz& strong = add(top(kLinkZdolnosci), "Siłacz", 0, 0, kStrong);
+    add(strong, "", kinds::formula::kOwner, 0, kStrongGrowth, "", 1.0); // read before
+    ASSERT_TRUE(rules.db->exec("DROP TABLE formuly;").ok());
+    CRdzenUlomnosc abilities = engine(CRdzenUlomnosc::kAbilities);
+    abilities.ApplyFormulas();
+    ASSERT_EQ(port.errors().size(), 1u);
+    EXPECT_FALSE(abilities.status().ok());
+    EXPECT_EQ(abilities.status().message(), port.errors()[0].text);
 }
 
 // Every ability and disability of the sample rules applies without errors, and the
@@ -183,13 +201,13 @@ TEST(AbilitiesOfTheSampleRules, ApplyWithoutErrors) {
                 ->exec("SELECT id,nazwa FROM zdolnosci WHERE typ=? ORDER BY id;", {type},
                        [&](const Row& row) { f.add(f.top(link), row.text(1), 0, 0, row.text(0)); })
                 .ok());
-    CRdzenUlomnosc disabilities(*f.rules.db, *f.character, f.port, false, 0);
-    CRdzenUlomnosc abilities(*f.rules.db, *f.character, f.port, false, 1);
-    disabilities.ApplyFormulas(false);
-    abilities.ApplyFormulas(false);
+    CRdzenUlomnosc disabilities(f.context(), CRdzenUlomnosc::kDisabilities);
+    CRdzenUlomnosc abilities(f.context(), CRdzenUlomnosc::kAbilities);
+    disabilities.ApplyFormulas();
+    abilities.ApplyFormulas();
     disabilities.ApplyToAttributes();
     abilities.ApplyToAttributes();
-    CRdzenOdpornosci(*f.rules.db, *f.character).BaseResistances();
+    CRdzenOdpornosci(f.context()).BaseResistances();
     EXPECT_TRUE(f.port.errors().empty());
     EXPECT_EQ(f.rules.errors.str(), "");
     for (int link : {kLinkUlomnosci, kLinkZdolnosci})

@@ -45,8 +45,8 @@ std::vector<std::string> outline(const CPoz& root) {
 }
 
 CPoz* add(CPoz& parent, std::string_view info, int typ, int value = 0, double modifier = 1.0) {
-    return parent.Append(
-        std::make_unique<CPoz>(parent.connection(), "", info, "", typ, modifier, value, ""));
+    return &parent.AddChild(
+        {.info = std::string(info), .typ = typ, .wartosc = value, .modyfikator = modifier});
 }
 
 TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
@@ -56,7 +56,7 @@ TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
     EXPECT_EQ(hero.typ, 0);
     EXPECT_EQ(hero.modyfikator, 1.0);
     EXPECT_EQ(hero.link(1)->info, "Żywotność");
-    EXPECT_EQ(hero.link(kLinkObciazenie)->typ, 18773);
+    EXPECT_EQ(hero.link(kLinkObciazenie)->typ, kinds::top::kLoad);
     EXPECT_EQ(hero.link(41)->info, "Dodatkowe informacje");
     EXPECT_EQ(hero.link(0), nullptr);
     EXPECT_EQ(hero.link(42), nullptr);
@@ -65,7 +65,7 @@ TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
         EXPECT_EQ(hero.link(n++), child);
 
     const CPoz* nested = hero.link(kLinkZrecznoscAktualna)->front();
-    EXPECT_EQ(nested->typ, 1833);
+    EXPECT_EQ(nested->typ, kinds::attribute::kDexterityReference);
     EXPECT_EQ(nested->target(), hero.link(kLinkZrecznosc));
     EXPECT_EQ(nested->specjal, "&" + hero.link(kLinkZrecznosc)->id());
     EXPECT_EQ(hero.link(kLinkSzybkoscAktualna)->front()->target(), hero.link(kLinkSzybkosc));
@@ -101,9 +101,9 @@ TEST(CharacterSkeleton, RecalculationOrderLetsCurrentValuesFollowTheirAttributes
     EXPECT_EQ(lookUpExpressionName("SZ", &hero), 9.0);
     EXPECT_EQ(lookUpExpressionName("WIEK", &hero), 0.0);
     CPoz* extra = hero.link(kLinkDodatkoweInformacje);
-    add(*extra, "Wiek", kinds::kAge, 31);
-    CPoz* body = add(*extra, "Ciało", kinds::kBodyMeasures);
-    add(*body, "Waga [kg]", kinds::kWeight, 80);
+    add(*extra, "Wiek", kinds::info::kAge, 31);
+    CPoz* body = add(*extra, "Ciało", kinds::info::kAppearance);
+    add(*body, "Waga [kg]", kinds::stage::kWeight, 80);
     EXPECT_EQ(hero.age(), 31);
     EXPECT_EQ(hero.weight(), 80);
     EXPECT_EQ(hero.height(), std::nullopt);
@@ -135,7 +135,8 @@ TEST(CharacterStore, SavingAgainReplacesTheRowsAndLoadingGivesTheSameTree) {
     CharacterDb t;
     CIstota hero(*t.db);
     hero.SetRasa("Elf");
-    add(*add(*hero.link(kLinkEkwipunek)->front(), "Plecak", 0x440), "Lina", kKindItem, 2, 1.5);
+    add(*add(*hero.link(kLinkEkwipunek)->front(), "Plecak", 0x440), "Lina", kinds::equipment::kItem,
+        2, 1.5);
     CPoz* note = add(*hero.link(kLinkDodatkoweInformacje), "Uwagi 'cytat'", 0x17);
     note->SetMemo("żółć; DROP TABLE istoty; --");
     add(*hero.link(kLinkZrecznosc), "rzut", 0x11, 11);
@@ -265,7 +266,7 @@ TEST(CharacterStore, DeleteRemovesTheWholeTreeAndNothingElse) {
     const auto untouched = t.dump();
     CIstota hero(*t.db);
     CPoz* pack = add(*hero.link(kLinkEkwipunek)->front(), "Plecak", 0x440);
-    add(*add(*pack, "Sakiewka", 0x440), "Moneta", kKindItem, 3, 0.01);
+    add(*add(*pack, "Sakiewka", 0x440), "Moneta", kinds::equipment::kItem, 3, 0.01);
     ASSERT_TRUE(SaveCharacter(hero).ok());
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje;"), 54 * 2 + 3);
 
@@ -307,12 +308,12 @@ TEST(CharacterNames, JoinProfessionNamesForNoneOneAndTwo) {
     hero.JoinProfessionNames();
     EXPECT_EQ(hero.prof, "");
     CPoz* professions = hero.link(kLinkProfesje);
-    CPoz* warrior = add(*professions, "Wojownik", kKindProfession);
-    add(*warrior, "Poziom", kKindProfessionLevel, 3);
+    CPoz* warrior = add(*professions, "Wojownik", kinds::profession::kProfession);
+    add(*warrior, "Poziom", kinds::profession::kLevel, 3);
     add(*professions, "coś innego", 0x11, 5); // not a profession
     hero.JoinProfessionNames();
     EXPECT_EQ(hero.prof, "Wojownik(3)");
-    add(*professions, "Mag", kKindProfession); // without a level entry
+    add(*professions, "Mag", kinds::profession::kProfession); // without a level entry
     hero.JoinProfessionNames();
     EXPECT_EQ(hero.prof, "Wojownik(3)/Mag(0)");
 }
@@ -322,13 +323,14 @@ TEST(CharacterLoad, RebuildLoadSumsWeightsItemsAndNestedContainers) {
     CIstota hero(*t.db);
     CPoz* carried = hero.link(kLinkEkwipunek)->front();
     CPoz* sword = add(*carried, "Miecz", 0x440);
-    add(*sword, "Waga", kKindWeight, 3);
-    add(*carried, "Strzała", kKindItem, 20, 0.05); // 20 × 0.05 = 1
-    add(*carried, "Kamień", kKindItem, 1, 2.3);    // rounded up: 3
+    add(*sword, "Waga", kinds::equipment::kWeight, 3);
+    add(*carried, "Strzała", kinds::equipment::kItem, 20, 0.05); // 20 × 0.05 = 1
+    add(*carried, "Kamień", kinds::equipment::kItem, 1, 2.3);    // rounded up: 3
     CPoz* pack = add(*carried, "Plecak", 0x440);
     CPoz* pouch = add(*pack, "Sakiewka", 0x440);
-    add(*pouch, "Moneta", kKindItem, 7, 0.1001);                           // 0.7007 → 1
-    add(*hero.link(kLinkEkwipunek)->back(), "Skrzynia", kKindItem, 1, 50); // "w domu": not carried
+    add(*pouch, "Moneta", kinds::equipment::kItem, 7, 0.1001); // 0.7007 → 1
+    add(*hero.link(kLinkEkwipunek)->back(), "Skrzynia", kinds::equipment::kItem, 1,
+        50); // "w domu": not carried
 
     hero.RebuildLoad();
     std::vector<std::string> lines;

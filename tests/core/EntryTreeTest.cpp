@@ -12,7 +12,10 @@ namespace {
 
 std::unique_ptr<CPoz> entry(std::string_view info, int typ = 1, int value = 0,
                             double modifier = 1.0) {
-    return std::make_unique<CPoz>(nullptr, "", info, "", typ, modifier, value, "");
+    return std::make_unique<CPoz>(nullptr, EntryData{.info = std::string(info),
+                                                     .typ = typ,
+                                                     .wartosc = value,
+                                                     .modyfikator = modifier});
 }
 
 std::vector<std::string> labels(const CPoz& parent) {
@@ -97,9 +100,9 @@ TEST(EntryQueue, TraceLinesGoToTheSinkOnlyWhenOneIsSet) {
 
 TEST(EntrySearch, SearchesFindTheFirstMatchAndKeepTheCursor) {
     CPoz root(nullptr);
-    root.Append(std::make_unique<CPoz>(nullptr, "", "a", "x1", 5, 0.5, 10, ""));
-    root.Append(std::make_unique<CPoz>(nullptr, "", "b", "x2", 6, 1.5, 20, ""));
-    root.Append(std::make_unique<CPoz>(nullptr, "", "c", "x2", 6, 1.5, 20, ""));
+    root.AddChild({.info = "a", .specjal = "x1", .typ = 5, .wartosc = 10, .modyfikator = 0.5});
+    root.AddChild({.info = "b", .specjal = "x2", .typ = 6, .wartosc = 20, .modyfikator = 1.5});
+    root.AddChild({.info = "c", .specjal = "x2", .typ = 6, .wartosc = 20, .modyfikator = 1.5});
     root.First();
     root.Next();
     EXPECT_EQ(root.FindByKind(6)->info, "b");
@@ -139,13 +142,36 @@ TEST(EntrySearch, LocateByValueKeepsAnAscendingListInOrder) {
     EXPECT_EQ(root.Current()->wartosc, 40);
 }
 
+TEST(EntryData, ChildrenAreMadeFromTheRecordOnTheParentsConnection) {
+    auto db = reinterpret_cast<Database*>(0x1); // only compared, never used
+    CPoz root(db);
+    CPoz& child = root.AddChild({.info = "Rasowa", .typ = 0x3901, .wartosc = 7});
+    EXPECT_EQ(root.back(), &child);
+    EXPECT_EQ(child.connection(), db);
+    EXPECT_EQ(child.id().size(), 30u); // a new identifier
+    EXPECT_NE(child.id(), root.id());
+    // What the record leaves out is an empty entry's: no texts, modifier 0.
+    EXPECT_EQ(child.specjal, "");
+    EXPECT_EQ(child.memo, "");
+    EXPECT_EQ(child.modyfikator, 0.0);
+    EXPECT_EQ(child.wartosc, 7);
+
+    CPoz& named = child.AddChild({.id = "123", .memo = "0|ulom"});
+    EXPECT_EQ(named.id(), "123");
+    EXPECT_EQ(named.connection(), db);
+    EXPECT_EQ(named.typ, 0);
+    EXPECT_EQ(named.memo, "0|ulom");
+}
+
 TEST(EntrySetOrAdd, NeutralDataDropOrSkipAndNewChildrenFollowTheCursor) {
     CPoz root(nullptr);
     root.Append(entry("first", 100));
     root.Append(entry("last", 200));
     root.First();
     bool added = false;
-    CPoz* made = root.SetOrAdd(nullptr, "", "int", "", 0x31, 1.0, 5, "m", true, &added);
+    CPoz* made =
+        root.SetOrAdd({.info = "int", .typ = 0x31, .wartosc = 5, .modyfikator = 1.0, .memo = "m"},
+                      Neutral::Drop, &added);
     ASSERT_NE(made, nullptr);
     EXPECT_TRUE(added);
     EXPECT_EQ(labels(root), (Names{"first", "int", "last"}));
@@ -153,7 +179,14 @@ TEST(EntrySetOrAdd, NeutralDataDropOrSkipAndNewChildrenFollowTheCursor) {
     // Existing child: data replaced, kind and identifier kept.
     const std::string id = made->id();
     root.Last();
-    CPoz* again = root.SetOrAdd(nullptr, "other", "int2", "s", 0x31, 2.0, 7, "n", true, &added);
+    CPoz* again = root.SetOrAdd({.id = "other",
+                                 .info = "int2",
+                                 .specjal = "s",
+                                 .typ = 0x31,
+                                 .wartosc = 7,
+                                 .modyfikator = 2.0,
+                                 .memo = "n"},
+                                Neutral::Drop, &added);
     EXPECT_EQ(again, made);
     EXPECT_FALSE(added);
     EXPECT_EQ(made->id(), id);
@@ -164,36 +197,55 @@ TEST(EntrySetOrAdd, NeutralDataDropOrSkipAndNewChildrenFollowTheCursor) {
     EXPECT_EQ(made->memo, "n");
 
     // Value 0 of an integer kind removes it, and makes none when absent.
-    EXPECT_EQ(root.SetOrAdd(nullptr, "", "int", "", 0x31, 1.0, 0, "", true, &added), nullptr);
+    EXPECT_EQ(
+        root.SetOrAdd({.info = "int", .typ = 0x31, .modyfikator = 1.0}, Neutral::Drop, &added),
+        nullptr);
     EXPECT_EQ(labels(root), (Names{"first", "last"}));
-    EXPECT_EQ(root.SetOrAdd(nullptr, "", "int", "", 0x31, 1.0, 0, "", true, &added), nullptr);
+    EXPECT_EQ(
+        root.SetOrAdd({.info = "int", .typ = 0x31, .modyfikator = 1.0}, Neutral::Drop, &added),
+        nullptr);
     EXPECT_FALSE(added);
     EXPECT_EQ(root.size(), 2u);
     // Without the rule neutral data are kept.
-    EXPECT_NE(root.SetOrAdd(nullptr, "", "int", "", 0x31, 1.0, 0, "", false, &added), nullptr);
+    EXPECT_NE(
+        root.SetOrAdd({.info = "int", .typ = 0x31, .modyfikator = 1.0}, Neutral::Keep, &added),
+        nullptr);
 
     // Percentages are neutral at 1.0; kind 3 at 1.0 or at value 0 with modifier 0.
-    EXPECT_EQ(root.SetOrAdd(nullptr, "", "p", "", 0x42, 1.0, 9, "", true), nullptr);
-    EXPECT_NE(root.SetOrAdd(nullptr, "", "p", "", 0x42, 0.0, 0, "", true), nullptr);
-    EXPECT_EQ(root.SetOrAdd(nullptr, "", "m", "", 0x53, 0.0, 0, "", true), nullptr);
-    EXPECT_EQ(root.SetOrAdd(nullptr, "", "m", "", 0x53, 1.0, 4, "", true), nullptr);
-    EXPECT_NE(root.SetOrAdd(nullptr, "", "m", "", 0x53, 0.0, 4, "", true), nullptr);
+    EXPECT_EQ(
+        root.SetOrAdd({.info = "p", .typ = 0x42, .wartosc = 9, .modyfikator = 1.0}, Neutral::Drop),
+        nullptr);
+    EXPECT_NE(root.SetOrAdd({.info = "p", .typ = 0x42}, Neutral::Drop), nullptr);
+    EXPECT_EQ(root.SetOrAdd({.info = "m", .typ = 0x53}, Neutral::Drop), nullptr);
+    EXPECT_EQ(
+        root.SetOrAdd({.info = "m", .typ = 0x53, .wartosc = 4, .modyfikator = 1.0}, Neutral::Drop),
+        nullptr);
+    EXPECT_NE(root.SetOrAdd({.info = "m", .typ = 0x53, .wartosc = 4}, Neutral::Drop), nullptr);
     // Other value kinds are never neutral.
-    EXPECT_NE(root.SetOrAdd(nullptr, "", "y", "", 0x64, 1.0, 0, "", true), nullptr);
+    EXPECT_NE(root.SetOrAdd({.info = "y", .typ = 0x64, .modyfikator = 1.0}, Neutral::Drop),
+              nullptr);
 
     // The second form finds the child by its key text.
-    CPoz* keyed = root.SetOrAddBySpecjal(nullptr, "", "k", "KEY", 0x31, 1.0, 3, "", true);
-    EXPECT_EQ(root.SetOrAddBySpecjal(nullptr, "", "k2", "KEY", 0x71, 1.0, 8, "", true), keyed);
+    CPoz* keyed = root.SetOrAddBySpecjal(
+        {.info = "k", .specjal = "KEY", .typ = 0x31, .wartosc = 3, .modyfikator = 1.0},
+        Neutral::Drop);
+    EXPECT_EQ(root.SetOrAddBySpecjal(
+                  {.info = "k2", .specjal = "KEY", .typ = 0x71, .wartosc = 8, .modyfikator = 1.0},
+                  Neutral::Drop),
+              keyed);
     EXPECT_EQ(keyed->info, "k2");
     EXPECT_EQ(keyed->typ, 0x31);
-    EXPECT_EQ(root.SetOrAddBySpecjal(nullptr, "", "k", "KEY", 0x31, 1.0, 0, "", true), nullptr);
+    EXPECT_EQ(root.SetOrAddBySpecjal(
+                  {.info = "k", .specjal = "KEY", .typ = 0x31, .modyfikator = 1.0}, Neutral::Drop),
+              nullptr);
     EXPECT_EQ(root.FindBySpecjal("KEY"), nullptr);
 }
 
 // Counts the entries destroyed, to prove none goes twice and none is missed.
 int destroyed = 0;
 struct Counted : CPoz {
-    explicit Counted(std::string_view label) : CPoz(nullptr, "", label, "", 9, 1.0, 0, "") {}
+    explicit Counted(std::string_view label)
+        : CPoz(nullptr, {.info = std::string(label), .typ = 9, .modyfikator = 1.0}) {}
     ~Counted() override { ++destroyed; }
 };
 
@@ -282,7 +334,12 @@ TEST(EntryReference, AnOwnedPrivateTargetGoesWithItsOwner) {
 TEST(EntryCopy, CopyTreeCopiesDataFiltersTheFirstLevelAndMakesReferences) {
     CPoz root(nullptr);
     CPoz* target = root.Append(entry("target", 1, 4));
-    CPoz* source = root.Append(std::make_unique<CPoz>(nullptr, "", "src", "S", 0x21, 1.5, 3, "m"));
+    CPoz* source = &root.AddChild({.info = "src",
+                                   .specjal = "S",
+                                   .typ = 0x21,
+                                   .wartosc = 3,
+                                   .modyfikator = 1.5,
+                                   .memo = "m"});
     source->total = 42.0;
     CPoz* keep = source->Append(entry("keep", 1, 1));
     keep->Append(entry("drop", 1, 2)); // below the first level the filter does not apply

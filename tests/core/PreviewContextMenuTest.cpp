@@ -1,4 +1,5 @@
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "preview/ContextCommands.h"
 #include "support/TestDatabase.h"
 
@@ -28,7 +29,7 @@ struct ContextMenu : ::testing::Test {
     CPoz& top(int link) { return *hero.link(link); }
     CPoz& child(CPoz& parent, int kind) { return *parent.FindByKind(kind); }
     CPoz& add(CPoz& parent, int kind, std::string_view info = "wpis") {
-        return *parent.Append(std::make_unique<CPoz>(db.db.get(), "", info, "", kind, 0.0, 1, ""));
+        return parent.AddChild({.info = std::string(info), .typ = kind, .wartosc = 1});
     }
     CPoz& carried() { return child(top(kLinkEkwipunek), 1104); }
     CPoz& combatWeapons() { return child(top(kLinkWalka), 1296); }

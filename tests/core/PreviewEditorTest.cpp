@@ -1,4 +1,5 @@
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "model/TreeSnapshot.h"
 #include "preview/CIstotaPodglad.h"
 #include "store/CharacterStore.h"
@@ -19,8 +20,8 @@ struct Preview : ::testing::Test, test::SampleWorkspace {
         CIstota made(characters());
         made.SetImie("Borin");
         made.SetRasa("Krasnolud");
-        carried(made).Append(item(made, "Lina", 2, 1.5)); // weighs 2 × 1.5 = 3
-        carried(made).Append(item(made, "Namiot", 1, 4)); // weighs 4
+        addItem(made, "Lina", 2, 1.5); // weighs 2 × 1.5 = 3
+        addItem(made, "Namiot", 1, 4); // weighs 4
         made.RebuildLoad();
         EXPECT_TRUE(SaveCharacter(made).ok());
         reload(made.id());
@@ -34,10 +35,14 @@ struct Preview : ::testing::Test, test::SampleWorkspace {
         preview = std::make_unique<CIstotaPodglad>(rules(), characters(), *hero, port);
     }
 
-    static CPoz& carried(const CIstota& h) { return *h.link(kLinkEkwipunek)->FindByKind(1104); }
-    static std::unique_ptr<CPoz> item(const CIstota& h, std::string_view name, int count,
-                                      double weight) {
-        return std::make_unique<CPoz>(h.connection(), "", name, "", 2417, weight, count, "");
+    static CPoz& carried(const CIstota& h) {
+        return *h.link(kLinkEkwipunek)->FindByKind(kinds::equipment::kCarried);
+    }
+    static void addItem(const CIstota& h, std::string name, int count, double weight) {
+        carried(h).AddChild({.info = std::move(name),
+                             .typ = kinds::equipment::kItem,
+                             .wartosc = count,
+                             .modyfikator = weight});
     }
     CPoz& load() { return *hero->link(kLinkObciazenie); }
     CPoz* carriedItem(std::string_view name) {
@@ -89,11 +94,10 @@ TEST_F(Preview, ChangingACarriedItemRebuildsTheLoad) {
 TEST_F(Preview, UndoOfADeleteRestoresTheSubtreeWithItsReferencesAndRedoDeletesAgain) {
     CPoz& rope = *carriedItem("Lina");
     CPoz& knot =
-        *rope.Append(std::make_unique<CPoz>(&characters(), "", "Węzeł", "", 1, 0.0, 2, ""));
+        rope.AddChild({.info = "Węzeł", .typ = kinds::preview::kAddedNumber, .wartosc = 2});
     // An entry elsewhere taking its value from the knot (value kind 9).
     CPoz& wisdom = *hero->link(kLinkMadrosc);
-    CPoz& share =
-        *wisdom.Append(std::make_unique<CPoz>(&characters(), "", "Udział", "", 9, 1.0, 0, ""));
+    CPoz& share = wisdom.AddChild({.info = "Udział", .typ = kRefInteger, .modyfikator = 1.0});
     share.MakeReference(knot, true);
     const std::string ropeId = rope.id(), knotId = knot.id(), shareId = share.id();
     hero->RebuildLoad();
@@ -192,8 +196,9 @@ TEST_F(Preview, TheDescriptionFollowsTheSelectedEntryAndAKindWithoutOneClearsIt)
                           "'Widzi w ciemności.');")
                     .ok());
     CPoz& abilities = *hero->link(kLinkZdolnosci);
-    CPoz& ability = *abilities.Append(std::make_unique<CPoz>(
-        &characters(), "", "Widzenie w mroku", "900000000000000000000000000001", 640, 0.0, 0, ""));
+    CPoz& ability = abilities.AddChild({.info = "Widzenie w mroku",
+                                        .specjal = "900000000000000000000000000001",
+                                        .typ = kinds::ability::kAbility});
     preview->select(&ability);
     EXPECT_EQ(preview->description(), "Widzi w ciemności.");
     EXPECT_EQ(preview->selected(), &ability);
@@ -265,9 +270,9 @@ TEST(CharacterSnapshot, PutsBackNamesIdentifiersTotalsAndAnOwnedTarget) {
     CIstota hero(ws.characters());
     hero.SetImie("Ala");
     CPoz& wisdom = *hero.link(kLinkMadrosc);
-    CPoz& holder =
-        *wisdom.Append(std::make_unique<CPoz>(&ws.characters(), "", "Kopia", "", 9, 1.0, 0, ""));
-    auto copy = std::make_unique<CPoz>(&ws.characters(), "", "Wzór", "", 1, 0.0, 6, "");
+    CPoz& holder = wisdom.AddChild({.info = "Kopia", .typ = kRefInteger, .modyfikator = 1.0});
+    auto copy =
+        std::make_unique<CPoz>(&ws.characters(), EntryData{.info = "Wzór", .typ = 1, .wartosc = 6});
     holder.AdoptTarget(std::move(copy));
     hero.RecalculateCharacter();
     const std::string before = test::dumpTree(hero);

@@ -8,7 +8,9 @@ namespace tallar {
 namespace {
 
 CPoz entry(int kind, int value, double modifier, std::string_view info = "Wpis") {
-    return CPoz(nullptr, "", info, "", kind, modifier, value, "");
+    return CPoz(
+        nullptr,
+        {.info = std::string(info), .typ = kind, .wartosc = value, .modyfikator = modifier});
 }
 
 TEST(MoneyForm, GoldAndSilverMakeTheWorthOfOnePiece) {

@@ -1,5 +1,6 @@
 #include "base/Cp1250.h"
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "preview/Recompute.h"
 #include "preview/StatsExport.h"
 #include "store/CharacterStore.h"
@@ -54,17 +55,17 @@ TEST_F(SampleCharacter, RecomputeGivesTheTreeTheWizardMade) {
     ASSERT_NE(hero, nullptr);
     const std::string made = test::dumpTree(*hero);
     // The steps whose engines exist: race stage, abilities, resistances, load and totals.
-    CharacterRecompute(rules(), *hero, port, DiceRolls{}).Run();
+    CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
     EXPECT_EQ(test::dumpTree(*hero), made);
     EXPECT_TRUE(port.diePrompts().empty()); // nothing was thrown anew
     // What a step writes comes back when it was lost: the racial part of Żywotność, written
     // by the race stage.
     CPoz& vitality = *hero->link(kLinkZywotnosc);
-    ASSERT_NE(vitality.FindByKind(14593), nullptr);
-    (void)vitality.Take(*vitality.FindByKind(14593));
+    ASSERT_NE(vitality.FindByKind(kinds::perMember::kRacial[member::kVitality]), nullptr);
+    (void)vitality.Take(*vitality.FindByKind(kinds::perMember::kRacial[member::kVitality]));
     hero->RecalculateCharacter();
     ASSERT_NE(test::dumpTree(*hero), made);
-    CharacterRecompute(rules(), *hero, port, DiceRolls{}).Run();
+    CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
     EXPECT_EQ(test::dumpTree(*hero), made);
 }
 
@@ -74,9 +75,9 @@ TEST_F(SampleCharacter, StatisticsBlockLines) {
     ASSERT_GE(lines.size(), 5U);
     const CPoz& extra = *hero->link(kLinkDodatkoweInformacje);
     // Name, the appearance entry's label, the age with a dot, the alignment; no profession.
-    EXPECT_EQ(lines[0], "NAZ. Borin; " + extra.FindByKind(256)->info + "; " +
-                            std::to_string(extra.FindByKind(337)->wartosc) + ".; " +
-                            extra.FindByKind(352)->info + "; ");
+    EXPECT_EQ(lines[0], "NAZ. Borin; " + extra.FindByKind(kinds::info::kAppearance)->info + "; " +
+                            std::to_string(extra.FindByKind(kinds::info::kAge)->wartosc) + ".; " +
+                            extra.FindByKind(kinds::info::kAlignment)->info + "; ");
     EXPECT_EQ(lines[1], "ŻYW " + attribute(kLinkZywotnosc) + "; SF " +
                             attribute(kLinkSilaFizyczna) + "; ZR " + attribute(kLinkZrecznosc) +
                             "(" + attribute(kLinkZrecznoscAktualna) + "); SZ " +

@@ -44,32 +44,31 @@ struct SampleCharacter : test::EngineFixture {
         // What the first pages write: race, stage, age, social class, the chosen
         // disability and ability.
         CPoz& extra = top(kLinkDodatkoweInformacje);
-        CPoz& look = add(extra, "Rasa: Człowiek", kinds::kBodyMeasures, 0, kHuman);
-        add(look, "Stadium: Dorosły", stagekinds::kStage, 0, kAdultHuman);
-        add(extra, "WIEK", kinds::kAge, startingAge);
-        CRdzenKlasaSpoleczna(*rules.db, *character, port, false, &generator).Apply(kMagnates);
-        add(top(kLinkUlomnosci), "Chorowity", 768, 0, kSickly);
-        add(top(kLinkZdolnosci), "Olbrzymi wzrost", 640, 0, kGiantGrowth);
+        CPoz& look = add(extra, "Rasa: Człowiek", kinds::info::kAppearance, 0, kHuman);
+        add(look, "Stadium: Dorosły", kinds::stage::kStage, 0, kAdultHuman);
+        add(extra, "WIEK", kinds::info::kAge, startingAge);
+        const EngineContext rolled = context(false, &generator);
+        CRdzenKlasaSpoleczna(rolled).Apply(kMagnates);
+        add(top(kLinkUlomnosci), "Chorowity", kinds::ability::kDisability, 0, kSickly);
+        add(top(kLinkZdolnosci), "Olbrzymi wzrost", kinds::ability::kAbility, 0, kGiantGrowth);
 
         // Race stage: random parts, then the age step. The shares of the abilities then
         // grow by what the stage folds.
-        CRdzenStadium stage(*rules.db, *character, port, &generator);
-        stage.RollRandomParts(false);
-        stage.AgeStep(false);
+        CRdzenStadium stage(rolled);
+        stage.RollRandomParts();
+        stage.AgeStep();
         GrowthProfile stageProfile;
         stage.FoldProfile(stageProfile);
 
         // Disabilities, then abilities: formulas first, then their shares.
-        CRdzenUlomnosc disabilities(*rules.db, *character, port, false,
-                                    CRdzenUlomnosc::kDisabilities, &generator);
-        CRdzenUlomnosc abilities(*rules.db, *character, port, false, CRdzenUlomnosc::kAbilities,
-                                 &generator);
-        disabilities.ApplyFormulas(false);
-        abilities.ApplyFormulas(false);
+        CRdzenUlomnosc disabilities(rolled, CRdzenUlomnosc::kDisabilities);
+        CRdzenUlomnosc abilities(rolled, CRdzenUlomnosc::kAbilities);
+        disabilities.ApplyFormulas();
+        abilities.ApplyFormulas();
         disabilities.ApplyToAttributes(stageProfile);
         abilities.ApplyToAttributes(stageProfile);
 
-        CRdzenOdpornosci(*rules.db, *character).BaseResistances();
+        CRdzenOdpornosci(rolled).BaseResistances();
 
         EXPECT_TRUE(port.diePrompts().empty()); // every die came from the generator
         EXPECT_TRUE(port.errors().empty());
@@ -121,7 +120,8 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
         EXPECT_EQ(sickly->info, "Chorowity");
         EXPECT_EQ(sickly->memo, "0|ulom");
         EXPECT_DOUBLE_EQ(sickly->modyfikator, 0.8);
-        ASSERT_NE(vitality.FindByKind(14593), nullptr); // "Rasowa" of the stage
+        ASSERT_NE(vitality.FindByKind(kinds::perMember::kRacial[member::kVitality]),
+                  nullptr); // "Rasowa" of the stage
         EXPECT_EQ(valueOf(physical, 18689), roundToInt(vitality.total / 10));
         EXPECT_EQ(valueOf(psychic, 18497), roundToInt(vitality.total / 20));
         auto withoutShare = CPoz::CopyTree(
@@ -137,15 +137,15 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
         const CPoz* giant = taggedShare(strength, "zdol");
         ASSERT_NE(giant, nullptr);
         const CPoz& owner = *c.top(kLinkZdolnosci).front()->front();
-        EXPECT_EQ(owner.typ, 12624);
+        EXPECT_EQ(owner.typ, kinds::formula::kOwner);
         ASSERT_NE(giant->target(), nullptr);
         EXPECT_EQ(giant->target()->parent(), &owner);
         EXPECT_EQ(giant->wartosc, roundToInt(giant->target()->modyfikator));
         EXPECT_GE(giant->wartosc, 1); // K5
         EXPECT_LE(giant->wartosc, 5);
         EXPECT_EQ(valueOf(physical, 18577), roundToInt(strength.total / 10));
-        const CPoz& look = *c.top(kLinkDodatkoweInformacje).FindByKind(kinds::kBodyMeasures);
-        for (const int kind : {kinds::kWeight, kinds::kHeight}) {
+        const CPoz& look = *c.top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kAppearance);
+        for (const int kind : {kinds::stage::kWeight, kinds::stage::kHeight}) {
             const CPoz* measure = look.FindByKind(kind);
             ASSERT_NE(measure, nullptr);
             const CPoz* share = taggedShare(*measure, "zdol");
@@ -162,7 +162,7 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
                 EXPECT_GE(part->wartosc, 0) << part->info;
             EXPECT_GE(base->total, 1.0);
         }
-        const int random = valueOf(physical, stagekinds::kRandomPhysical);
+        const int random = valueOf(physical, kinds::attribute::kPhysicalRandom);
         EXPECT_GE(random, 1); // K10
         EXPECT_LE(random, 10);
         for (int n = 0; n < 10; ++n) {
@@ -184,20 +184,22 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
 
         // The social class: its entry, the wealth split between purse and bank and the
         // family estate, and its part of Charyzma.
-        const CPoz* socialClass = c.top(kLinkDodatkoweInformacje).FindByKind(375);
+        const CPoz* socialClass =
+            c.top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kSocialClass);
         ASSERT_NE(socialClass, nullptr);
         EXPECT_EQ(socialClass->specjal, kMagnates);
         EXPECT_EQ(socialClass->memo, "Możnowładcy");
         const CPoz& wealth = c.top(kLinkMajatek);
-        ASSERT_EQ(wealth.FindByKind(1916)->size(), 1u);
-        ASSERT_EQ(wealth.FindByKind(1932)->size(), 1u);
-        ASSERT_EQ(wealth.FindByKind(2060)->size(), 1u);
-        const int atHand = wealth.FindByKind(1916)->front()->wartosc;
-        const int total = atHand + wealth.FindByKind(1932)->front()->wartosc;
+        ASSERT_EQ(wealth.FindByKind(kinds::money::kAtHand)->size(), 1u);
+        ASSERT_EQ(wealth.FindByKind(kinds::money::kInBank)->size(), 1u);
+        ASSERT_EQ(wealth.FindByKind(kinds::money::kEstate)->size(), 1u);
+        const int atHand = wealth.FindByKind(kinds::money::kAtHand)->front()->wartosc;
+        const int total = atHand + wealth.FindByKind(kinds::money::kInBank)->front()->wartosc;
         EXPECT_GE(total, 210); // 10K10+200
         EXPECT_LE(total, 300);
         EXPECT_EQ(atHand, roundToInt(total * 0.1));
-        EXPECT_DOUBLE_EQ(wealth.FindByKind(2060)->front()->modyfikator, 10.0 * total);
+        EXPECT_DOUBLE_EQ(wealth.FindByKind(kinds::money::kEstate)->front()->modyfikator,
+                         10.0 * total);
         const CPoz& charisma = c.top(kLinkCharyzma);
         const int classCharisma = valueOf(charisma, 16993);
         EXPECT_GE(classCharisma, 6); // K10+5

@@ -71,7 +71,7 @@ struct RaceStageStep : ::testing::Test, test::SampleWorkspace {
         hero->RecalculateCharacter();
     }
     const CPoz* racial(int link, std::size_t member) const {
-        return hero->link(link)->FindByKind(stageMemberKinds(member).racial);
+        return hero->link(link)->FindByKind(kinds::perMember::kRacial[member]);
     }
 };
 

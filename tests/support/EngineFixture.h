@@ -2,6 +2,7 @@
 
 #include "base/NonInteractiveUserPort.h"
 #include "model/Character.h"
+#include "rules/engine/EngineStep.h"
 #include "support/RulesFixture.h"
 #include "support/TestDatabase.h"
 
@@ -43,11 +44,24 @@ struct EngineFixture {
     // A new child of `parent`, appended.
     CPoz& add(CPoz& parent, std::string_view info, int kind, int value,
               std::string_view specjal = "", std::string_view memo = "", double modifier = 0.0) {
-        return *parent.Append(std::make_unique<CPoz>(characters.db.get(), "", info, specjal, kind,
-                                                     modifier, value, memo));
+        return parent.AddChild({.info = std::string(info),
+                                .specjal = std::string(specjal),
+                                .typ = kind,
+                                .wartosc = value,
+                                .modyfikator = modifier,
+                                .memo = std::string(memo)});
     }
 
     CPoz& top(int link) { return *character->link(link); }
+
+    // What a rules step of these tests works with.
+    EngineContext context(bool askRolls = false, DiceGenerator* generator = nullptr) {
+        return {.rules = *rules.db,
+                .character = *character,
+                .port = port,
+                .generator = generator,
+                .askRolls = askRolls};
+    }
 };
 
 } // namespace tallar::test

@@ -6,6 +6,7 @@
 #include "base/NonInteractiveUserPort.h"
 #include "editors/ListDef.h"
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "rules/core/DiceGenerator.h"
 #include "rules/data/SampleRules.h"
 #include "store/db/Workspace.h"
@@ -116,11 +117,11 @@ int main(int argc, char** argv) {
         hero.SetImie("Borin");
         hero.SetRasa("Krasnolud [Młody krasnolud]");
         CPoz& equipment = *hero.link(kLinkEkwipunek);
-        CPoz& carried = *equipment.FindByKind(kKindCarried);
-        CPoz& rope = *carried.Append(std::make_unique<CPoz>(&workspace->characters(), "", "Lina",
-                                                            "", kKindItem, 1.5, 2, ""));
-        CPoz& tent = *carried.Append(std::make_unique<CPoz>(&workspace->characters(), "", "Namiot",
-                                                            "", kKindItem, 4.0, 1, ""));
+        CPoz& carried = *equipment.FindByKind(kinds::equipment::kCarried);
+        CPoz& rope = carried.AddChild(
+            {.info = "Lina", .typ = kinds::equipment::kItem, .wartosc = 2, .modyfikator = 1.5});
+        CPoz& tent = carried.AddChild(
+            {.info = "Namiot", .typ = kinds::equipment::kItem, .wartosc = 1, .modyfikator = 4.0});
         hero.RebuildLoad();
         hero.RecalculateCharacter();
         CIstotaPodglad preview(workspace->rules(), workspace->characters(), hero, port);

@@ -1,5 +1,6 @@
 #include "base/NonInteractiveUserPort.h"
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "store/CharacterStore.h"
 #include "support/WizardFixture.h"
 #include "ui/preview/CIstotaPodgladDialog.h"
@@ -51,9 +52,12 @@ struct PreviewWindow : ::testing::Test, test::SampleWorkspace {
         made.SetImie("Borin");
         made.SetRasa("Krasnolud");
         made.SetProf("Wojownik(1)");
-        CPoz& carried = *made.link(kLinkEkwipunek)->FindByKind(1104);
-        carried.Append(std::make_unique<CPoz>(&characters(), "", "Lina", "", 2417, 1.5, 2, ""));
-        carried.Append(std::make_unique<CPoz>(&characters(), "", "Namiot", "", 2417, 4.0, 1, ""));
+        CPoz& carried = *made.link(kLinkEkwipunek)->FindByKind(kinds::equipment::kCarried);
+        for (auto [name, count, weight] : {std::tuple{"Lina", 2, 1.5}, {"Namiot", 1, 4.0}})
+            carried.AddChild({.info = name,
+                              .typ = kinds::equipment::kItem,
+                              .wartosc = count,
+                              .modyfikator = weight});
         made.RebuildLoad();
         EXPECT_TRUE(SaveCharacter(made).ok());
         hero = LoadCharacter(characters(), made.id()).character;
@@ -62,7 +66,7 @@ struct PreviewWindow : ::testing::Test, test::SampleWorkspace {
         dialog = std::make_unique<ui::CIstotaPodgladDialog>(*preview, port);
     }
 
-    CPoz& carried() { return *hero->link(kLinkEkwipunek)->FindByKind(1104); }
+    CPoz& carried() { return *hero->link(kLinkEkwipunek)->FindByKind(kinds::equipment::kCarried); }
     CPoz* carriedItem(std::string_view name) {
         for (CPoz* entry : carried().children())
             if (entry->info == name)
@@ -180,10 +184,10 @@ TEST_F(PreviewWindow, TheDescriptionBoxFollowsTheSelection) {
                     .exec("INSERT INTO zdolnosci (id, typ, nazwa, opis) VALUES "
                           "('900000000000000000000000000002', '0', 'Kulawy', 'Utyka.');")
                     .ok());
-    CPoz& lame =
-        *hero->link(kLinkUlomnosci)
-             ->Append(std::make_unique<CPoz>(&characters(), "", "Kulawy",
-                                             "900000000000000000000000000002", 768, 0.0, 0, ""));
+    CPoz& lame = hero->link(kLinkUlomnosci)
+                     ->AddChild({.info = "Kulawy",
+                                 .specjal = "900000000000000000000000000002",
+                                 .typ = kinds::ability::kDisability});
     dialog->selectEntry(&lame);
     EXPECT_EQ(dialog->descriptionBox()->toPlainText(), QStringLiteral("Utyka."));
     dialog->tree()->setCurrentIndex(dialog->model()->indexOf(hero->link(kLinkWiara)));
@@ -222,8 +226,8 @@ TEST(EntryTreeModel, ADeepTreeIsShownAsItIsOpened) {
     CIstota hero(w.characters());
     CPoz* at = hero.link(kLinkUmiejetnosci);
     for (int i = 1; i <= 100'000; ++i)
-        at = at->Append(std::make_unique<CPoz>(&w.characters(), "", "Poziom " + std::to_string(i),
-                                               "", 0x11, 1.0, 1, ""));
+        at = &at->AddChild(
+            {.info = "Poziom " + std::to_string(i), .typ = 0x11, .wartosc = 1, .modyfikator = 1.0});
     hero.link(kLinkUmiejetnosci)->Recalculate();
     ui::EntryTreeModel model(hero);
     QModelIndex index = model.index(kLinkUmiejetnosci - 1, 0);
