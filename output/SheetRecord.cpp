@@ -532,6 +532,12 @@ std::string limitText(int divisor) {
     return divisor > 1 ? "1/" + std::to_string(divisor) : "-";
 }
 
+void recalculateForSheet(CIstota& character) {
+    character.RecalculateCharacter();
+    if (CPoz* information = character.link(kLinkDodatkoweInformacje))
+        information->Recalculate(0.0, 0.0, 0);
+}
+
 SheetRecord makeSheetRecord(const CIstota& character) {
     return RecordBuilder(character).build();
 }

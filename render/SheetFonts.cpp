@@ -42,6 +42,9 @@ QFont sheetFont(std::string_view face, int pixelSize, bool bold) {
     QFont font(sheetFamily(face));
     font.setPixelSize(pixelSize > 0 ? pixelSize : 1);
     font.setHintingPreference(QFont::PreferNoHinting);
+    // Any letter spacing turns ligatures off, so "fi" stays two letters that a PDF reader
+    // finds and copies as such; this one is a thousandth of a millimetre.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
     const FaceChoice* choice = choiceFor(face);
     const bool standIn =
         choice &&
