@@ -91,7 +91,7 @@ int runSheet(Context& context, std::span<const std::string> args) {
         context.err << "tallar2-cli sheet: " << loaded.status.message() << '\n';
         return kFailure;
     }
-    recalculateForSheet(*loaded.character);
+    loaded.character->RecalculateCharacter();
 
     const render::GuiSession gui;
     CKartaBohatera sheet(*loaded.character);

@@ -22,12 +22,21 @@ constexpr int kArmourSpeed = 22529;
 constexpr int kFightShields = 1328; // "Tarcze" under "Walka"
 constexpr int kFightArmours = 1312; // "Pancerz" under "Walka"
 
-// Raises the divisors to the truncated totals of the holder's two limit children.
-void raise(LimitDivisors& divisors, const CPoz& holder, int dexterityKind, int speedKind) {
+// The divisor a limit entry holds: its truncated total. The skin's limits keep the largest
+// of their passages in their value as well, which a character just loaded still has,
+// since their totals are not recalculated with the character.
+int divisorOf(const CPoz& limit, bool skin) {
+    const int total = static_cast<int>(std::clamp(limit.total, 0.0, 1.0e9));
+    return skin ? std::max(total, limit.wartosc) : total;
+}
+
+// Raises the divisors to those of the holder's two limit children.
+void raise(LimitDivisors& divisors, const CPoz& holder, int dexterityKind, int speedKind,
+           bool skin = false) {
     if (const CPoz* limit = holder.FindByKind(dexterityKind))
-        divisors.dexterity = std::max(divisors.dexterity, static_cast<int>(limit->total));
+        divisors.dexterity = std::max(divisors.dexterity, divisorOf(*limit, skin));
     if (const CPoz* limit = holder.FindByKind(speedKind))
-        divisors.speed = std::max(divisors.speed, static_cast<int>(limit->total));
+        divisors.speed = std::max(divisors.speed, divisorOf(*limit, skin));
 }
 
 // Raises the divisors by every child of `kind` of the fight list `listKind`.
@@ -49,7 +58,7 @@ LimitDivisors currentLimitDivisors(const CIstota& character) {
     const CPoz* appearance = info ? info->FindByKind(kAppearance) : nullptr;
     const CPoz* stage = appearance ? appearance->FindByKind(kStage) : nullptr;
     if (const CPoz* skin = stage ? stage->FindByKind(kSkin) : nullptr)
-        raise(divisors, *skin, kSkinDexterity, kSkinSpeed);
+        raise(divisors, *skin, kSkinDexterity, kSkinSpeed, true);
     const CPoz* fight = character.link(kLinkWalka);
     raiseByUses(divisors, fight, kFightShields, kShieldUse, kShieldDexterity, kShieldSpeed);
     raiseByUses(divisors, fight, kFightArmours, kArmourUse, kArmourDexterity, kArmourSpeed);

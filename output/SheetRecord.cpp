@@ -483,10 +483,16 @@ private:
         }
 
         const CPoz* skin = childOfKind(appearance(k::kStage), k::kSkin);
+        // The race stage writes the skin's amounts as values; the character's recalculation
+        // leaves "Dodatkowe informacje" out, so their totals may not be computed.
+        const auto value = [skin](int kind) {
+            const CPoz* amount = skin->FindByKind(kind);
+            return amount ? std::to_string(amount->wartosc) : std::string();
+        };
         if (skin) {
-            r_.skin.piercing = text(truncated(skin->FindByKind(k::kSkinPiercing)));
-            r_.skin.cutting = text(truncated(skin->FindByKind(k::kSkinCutting)));
-            r_.skin.blunt = text(truncated(skin->FindByKind(k::kSkinBlunt)));
+            r_.skin.piercing = value(k::kSkinPiercing);
+            r_.skin.cutting = value(k::kSkinCutting);
+            r_.skin.blunt = value(k::kSkinBlunt);
         }
     }
 
@@ -530,12 +536,6 @@ private:
 
 std::string limitText(int divisor) {
     return divisor > 1 ? "1/" + std::to_string(divisor) : "-";
-}
-
-void recalculateForSheet(CIstota& character) {
-    character.RecalculateCharacter();
-    if (CPoz* information = character.link(kLinkDodatkoweInformacje))
-        information->Recalculate(0.0, 0.0, 0);
 }
 
 SheetRecord makeSheetRecord(const CIstota& character) {

@@ -122,12 +122,7 @@ struct SheetRecord {
     std::string loadStrength;
 };
 
-// Computes every total the sheet prints: the character's recalculation, and then the
-// entries under "Dodatkowe informacje" (the race stage's skin and its limits), which that
-// leaves out. Totals are not stored, so a character just loaded needs this.
-void recalculateForSheet(CIstota& character);
-
-// The values of the sheet of a character whose totals are computed (recalculateForSheet).
+// The values of the sheet of a recalculated character (RecalculateCharacter).
 SheetRecord makeSheetRecord(const CIstota& character);
 
 // "1/N" for a limit divisor N above 1, "-" for none.

@@ -44,8 +44,8 @@ SheetPreviewDialog::SheetPreviewDialog(const CIstota& character, QWidget* parent
                      &QPrintPreviewWidget::fitToWidth);
     tools->addAction(QStringLiteral("Jedna strona"), preview_,
                      &QPrintPreviewWidget::setSinglePageViewMode);
-    tools->addAction(QStringLiteral("Dwie strony"), preview_,
-                     &QPrintPreviewWidget::setFacingPagesViewMode);
+    tools->addAction(QStringLiteral("Obie strony"), preview_,
+                     &QPrintPreviewWidget::setAllPagesViewMode);
     tools->addSeparator();
     tools->addAction(QStringLiteral("Zamknij"), this, &QDialog::accept);
 
@@ -56,7 +56,7 @@ SheetPreviewDialog::SheetPreviewDialog(const CIstota& character, QWidget* parent
     layout->addWidget(tools);
     layout->addWidget(preview_, 1);
     layout->addWidget(status_);
-    preview_->setFacingPagesViewMode();
+    preview_->setAllPagesViewMode();
 }
 
 SheetPreviewDialog::~SheetPreviewDialog() = default;
@@ -123,7 +123,8 @@ void SheetPreviewDialog::askAndSavePng() {
         savePng(qs(withDefaultExtension(utf8(path), ".png")), dpi);
 }
 
-void showSheetPreview(const CIstota& character, QWidget* parent) {
+void showSheetPreview(CIstota& character, QWidget* parent) {
+    character.RecalculateCharacter();
     SheetPreviewDialog dialog(character, parent);
     dialog.showMaximized();
     dialog.exec();

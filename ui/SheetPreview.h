@@ -45,6 +45,8 @@ private:
 };
 
 // Opens the sheet's print preview, maximised, over `parent` and returns when it is closed.
-void showSheetPreview(const CIstota& character, QWidget* parent);
+// The character's totals are recalculated first (they are not stored), so that the sheet
+// shows a character just loaded as well as one just changed.
+void showSheetPreview(CIstota& character, QWidget* parent);
 
 } // namespace tallar::ui

@@ -14,7 +14,7 @@ struct SheetRecordTest : ::testing::Test, test::EngineFixture {
     void set(int link, int value) { add(top(link), "Rasowa", 14593, value, "", "1"); }
 
     SheetRecord record() {
-        recalculateForSheet(*character);
+        character->RecalculateCharacter();
         return makeSheetRecord(*character);
     }
 
@@ -140,6 +140,8 @@ TEST_F(SheetRecordTest, LimitsOfArmourShieldAndSkin) {
     CPoz& skin = add(stage, "Skóra", 9552, 0);
     add(skin, "Ograniczenia zręczności 1/", 1537, 2);
     add(skin, "Ograniczenia szybkości 1/", 1553, 5);
+    add(skin, "Wyparowania kłute", 1345, 1);
+    add(skin, "Wyparowania obuchowe", 1377, 2);
     CPoz& fight = top(kLinkWalka);
     CPoz& shield = add(*fight.FindByKind(1328), "Puklerz", 22592, 0);
     add(shield, "Ograniczenia zręczności 1/", 22569, 3);
@@ -153,6 +155,9 @@ TEST_F(SheetRecordTest, LimitsOfArmourShieldAndSkin) {
     EXPECT_EQ(limits.speed, 5);     // the skin's, over the armour's 4
     EXPECT_EQ(r.armour.dexterityLimit, "1/3");
     EXPECT_EQ(r.armour.speedLimit, "1/5");
+    EXPECT_EQ(r.skin.piercing, "1");
+    EXPECT_EQ(r.skin.cutting, "");
+    EXPECT_EQ(r.skin.blunt, "2");
     EXPECT_EQ(limitText(1), "-");
     EXPECT_EQ(limitText(12), "1/12");
 }
