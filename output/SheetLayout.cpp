@@ -286,7 +286,7 @@ void skills(CFigura& page, int y, const SheetRecord& r) {
     title(box, kPad, 0, 700, kHeadingHeight, "ZDOLNOŚCI PROFESJONALNE:");
     text(box, 700, 0, 1190, kHeadingHeight,
          "(1-10 dostępnesą od 0-wego poziomu, 11-18 od 1-go poziomu a 19-20 od 10)", kSmallSize);
-    const Texts all = fitted(r.skills, 2 * kRows);
+    const Texts all = fitted(r.skills, std::size_t{2} * kRows);
     for (int column = 0; column < 2; ++column) {
         Texts numbers;
         for (int i = 1; i <= kRows; ++i)

@@ -363,6 +363,7 @@ private:
         if (!carried)
             return;
         std::vector<std::string> listed;
+        listed.reserve(described.size());
         for (const CPoz* d : described)
             listed.push_back(d->specjal);
         WalkTree(*carried, [&](const CPoz& weapon, int) {

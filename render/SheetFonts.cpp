@@ -31,7 +31,7 @@ const FaceChoice* choiceFor(std::string_view face) {
 } // namespace
 
 QString sheetFamily(std::string_view face) {
-    const QString family = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    QString family = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
     const FaceChoice* choice = choiceFor(face);
     if (!choice || QFontDatabase::hasFamily(family))
         return family;
