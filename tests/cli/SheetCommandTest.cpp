@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -148,11 +149,14 @@ TEST(CliSheet, PngPagesWithoutADisplay) {
         png.read(reinterpret_cast<char*>(head.data()), head.size());
         ASSERT_TRUE(png) << page;
         const auto at = [&](std::size_t i) {
-            return head[i] << 24 | head[i + 1] << 16 | head[i + 2] << 8 | head[i + 3];
+            std::uint32_t n = 0;
+            for (std::size_t j = i; j < i + 4; ++j)
+                n = n << 8 | head[j];
+            return n;
         };
         EXPECT_EQ(std::string(head.begin() + 12, head.begin() + 16), "IHDR");
-        EXPECT_EQ(at(16), 510) << page;
-        EXPECT_EQ(at(20), 660) << page;
+        EXPECT_EQ(at(16), 510u) << page;
+        EXPECT_EQ(at(20), 660u) << page;
     }
 }
 
