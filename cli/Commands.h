@@ -23,4 +23,7 @@ int runDeleteCharacter(Context& context, std::span<const std::string> args);
 int runRecalc(Context& context, std::span<const std::string> args);
 int runStats(Context& context, std::span<const std::string> args);
 
+// The character sheet as PDF or PNG: cli/CmdSheet.cpp.
+int runSheet(Context& context, std::span<const std::string> args);
+
 } // namespace tallar::cli

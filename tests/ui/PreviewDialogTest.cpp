@@ -3,11 +3,13 @@
 #include "model/Kinds.h"
 #include "store/CharacterStore.h"
 #include "support/WizardFixture.h"
+#include "ui/SheetPreview.h"
 #include "ui/preview/CIstotaPodgladDialog.h"
 #include "ui/preview/EntryDialogs.h"
 #include "ui/preview/EntryTreeModel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QTreeView>
 #include <QUndoStack>
 
@@ -89,6 +92,20 @@ TEST_F(PreviewWindow, CaptionTreeAndButtons) {
          {"Przelicz", "Karta bohatera", "Zapisz statystyki", "Zapisz do pliku", "OK", "Anuluj"})
         EXPECT_NE(dialog->button(QString::fromUtf8(text)), nullptr) << text;
     EXPECT_TRUE(dialog->descriptionBox()->isReadOnly());
+}
+
+TEST_F(PreviewWindow, KartaBohateraOpensTheSheetOfThisCharacter) {
+    bool shownOverPreview = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* sheet = qobject_cast<ui::SheetPreviewDialog*>(window);
+                sheet && sheet->isVisible()) {
+                shownOverPreview = sheet->parentWidget() == dialog.get();
+                sheet->accept();
+            }
+    });
+    dialog->button(QStringLiteral("Karta bohatera"))->click();
+    EXPECT_TRUE(shownOverPreview);
 }
 
 TEST_F(PreviewWindow, TheContextMenuOffersWhatTheRulesAllow) {

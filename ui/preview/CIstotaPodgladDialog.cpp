@@ -4,6 +4,7 @@
 #include "model/Character.h"
 #include "output/FileChoice.h"
 #include "ui/QtText.h"
+#include "ui/SheetPreview.h"
 #include "ui/WindowFit.h"
 #include "ui/WindowMemory.h"
 #include "ui/preview/EntryDialogs.h"
@@ -135,7 +136,7 @@ CIstotaPodgladDialog::CIstotaPodgladDialog(CIstotaPodglad& preview, UserPort& po
     preview_.setObserver([this] { letGoOfTree(); }, [this] { showTree(); });
     connect(recompute, &QPushButton::clicked, this, &CIstotaPodgladDialog::recompute);
     connect(sheet, &QPushButton::clicked, this,
-            [this] { openCharacterSheet(preview_.character(), preview_.rules(), port_, this); });
+            [this] { showSheetPreview(preview_.character(), this); });
     connect(stats, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
             this, QString(), QString(), dialogFilter(CIstotaPodglad::kStatsFilter), nullptr,
@@ -341,11 +342,6 @@ void CIstotaPodgladDialog::reject() {
     if (!undo_->isClean() && !port_.askYesNo(kUnsavedQuestion, CIstotaPodglad::kTitle))
         return;
     QDialog::reject();
-}
-
-void openCharacterSheet(CIstota& /*hero*/, Database& /*rules*/, UserPort& port,
-                        QWidget* /*parent*/) {
-    port.showError("Karta bohatera nie jest jeszcze dostępna.", CIstotaPodglad::kTitle);
 }
 
 } // namespace tallar::ui

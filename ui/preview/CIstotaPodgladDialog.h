@@ -84,8 +84,4 @@ private:
     std::set<std::string> expandedBeforeChange_;
 };
 
-// The character sheet ("Karta bohatera") of a character in a print preview. Joins here with
-// the character sheet; until then it says that the sheet is not there yet.
-void openCharacterSheet(CIstota& hero, Database& rules, UserPort& port, QWidget* parent);
-
 } // namespace tallar::ui
