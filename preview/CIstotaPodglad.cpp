@@ -3,6 +3,7 @@
 #include "base/Cp1250.h"
 #include "base/UserPort.h"
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "output/CharacterFile.h"
 #include "output/FileChoice.h"
 #include "preview/EntryDescription.h"
@@ -15,7 +16,6 @@ namespace tallar {
 
 namespace {
 
-constexpr int kCarried = 1104; // "przy sobie" under "Ekwipunek"
 constexpr std::size_t kSubjectLength = 40;
 
 } // namespace
@@ -124,7 +124,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::addEntry(const CPoz& context,
             return false;
         // A number or a date leaves the modifier as a new entry has it.
         form.applyTo(parent->AddChild({.modyfikator = 1.0}));
-        afterChange(parent->HasKindOrAncestor(kCarried));
+        afterChange(parent->HasKindOrAncestor(kinds::equipment::kCarried));
         return true;
     });
 }
@@ -185,7 +185,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::modifyWith(const CPoz& entry, co
         if (!target)
             return false;
         form.applyTo(*target);
-        afterChange(target->HasKindOrAncestor(kCarried));
+        afterChange(target->HasKindOrAncestor(kinds::equipment::kCarried));
         return true;
     });
 }
@@ -238,7 +238,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::remove(const CPoz& entry) {
         CPoz* parent = target ? target->parent() : nullptr;
         if (!parent)
             return false;
-        const bool carried = target->HasKindOrAncestor(kCarried);
+        const bool carried = target->HasKindOrAncestor(kinds::equipment::kCarried);
         if (selectedId_ == id)
             select(nullptr);
         // The entries referring to it go with it.

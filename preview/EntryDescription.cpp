@@ -2,17 +2,12 @@
 
 #include "base/UserPort.h"
 #include "model/Entry.h"
+#include "model/Kinds.h"
 #include "store/db/Database.h"
 
 namespace tallar {
 
 namespace {
-
-constexpr int kTrade = 816;      // a trade under "Zawody"
-constexpr int kGrade = 2448;     // the grade of a trade: specjal = zawod.id
-constexpr int kAbility = 640;    // under "Zdolności nadnaturalne"
-constexpr int kDisability = 768; // under "Ułomności"
-constexpr int kSkill = 25488;    // under "Umiejętności"
 
 std::string firstColumn(Database& rules, std::string_view sql, const std::string& id,
                         UserPort& port) {
@@ -35,16 +30,16 @@ std::string firstColumn(Database& rules, std::string_view sql, const std::string
 
 std::string entryDescription(Database& rules, const CPoz& entry, UserPort& port) {
     switch (entry.typ) {
-    case kTrade:
-        if (const CPoz* grade = entry.FindByKind(kGrade))
+    case kinds::trade::kTrade:
+        if (const CPoz* grade = entry.FindByKind(kinds::trade::kGrade))
             return firstColumn(rules, "SELECT opis FROM zawod WHERE id=?;", grade->specjal, port);
         return {};
-    case kGrade:
+    case kinds::trade::kGrade:
         return firstColumn(rules, "SELECT opis FROM zawod WHERE id=?;", entry.specjal, port);
-    case kAbility:
-    case kDisability:
+    case kinds::ability::kAbility:
+    case kinds::ability::kDisability:
         return firstColumn(rules, "SELECT opis FROM zdolnosci WHERE id=?;", entry.specjal, port);
-    case kSkill:
+    case kinds::skill::kSkill:
         return firstColumn(rules, "SELECT opis FROM umiejetnosci WHERE id=?;", entry.specjal, port);
     default:
         return {};

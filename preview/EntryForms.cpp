@@ -3,6 +3,7 @@
 #include "base/Cp1250.h"
 #include "model/Entry.h"
 #include "model/GameCalendar.h"
+#include "model/Kinds.h"
 #include "rules/core/RulesMath.h"
 
 #include <charconv>
@@ -13,9 +14,6 @@
 namespace tallar {
 
 namespace {
-
-constexpr int kMoneyKind = 12;
-constexpr int kDateKind = 8;
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -98,7 +96,7 @@ const std::vector<KindChoice>& newEntryKinds() {
     static const std::vector<KindChoice> kinds = {
         {kInteger, "liczba"},
         {kPercent, "procent"},
-        {kDateKind, "data kalendarza gry"},
+        {kDate, "data kalendarza gry"},
     };
     return kinds;
 }
@@ -257,7 +255,7 @@ void MoneyForm::applyTo(CPoz& entry) const {
     entry.info = info;
     entry.wartosc = parseWholeNumber(count).value_or(entry.wartosc);
     entry.modyfikator = unitWorth();
-    entry.typ = kMoneyKind;
+    entry.typ = kinds::money::kMoney;
 }
 
 // --- An item of equipment -----------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "base/Cp1250.h"
 #include "model/Character.h"
 #include "model/GameCalendar.h"
+#include "model/Kinds.h"
 #include "rules/core/AttributeSet.h"
 #include "rules/core/RulesMath.h"
 
@@ -15,29 +16,7 @@ namespace tallar {
 
 namespace {
 
-constexpr int kAppearance = 256;
-constexpr int kStage = 272;
-constexpr int kAge = 337;
-constexpr int kAlignment = 352;
-constexpr int kProfession = 512;
-constexpr int kProfessionLevel = 542;
-constexpr int kSkin = 9552;
-constexpr int kWeapon = 21024;
-constexpr int kArmour = 22016;
-constexpr int kShield = 22592;
-constexpr int kCombatWeapons = 1296; // "Bronie" under "Walka"
-constexpr int kCombatArmour = 1312;  // "Pancerz"
-constexpr int kCombatShields = 1328; // "Tarcze"
-constexpr int kCarried = 1104;       // "przy sobie" under "Ekwipunek"
-
-// The skin's children: absorption against stabbing, cutting and blunt blows, defence, and the
-// limits on Zręczność and Szybkość.
-constexpr int kSkinStabbing = 1345;
-constexpr int kSkinCutting = 1361;
-constexpr int kSkinBlunt = 1377;
-constexpr int kSkinDefence = 1409;
-constexpr int kSkinDexterityLimit = 1537;
-constexpr int kSkinSpeedLimit = 1553;
+using namespace kinds;
 
 std::string whole(double total) {
     return std::to_string(roundToInt(total));
@@ -68,19 +47,19 @@ const AttributeDef& attributeByCode(std::string_view code) {
 std::string originLine(const CIstota& hero) {
     Line line("NAZ. " + hero.imie + "; ");
     const CPoz* extra = hero.link(kLinkDodatkoweInformacje);
-    if (const CPoz* appearance = extra ? extra->FindByKind(kAppearance) : nullptr)
+    if (const CPoz* appearance = extra ? extra->FindByKind(info::kAppearance) : nullptr)
         line.field(appearance->info);
-    if (const CPoz* age = extra ? extra->FindByKind(kAge) : nullptr)
+    if (const CPoz* age = extra ? extra->FindByKind(info::kAge) : nullptr)
         line.field(std::to_string(age->wartosc) + ".");
     if (const CPoz* professions = hero.link(kLinkProfesje))
         for (const CPoz* profession : professions->children()) {
-            if (profession->typ != kProfession)
+            if (profession->typ != profession::kProfession)
                 continue;
-            const CPoz* level = profession->FindByKind(kProfessionLevel);
+            const CPoz* level = profession->FindByKind(profession::kLevel);
             line.field(profession->info)
                 .field("Poz" + std::to_string(level ? level->wartosc : 0) + ".");
         }
-    if (const CPoz* alignment = extra ? extra->FindByKind(kAlignment) : nullptr)
+    if (const CPoz* alignment = extra ? extra->FindByKind(info::kAlignment) : nullptr)
         line.field(alignment->info);
     return line.text();
 }
@@ -131,7 +110,7 @@ const CPoz* combatList(const CIstota& hero, int kind) {
 
 const CPoz* carried(const CIstota& hero) {
     const CPoz* equipment = hero.link(kLinkEkwipunek);
-    return equipment ? equipment->FindByKind(kCarried) : nullptr;
+    return equipment ? equipment->FindByKind(equipment::kCarried) : nullptr;
 }
 
 // The fields of a weapon's combat statistics after its name. Joins here with the weapons
@@ -143,8 +122,9 @@ std::vector<std::string> weaponStatistics(const CIstota& /*hero*/, const CPoz& /
 
 std::vector<std::string> weaponLines(const CIstota& hero) {
     std::vector<std::string> lines;
-    std::vector<const CPoz*> weapons = entriesOfKind(combatList(hero, kCombatWeapons), kWeapon);
-    for (const CPoz* weapon : entriesOfKind(carried(hero), kWeapon))
+    std::vector<const CPoz*> weapons =
+        entriesOfKind(combatList(hero, top::kCombatWeapons), weapon::kWeapon);
+    for (const CPoz* weapon : entriesOfKind(carried(hero), weapon::kWeapon))
         weapons.push_back(weapon);
     for (const CPoz* weapon : weapons) {
         Line line("BR. ");
@@ -188,20 +168,20 @@ int limitOf(const CPoz* skin, int kind) {
 // counts near and far.
 ArmourFigures armourFigures(const CIstota& hero) {
     ArmourFigures figures;
-    for (const CPoz* armour : entriesOfKind(combatList(hero, kCombatArmour), kArmour))
+    for (const CPoz* armour : entriesOfKind(combatList(hero, top::kCombatArmour), armour::kArmour))
         figures.armour.push_back(armour->info);
-    for (const CPoz* shield : entriesOfKind(combatList(hero, kCombatShields), kShield))
+    for (const CPoz* shield : entriesOfKind(combatList(hero, top::kCombatShields), shield::kShield))
         figures.shields.push_back(shield->info);
     const CPoz* extra = hero.link(kLinkDodatkoweInformacje);
-    const CPoz* appearance = extra ? extra->FindByKind(kAppearance) : nullptr;
-    const CPoz* stage = appearance ? appearance->FindByKind(kStage) : nullptr;
-    const CPoz* skin = stage ? stage->FindByKind(kSkin) : nullptr;
-    figures.stabbing = valueOf(skin, kSkinStabbing);
-    figures.cutting = valueOf(skin, kSkinCutting);
-    figures.blunt = valueOf(skin, kSkinBlunt);
-    figures.defenceNear = figures.defenceFar = valueOf(skin, kSkinDefence);
-    figures.dexterityLimit = limitOf(skin, kSkinDexterityLimit);
-    figures.speedLimit = limitOf(skin, kSkinSpeedLimit);
+    const CPoz* appearance = extra ? extra->FindByKind(info::kAppearance) : nullptr;
+    const CPoz* stage = appearance ? appearance->FindByKind(stage::kStage) : nullptr;
+    const CPoz* skin = stage ? stage->FindByKind(stage::kSkin) : nullptr;
+    figures.stabbing = valueOf(skin, stage::kSkinPiercingAbsorption);
+    figures.cutting = valueOf(skin, stage::kSkinCuttingAbsorption);
+    figures.blunt = valueOf(skin, stage::kSkinBluntAbsorption);
+    figures.defenceNear = figures.defenceFar = valueOf(skin, stage::kSkinDefenceValue);
+    figures.dexterityLimit = limitOf(skin, stage::kSkinDexterityLimit);
+    figures.speedLimit = limitOf(skin, stage::kSkinSpeedLimit);
     return figures;
 }
 

@@ -178,12 +178,12 @@ TEST_F(Preview, AnAddedValueCountsInTheAttributeAndUndoTakesItBack) {
 }
 
 TEST_F(Preview, MoneyAddedToAPlaceOfTheEstate) {
-    CPoz& bank = *hero->link(kLinkMajatek)->FindByKind(1932);
+    CPoz& bank = *hero->link(kLinkMajatek)->FindByKind(kinds::money::kInBank);
     MoneyForm form{.info = "Złote monety", .count = "10", .gold = "3", .silver = "25"};
     auto add = preview->addMoney(bank, form);
     run(add);
     ASSERT_EQ(bank.size(), 1U);
-    EXPECT_EQ(bank.front()->typ, 12);
+    EXPECT_EQ(bank.front()->typ, kinds::money::kMoney);
     EXPECT_EQ(bank.front()->wartosc, 10);
     EXPECT_DOUBLE_EQ(bank.front()->modyfikator, 3.25);
     EXPECT_DOUBLE_EQ(bank.front()->total, 32.5); // 10 pieces × 3.25

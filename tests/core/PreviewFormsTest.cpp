@@ -1,5 +1,6 @@
 #include "model/Entry.h"
 #include "model/GameCalendar.h"
+#include "model/Kinds.h"
 #include "preview/EntryForms.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +20,14 @@ TEST(MoneyForm, GoldAndSilverMakeTheWorthOfOnePiece) {
     EXPECT_DOUBLE_EQ(form.unitWorth(), 3.25); // 3 + 25 / 100
     CPoz money = entry(0, 0, 1.0);
     form.applyTo(money);
-    EXPECT_EQ(money.typ, 12);
+    EXPECT_EQ(money.typ, kinds::money::kMoney);
     EXPECT_EQ(money.wartosc, 4);
     EXPECT_DOUBLE_EQ(money.modyfikator, 3.25);
     // Silver is taken to hundredths of gold: 12.6 silver is 0.126 gold, kept as 0.13.
     form.silver = "12,6";
     EXPECT_DOUBLE_EQ(form.unitWorth(), 3.13);
     // And read back as the label shows it: 2.05 is 2 gold and 5 silver.
-    const MoneyForm read = MoneyForm::from(entry(12, 7, 2.05, "Trzos"));
+    const MoneyForm read = MoneyForm::from(entry(kinds::money::kMoney, 7, 2.05, "Trzos"));
     EXPECT_EQ(read.count, "7");
     EXPECT_EQ(read.gold, "2");
     EXPECT_EQ(read.silver, "5");
@@ -35,13 +36,13 @@ TEST(MoneyForm, GoldAndSilverMakeTheWorthOfOnePiece) {
 }
 
 TEST(ItemForm, UnitWeightWithTwoDecimals) {
-    const ItemForm read = ItemForm::from(entry(2417, 3, 1.5, "Lina"));
+    const ItemForm read = ItemForm::from(entry(kinds::equipment::kItem, 3, 1.5, "Lina"));
     EXPECT_EQ(read.unitWeight, "1.50");
     ItemForm form = read;
     form.count = "2";
     form.unitWeight = "0,75";
     ASSERT_FALSE(form.problem());
-    CPoz item = entry(2417, 3, 1.5);
+    CPoz item = entry(kinds::equipment::kItem, 3, 1.5);
     form.applyTo(item);
     EXPECT_EQ(item.wartosc, 2);
     EXPECT_DOUBLE_EQ(item.modyfikator, 0.75);
