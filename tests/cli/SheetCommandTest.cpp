@@ -59,6 +59,7 @@ std::string storeHero(const test::TempDir& dir) {
                                        kLinkPrezencja,
                                        kLinkWiara,
                                        kLinkZauwazenie};
+    // A racial part under each entry (one kind serves all: the sheet reads the totals).
     const auto part = [&](int link, int value) {
         hero.link(link)->AddChild({.info = "Rasowa",
                                    .typ = kinds::perMember::kRacial[member::kVitality],
