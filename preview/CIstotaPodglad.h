@@ -18,6 +18,7 @@ class CIstota;
 class CPoz;
 class Database;
 class UserPort;
+class WizardPages;
 
 // The preview's logic ("Podgląd"): a stored character's tree, the selected entry and its
 // description, the context menu's commands, the changes they make, "Przelicz", saving and
@@ -32,6 +33,10 @@ public:
 
     // `characters` is the connection the character is stored on.
     CIstotaPodglad(Database& rules, Database& characters, CIstota& hero, UserPort& port);
+
+    // What shows the pages that "Dodaj" and "Modyfikacja" open (weapons, armour, shield,
+    // placement); without it they change nothing.
+    void setPages(WizardPages* pages) { pages_ = pages; }
 
     CIstota& character() const { return hero_; }
     Database& rules() const { return rules_; }
@@ -109,6 +114,7 @@ private:
     Database& characters_;
     CIstota& hero_;
     UserPort& port_;
+    WizardPages* pages_ = nullptr;
     std::string selectedId_;
     std::string description_;
     unsigned revision_ = 0;

@@ -24,6 +24,7 @@ void QtWizardPages::showCharacter(CIstota& hero) {
         return;
     QtUserPort port(parent_);
     CIstotaPodglad preview(*rules_, *hero.connection(), hero, port);
+    preview.setPages(this);
     CIstotaPodgladDialog dialog(preview, port, parent_);
     port.setParent(&dialog);
     dialog.exec();
