@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/NonInteractiveUserPort.h"
+#include "rules/engine/LevelAdvancement.h"
 
 #include <iosfwd>
 
@@ -9,16 +10,24 @@ namespace tallar::cli {
 // The port of a command that asks throws of a person at the terminal: each throw's prompt
 // goes to the error stream and one line of the input answers it, checked as the dice-entry
 // dialog checks its entry (asked again while invalid). The end of the input gives up.
-class StreamUserPort : public NonInteractiveUserPort {
+// A new experience level is asked the same way: which resistance its K10 goes to.
+class StreamUserPort : public NonInteractiveUserPort, public LevelAdvancementChooser {
 public:
     StreamUserPort(std::istream& in, std::ostream& err);
 
     std::optional<int> askDie(int sides, std::string_view prompt) override;
 
+    // Asks "P" (the base psychic resistance), "F" (the base physical one) or 1 to 10 (a
+    // resistance); an empty line takes the proposal.
+    std::optional<std::string> ChooseAdvancement(const LevelAdvancement& level) override;
+
     // Whether the input ended while a throw was asked.
     bool gaveUp() const { return gaveUp_; }
 
 private:
+    // The next line of the input, or nothing (the run is given up) at its end.
+    std::optional<std::string> readLine();
+
     std::istream& in_;
     std::ostream& err_;
     bool gaveUp_ = false;

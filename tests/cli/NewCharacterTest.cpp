@@ -59,16 +59,18 @@ TEST(CliNew, TheSameSeedGivesTheSameCharacter) {
 
 TEST(CliNew, ChoicesByIdentifierOrShownText) {
     SampleDir d;
-    const auto made =
-        d.cli({"new", "--seed", "1", "--player", "Ala", "--name", "Borin", "--stage",
-               "Krasnolud [Młody krasnolud]", "--class-roll", "42", "--birth-roll", "41"});
+    const auto made = d.cli({"new", "--seed", "1", "--player", "Ala", "--name", "Borin", "--stage",
+                             "Krasnolud [Młody krasnolud]", "--class-roll", "42", "--birth-roll",
+                             "41", "--profession", "Kapłan:0"});
     ASSERT_EQ(made.code, 0) << made.err;
     const std::string tree = d.tree(made.out);
     EXPECT_NE(tree.find("    Stadium: Młody krasnolud\n"), std::string::npos) << tree;
     EXPECT_NE(tree.find("  Miejsce urodzenia: Klasztor\n"), std::string::npos) << tree;
-    EXPECT_NE(tree.find("  WIEK: 20\n"), std::string::npos) << tree;
+    // The stage's 20 years and 2 for the one profession.
+    EXPECT_NE(tree.find("  WIEK: 22\n"), std::string::npos) << tree;
     ASSERT_EQ(d.listed().size(), 1u);
-    EXPECT_EQ(d.listed().front().substr(30), "\tAla\tKrasnolud [Młody krasnolud]\t\tBorin");
+    EXPECT_EQ(d.listed().front().substr(30),
+              "\tAla\tKrasnolud [Młody krasnolud]\tKapłan(0)\tBorin");
 
     const auto byId = d.cli({"new", "--stage", "100000000000000000000102000103"});
     ASSERT_EQ(byId.code, 0) << byId.err;
@@ -121,9 +123,10 @@ TEST(CliNew, ARollFindingNothingEndsTheRunWithTwo) {
 TEST(CliNew, AskedThrowsComeFromTheInput) {
     SampleDir d;
     // The class roll, the wealth and the charisma of the class (Włóczędzy: K5-3 and -K5,
-    // a K5 entered as a K10), the birthplace, then the throws of the rules steps; an
-    // invalid answer is asked again.
-    std::string answers = "0\n42\n10\n11\n3\n41\n";
+    // a K5 entered as a K10), the birthplace, no disability and no ability, then the throws
+    // of the rules steps (and resistance 1 for each new level); an invalid answer is asked
+    // again.
+    std::string answers = "0\n42\n10\n11\n3\n41\n100\n100\n";
     for (int i = 0; i < 500; ++i)
         answers += "1\n"; // a face of every die
     const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, answers);
@@ -156,7 +159,9 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 // racial part then counts at its value.
 TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     SampleDir d;
-    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50", "--birth-roll", "50"};
+    // A priest of level 0 has no part in Żywotność.
+    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",      "--birth-roll",
+                                            "50",    "--profession", "Kapłan:0"};
     const auto ask = [&](const std::string& stage, const std::string& answers) {
         std::vector<std::string> args = {"new", "--stage", stage};
         args.insert(args.end(), rolls.begin(), rolls.end());
@@ -164,7 +169,8 @@ TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
         EXPECT_EQ(made.code, 0) << made.err;
         return d.tree(made.out);
     };
-    std::string ones;
+    // The wealth (2K10) and the class charisma (K5), then no disability and no ability.
+    std::string ones = "1\n1\n1\n100\n100\n";
     for (int i = 0; i < 300; ++i)
         ones += "1\n";
 
@@ -180,24 +186,26 @@ TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     // ("=" K10+15, g 0.8) thrown 10, the rest 5. 25 → 15 + round(10·0.8) = 23. The weight
     // roll 5 in 45..80 gives Niedowaga round(50/35·(5 − 21)) = −23, which would take the
     // value below 1, so it takes nothing.
-    std::string elf = "5\n5\n5\n10\n";
+    std::string elf = "5\n5\n5\n100\n100\n10\n";
     for (int i = 0; i < 300; ++i)
         elf += "5\n";
     const std::string young = ask("Elf [Młody elf]", elf);
     EXPECT_NE(young.find("Żywotność: 23\n  Rasowa: 23\n  Niedowaga: -23\n"), std::string::npos)
         << young;
 
-    // Aged dwarf (age 150), seed 11. Its throws for Żywotność, as the passages show them:
-    // 34 at 20 (young, other 3, limit 300), then 4 4 3 4 5 3 3 5 4 3 at 50 to 140 (mature,
-    // g 1.5, other 3, no limit). 30 + 4·3 = 42; the mature passages take round(w·1.5)
-    // steps: 6 6 5 6 8 5 5 8 6 5 = 60, 60·3 = 180: 222. The young limit 300 does not reach
-    // over the mature passages. Niedowaga −9 goes down the scale from 222 at 2 a step: 204.
-    const auto seeded = d.cli({"new", "--seed", "11", "--stage", "Krasnolud [Sędziwy krasnolud]"});
+    // Aged dwarf (age 150, 152 with the priest), seed 17. Its throws for Żywotność, as the
+    // passages show them: 40 at 20 (young, other 3, limit 300), then 4 4 2 4 4 4 5 4 4 2 at
+    // 50 to 140 (mature, g 1.5, other 3, no limit). 30 + 10·3 = 60; the mature passages take
+    // round(w·1.5) steps: 6 6 3 6 6 6 8 6 6 3 = 56, 56·3 = 168: 228. Niedowaga −17 goes down
+    // the scale from 228: 15 steps of 2 reach 198, below 200 the last 2 steps are worth 1:
+    // 196. (Its disability, Kulawy, changes Szybkość only.)
+    const auto seeded = d.cli({"new", "--seed", "17", "--stage", "Krasnolud [Sędziwy krasnolud]",
+                               "--profession", "Kapłan:0"});
     ASSERT_EQ(seeded.code, 0) << seeded.err;
     const std::string aged = d.tree(seeded.out);
     EXPECT_EQ(linesAfter(aged, "          Żywotnosc: "),
-              (std::vector<std::string>{"34", "4", "4", "3", "4", "5", "3", "3", "5", "4", "3"}));
-    EXPECT_NE(aged.find("Żywotność: 204\n  Rasowa: 222\n  Niedowaga: -9 (-18)\n"),
+              (std::vector<std::string>{"40", "4", "4", "2", "4", "4", "4", "5", "4", "4", "2"}));
+    EXPECT_NE(aged.find("Żywotność: 196\n  Rasowa: 228\n  Niedowaga: -17 (-32)\n"),
               std::string::npos)
         << aged;
 }

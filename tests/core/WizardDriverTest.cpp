@@ -4,6 +4,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,10 @@ namespace {
 struct ScriptedPages : WizardPages {
     bool originOk = true;
     bool birthplaceOk = true;
+    bool professionsOk = true;
+    bool abilityOk = true;
+    int professionsShown = 0;
+    int abilitiesShown = 0;
     bool gaveUp = false;
     int originShown = 0;
     int birthplaceShown = 0;
@@ -35,6 +41,17 @@ struct ScriptedPages : WizardPages {
         ++birthplaceShown;
         page.setRollText("41");
         return birthplaceOk && page.finish();
+    }
+    bool showProfessions(CWizard3& page) override {
+        ++professionsShown;
+        page.choose(0, page.offered(0).front().id);
+        page.setLevelText(0, "2");
+        return professionsOk && page.finish();
+    }
+    bool showAbility(CWizard4Ulomnosc& page) override {
+        ++abilitiesShown;
+        page.setRollText("50");
+        return abilityOk && page.finish();
     }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
     bool abandoned() const override { return gaveUp; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/wizard/CProfesjaAwans.h"
 #include "wizard/CIstotaWizard.h"
 
 class QWidget;
@@ -9,14 +10,18 @@ namespace tallar::ui {
 // The wizard's pages as modal dialogs over `parent`.
 class QtWizardPages : public WizardPages {
 public:
-    explicit QtWizardPages(QWidget* parent) : parent_(parent) {}
+    explicit QtWizardPages(QWidget* parent) : parent_(parent), levels_(parent) {}
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showProfessions(CWizard3& page) override;
+    bool showAbility(CWizard4Ulomnosc& page) override;
+    LevelAdvancementChooser* levelAdvancement() override { return &levels_; }
     void showCharacter(CIstota& hero) override;
 
 private:
     QWidget* parent_;
+    QtLevelAdvancement levels_;
 };
 
 } // namespace tallar::ui
