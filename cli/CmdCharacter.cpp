@@ -71,14 +71,16 @@ template <typename Number> std::optional<Number> wholeNumber(std::string_view te
     return value;
 }
 
-// "NAME_OR_ID" or "NAME_OR_ID:LEVEL", the level beginning with a digit.
+// "NAME_OR_ID" or "NAME_OR_ID:LEVEL": a level follows the last colon and begins with a
+// digit (a shown text such as "Mag [limit: 6 poz]" holds a colon of its own).
 std::optional<ProfessionOption> professionOption(const std::string& text) {
     const std::size_t colon = text.rfind(':');
-    if (colon == std::string::npos)
-        return text.empty() ? std::nullopt : std::optional(ProfessionOption{text, std::nullopt});
-    ProfessionOption option{text.substr(0, colon), text.substr(colon + 1)};
-    if (option.profession.empty() || option.level->empty() || option.level->front() < '0' ||
-        option.level->front() > '9')
+    const bool level = colon != std::string::npos && colon + 1 < text.size() &&
+                       text[colon + 1] >= '0' && text[colon + 1] <= '9';
+    ProfessionOption option{level ? text.substr(0, colon) : text, std::nullopt};
+    if (level)
+        option.level = text.substr(colon + 1);
+    if (option.profession.empty())
         return std::nullopt;
     return option;
 }
@@ -128,8 +130,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                 return usage("--profession najwyżej trzy razy (trzy profesje)");
             const auto profession = professionOption(args[++i]);
             if (!profession)
-                return usage("--profession wymaga NAZWA albo NAZWA:POZIOM, gdzie POZIOM zaczyna "
-                             "się liczbą (np. Wojownik:3, Mag:2spec), a nie „" +
+                return usage("--profession wymaga PROFESJA albo PROFESJA:POZIOM (np. Wojownik:3, "
+                             "Mag:2spec), a nie „" +
                              args[i] + "”");
             options.professions.push_back(*profession);
         } else if (arg == "--seed") {

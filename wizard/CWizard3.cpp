@@ -72,14 +72,7 @@ std::string slotName(std::size_t slot) {
 } // namespace
 
 CWizard3::CWizard3(Database& rules, CIstota& hero, UserPort& port)
-    : rules_(rules), hero_(hero), port_(port) {
-    if (const CPoz* extra = hero_.link(kLinkDodatkoweInformacje)) {
-        const CPoz* look = extra->FindByKind(kinds::info::kAppearance);
-        stageId_ = specjalOf(look ? look->FindByKind(kinds::stage::kStage) : nullptr);
-        alignmentId_ = specjalOf(extra->FindByKind(kinds::info::kAlignment));
-        classId_ = specjalOf(extra->FindByKind(kinds::info::kSocialClass));
-    }
-}
+    : rules_(rules), hero_(hero), port_(port) {}
 
 bool CWizard3::query(const std::string& sql, std::span<const SqlParam> params,
                      std::vector<ProfessionItem>& items) {
@@ -102,6 +95,12 @@ bool CWizard3::query(const std::string& sql, std::span<const SqlParam> params,
 }
 
 void CWizard3::open() {
+    if (const CPoz* extra = hero_.link(kLinkDodatkoweInformacje)) {
+        const CPoz* look = extra->FindByKind(kinds::info::kAppearance);
+        stageId_ = specjalOf(look ? look->FindByKind(kinds::stage::kStage) : nullptr);
+        alignmentId_ = specjalOf(extra->FindByKind(kinds::info::kAlignment));
+        classId_ = specjalOf(extra->FindByKind(kinds::info::kSocialClass));
+    }
     const SqlParam origin[] = {stageId_, alignmentId_, classId_};
     (void)query(std::string("SELECT ") + kColumns + kOpenToOrigin + kOrigin + kOrder, origin,
                 slots_[0].offered);

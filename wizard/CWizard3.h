@@ -45,7 +45,8 @@ public:
     CWizard3(Database& rules, CIstota& hero, UserPort& port);
 
     // Fills the list of the first profession from the character's race stage, alignment
-    // and social class; the other two lists stay empty until a profession is chosen.
+    // and social class (as page 1 wrote them); the other two lists stay empty until a
+    // profession is chosen.
     void open();
 
     // The professions a slot (0 … 2) offers. The dialog shows an empty item before them,
