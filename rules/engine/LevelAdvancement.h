@@ -37,12 +37,12 @@ bool choosableLevelField(std::size_t field);
 
 // What the person decides at a new experience level: where its K10 goes.
 struct LevelAdvancement {
-    std::string profession; // the label of the profession reaching the level
-    int level = 0;          // the new level
+    std::string profession{}; // the label of the profession reaching the level
+    int level = 0;            // the new level
     // The character's values now: each without its level increases, plus the increases of
     // the levels counted so far times its growth multiplier.
     std::array<int, levelField::kCount> current{};
-    std::string proposal; // the choice made without asking: K10 to the lower base resistance
+    std::string proposal{}; // the choice made without asking: K10 to the lower base resistance
 };
 
 // Shows a new level to the person (the desktop's dialog CProfesjaAwans, the command line's
