@@ -93,6 +93,15 @@ TEST_F(Professions, EachBonusIsTheGreaterExpressionOfTheTwoProfessions) {
               "Odporność nr.10");
 }
 
+TEST_F(Professions, ALoneProfessionsNegativeBonusCounts) {
+    profession(kFighter, "Wojownik", {{"ch", "-5"}});
+    chosen(kFighter, "Wojownik", 1);
+    engine().AddProfessionBonuses();
+    EXPECT_EQ(bonus(perMember::kProfessionBonus[member::kCharisma])->wartosc, -5);
+    engine().ApplyProfessionBonuses();
+    EXPECT_DOUBLE_EQ(top(kLinkCharyzma).total, -5.0);
+}
+
 TEST_F(Professions, ZwPodstComesFromTheLastRow) {
     profession(kFighter, "Wojownik", {{"zw", "K6"}, {"zw_podst", "T"}});
     profession(kHunter, "Łowca", {{"zw", "K6"}, {"zw_podst", "N"}});
@@ -494,6 +503,14 @@ TEST_F(Levels, WithAskedThrowsTheChooserDecides) {
     profession(kHunter, "Łowca", {});
     engine(false, &unused).AdvanceLevels();
     EXPECT_TRUE(unused.shown.empty());
+}
+
+TEST_F(Levels, ALevelBeyondTheHighestIsAdvancedTo999) {
+    chosen(kFighter, "Wojownik", 2000000000, increases());
+    engine().AddProfessionBonuses();
+    engine().AdvanceLevels();
+    EXPECT_EQ(levels()->size(), static_cast<std::size_t>(CRdzenProfesja::kMaxLevel));
+    EXPECT_EQ(levels()->back()->wartosc, 999);
 }
 
 TEST_F(Levels, TitlesOfTheHighestTitleLevelNotAboveTheLevel) {
