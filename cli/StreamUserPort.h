@@ -2,6 +2,7 @@
 
 #include "base/NonInteractiveUserPort.h"
 #include "rules/engine/LevelAdvancement.h"
+#include "wizard/AskedThrows.h"
 
 #include <iosfwd>
 
@@ -9,10 +10,14 @@ namespace tallar::cli {
 
 // The port of a command that asks throws of a person at the terminal: each throw's prompt
 // goes to the error stream and one line of the input answers it, checked as the dice-entry
-// dialog checks its entry (asked again while invalid). The end of the input gives up.
-// A new experience level is asked the same way: which resistance its K10 goes to.
+// dialog checks its entry (asked again while invalid). The answer "a" leaves this and
+// every further throw of the character to the program, as "Rzucaj dalej automatycznie"
+// does; a new experience level then takes the program's proposal. The end of the input
+// gives up. A new experience level is asked the same way: which resistance its K10 goes to.
 class StreamUserPort : public NonInteractiveUserPort, public LevelAdvancementChooser {
 public:
+    static constexpr const char* kThrowTheRest = "a";
+
     StreamUserPort(std::istream& in, std::ostream& err);
 
     std::optional<int> askDie(int sides, std::string_view prompt) override;
@@ -21,6 +26,9 @@ public:
     // resistance); an empty line takes the proposal.
     std::optional<std::string> ChooseAdvancement(const LevelAdvancement& level) override;
 
+    // A new character: its throws are asked again.
+    void beginCharacter() { throws_ = {}; }
+    const AskedThrows& askedThrows() const { return throws_; }
     // Whether the input ended while a throw was asked.
     bool gaveUp() const { return gaveUp_; }
 
@@ -30,6 +38,7 @@ private:
 
     std::istream& in_;
     std::ostream& err_;
+    AskedThrows throws_;
     bool gaveUp_ = false;
 };
 

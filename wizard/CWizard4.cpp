@@ -165,7 +165,8 @@ int CWizard4::decide(CWizard4Ulomnosc::Kind kind) {
     }
     for (int i = 0; i < found; ++i) {
         CWizard4Ulomnosc page(rules_, hero_, kind, port_, rolls_.generator);
-        if (rolls_.askRolls) {
+        // Shown while throws are asked, unless the person has left the rest to the program.
+        if (rolls_.askRolls && !pages_.throwsLeftToTheProgram()) {
             if (!pages_.showAbility(page))
                 return 0;
         } else {

@@ -37,5 +37,18 @@ TEST(LevelChoiceInput, AnswersNameAResistanceOrTakeTheProposal) {
     EXPECT_TRUE(port.gaveUp());
 }
 
+TEST(LevelChoiceInput, ThrowsLeftToTheProgramTakeTheProposalUnasked) {
+    // "a" at a throw leaves the rest to the program: the level after it is not asked, and
+    // its "P" stays unread.
+    std::istringstream in("a\nP\n");
+    std::ostringstream err;
+    cli::StreamUserPort port(in, err);
+    EXPECT_EQ(port.askDie(10, "Wzrost"), std::nullopt);
+    const LevelAdvancement level = secondLevel();
+    EXPECT_EQ(port.ChooseAdvancement(level), levelChoice(levelField::kBasePhysical));
+    EXPECT_EQ(err.str().find("Awans:"), std::string::npos) << err.str();
+    EXPECT_FALSE(port.gaveUp());
+}
+
 } // namespace
 } // namespace tallar

@@ -75,6 +75,8 @@ std::string CProfesjaAwans::choice() const {
 }
 
 std::optional<std::string> QtLevelAdvancement::ChooseAdvancement(const LevelAdvancement& level) {
+    if (throws_ && throws_->automatic())
+        return level.proposal;
     CProfesjaAwans dialog(level, parent_);
     dialog.exec();
     return dialog.choice();

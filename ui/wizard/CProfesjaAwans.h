@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/engine/LevelAdvancement.h"
+#include "wizard/AskedThrows.h"
 
 #include <QDialog>
 
@@ -36,14 +37,17 @@ private:
     QPushButton* ok_;
 };
 
-// Shows CProfesjaAwans for every new level while throws are asked of the person.
+// Shows CProfesjaAwans for every new level while throws are asked of the person; once the
+// person has left the throws to the program (`throws`), the proposal is taken unseen.
 class QtLevelAdvancement : public LevelAdvancementChooser {
 public:
-    explicit QtLevelAdvancement(QWidget* parent) : parent_(parent) {}
+    explicit QtLevelAdvancement(QWidget* parent, const AskedThrows* throws = nullptr)
+        : parent_(parent), throws_(throws) {}
     std::optional<std::string> ChooseAdvancement(const LevelAdvancement& level) override;
 
 private:
     QWidget* parent_;
+    const AskedThrows* throws_;
 };
 
 } // namespace tallar::ui

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "ui/wizard/CProfesjaAwans.h"
+#include "wizard/AskedThrows.h"
 #include "wizard/CIstotaWizard.h"
 
 class QWidget;
 
 namespace tallar::ui {
 
-// The wizard's pages as modal dialogs over `parent`.
+// The wizard's pages as modal dialogs over `parent`. `throws` are those of the run's port,
+// whose dice entry may leave the rest of the run to the program.
 class QtWizardPages : public WizardPages {
 public:
-    explicit QtWizardPages(QWidget* parent) : parent_(parent), levels_(parent) {}
+    explicit QtWizardPages(QWidget* parent, const AskedThrows* throws = nullptr)
+        : parent_(parent), throws_(throws), levels_(parent, throws) {}
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
@@ -18,9 +21,11 @@ public:
     bool showAbility(CWizard4Ulomnosc& page) override;
     LevelAdvancementChooser* levelAdvancement() override { return &levels_; }
     void showCharacter(CIstota& hero) override;
+    bool throwsLeftToTheProgram() const override { return throws_ && throws_->automatic(); }
 
 private:
     QWidget* parent_;
+    const AskedThrows* throws_;
     QtLevelAdvancement levels_;
 };
 
