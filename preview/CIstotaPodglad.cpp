@@ -10,6 +10,7 @@
 #include "preview/Recompute.h"
 #include "preview/StatsExport.h"
 #include "store/CharacterStore.h"
+#include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard10.h"
 
 namespace tallar {
@@ -250,7 +251,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::remove(const CPoz& entry) {
 
 std::unique_ptr<PreviewCommand> CIstotaPodglad::recompute(bool askRolls) {
     return command("Przeliczenie", [this, askRolls] {
-        CharacterRecompute(engine(askRolls)).Run();
+        CharacterRecompute(engine(askRolls), pages_ ? pages_->levelAdvancement() : nullptr).Run();
         return true;
     });
 }

@@ -4,13 +4,15 @@
 #include "model/Kinds.h"
 #include "rules/core/GrowthProfile.h"
 #include "rules/engine/CRdzenOdpornosci.h"
+#include "rules/engine/CRdzenProfesja.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
-#include "wizard/CIstotaWizard.h"
 
 namespace tallar {
 
-CharacterRecompute::CharacterRecompute(const EngineContext& context) : context_(context) {}
+CharacterRecompute::CharacterRecompute(const EngineContext& context,
+                                       LevelAdvancementChooser* chooser)
+    : context_(context), chooser_(chooser) {}
 
 void CharacterRecompute::Run() {
     raceStage();
@@ -42,16 +44,27 @@ void CharacterRecompute::raceStage() {
 // worn). Joins here with the armour engine; the race stage has written the skin already.
 void CharacterRecompute::body() {}
 
+// Disabilities, then abilities: their formulas, as rolled when they were applied, written
+// again into the attributes. Applying them anew would throw their dice again and change a
+// stored character's values behind the player's back.
 void CharacterRecompute::abilitiesAndDisabilities() {
-    ApplyAbilityFormulas(context_);
+    GrowthProfile raceStage;
+    CRdzenStadium(context_).FoldProfile(raceStage);
+    CRdzenUlomnosc(context_, CRdzenUlomnosc::kDisabilities).ApplyToAttributes(raceStage);
+    CRdzenUlomnosc(context_, CRdzenUlomnosc::kAbilities).ApplyToAttributes(raceStage);
 }
 
 // Trades (CRdzenZawod): their recomputation. Joins here with the trades engine.
 void CharacterRecompute::trades() {}
 
-// Professions (CRdzenProfesja): the professional bonuses, then their application with the
-// argument 1. Joins here with the professions engine.
-void CharacterRecompute::professions() {}
+// Professions: the rolled bonuses applied again, then the experience levels (those made
+// keep their rolls; a level the experience now reaches is rolled, asked when the context
+// says so).
+void CharacterRecompute::professions() {
+    CRdzenProfesja professions(context_, chooser_);
+    professions.ApplyProfessionBonuses();
+    professions.AdvanceLevels();
+}
 
 // Proficiencies (CRdzenBieglosci): the proficiency pool. Joins here with its engine.
 void CharacterRecompute::proficiencies() {}

@@ -4,13 +4,17 @@
 
 namespace tallar {
 
+class LevelAdvancementChooser;
+
 // "Przelicz": recomputes the whole character from the rules, step by step in this order:
 // race stage, body, disabilities and abilities, trades, professions, proficiencies,
 // resistances, skills, the placement of carried equipment, and last the load and every
 // total. Throws that a step makes anew are asked when the context says so. Writes no rows.
 class CharacterRecompute {
 public:
-    explicit CharacterRecompute(const EngineContext& context);
+    // `chooser` shows a new experience level to the person when throws are asked.
+    explicit CharacterRecompute(const EngineContext& context,
+                                LevelAdvancementChooser* chooser = nullptr);
 
     void Run();
 
@@ -28,6 +32,7 @@ public:
 
 private:
     EngineContext context_;
+    LevelAdvancementChooser* chooser_;
 };
 
 // The placement of carried equipment (CWizard9 without showing it): what follows a change

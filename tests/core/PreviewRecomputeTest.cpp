@@ -9,6 +9,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +31,15 @@ struct OriginPages : WizardPages {
         return page.finish();
     }
     bool showBirthplace(CWizard2& page) override { return page.finish(); }
+    // A warrior of level 2: the professions' bonuses and levels are part of the tree.
+    bool showProfessions(CWizard3& page) override {
+        for (const ProfessionItem& item : page.offered(0))
+            if (item.name == "Wojownik")
+                page.choose(0, item.id);
+        page.setLevelText(0, "2");
+        return page.finish();
+    }
+    bool showAbility(CWizard4Ulomnosc& page) override { return page.finish(); }
     void showCharacter(CIstota&) override {}
 };
 
@@ -54,15 +65,17 @@ struct SampleCharacter : ::testing::Test, test::SampleWorkspace {
 TEST_F(SampleCharacter, RecomputeGivesTheTreeTheWizardMade) {
     ASSERT_NE(hero, nullptr);
     const std::string made = test::dumpTree(*hero);
-    // The steps whose engines exist: race stage, abilities, resistances, load and totals.
+    // The steps whose engines exist: race stage, abilities, professions, resistances, load
+    // and totals.
     CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
     EXPECT_EQ(test::dumpTree(*hero), made);
     EXPECT_TRUE(port.diePrompts().empty()); // nothing was thrown anew
-    // What a step writes comes back when it was lost: the racial part of Żywotność, written
-    // by the race stage.
-    CPoz& vitality = *hero->link(kLinkZywotnosc);
-    ASSERT_NE(vitality.FindByKind(kinds::perMember::kRacial[member::kVitality]), nullptr);
-    (void)vitality.Take(*vitality.FindByKind(kinds::perMember::kRacial[member::kVitality]));
+    // What a step writes comes back when it was lost: the racial part of Mądrość (its only
+    // part), written by the race stage.
+    CPoz& wisdom = *hero->link(kLinkMadrosc);
+    const int racialKind = kinds::perMember::kRacial[member::kWisdom];
+    ASSERT_NE(wisdom.FindByKind(racialKind), nullptr);
+    (void)wisdom.Take(*wisdom.FindByKind(racialKind));
     hero->RecalculateCharacter();
     ASSERT_NE(test::dumpTree(*hero), made);
     CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
@@ -74,9 +87,13 @@ TEST_F(SampleCharacter, StatisticsBlockLines) {
     const std::vector<std::string> lines = statisticsLines(*hero);
     ASSERT_GE(lines.size(), 5U);
     const CPoz& extra = *hero->link(kLinkDodatkoweInformacje);
-    // Name, the appearance entry's label, the age with a dot, the alignment; no profession.
+    // Name, the appearance entry's label, the age with a dot, the warrior's label with
+    // "Poz" and the level chosen on page 3 (2), the alignment.
+    const CPoz* warrior = hero->link(kLinkProfesje)->FindByKind(kinds::profession::kProfession);
+    ASSERT_NE(warrior, nullptr);
     EXPECT_EQ(lines[0], "NAZ. Borin; " + extra.FindByKind(kinds::info::kAppearance)->info + "; " +
                             std::to_string(extra.FindByKind(kinds::info::kAge)->wartosc) + ".; " +
+                            warrior->info + "; Poz2.; " +
                             extra.FindByKind(kinds::info::kAlignment)->info + "; ");
     EXPECT_EQ(lines[1], "ŻYW " + attribute(kLinkZywotnosc) + "; SF " +
                             attribute(kLinkSilaFizyczna) + "; ZR " + attribute(kLinkZrecznosc) +
