@@ -6,9 +6,11 @@
 #include "rules/engine/CRdzenOdpornosci.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
 #include "store/CharacterStore.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard5.h"
 
 #include <array>
 
@@ -170,10 +172,9 @@ bool CIstotaWizard::baseResistances() {
     return true;
 }
 
-// Trades (CWizard5, not a dialog itself). Not built yet; the run goes on only when it
-// returns 1.
+// Trades (CWizard5, not a dialog itself): the run goes on only when it returns 1.
 bool CIstotaWizard::trades() {
-    return true;
+    return CWizard5(engine(), pages_).Run() == 1 && !stopped();
 }
 
 // Professions again (CRdzenProfesja): AdvanceLevels with rolls_. Not built yet.
@@ -198,11 +199,11 @@ bool CIstotaWizard::weaponsPage() {
     return true;
 }
 
-// Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter. The training
-// step is not built yet.
+// Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter.
 bool CIstotaWizard::skillTraining() {
+    CRdzenUmiejetnosci(engine()).Training();
     hero_->RecalculateCharacter();
-    return true;
+    return !stopped();
 }
 
 // CWizard9 again without showing it, as placeEquipment. Not built yet.

@@ -14,6 +14,7 @@ namespace tallar {
 class CIstota;
 class CWizard1;
 class CWizard2;
+class CWizardZawod;
 class Database;
 class UserPort;
 
@@ -28,11 +29,18 @@ public:
     virtual bool showOrigin(CWizard1& page) = 0;
     // Page 2: place of birth (shown only when rolls are asked).
     virtual bool showBirthplace(CWizard2& page) = 0;
+    // The roll of a trade (CWizardZawod), shown when rolls are asked or when
+    // showsTradeRollAlways: true with the roll set when it ended with OK, false when
+    // cancelled.
+    virtual bool showTradeRoll(CWizardZawod& roll) = 0;
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,
     // so that a roll finding no place ends the run instead of leaving no birthplace).
     virtual bool showsBirthplaceAlways() const { return false; }
+    // Whether the trade rolls go through showTradeRoll even with automatic rolls (the
+    // command line takes them from its options).
+    virtual bool showsTradeRollAlways() const { return false; }
     // Whether the person gave up during the last step (the end of the command line's
     // input while a throw was asked): the run then ends without saving.
     virtual bool abandoned() const { return false; }

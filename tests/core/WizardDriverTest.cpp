@@ -4,6 +4,7 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,11 @@ struct ScriptedPages : WizardPages {
         ++birthplaceShown;
         page.setRollText("41");
         return birthplaceOk && page.finish();
+    }
+    // A roll of 50: in the towns' trades a baker, whose trade has no formulas.
+    bool showTradeRoll(CWizardZawod& roll) override {
+        roll.setRoll(50);
+        return true;
     }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
     bool abandoned() const override { return gaveUp; }

@@ -4,6 +4,7 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,11 @@ struct StagePages : WizardPages {
     bool showBirthplace(CWizard2& page) override {
         page.setRollText("50");
         return page.finish();
+    }
+    // A roll of 50: in the towns' trades a baker, whose trade has no formulas.
+    bool showTradeRoll(CWizardZawod& roll) override {
+        roll.setRoll(50);
+        return true;
     }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }

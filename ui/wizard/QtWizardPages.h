@@ -13,6 +13,7 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showTradeRoll(CWizardZawod& roll) override;
     void showCharacter(CIstota& hero) override;
 
 private:
