@@ -36,6 +36,7 @@ std::optional<std::vector<std::string>> EngineStep::pickFromRules(std::string_vi
             for (int c = 0; c < row.columnCount(); ++c)
                 table.columns.push_back(row.name(c));
         std::vector<std::string> texts;
+        texts.reserve(static_cast<std::size_t>(row.columnCount()));
         for (int c = 0; c < row.columnCount(); ++c)
             texts.push_back(row.text(c));
         table.rows.insert(table.rows.begin(), std::move(texts));
