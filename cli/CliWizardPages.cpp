@@ -46,6 +46,10 @@ int CliWizardPages::failureCode() const {
     return answers_.refused() ? 2 : failureCode_;
 }
 
+bool CliWizardPages::throwsLeftToTheProgram() const {
+    return asking_ && asking_->askedThrows().automatic();
+}
+
 bool CliWizardPages::fail(int code, const std::string& message) {
     failureCode_ = code;
     err_ << kCommand << message << '\n';
@@ -170,7 +174,7 @@ bool CliWizardPages::showTradeRoll(CWizardZawod& roll) {
     DiceEntry entry(CWizardZawod::kSides);
     if (tradeRollsUsed_ < options_.tradeRolls.size()) {
         entry.setText(options_.tradeRolls[tradeRollsUsed_++]);
-    } else if (asking_) {
+    } else if (asking_ && !throwsLeftToTheProgram()) {
         const auto face = asking_->askDie(CWizardZawod::kSides, roll.caption() + " K100");
         if (!face)
             return false;

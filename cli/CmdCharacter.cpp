@@ -171,6 +171,7 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
         if (progress)
             context.err << "\r" << made << '/' << count << std::flush;
         pages.beginCharacter();
+        port.beginCharacter();
         CIstotaWizard wizard(workspace->characters(), workspace->rules(), "", 'N', port, pages,
                              &generator);
         if (wizard.Run() != 1) {

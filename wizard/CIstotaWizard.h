@@ -41,6 +41,9 @@ public:
     // Whether the trade rolls go through showTradeRoll even with automatic rolls (the
     // command line takes them from its options).
     virtual bool showsTradeRollAlways() const { return false; }
+    // Whether the person has let the program throw the rest of the run's throws ("Rzucaj
+    // dalej automatycznie"): every later step then throws without asking.
+    virtual bool throwsLeftToTheProgram() const { return false; }
     // Whether the person gave up during the last step (the end of the command line's
     // input while a throw was asked): the run then ends without saving.
     virtual bool abandoned() const { return false; }

@@ -149,7 +149,7 @@ int CWizard5::tradeLoop() {
 }
 
 bool CWizard5::tradeRoll(const std::string& tradeClass, int modifier, int& roll) {
-    if (!askRolls() && !pages_.showsTradeRollAlways()) {
+    if (!asking() && !pages_.showsTradeRollAlways()) {
         roll = RollK100(context().generator ? *context().generator : diceGenerator());
         return true;
     }
@@ -160,8 +160,15 @@ bool CWizard5::tradeRoll(const std::string& tradeClass, int modifier, int& roll)
     return true;
 }
 
+bool CWizard5::asking() const {
+    return askRolls() && !pages_.throwsLeftToTheProgram();
+}
+
 void CWizard5::learn(const std::string& tradeId) {
-    (void)CRdzenZawod(context()).LearnTradeGrade(tradeId, profile_);
+    // Once the person has left the throws to the program, the trades are learned as
+    // without asking (the apprenticeship taken).
+    const EngineContext learning = asking() ? context() : context().automatic();
+    (void)CRdzenZawod(learning).LearnTradeGrade(tradeId, profile_);
 }
 
 int CWizard5::ChooseTrade(bool extra) {

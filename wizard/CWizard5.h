@@ -57,6 +57,9 @@ private:
     // dialog was cancelled.
     bool tradeRoll(const std::string& tradeClass, int modifier, int& roll);
     void learn(const std::string& tradeId);
+    // Whether throws are asked: as the context says, until the person leaves them to the
+    // program.
+    bool asking() const;
 
     WizardPages& pages_;
     std::string classId_, raceId_, stageId_;

@@ -44,6 +44,11 @@ std::optional<std::vector<std::string>> EngineStep::pickFromRules(std::string_vi
     return context_.port.pickRows(caption, table, multiSelect);
 }
 
+void EngineStep::keepFailureOf(const EngineStep& inner) {
+    if (status_.ok())
+        status_ = inner.status();
+}
+
 double EngineStep::roll(std::string_view expression, std::string_view label, DiceMode mode) const {
     return EvaluateDice(expression, rolls(), label, mode, &context_.character);
 }

@@ -74,6 +74,9 @@ protected:
     // step's first; an ok status changes nothing.
     void report(const Status& failure);
     void report(std::string message) { report(Status::error(std::move(message))); }
+    // Keeps the first failure of a step this one ran (already shown) when it is this
+    // step's first.
+    void keepFailureOf(const EngineStep& inner);
 
     // Offers the rows of a rules query in a pick list captioned `caption`, as a list window
     // shows them: column 0 is the identifier, the others are shown under their aliases, and

@@ -264,7 +264,8 @@ TEST_F(OriginPage, DalejWritesNamesAndOriginEntries) {
     EXPECT_EQ(alignment->info, "Charakter: " + alignmentText);
     EXPECT_EQ(alignment->specjal, page.alignmentId());
 
-    const CPoz* socialClass = extra.FindByKind(375); // written by the social-class step
+    const CPoz* socialClass =
+        extra.FindByKind(kinds::info::kSocialClass); // written by the social-class step
     ASSERT_NE(socialClass, nullptr);
     EXPECT_EQ(socialClass->specjal, test::kVagrants);
 
