@@ -7,24 +7,37 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallar::cli {
 
 class CliAnswers;
 class StreamUserPort;
 
+// A profession of `tallar2-cli new`: its identifier, name or shown text, and the text of
+// its level field (drawn when not given).
+struct ProfessionOption {
+    std::string profession;
+    std::optional<std::string> level;
+};
+
 // The choices of `tallar2-cli new`; a choice not given is drawn among those a page offers.
 struct NewCharacterOptions {
     std::optional<std::string> player;
     std::optional<std::string> name;
-    std::optional<std::string> stage;     // identifier or shown text
-    std::optional<std::string> alignment; // identifier or shown text
-    std::optional<std::string> classRoll; // digits
-    std::optional<std::string> birthRoll; // digits
-    std::vector<std::string> tradeRolls;  // 1 to 100, one per trade roll in order
-    std::optional<std::string> training;  // name, identifier, or "none"
-    std::vector<std::string> borrowed;    // one per borrowed skill in order
+    std::optional<std::string> stage;          // identifier or shown text
+    std::optional<std::string> alignment;      // identifier or shown text
+    std::optional<std::string> classRoll;      // digits
+    std::optional<std::string> birthRoll;      // digits
+    std::vector<ProfessionOption> professions; // up to three, in the page's order
+    std::vector<std::string> tradeRolls;       // 1 to 100, one per trade roll in order
+    std::optional<std::string> training;       // name, identifier, or "none"
+    std::vector<std::string> borrowed;         // one per borrowed skill in order
 };
+
+// Levels drawn for a profession given without one, or drawn with it: 1 to this, and not
+// above the profession's limit.
+inline constexpr int kDrawnLevels = 10;
 
 // The wizard's pages without windows: each page is filled from the options, the rest
 // drawn with the given generator (or, for the page rolls with --ask, asked on the input).
@@ -44,6 +57,9 @@ public:
     bool showTradeRoll(CWizardZawod& roll) override;
     // The trade rolls come from --trade-roll, else from the input or the generator.
     bool showsTradeRollAlways() const override { return true; }
+    bool showProfessions(CWizard3& page) override;
+    bool showAbility(CWizard4Ulomnosc& page) override;
+    LevelAdvancementChooser* levelAdvancement() override;
     void showCharacter(CIstota&) override {}
     bool abandoned() const override;
     bool throwsLeftToTheProgram() const override;
@@ -65,6 +81,8 @@ private:
     std::optional<std::string> pageRoll(const std::optional<std::string>& option,
                                         std::string_view prompt);
     bool fail(int code, const std::string& message);
+    // Chooses the profession of a slot (as given, or drawn) and its level.
+    bool chooseProfession(CWizard3& page, std::size_t slot, const ProfessionOption* option);
 
     // The social classes of a stage's race, or the places of birth, with their ranges,
     // for a roll none holds.

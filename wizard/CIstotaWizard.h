@@ -15,6 +15,9 @@ class CIstota;
 class CWizard1;
 class CWizard2;
 class CWizardZawod;
+class CWizard3;
+class CWizard4Ulomnosc;
+class LevelAdvancementChooser;
 class Database;
 class UserPort;
 
@@ -33,6 +36,14 @@ public:
     // showsTradeRollAlways: true with the roll set when it ended with OK, false when
     // cancelled.
     virtual bool showTradeRoll(CWizardZawod& roll) = 0;
+    // Page 3: the professions and their levels. `page` is opened.
+    virtual bool showProfessions(CWizard3& page) = 0;
+    // Step 4's dialog finding one disability or ability from a K100 roll (shown only when
+    // rolls are asked). False ends the run.
+    virtual bool showAbility(CWizard4Ulomnosc& page) = 0;
+    // What shows a new experience level to the person when rolls are asked; null makes the
+    // choice as automatic rolls do.
+    virtual LevelAdvancementChooser* levelAdvancement() { return nullptr; }
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,

@@ -36,6 +36,8 @@ struct TradePages : WizardPages {
 
     bool showOrigin(CWizard1&) override { return true; }
     bool showBirthplace(CWizard2&) override { return true; }
+    bool showProfessions(CWizard3&) override { return true; }
+    bool showAbility(CWizard4Ulomnosc&) override { return false; }
     void showCharacter(CIstota&) override {}
     bool showTradeRoll(CWizardZawod& roll) override {
         shown.emplace_back(roll.tradeClass(), roll.modifier());

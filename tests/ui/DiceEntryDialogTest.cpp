@@ -8,6 +8,8 @@
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizardZawod.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -148,6 +150,18 @@ struct ChosenPages : WizardPages {
     // Every throw after the first dialog is the program's, the trade rolls too.
     bool showTradeRoll(CWizardZawod&) override {
         ADD_FAILURE() << "a trade roll asked after the throws were left to the program";
+        return false;
+    }
+    bool showProfessions(CWizard3& page) override {
+        if (page.offered(0).empty())
+            return false;
+        page.choose(0, page.offered(0).front().id);
+        page.setLevelText(0, "2");
+        return page.finish();
+    }
+    // Once the throws are left to the program no ability is looked up through a dialog.
+    bool showAbility(CWizard4Ulomnosc&) override {
+        ADD_FAILURE() << "an ability dialog after the throws were left to the program";
         return false;
     }
     void showCharacter(CIstota&) override {}
