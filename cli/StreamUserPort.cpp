@@ -55,6 +55,8 @@ bool StreamUserPort::askYesNo(std::string_view question, std::string_view captio
         if (const auto answer = answers_->ask(question))
             return *answer;
     return NonInteractiveUserPort::askYesNo(question, caption);
+}
+
 std::optional<std::string> StreamUserPort::readLine() {
     std::string line;
     if (gaveUp_ || !std::getline(in_, line)) {
