@@ -128,6 +128,7 @@ const Field* RowEditor::field(const std::string& column) const {
 
 Status RowEditor::load() {
     loaded_ = false;
+    loadFailed_ = true; // until every query below has succeeded
     values_.clear();
     for (auto& rows : linked_)
         rows.clear();
@@ -176,6 +177,7 @@ Status RowEditor::load() {
             return status;
     }
     loaded_ = true;
+    loadFailed_ = false;
     return {};
 }
 
@@ -397,8 +399,8 @@ RowEditor::SaveResult RowEditor::save(UserPort& port) {
         return SaveResult::Failed;
     }
     // Rows the form holds or keeps are rewritten by the save: without having read them it
-    // would delete them.
-    if (!loaded_ && (!def_.owned.empty() || !def_.children.empty())) {
+    // would delete them. So are the links, after a load that failed to read them.
+    if (loadFailed_ || (!loaded_ && (!def_.owned.empty() || !def_.children.empty()))) {
         port.showError("Nie zapisano zmian: wiersz nie został wczytany.", title());
         return SaveResult::Failed;
     }

@@ -158,7 +158,8 @@ private:
     std::vector<std::vector<LinkedRow>> children_;
     std::vector<std::vector<std::string>> removedChildren_;
     std::vector<std::vector<RowValues>> owned_;
-    bool loaded_ = false; // whether load() read the row and what it holds
+    bool loaded_ = false;     // whether load() read the row and what it holds
+    bool loadFailed_ = false; // whether the last load() failed (the form holds a part)
     std::unique_ptr<Transaction> unit_;
 };
 

@@ -1,6 +1,7 @@
 #include "editors/RowEditor.h"
 #include "editors/FormulaFields.h"
 #include "editors/RowList.h"
+#include "support/FaultInjection.h"
 #include "support/RulesFixture.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,31 @@ TEST(RowEditor, AFailingInsertLeavesTheOldRowAndLinks) {
     EXPECT_EQ(f.db->queryValue("SELECT nazwa FROM zbroja WHERE id='z1';"), "Kolczuga");
     EXPECT_EQ(f.rows("zbrojaelem"), 1);
     EXPECT_FALSE(f.db->inTransaction());
+}
+
+// A form whose links could not be read holds none: saving it would delete the stored ones.
+TEST(RowEditor, AFormWhoseLinksWereNotReadRefusesToSave) {
+    RulesFixture f;
+    f.insert("wymagania", {"id", "nazwa"}, {"w1", "Wojownik"});
+    f.insert("wymaganiagrupybroni", {"idwymagania", "idgrupy"}, {"w1", "g1"});
+    f.insert("wymaganiagrupybroni", {"idwymagania", "idgrupy"}, {"w1", "g2"});
+    RowEditor editor(*f.db, catalogue::requirement(), "w1", 'E');
+    {
+        test::StatementFault fault(*f.db, 2); // the row is read, its links are not
+        EXPECT_FALSE(editor.load().ok());
+        EXPECT_NE(fault.statement().find("FROM wymaganiagrupybroni"), std::string::npos);
+    }
+    EXPECT_EQ(editor.value("nazwa"), "Wojownik");
+    EXPECT_TRUE(editor.linked(0).empty());
+    EXPECT_EQ(editor.save(f.port), RowEditor::SaveResult::Failed);
+    ASSERT_EQ(f.port.errors().size(), 1u);
+    EXPECT_EQ(f.port.errors()[0].text, "Nie zapisano zmian: wiersz nie został wczytany.");
+    EXPECT_EQ(f.rows("wymaganiagrupybroni"), 2);
+
+    // Read whole, the same form saves and keeps both links.
+    ASSERT_TRUE(editor.load().ok());
+    EXPECT_EQ(editor.save(f.port), RowEditor::SaveResult::Saved);
+    EXPECT_EQ(f.rows("wymaganiagrupybroni"), 2);
 }
 
 TEST(RowEditor, PickListLeavesOutTheRowsAlreadyLinked) {

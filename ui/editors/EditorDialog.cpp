@@ -87,9 +87,9 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
     if (held)
         editor_.assign(*held);
     else if (editor_.mode() != editors::RowEditor::Mode::Delete)
-        (void)editor_.load(); // a failure is written to the error stream; the form stays empty
+        loaded_ = editor_.load(); // a failure is shown by exec(), which then shows no form
     // Child rows saved while the form is open are undone by "Anuluj".
-    if (!held)
+    if (!held && loaded_)
         (void)editor_.beginUnit();
 
     // The fields, page by page; a page is a grid whose rows are fields or groups of them,
@@ -648,6 +648,15 @@ std::vector<std::string> LinkValueDialog::values() const {
     for (QWidget* edit : edits_)
         out.push_back(utf8(static_cast<QLineEdit*>(edit)->text()));
     return out;
+}
+
+int EditorDialog::exec() {
+    // A row read only in part is not shown: its save would write the part over the rest.
+    if (!loaded_) {
+        port_.showError("Nie wczytano wiersza: " + loaded_.message(), editor_.title());
+        return QDialog::Rejected;
+    }
+    return QDialog::exec();
 }
 
 void EditorDialog::saveClicked() {

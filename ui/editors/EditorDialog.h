@@ -60,6 +60,8 @@ public:
     StatusLine* statusLine() const { return status_; }
     // Cancelling a new row that was never saved takes the children saved meanwhile with it.
     void reject() override;
+    // Shows the form; a row that could not be read is reported instead (Rejected).
+    int exec() override;
 
 protected:
     Database& database() { return db_; }
@@ -87,6 +89,7 @@ private:
     Database& db_;
     editors::RowEditor editor_;
     QtUserPort port_;
+    Status loaded_; // the load of the row; ok when the form reads nothing
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, std::string> refused_; // shown text the editor did not take
     QVBoxLayout* sections_ = nullptr;
