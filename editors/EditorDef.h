@@ -87,7 +87,7 @@ struct OwnedRowsDef {
 struct EditorDef {
     std::string className;
     std::string dialogTitle;
-    std::array<std::string, 3> titles; // for the modes N, E and D
+    std::array<std::string, 3> titles; // for the modes New, Edit and Delete
     std::string table;
     std::vector<ColumnNote> notes;
     std::vector<std::string> required;

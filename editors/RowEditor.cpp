@@ -14,17 +14,6 @@ namespace {
 
 const std::string kEmpty;
 
-RowEditor::Mode modeFromLetter(char letter) {
-    switch (letter) {
-    case 'E':
-        return RowEditor::Mode::Edit;
-    case 'D':
-        return RowEditor::Mode::Delete;
-    default:
-        return RowEditor::Mode::New;
-    }
-}
-
 std::vector<SqlParam> bound(const std::vector<std::string>& values) {
     return std::vector<SqlParam>(values.begin(), values.end());
 }
@@ -73,12 +62,11 @@ Status deleteCascade(Database& db, const EditorDef& def, const std::string& id,
     });
 }
 
-RowEditor::RowEditor(Database& db, const EditorDef& def, std::string id, char mode,
+RowEditor::RowEditor(Database& db, const EditorDef& def, std::string id, Mode mode,
                      std::vector<FixedValue> extraFixed)
-    : db_(db), def_(def), table_(findTable(def.table)), id_(std::move(id)),
-      mode_(modeFromLetter(mode)), fixed_(def.fixed), linked_(def.links.size()),
-      children_(def.children.size()), removedChildren_(def.children.size()),
-      owned_(def.owned.size()) {
+    : db_(db), def_(def), table_(findTable(def.table)), id_(std::move(id)), mode_(mode),
+      fixed_(def.fixed), linked_(def.links.size()), children_(def.children.size()),
+      removedChildren_(def.children.size()), owned_(def.owned.size()) {
     fixed_.insert(fixed_.end(), extraFixed.begin(), extraFixed.end());
     std::vector<std::string> skipped = {"id"};
     for (const FixedValue& fixed : fixed_)

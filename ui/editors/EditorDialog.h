@@ -31,8 +31,9 @@ class EditorDialog : public QDialog {
 public:
     // With `held`, the row is one its opener keeps (a natural weapon of a stage): the form
     // starts from those values and "Zapisz" only checks them; the opener reads them back.
-    EditorDialog(Database& db, const editors::EditorDef& def, const std::string& id, char mode,
-                 QWidget* parent, std::vector<editors::FixedValue> extraFixed = {},
+    EditorDialog(Database& db, const editors::EditorDef& def, const std::string& id,
+                 editors::EditorMode mode, QWidget* parent,
+                 std::vector<editors::FixedValue> extraFixed = {},
                  const editors::RowValues* held = nullptr);
 
     editors::RowEditor& editor() { return editor_; }
