@@ -851,6 +851,20 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
     }
 }
 
+const CPoz* findNaturalWeapon(const CIstota& character, std::string_view id) {
+    const CPoz* naturalWeapons = character.link(kLinkBronieNaturalne);
+    if (!naturalWeapons)
+        return nullptr;
+    for (const CPoz* child : naturalWeapons->children()) {
+        if (child->typ == natural::kWeapon && child->specjal == id)
+            return child;
+        if (child->typ == natural::kList)
+            if (const CPoz* weapon = child->FindBySpecjal(id))
+                return weapon;
+    }
+    return nullptr;
+}
+
 void CRdzenStadium::RollRandomParts() {
     Passages(0, character().age().value_or(0));
     CPoz* look = appearance();
@@ -940,26 +954,13 @@ void CRdzenStadium::RacialProficiencies() {
     CPoz* proficiencies = character().link(kLinkBieglosci);
     if (!proficiencies)
         return;
-    const CPoz* naturalWeapons = character().link(kLinkBronieNaturalne);
     const CPoz* look = appearance();
     const CPoz* groups = look ? look->FindByKind(stage::kRaceWeaponGroups) : nullptr;
-    const auto naturalWeapon = [naturalWeapons](const std::string& id) -> const CPoz* {
-        if (!naturalWeapons)
-            return nullptr;
-        for (const CPoz* child : naturalWeapons->children()) {
-            if (child->typ == natural::kWeapon && child->specjal == id)
-                return child;
-            if (child->typ == natural::kList)
-                if (const CPoz* weapon = child->FindBySpecjal(id))
-                    return weapon;
-        }
-        return nullptr;
-    };
     for (CPoz* proficiency : proficiencies->children()) {
         if (proficiency->typ != kinds::proficiency::kProficiency)
             continue;
         if (proficiency->memo == "NATURALNA") {
-            const CPoz* weapon = naturalWeapon(proficiency->specjal);
+            const CPoz* weapon = findNaturalWeapon(character(), proficiency->specjal);
             if (weapon && nearlyEqual(weapon->modyfikator, 1.0))
                 (void)proficiency->SetOrAdd({.info = "Rasowa",
                                              .typ = stage::kRacialProficiency,
