@@ -90,7 +90,9 @@ const std::vector<Command>& commands() {
         {"new",
          "[--seed N] [--ask] [--count K] [--player GRACZ] [--name IMIĘ] [--stage RASA]\n"
          "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100]\n"
-         "      [--profession PROFESJA[:POZIOM]]... | --blank [--player GRACZ] [--name IMIĘ]",
+         "      [--profession PROFESJA[:POZIOM]]... [--trade-roll K100]...\n"
+         "      [--training NAZWA|none] [--borrowed NAZWA]... | --blank [--player GRACZ]\n"
+         "      [--name IMIĘ]",
          "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem na\n"
          "końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
          "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N (same cyfry, od\n"
@@ -131,7 +133,20 @@ const std::vector<Command>& commands() {
          "Gdy identyfikatora zapisanego bohatera nie da się wypisać, jest on podany na\n"
          "stderr, dalsi bohaterowie nie powstają, kod 1. Z --blank tworzy bohatera z samym\n"
          "szkieletem pozycji (41 pozycji głównych i 12 zagnieżdżonych); łączy się tylko z\n"
-         "--player i --name, inna opcja to kod 2.",
+         "--player i --name, inna opcja to kod 2.\n"
+         "Zawody: --trade-roll K100 (można powtarzać) podaje kolejne rzuty k100 na zawód\n"
+         "(przed modyfikatorem klasy społecznej; także rzut powtórzony w klasie, do której\n"
+         "odsyła zawód); gdy ich zabraknie, rzut jest pytany (--ask) albo losowany. Liczba\n"
+         "spoza 1-100: kod 2. Umiejętności: --training wybiera szkolenie (nazwa umiejętności,\n"
+         "tekst z listy albo identyfikator; none: żadne), --borrowed (można powtarzać)\n"
+         "kolejne umiejętności wybierane za zapożyczone. Lista wyboru bez podanej opcji jest\n"
+         "losowana (wybór dodatkowego zawodu, szkolenia, umiejętności zapożyczonej); z --ask\n"
+         "idzie na stderr jako wiersz „TYTUŁ LISTY:” i wiersze „  N  TEKST” (N od 1),\n"
+         "a odpowiedzią jest wiersz stdin z numerem N albo 0 (anuluj; błędny numer jest\n"
+         "pytany ponownie). Z --ask pytanie tak/nie (np. „Zawód: NAZWA - czy dobrowolny\n"
+         "starz ?”) kończy się „ [t/n]: ”, odpowiedzią jest t albo n. Wybór podany opcją,\n"
+         "którego lista nie zawiera: komunikat z listą dostępnych, nic nie jest zapisane,\n"
+         "kod 2.",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"

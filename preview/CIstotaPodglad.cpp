@@ -9,9 +9,12 @@
 #include "preview/EntryDescription.h"
 #include "preview/Recompute.h"
 #include "preview/StatsExport.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
 #include "store/CharacterStore.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard10.h"
+
+#include <tuple>
 
 namespace tallar {
 
@@ -258,10 +261,20 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::recompute(bool askRolls) {
 
 // --- The pages -------------------------------------------------------------------------
 
-// The skills engine (CRdzenUmiejetnosci) adds a skill chosen from the rules, then evaluates
-// the skills with the argument 0. Joins here with the skills engine.
-bool CIstotaPodglad::addSkill(CPoz& /*skills*/) {
-    return false;
+// A training bought with free proficiency points (the pick list "Wybór szkolenia"), then the
+// skills' modifications gathered again. Changed when the skills took an entry or their
+// gathered modifications differ.
+bool CIstotaPodglad::addSkill(CPoz& skills) {
+    const auto state = [&] {
+        std::size_t count = 0;
+        WalkTree(skills, [&](const CPoz&, int) { ++count; });
+        return std::tuple(count, skills.wartosc, skills.memo);
+    };
+    const auto before = state();
+    CRdzenUmiejetnosci engine(this->engine(false));
+    engine.Training();
+    engine.SkillsFromSource(CRdzenUmiejetnosci::kOnlyModifications);
+    return state() != before;
 }
 
 // The weapons page CWizard6. Joins here with the weapons page.

@@ -3,10 +3,13 @@
 #include "model/Character.h"
 #include "model/Kinds.h"
 #include "rules/core/GrowthProfile.h"
+#include "rules/engine/CRdzenBieglosci.h"
 #include "rules/engine/CRdzenOdpornosci.h"
 #include "rules/engine/CRdzenProfesja.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
+#include "rules/engine/CRdzenZawod.h"
 
 namespace tallar {
 
@@ -54,8 +57,10 @@ void CharacterRecompute::abilitiesAndDisabilities() {
     CRdzenUlomnosc(context_, CRdzenUlomnosc::kAbilities).ApplyToAttributes(raceStage);
 }
 
-// Trades (CRdzenZawod): their recomputation. Joins here with the trades engine.
-void CharacterRecompute::trades() {}
+// Trades: the formulas of their grades written into the attributes again.
+void CharacterRecompute::trades() {
+    CRdzenZawod(context_).ApplyTradeFormulas();
+}
 
 // Professions: the rolled bonuses applied again, then the experience levels (those made
 // keep their rolls; a level the experience now reaches is rolled, asked when the context
@@ -66,16 +71,23 @@ void CharacterRecompute::professions() {
     professions.AdvanceLevels();
 }
 
-// Proficiencies (CRdzenBieglosci): the proficiency pool. Joins here with its engine.
-void CharacterRecompute::proficiencies() {}
+// Proficiencies: every part that feeds them refreshed, the points spent counted again.
+void CharacterRecompute::proficiencies() {
+    CRdzenBieglosci(context_).Recount();
+}
 
 void CharacterRecompute::resistances() {
     CRdzenOdpornosci(context_).BaseResistances();
 }
 
-// Skills (CRdzenUmiejetnosci): the evaluation with the arguments 1, 2 and 3 in turn. Joins
-// here with the skills engine.
-void CharacterRecompute::skills() {}
+// Skills: those of the professions, of the trades and of the race stage in turn (each
+// source gathers the skills' modifications too).
+void CharacterRecompute::skills() {
+    CRdzenUmiejetnosci skills(context_);
+    skills.SkillsFromSource(CRdzenUmiejetnosci::kProfessions);
+    skills.SkillsFromSource(CRdzenUmiejetnosci::kTrades);
+    skills.SkillsFromSource(CRdzenUmiejetnosci::kRaceStage);
+}
 
 void CharacterRecompute::placement() {
     PlaceCarriedEquipment(context_);

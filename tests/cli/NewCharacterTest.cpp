@@ -1,5 +1,6 @@
 #include "store/db/Database.h"
 #include "support/CliRunner.h"
+#include "support/SampleDir.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -15,31 +16,7 @@ namespace tallar {
 namespace {
 
 using test::runCli;
-
-// A working directory holding the sample rules (loaded once, then copied: loading takes
-// seconds).
-struct SampleDir {
-    test::TempDir dir;
-    SampleDir() {
-        static const test::TempDir templateDir;
-        static const int loaded = runCli({"-C", templateDir.str(), "init", "--sample-rules"}).code;
-        EXPECT_EQ(loaded, 0);
-        std::filesystem::copy_file(templateDir.path() / "tallar.db", dir.path() / "tallar.db");
-    }
-    test::CliResult cli(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), {"-C", dir.str()});
-        return runCli(args, input);
-    }
-    std::vector<std::string> listed() {
-        std::vector<std::string> lines;
-        std::istringstream in(cli({"list"}).out);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
-    // The tree of a stored character as `show` prints it (no identifiers in it).
-    std::string tree(const std::string& output) { return cli({"show", output.substr(0, 30)}).out; }
-};
+using test::SampleDir;
 
 TEST(CliNew, TheSameSeedGivesTheSameCharacter) {
     SampleDir a, b;
@@ -130,7 +107,11 @@ TEST(CliNew, AskedThrowsComeFromTheInput) {
     std::string answers = "0\n42\n10\n11\n3\n41\n100\n100\n";
     for (int i = 0; i < 500; ++i)
         answers += "1\n"; // a face of every die
-    const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, answers);
+    // A priest of level 0 (his alignment one that the priests and vagrants share).
+    const auto made =
+        d.cli({"new", "--ask", "--seed", "1", "--stage", "Człowiek [Dorosły]", "--alignment",
+               "090809003304445109060640912796", "--profession", "Kapłan:0"},
+              answers);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Klasa społeczna K100: "), std::string::npos) << made.err;
     EXPECT_NE(made.err.find("Niepoprawny wynik: podaj liczbę od 1 do 100."), std::string::npos);
@@ -139,8 +120,11 @@ TEST(CliNew, AskedThrowsComeFromTheInput) {
     EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos);
     const std::string tree = d.tree(made.out);
     EXPECT_NE(tree.find("Miejsce urodzenia: Klasztor"), std::string::npos);
-    EXPECT_NE(tree.find("    złoto monety-święte ryje sztuk 2\n"), std::string::npos)
-        << tree;                                                                // 5-3
+    // The gold of the class, 5 - 3 = 2, and the wealth of the one trade learned: MD is
+    // 11 + 1 + 1 = 13 (the child's K10+10, the adult's K2 and the priest's K10), the
+    // trades roll 1 gives (13 - 1) / 20 = 0.6, one trade; its roll 1 - 10 held at 1 is a
+    // farmer (Rolnik), whose basics bring K10+5 = 6.
+    EXPECT_NE(tree.find("    złoto monety-święte ryje sztuk 8\n"), std::string::npos) << tree;
     EXPECT_NE(tree.find("  Klasa społeczna: -2\n"), std::string::npos) << tree; // -(3/2)
 }
 
@@ -194,9 +178,13 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 // racial part then counts at its value.
 TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     SampleDir d;
-    // A priest of level 0 has no part in Żywotność.
-    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",      "--birth-roll",
-                                            "50",    "--profession", "Kapłan:0"};
+    // A priest of level 0 has no part in Żywotność. A class roll of 50 is the townsfolk;
+    // the trade roll 50 among their trades is a baker (Piekarz), whose trade has no
+    // formulas: it only adds its learning time to the age (K5+1, at most 6 years), which
+    // reaches no further passage here.
+    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",       "--birth-roll",
+                                            "50",    "--profession", "Kapłan:0", "--trade-roll",
+                                            "50",    "--trade-roll", "50"};
     const auto ask = [&](const std::string& stage, const std::string& answers) {
         std::vector<std::string> args = {"new", "--stage", stage};
         args.insert(args.end(), rolls.begin(), rolls.end());
@@ -413,8 +401,8 @@ TEST(CliNew, AProfessionThePageWouldNotOfferListsWhatItOffers) {
               std::string::npos)
         << notCombinable.err;
     // A level above the limit (a dwarf mage: 6).
-    const auto aboveLimit =
-        d.cli({"new", "--stage", "Krasnolud [Młody krasnolud]", "--profession", "Mag:7"});
+    const auto aboveLimit = d.cli(
+        {"new", "--seed", "1", "--stage", "Krasnolud [Młody krasnolud]", "--profession", "Mag:7"});
     EXPECT_EQ(aboveLimit.code, 2);
     EXPECT_NE(aboveLimit.err.find("Poziom 1: profesja Mag ma limit 6 poziomów."), std::string::npos)
         << aboveLimit.err;
@@ -476,7 +464,7 @@ TEST(CliNew, EveryPlayableStageMakesCharactersFromManySeeds) {
 //
 // The class roll 42 (Włóczędzy): wealth K5-3 = −2 (no gold), charisma −K5 = −1; the
 // birthplace 41. No disability (100 > 20), no ability (100 > 10). Age 20 + 2 = 22: one
-// passage, at 20.
+// passage, at 20 (the trade's 2 years below add none).
 //
 // Racial parts, every die 1: Żywotność "=" K10+30: 31, 1 step of 3 from 30: 33; Siła
 // fizyczna K10+20: 21, 1 step of 2: 22; Inteligencja 2K10+10: 12; Mądrość K10+15: 16; Wiara
@@ -501,6 +489,12 @@ TEST(CliNew, EveryPlayableStageMakesCharactersFromManySeeds) {
 //
 // Totals: Mądrość 16 + 1 + 2 = 19; Wiara 16 + 7 + 2 = 25; Odporność nr.1 = 11 + 1 + 5
 // (psychic base) + 1 (1/10 Inteligencji) + 2 = 20. The title of level 1: Akolita.
+//
+// The trade, before the levels: the trades roll 1, Mądrość from race and profession 16 + 1
+// = 17, X = 0 − 1 + 17 = 16: one trade. 97 is a special roll among the peasants, the
+// journeyman, who sends the roll to the towns; 50 there is the baker (41-55, no formulas).
+// Its learning time K5+1 = 2 (age 24), its experience K10+10 = 11, all of it the one
+// profession's: 152 + 11 = 163; its wealth K10+5 = 6, materials worth 10 · 6 = 60.
 TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
     SampleDir d;
     std::string answers = "1\n1\n100\n100\n";
@@ -508,7 +502,8 @@ TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
         answers += "1\n";
     const auto made =
         d.cli({"new", "--seed", "1", "--ask", "--stage", "Krasnolud [Młody krasnolud]",
-               "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:2"},
+               "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:2",
+               "--trade-roll", "97", "--trade-roll", "50"},
               answers);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Czy postać ma ułomność? K100: Czy postać ma zdolność nadnaturalną? "
@@ -541,14 +536,16 @@ TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
     has("Odporność nr.1: 20\n  Rasowa: 11\n  Profesja: 1\n  Bazowa odpornośc psychiczna: 5\n"
         "  1/10 Inteligencji: 1\n  Poziomy doświadczenia: 2\n");
     has("  Wolne biegłości: 1\n    Profesja: 1\n");
-    has("Profesje\n  Kapłan (Akolita)\n    Poziom\n    Punkty doświadczenia: 152 ");
+    has("Profesje\n  Kapłan (Akolita)\n    Poziom\n    Punkty doświadczenia: 163 ");
+    has("Zawody\n  Piekarz\n");
+    has("    materiały i zaplecze do wykonywania zawodu Piekarz ( wartość: 60 złota )\n");
     has("  Dodatki profesjonalne\n    Żywotność: 0\n");
     has("    Mądrość: 1\n    Umiejętności magiczne: 0\n    Charyzma: 1\n");
     has("    Wiara: 7\n    Zauważenie: 0\n    Odporność nr.1: 1\n    Odporność nr.2: 1\n"
         "    Odporność nr.3: 1\n");
     has("    Ilość biegłości początkowa: 1\n    Dodatek do biegłości: 0\n"
         "    Biegłośc minimalna: 5\n    Poziomy\n      Poziom: 1\n      Poziom: 2\n");
-    has("  WIEK: 22\n");
+    has("  WIEK: 24\n");
     EXPECT_EQ(listedField(d.listed().front(), 3), "Kapłan (Akolita)(2)");
 }
 

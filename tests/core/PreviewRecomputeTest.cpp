@@ -11,6 +11,7 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
+#include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,11 @@ struct OriginPages : WizardPages {
         return page.finish();
     }
     bool showBirthplace(CWizard2& page) override { return page.finish(); }
+    // Asked only when throws are asked.
+    bool showTradeRoll(CWizardZawod& roll) override {
+        roll.setRoll(50);
+        return true;
+    }
     // A warrior of level 2: the professions' bonuses and levels are part of the tree.
     bool showProfessions(CWizard3& page) override {
         for (const ProfessionItem& item : page.offered(0))

@@ -2,6 +2,7 @@
 #include "store/CharacterStore.h"
 #include "support/TreeDump.h"
 #include "support/WizardFixture.h"
+#include "ui/PickRowsDialog.h"
 #include "ui/QtUserPort.h"
 #include "wizard/AskedThrows.h"
 #include "wizard/CIstotaWizard.h"
@@ -9,6 +10,7 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
+#include "wizard/CWizardZawod.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -146,6 +148,11 @@ struct ChosenPages : WizardPages {
         page.setRollText("41");
         return page.finish();
     }
+    // Every throw after the first dialog is the program's, the trade rolls too.
+    bool showTradeRoll(CWizardZawod&) override {
+        ADD_FAILURE() << "a trade roll asked after the throws were left to the program";
+        return false;
+    }
     bool showProfessions(CWizard3& page) override {
         if (page.offered(0).empty())
             return false;
@@ -181,6 +188,11 @@ TEST(CKxxAsk, ThrowingTheRestAutomaticallyCompletesTheCharacter) {
             else if (auto* dice = qobject_cast<CKxxAsk*>(modal); dice && dice->isVisible()) {
                 ++*dialogs;
                 dice->throwTheRestButton()->click();
+            } else if (auto* pick = qobject_cast<ui::PickRowsDialog*>(modal);
+                       pick && pick->isVisible()) {
+                // An extra trade, a training or a borrowed skill is the person's choice,
+                // not a throw: OK with no row chosen takes none in either run.
+                pick->accept();
             }
         });
         watcher.start(5);
