@@ -241,6 +241,35 @@ TEST_F(Preview, ACalendarDateRoundTripsThroughEditSaveAndLoad) {
     EXPECT_EQ(read.dayPart, 7);
 }
 
+TEST_F(Preview, DodajOnSkillsBuysATrainingWithFreeProficiencies) {
+    // A level-1 profession and 5 free proficiencies: of the sample trainings only
+    // "Strzelectwo wyborowe" is open ("$SZKOLENIE|1|4|2": level 1, price 4, no linked skill
+    // known); "Walka dwiema brońmi" needs level 2.
+    CPoz& profession = hero->link(kLinkProfesje)
+                           ->AddChild({.info = "Łucznik", .typ = kinds::profession::kProfession});
+    profession.AddChild({.info = "Poziom", .typ = kinds::profession::kLevel, .wartosc = 1});
+    CPoz& pool =
+        hero->link(kLinkBieglosci)
+            ->AddChild({.info = "Wolne biegłości", .typ = kinds::proficiency::kFree, .wartosc = 5});
+    hero->RecalculateCharacter();
+    const std::string archery = "100000000000000000000601000024";
+    port.queuePick(std::vector<std::string>{archery});
+
+    CPoz& skills = *hero->link(kLinkUmiejetnosci);
+    auto add = preview->addThroughPages(skills);
+    run(add);
+    EXPECT_TRUE(add->changed());
+    const CPoz* general = skills.FindByKind(kinds::skill::kGeneralGroup);
+    ASSERT_NE(general, nullptr);
+    ASSERT_NE(general->FindBySpecjal(archery), nullptr);
+    EXPECT_EQ(general->FindBySpecjal(archery)->info, "Strzelectwo wyborowe");
+    EXPECT_DOUBLE_EQ(pool.total, 1.0); // 5 − 4
+
+    add->undo();
+    EXPECT_EQ(hero->link(kLinkUmiejetnosci)->FindByKind(kinds::skill::kGeneralGroup), nullptr);
+    EXPECT_DOUBLE_EQ(hero->link(kLinkBieglosci)->FindByKind(kinds::proficiency::kFree)->total, 5.0);
+}
+
 TEST_F(Preview, PagesThatChangeNothingMakeNoCommand) {
     // The weapons page is not there yet: "Dodaj" on "Biegłości w broniach" changes nothing.
     auto add = preview->addThroughPages(*hero->link(kLinkBieglosci));
