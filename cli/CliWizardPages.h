@@ -4,9 +4,11 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallar::cli {
 
@@ -16,10 +18,12 @@ class StreamUserPort;
 struct NewCharacterOptions {
     std::optional<std::string> player;
     std::optional<std::string> name;
-    std::optional<std::string> stage;     // identifier or shown text
-    std::optional<std::string> alignment; // identifier or shown text
-    std::optional<std::string> classRoll; // digits
-    std::optional<std::string> birthRoll; // digits
+    std::optional<std::string> stage;      // identifier or shown text
+    std::optional<std::string> alignment;  // identifier or shown text
+    std::optional<std::string> classRoll;  // digits
+    std::optional<std::string> birthRoll;  // digits
+    std::vector<std::string> weaponGroups; // identifiers or names, each ticked
+    std::vector<std::string> weapons;      // identifiers or names, each ticked
 };
 
 // The wizard's pages without windows: each page is filled from the options, the rest
@@ -33,6 +37,11 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    // Ticks the groups and weapons of the options; without --weapon-group draws the groups
+    // the requirements need, then others while free proficiencies are left; without
+    // --weapon draws a weapon of each ticked group. Each new group is trained with one
+    // throw (asked with --ask).
+    bool showWeapons(CWizard6& page) override;
     void showCharacter(CIstota&) override {}
     bool abandoned() const override;
     // A roll finding no place is a choice not offered, as for the social class.
@@ -58,6 +67,12 @@ private:
     // for a roll none holds.
     std::string classRanges(const std::string& stageId);
     std::string placeRanges();
+
+    // Draws one of the indices for which `allowed` holds; nothing when none does.
+    std::optional<std::size_t> draw(std::size_t count,
+                                    const std::function<bool(std::size_t)>& allowed);
+    void drawWeaponGroups(CWizard6& page);
+    void drawWeapons(CWizard6& page);
 
     Database& rules_;
     const NewCharacterOptions& options_;

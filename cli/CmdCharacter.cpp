@@ -98,7 +98,10 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                                              : arg == "--class-roll" ? &options.classRoll
                                              : arg == "--birth-roll" ? &options.birthRoll
                                                                      : nullptr;
-        const bool takesValue = choice || arg == "--seed" || arg == "--count";
+        std::vector<std::string>* list = arg == "--weapon-group" ? &options.weaponGroups
+                                         : arg == "--weapon"     ? &options.weapons
+                                                                 : nullptr;
+        const bool takesValue = choice || list || arg == "--seed" || arg == "--count";
         if (takesValue && i + 1 == args.size())
             return usage("opcja " + arg + " wymaga wartości");
         if (arg != "--blank" && arg != "--player" && arg != "--name" && wizardOnly.empty())
@@ -109,6 +112,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
             ask = true;
         } else if (choice) {
             *choice = args[++i];
+        } else if (list) {
+            list->push_back(args[++i]);
         } else if (arg == "--seed") {
             seed = wholeNumber<std::uint32_t>(args[++i]);
             if (!seed)

@@ -9,6 +9,7 @@
 #include "store/CharacterStore.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
 
 #include <array>
 
@@ -193,9 +194,11 @@ bool CIstotaWizard::placeEquipment() {
     return true;
 }
 
-// Page CWizard6: weapons and proficiencies. Not built yet; the run goes on only on OK.
+// Page CWizard6: weapon groups and their training, weapons. The run goes on only on OK.
 bool CIstotaWizard::weaponsPage() {
-    return true;
+    CWizard6 page(engine());
+    page.open();
+    return pages_.showWeapons(page) && !stopped();
 }
 
 // Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter. The training

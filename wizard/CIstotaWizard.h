@@ -14,6 +14,7 @@ namespace tallar {
 class CIstota;
 class CWizard1;
 class CWizard2;
+class CWizard6;
 class Database;
 class UserPort;
 
@@ -28,6 +29,9 @@ public:
     virtual bool showOrigin(CWizard1& page) = 0;
     // Page 2: place of birth (shown only when rolls are asked).
     virtual bool showBirthplace(CWizard2& page) = 0;
+    // The weapons page: weapon groups, their training, weapons. `page` is opened; true
+    // when it finished (CWizard6::finish).
+    virtual bool showWeapons(CWizard6& page) = 0;
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,

@@ -4,6 +4,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
+#include "wizard/CWizard6Bgl.h"
 #include "wizard/WizardEntries.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +38,12 @@ struct ScriptedPages : WizardPages {
         ++birthplaceShown;
         page.setRollText("41");
         return birthplaceOk && page.finish();
+    }
+    bool showWeapons(CWizard6& page) override {
+        return page.finish([](CWizard6Bgl& training) {
+            training.roll();
+            return training.finish();
+        });
     }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
     bool abandoned() const override { return gaveUp; }

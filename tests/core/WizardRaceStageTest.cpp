@@ -4,6 +4,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
+#include "wizard/CWizard6Bgl.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,12 @@ struct StagePages : WizardPages {
     bool showBirthplace(CWizard2& page) override {
         page.setRollText("50");
         return page.finish();
+    }
+    bool showWeapons(CWizard6& page) override {
+        return page.finish([](CWizard6Bgl& training) {
+            training.roll();
+            return training.finish();
+        });
     }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }

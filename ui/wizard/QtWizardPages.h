@@ -13,6 +13,7 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showWeapons(CWizard6& page) override;
     void showCharacter(CIstota& hero) override;
 
 private:
