@@ -47,6 +47,7 @@ CWizard6Dialog::CWizard6Dialog(CWizard6& page, QWidget* parent) : QDialog(parent
     requirements_ = tree(this, {QStringLiteral("Wymaganie"), QStringLiteral("Stan")});
     properties_ = tree(this, {QStringLiteral("Cecha"), QStringLiteral("Wartość")});
     properties_->setRootIsDecorated(false);
+    properties_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     attributes_ = tree(this, {QStringLiteral("Współczynnik")});
     attributes_->setRootIsDecorated(false);
     // The weapon's 3D view is drawn here once the model preview exists.
