@@ -90,8 +90,8 @@ const std::vector<Command>& commands() {
         {"new",
          "[--seed N] [--ask] [--count K] [--player GRACZ] [--name IMIĘ] [--stage RASA]\n"
          "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100]\n"
-         "      [--weapon-group GRUPA]... [--weapon BROŃ]... | --blank [--player GRACZ]\n"
-         "      [--name IMIĘ]",
+         "      [--profession PROFESJA[:POZIOM]]... [--weapon-group GRUPA]... [--weapon BROŃ]...\n"
+         "      | --blank [--player GRACZ] [--name IMIĘ]",
          "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem na\n"
          "końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
          "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N (same cyfry, od\n"
@@ -111,7 +111,23 @@ const std::vector<Command>& commands() {
          "rzut, podany, wylosowany albo wpisany, któremu nie odpowiada żadna klasa społeczna\n"
          "albo miejsce urodzenia): komunikat z listą dostępnych na stderr, nic nie jest\n"
          "zapisane, kod 2. Tak samo --player i --name ze znakiem, którego nie ma w\n"
-         "Windows-1250: odmowa przed pierwszym rzutem. --count K tworzy K bohaterów\n"
+         "Windows-1250: odmowa przed pierwszym rzutem.\n"
+         "Profesje: --profession (najwyżej trzy razy, w kolejności strony profesji) przez\n"
+         "identyfikator, nazwę albo tekst z listy (np. \"Mag [limit: 6 poz]\"); POZIOM, po\n"
+         "ostatnim dwukropku, to tekst pola poziomu zaczynający się cyfrą (od 0 do 999, nie\n"
+         "ponad limit profesji). Trzecią profesję otwiera poziom drugiej zawierający „spec”\n"
+         "(np. Mag:5spec), który znosi też limity. Profesja, której strona nie proponuje (np.\n"
+         "nie łączy się z wcześniejszymi), albo poziom ponad limit: komunikat z listą\n"
+         "dostępnych, kod 2. Bez --profession losowana jest jedna profesja, a co drugi raz\n"
+         "(losowo) także druga, która się z nią łączy; poziom niepodany jest losowany od 1\n"
+         "do 10, nie ponad limit.\n"
+         "Z --ask pytane są też rzuty k100 ułomności i zdolności („Czy postać ma\n"
+         "ułomność? K100”, „Ułomność K100” ...) i każdy nowy poziom doświadczenia: wiersz\n"
+         "„Awans: PROFESJA, poziom N. Odporność bazowa P x, F y; odporności 1-10: ... K10\n"
+         "poziomu do (P, F, 1-10) [Z]: ”. Odpowiedź P (odporność bazowa psychiczna), F\n"
+         "(fizyczna) albo liczba od 1 do 10 (odporność nr 1-10) daje tam K10 tego poziomu,\n"
+         "pusty wiersz przyjmuje propozycję Z (niższą odporność bazową, przy remisie\n"
+         "psychiczną); inna odpowiedź jest pytana ponownie. --count K tworzy K bohaterów\n"
          "(identyfikator każdego w osobnym wierszu; postęp na stderr, gdy jest terminalem).\n"
          "Gdy identyfikatora zapisanego bohatera nie da się wypisać, jest on podany na\n"
          "stderr, dalsi bohaterowie nie powstają, kod 1. Z --blank tworzy bohatera z samym\n"
@@ -151,6 +167,17 @@ const std::vector<Command>& commands() {
          "(także identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr, kod 1,\n"
          "nic nie jest usunięte.",
          runDeleteCharacter},
+        {"sheet", "ID PLIK.pdf|PLIK.png [--dpi N] [--page A4|Letter]",
+         "Zapisuje dwustronicową kartę bohatera o identyfikatorze ID (wczytanego i\n"
+         "przeliczonego jak w „show”) do pliku PDF albo do obrazów PNG, bez ekranu.\n"
+         "Rodzaj pliku wynika z rozszerzenia. PDF ma dwie strony z tekstem jako tekstem\n"
+         "i osadzonymi czcionkami; PNG to dwa pliki, PLIK-1.png i PLIK-2.png, białe\n"
+         "strony w rozdzielczości --dpi N (od 50 do 600, domyślnie 150 punktów na cal).\n"
+         "--page wybiera rozmiar strony (domyślnie A4); karta ma na obu ten sam układ.\n"
+         "Wypisuje nazwy zapisanych plików, po jednej w wierszu; plik, który już był,\n"
+         "zostaje zastąpiony dopiero w całości. Brak bohatera („Nie ma bohatera ...”)\n"
+         "albo błąd zapisu: komunikat na stderr i kod 1.",
+         runSheet},
     };
     return list;
 }
