@@ -1,26 +1,13 @@
 #include "model/ArmourLimits.h"
 
 #include "model/Character.h"
+#include "model/Kinds.h"
 
 #include <algorithm>
 
 namespace tallar {
 
 namespace {
-
-constexpr int kAppearance = 256;     // under "Dodatkowe informacje"
-constexpr int kStage = 272;          // under the appearance
-constexpr int kSkin = 9552;          // "Skóra", under the stage
-constexpr int kSkinDexterity = 1537; // "Ograniczenia zręczności 1/" of the skin
-constexpr int kSkinSpeed = 1553;     // "Ograniczenia szybkości 1/" of the skin
-constexpr int kShieldUse = 22592;    // under "Tarcze"
-constexpr int kShieldDexterity = 22569;
-constexpr int kShieldSpeed = 22585;
-constexpr int kArmourUse = 22016; // under "Pancerz"
-constexpr int kArmourDexterity = 22417;
-constexpr int kArmourSpeed = 22529;
-constexpr int kFightShields = 1328; // "Tarcze" under "Walka"
-constexpr int kFightArmours = 1312; // "Pancerz" under "Walka"
 
 // The divisor a limit entry holds: its truncated total. The skin's limits keep the largest
 // of their passages in their value as well, which a character just loaded still has,
@@ -55,13 +42,16 @@ void raiseByUses(LimitDivisors& divisors, const CPoz* fight, int listKind, int k
 LimitDivisors currentLimitDivisors(const CIstota& character) {
     LimitDivisors divisors;
     const CPoz* info = character.link(kLinkDodatkoweInformacje);
-    const CPoz* appearance = info ? info->FindByKind(kAppearance) : nullptr;
-    const CPoz* stage = appearance ? appearance->FindByKind(kStage) : nullptr;
-    if (const CPoz* skin = stage ? stage->FindByKind(kSkin) : nullptr)
-        raise(divisors, *skin, kSkinDexterity, kSkinSpeed, true);
+    const CPoz* appearance = info ? info->FindByKind(kinds::info::kAppearance) : nullptr;
+    const CPoz* stage = appearance ? appearance->FindByKind(kinds::stage::kStage) : nullptr;
+    if (const CPoz* skin = stage ? stage->FindByKind(kinds::stage::kSkin) : nullptr)
+        raise(divisors, *skin, kinds::stage::kSkinDexterityLimit, kinds::stage::kSkinSpeedLimit,
+              true);
     const CPoz* fight = character.link(kLinkWalka);
-    raiseByUses(divisors, fight, kFightShields, kShieldUse, kShieldDexterity, kShieldSpeed);
-    raiseByUses(divisors, fight, kFightArmours, kArmourUse, kArmourDexterity, kArmourSpeed);
+    raiseByUses(divisors, fight, kinds::top::kCombatShields, kinds::shield::kShield,
+                kinds::shield::kUseDexterityLimit, kinds::shield::kUseSpeedLimit);
+    raiseByUses(divisors, fight, kinds::top::kCombatArmour, kinds::armour::kArmour,
+                kinds::armour::kUseDexterityLimit, kinds::armour::kUseSpeedLimit);
     return divisors;
 }
 

@@ -2,7 +2,7 @@
 
 #include "model/ArmourLimits.h"
 #include "model/Character.h"
-#include "output/SheetKinds.h"
+#include "model/Kinds.h"
 #include "rules/core/RulesMath.h"
 
 #include <algorithm>
@@ -15,7 +15,7 @@ namespace tallar {
 
 namespace {
 
-namespace k = sheetkinds;
+namespace k = kinds;
 using Number = std::optional<long long>;
 
 // The whole part of a total, toward zero, held within the range of int.
@@ -128,18 +128,18 @@ private:
         return childOfKind(top(kLinkDodatkoweInformacje), kind);
     }
     const CPoz* appearance(int kind) const {
-        return childOfKind(information(k::kAppearance), kind);
+        return childOfKind(information(k::info::kAppearance), kind);
     }
 
     void origin() {
         r_.name = c_.imie;
-        if (const CPoz* height = appearance(k::kHeight))
+        if (const CPoz* height = appearance(k::stage::kHeight))
             r_.height = std::to_string(height->wartosc);
-        if (const CPoz* weight = appearance(k::kWeight))
+        if (const CPoz* weight = appearance(k::stage::kWeight))
             r_.weight = std::to_string(weight->wartosc) + "/";
-        if (const CPoz* place = information(k::kBirthplace))
+        if (const CPoz* place = information(k::info::kBirthplace))
             r_.birthplace = place->memo;
-        if (const CPoz* socialClass = information(k::kSocialClass))
+        if (const CPoz* socialClass = information(k::info::kSocialClass))
             r_.socialClass = socialClass->memo;
     }
 
@@ -162,9 +162,9 @@ private:
         if (!wealth)
             return;
         std::array<Number, 4> coins{};
-        if (const CPoz* carried = wealth->FindByKind(k::kWealthCarried))
+        if (const CPoz* carried = wealth->FindByKind(k::money::kAtHand))
             for (const CPoz* money : carried->children())
-                if (money->typ == k::kMoney)
+                if (money->typ == k::money::kMoney)
                     if (const int coin = coinOf(*money); coin >= 0) {
                         auto& n = coins[static_cast<std::size_t>(coin)];
                         n = n.value_or(0) + money->wartosc;
@@ -188,7 +188,7 @@ private:
             return lines;
         for (const CPoz* thing : place->children()) {
             std::string line = thing->info;
-            if (thing->typ == k::kItem && thing->wartosc != 1)
+            if (thing->typ == k::equipment::kItem && thing->wartosc != 1)
                 line += " x " + std::to_string(thing->wartosc);
             lines.push_back(std::move(line));
         }
@@ -196,9 +196,9 @@ private:
     }
 
     void equipment() {
-        r_.carried = placeList(k::kCarried);
-        r_.saddlebags = placeList(k::kSaddlebags);
-        r_.home = placeList(k::kHome);
+        r_.carried = placeList(k::equipment::kCarried);
+        r_.saddlebags = placeList(k::equipment::kSaddlebags);
+        r_.home = placeList(k::equipment::kAtHome);
     }
 
     static std::vector<std::string> labels(const CPoz* list, int kind = -1,
@@ -216,23 +216,23 @@ private:
         std::vector<std::string> names, levels, experience;
         if (const CPoz* professions = top(kLinkProfesje))
             for (const CPoz* profession : professions->children()) {
-                if (profession->typ != k::kProfession)
+                if (profession->typ != k::profession::kProfession)
                     continue;
                 names.push_back(profession->info);
-                const CPoz* level = profession->FindByKind(k::kProfessionLevel);
+                const CPoz* level = profession->FindByKind(k::profession::kLevel);
                 levels.push_back(std::to_string(level ? level->wartosc : 0));
-                if (const CPoz* points = profession->FindByKind(k::kProfessionExperience))
+                if (const CPoz* points = profession->FindByKind(k::profession::kExperience))
                     experience.push_back(std::to_string(points->wartosc));
             }
         r_.professions = joined(names, " / ");
         r_.levels = joined(levels, " / ");
         r_.experience = joined(experience, " / ");
-        r_.trades = labels(top(kLinkZawody), k::kTrade);
+        r_.trades = labels(top(kLinkZawody), k::trade::kTrade);
         r_.disabilities = labels(top(kLinkUlomnosci));
         r_.supernatural = labels(top(kLinkZdolnosci), -1, 2);
         if (const CPoz* skills = top(kLinkUmiejetnosci))
             WalkTree(*skills, [this](const CPoz& entry, int) {
-                if (entry.typ == k::kSkill)
+                if (entry.typ == k::skill::kSkill)
                     (startsWith(entry.info, "j\xC4\x99zyk") ? r_.languages : r_.skills)
                         .push_back(entry.info);
             });
@@ -271,17 +271,19 @@ private:
         r_.run = text(rounded(currentSpeed, 0.5));
         r_.sprint = text(rounded(currentSpeed, 1.0));
         r_.intelligence = text(truncated(intelligence));
-        r_.illusionBonus = text(truncated(childOfKind(top(kLinkOdpornosc1), k::kIllusionPart)));
+        r_.illusionBonus =
+            text(truncated(childOfKind(top(kLinkOdpornosc1), k::attribute::kIllusionIntelligence)));
         r_.wisdom = text(truncated(wisdom));
         r_.suggestionBonus =
-            text(truncated(childOfKind(top(kLinkOdpornosc1 + 1), k::kSuggestionPart)));
+            text(truncated(childOfKind(top(kLinkOdpornosc1 + 1), k::attribute::kSuggestionWisdom)));
         r_.bargaining = text(rounded(wisdom, 0.5));
         r_.magic = text(truncated(top(kLinkUmiejetnosciMagiczne)));
         r_.presence = text(truncated(presence));
         r_.reaction = text(rounded(strength, 0.1) + rounded(presence, 1.0));
         r_.charisma = text(truncated(top(kLinkCharyzma)));
         r_.faith = text(truncated(top(kLinkWiara)));
-        r_.spellBonus = text(truncated(childOfKind(top(kLinkOdpornosc1 + 2), k::kSpellPart)));
+        r_.spellBonus =
+            text(truncated(childOfKind(top(kLinkOdpornosc1 + 2), k::attribute::kSpellFaith)));
         r_.perception = text(truncated(top(kLinkZauwazenie)));
 
         // Every attribute but Zauważenie: links 1 to 12 less the two current values.
@@ -303,7 +305,7 @@ private:
         if (!list || group.empty())
             return nullptr;
         for (const CPoz* proficiency : list->children())
-            if (proficiency->typ == k::kProficiency && proficiency->specjal == group)
+            if (proficiency->typ == k::proficiency::kProficiency && proficiency->specjal == group)
                 return proficiency;
         return nullptr;
     }
@@ -311,9 +313,9 @@ private:
     // The carried weapons of the same kind (weapon id) as `weapon`.
     int carriedLike(const CPoz& weapon) const {
         int n = 0;
-        if (const CPoz* carried = childOfKind(top(kLinkEkwipunek), k::kCarried))
+        if (const CPoz* carried = childOfKind(top(kLinkEkwipunek), k::equipment::kCarried))
             WalkTree(*carried, [&](const CPoz& entry, int) {
-                if (entry.typ == k::kWeapon && entry.specjal == weapon.specjal)
+                if (entry.typ == k::weapon::kWeapon && entry.specjal == weapon.specjal)
                     ++n;
             });
         return n;
@@ -322,14 +324,14 @@ private:
     // What a weapon entry itself says: its effectiveness, weight, proficiency, count.
     void describeWeapon(SheetWeapon& row, const CPoz& weapon) const {
         row.effectiveness =
-            triple(weapon.FindByKind(k::kWeaponPiercing), weapon.FindByKind(k::kWeaponCutting),
-                   weapon.FindByKind(k::kWeaponBlunt));
-        row.weight = text(truncated(weapon.FindByKind(k::kWeightPart)));
-        const bool natural = weapon.typ == k::kNaturalWeapon;
-        row.count = natural ? text(truncated(weapon.FindByKind(k::kNaturalWeaponCount)))
+            triple(weapon.FindByKind(k::weapon::kPiercing), weapon.FindByKind(k::weapon::kCutting),
+                   weapon.FindByKind(k::weapon::kBlunt));
+        row.weight = text(truncated(weapon.FindByKind(k::equipment::kWeight)));
+        const bool natural = weapon.typ == k::natural::kWeapon;
+        row.count = natural ? text(truncated(weapon.FindByKind(k::natural::kCount)))
                             : std::to_string(carriedLike(weapon));
         if (const CPoz* proficiency = proficiencyIn(natural ? weapon.specjal : weapon.memo)) {
-            if (const CPoz* level = proficiency->FindByKind(k::kProficiencyLevel))
+            if (const CPoz* level = proficiency->FindByKind(k::proficiency::kSpecialisation))
                 row.specialisation = level->info;
             row.proficiency = text(truncated(proficiency));
             if (!row.hit.empty())
@@ -339,19 +341,19 @@ private:
 
     void weapons() {
         std::vector<const CPoz*> described;
-        if (const CPoz* held = childOfKind(top(kLinkWalka), k::kWeapons))
+        if (const CPoz* held = childOfKind(top(kLinkWalka), k::top::kCombatWeapons))
             for (const CPoz* stats : held->children()) {
-                if (stats->typ != k::kWeaponStatistics)
+                if (stats->typ != k::weaponStats::kStatistics)
                     continue;
                 SheetWeapon row;
                 row.name = stats->info;
-                row.hit = text(truncated(stats->FindByKind(k::kStatHit)));
-                row.defence = text(truncated(stats->FindByKind(k::kStatDefence)));
-                row.attacks = text(truncated(stats->FindByKind(k::kStatAttacks)));
-                row.delay = text(truncated(stats->FindByKind(k::kStatDelay)));
-                row.damage =
-                    triple(stats->FindByKind(k::kStatPiercing), stats->FindByKind(k::kStatCutting),
-                           stats->FindByKind(k::kStatBlunt));
+                row.hit = text(truncated(stats->FindByKind(k::weaponStats::kHit)));
+                row.defence = text(truncated(stats->FindByKind(k::weaponStats::kDefence)));
+                row.attacks = text(truncated(stats->FindByKind(k::weaponStats::kAttacksPerRound)));
+                row.delay = text(truncated(stats->FindByKind(k::weaponStats::kDelay)));
+                row.damage = triple(stats->FindByKind(k::weaponStats::kPiercingWounds),
+                                    stats->FindByKind(k::weaponStats::kCuttingWounds),
+                                    stats->FindByKind(k::weaponStats::kBluntWounds));
                 if (const CPoz* weapon = resolve(*stats)) {
                     describeWeapon(row, *weapon);
                     described.push_back(weapon);
@@ -359,7 +361,7 @@ private:
                 r_.weapons.push_back(std::move(row));
             }
         // Weapons only carried: one line per kind of weapon, with what the weapon says.
-        const CPoz* carried = childOfKind(top(kLinkEkwipunek), k::kCarried);
+        const CPoz* carried = childOfKind(top(kLinkEkwipunek), k::equipment::kCarried);
         if (!carried)
             return;
         std::vector<std::string> listed;
@@ -367,15 +369,15 @@ private:
         for (const CPoz* d : described)
             listed.push_back(d->specjal);
         WalkTree(*carried, [&](const CPoz& weapon, int) {
-            if (weapon.typ != k::kWeapon)
+            if (weapon.typ != k::weapon::kWeapon)
                 return true;
             if (std::ranges::find(listed, weapon.specjal) == listed.end()) {
                 listed.push_back(weapon.specjal);
                 SheetWeapon row;
                 row.name = weapon.info;
-                row.defence = text(truncated(weapon.FindByKind(k::kWeaponDefence)));
-                row.attacks = text(truncated(weapon.FindByKind(k::kWeaponAttacks)));
-                row.delay = text(truncated(weapon.FindByKind(k::kWeaponDelay)));
+                row.defence = text(truncated(weapon.FindByKind(k::weapon::kDefence)));
+                row.attacks = text(truncated(weapon.FindByKind(k::weapon::kAttacks)));
+                row.delay = text(truncated(weapon.FindByKind(k::weapon::kDelay)));
                 describeWeapon(row, weapon);
                 r_.weapons.push_back(std::move(row));
             }
@@ -392,13 +394,13 @@ private:
         const CPoz* first = nullptr;
         const CPoz* flagged = nullptr;
         for (const CPoz* part : body->children()) {
-            if (part->typ != k::kBodyPart)
+            if (part->typ != k::body::kPart)
                 continue;
             if (part->modyfikator == 1.0)
                 return part;
             first = first ? first : part;
             const CPoz* flag =
-                childOfKind(part->FindByKind(k::kPartProperties), k::kPartDefaultTarget);
+                childOfKind(part->FindByKind(k::body::kProperties), k::body::kDefaultLocation);
             if (!flagged && flag && flag->wartosc != 0)
                 flagged = part;
         }
@@ -429,11 +431,11 @@ private:
     void protection() {
         const CPoz* part = defaultBodyPart();
         if (part) {
-            r_.defence = text(truncated(part->FindByKind(k::kPartDefence)));
-            r_.piercing = text(truncated(part->FindByKind(k::kPartPiercing)));
-            r_.cutting = text(truncated(part->FindByKind(k::kPartCutting)));
-            r_.blunt = text(truncated(part->FindByKind(k::kPartBlunt)));
-            r_.rangedDefence = text(truncated(part->FindByKind(k::kPartRangedDefence)));
+            r_.defence = text(truncated(part->FindByKind(k::body::kDefence)));
+            r_.piercing = text(truncated(part->FindByKind(k::body::kPiercing)));
+            r_.cutting = text(truncated(part->FindByKind(k::body::kCutting)));
+            r_.blunt = text(truncated(part->FindByKind(k::body::kBlunt)));
+            r_.rangedDefence = text(truncated(part->FindByKind(k::body::kRangedDefence)));
         }
         // The best defending weapon adds its defence to the body's.
         Number best;
@@ -445,15 +447,15 @@ private:
             }
         }
         if (part && best)
-            r_.defenceWithWeapon = text(truncated(part->FindByKind(k::kPartDefence)) + best);
+            r_.defenceWithWeapon = text(truncated(part->FindByKind(k::body::kDefence)) + best);
 
         std::vector<std::string> names;
         long long weight = 0, durability = 0;
-        const auto armours = uses(k::kArmours, k::kArmour);
+        const auto armours = uses(k::top::kCombatArmour, k::armour::kArmour);
         for (const auto& [use, armour] : armours) {
             names.push_back(use->info);
-            weight += sumBelow(armour, k::kWeightPart);
-            durability += sumBelow(armour, k::kElementDurability);
+            weight += sumBelow(armour, k::equipment::kWeight);
+            durability += sumBelow(armour, k::armour::kDurability);
         }
         const LimitDivisors limits = currentLimitDivisors(c_);
         r_.armour.dexterityLimit = limitText(limits.dexterity);
@@ -462,19 +464,19 @@ private:
             r_.armourNames = r_.armour.name = joined(names, ", ");
             r_.armour.weight = std::to_string(weight);
             r_.armourDurability = r_.armour.durability = std::to_string(durability);
-            r_.armour.piercing = std::to_string(sumBelow(part, k::kArmourPiercing));
-            r_.armour.cutting = std::to_string(sumBelow(part, k::kArmourCutting));
-            r_.armour.blunt = std::to_string(sumBelow(part, k::kArmourBlunt));
+            r_.armour.piercing = std::to_string(sumBelow(part, k::armour::kPartPiercing));
+            r_.armour.cutting = std::to_string(sumBelow(part, k::armour::kPartCutting));
+            r_.armour.blunt = std::to_string(sumBelow(part, k::armour::kPartBlunt));
         }
 
         names.clear();
         weight = durability = 0;
-        const auto shields = uses(k::kShields, k::kShield);
+        const auto shields = uses(k::top::kCombatShields, k::shield::kShield);
         for (const auto& [use, shield] : shields) {
             names.push_back(use->info);
             if (shield) {
-                weight += truncated(shield->FindByKind(k::kWeightPart)).value_or(0);
-                durability += truncated(shield->FindByKind(k::kShieldDurability)).value_or(0);
+                weight += truncated(shield->FindByKind(k::equipment::kWeight)).value_or(0);
+                durability += truncated(shield->FindByKind(k::shield::kDurability)).value_or(0);
             }
         }
         if (!shields.empty()) {
@@ -483,7 +485,7 @@ private:
             r_.shield.durability = std::to_string(durability);
         }
 
-        const CPoz* skin = childOfKind(appearance(k::kStage), k::kSkin);
+        const CPoz* skin = childOfKind(appearance(k::stage::kStage), k::stage::kSkin);
         // The race stage writes the skin's amounts as values; the character's recalculation
         // leaves "Dodatkowe informacje" out, so their totals may not be computed.
         const auto value = [skin](int kind) {
@@ -491,9 +493,9 @@ private:
             return amount ? std::to_string(amount->wartosc) : std::string();
         };
         if (skin) {
-            r_.skin.piercing = value(k::kSkinPiercing);
-            r_.skin.cutting = value(k::kSkinCutting);
-            r_.skin.blunt = value(k::kSkinBlunt);
+            r_.skin.piercing = value(k::stage::kSkinPiercingAbsorption);
+            r_.skin.cutting = value(k::stage::kSkinCuttingAbsorption);
+            r_.skin.blunt = value(k::stage::kSkinBluntAbsorption);
         }
     }
 
@@ -504,16 +506,16 @@ private:
             return;
         std::array<long long, 4> parts{};
         for (const CPoz* weight : load->children()) {
-            if (weight->typ != k::kWeightPart)
+            if (weight->typ != k::equipment::kWeight)
                 continue;
             const CPoz* source = resolve(*weight);
             std::size_t part = 3;
-            if (source && source->HasKindOrAncestor(k::kArmour))
+            if (source && source->HasKindOrAncestor(k::armour::kArmour))
                 part = 0;
-            else if (source && source->HasKindOrAncestor(k::kShield))
+            else if (source && source->HasKindOrAncestor(k::shield::kShield))
                 part = 1;
-            else if (source && (source->HasKindOrAncestor(k::kWeapon) ||
-                                source->HasKindOrAncestor(k::kNaturalWeapon)))
+            else if (source && (source->HasKindOrAncestor(k::weapon::kWeapon) ||
+                                source->HasKindOrAncestor(k::natural::kWeapon)))
                 part = 2;
             parts[part] += weight->wartosc;
         }

@@ -1,5 +1,6 @@
 #include "base/NonInteractiveUserPort.h"
 #include "model/Character.h"
+#include "model/Kinds.h"
 #include "store/CharacterStore.h"
 #include "store/db/Workspace.h"
 #include "support/CliRunner.h"
@@ -58,9 +59,12 @@ std::string storeHero(const test::TempDir& dir) {
                                        kLinkPrezencja,
                                        kLinkWiara,
                                        kLinkZauwazenie};
+    // A racial part under each entry (one kind serves all: the sheet reads the totals).
     const auto part = [&](int link, int value) {
-        hero.link(link)->Append(std::make_unique<CPoz>(&workspace->characters(), "", "Rasowa", "",
-                                                       14593, 0.0, value, "1"));
+        hero.link(link)->AddChild({.info = "Rasowa",
+                                   .typ = kinds::perMember::kRacial[member::kVitality],
+                                   .wartosc = value,
+                                   .memo = "1"});
     };
     for (std::size_t i = 0; i < links.size(); ++i)
         part(links[i], attributes[i]);

@@ -74,7 +74,7 @@ TEST_F(SocialClassTest, CharismaOfAClassIsAppliedOnce) {
     EXPECT_TRUE(port.diePrompts().empty()); // nothing thrown for a class already counted
     int parts = 0;
     for (const CPoz* child : top(kLinkCharyzma).children())
-        parts += child->typ == 16993;
+        parts += child->typ == kinds::attribute::kSocialClassCharisma;
     EXPECT_EQ(parts, 1);
     EXPECT_EQ(top(kLinkCharyzma).front()->wartosc, 3);
 

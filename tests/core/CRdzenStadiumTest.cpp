@@ -257,8 +257,10 @@ void applyWithRolls(StageFixture& f, double weightRoll, double heightRoll) {
     CPoz* look = f.appearance();
     look->AddChild(
         {.info = "Waga [kg]", .typ = stage::kWeight, .modyfikator = weightRoll, .memo = "K100_PR"});
-    look->AddChild(
-        {.info = "Wzrost [cm]", .typ = 561, .modyfikator = heightRoll, .memo = "K100_PR"});
+    look->AddChild({.info = "Wzrost [cm]",
+                    .typ = stage::kHeight,
+                    .modyfikator = heightRoll,
+                    .memo = "K100_PR"});
     ASSERT_TRUE(f.engine().Passages(0, 0));
     f.engine().Apply(GrowthProfile());
 }

@@ -1,5 +1,6 @@
 #include "model/Entry.h"
 #include "model/GameDate.h"
+#include "model/Kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST(BuildLabel, YesNoTotalsTextAndDate) {
 }
 
 TEST(BuildLabel, MoneyShowsCountAndGoldAndSilver) {
-    CPoz purse(nullptr, {.info = "przy sobie", .typ = 1916});
+    CPoz purse(nullptr, {.info = "przy sobie", .typ = kinds::money::kAtHand});
     purse.total = 12.5;
     EXPECT_EQ(BuildLabel(purse), "przy sobie ( łączna wartość: 12 złota 50 srebra )");
     purse.total = 0.0;

@@ -1,6 +1,7 @@
 #include "output/SheetRecord.h"
 #include "model/ArmourLimits.h"
 
+#include "model/Kinds.h"
 #include "support/EngineFixture.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,15 @@
 namespace tallar {
 namespace {
 
+namespace k = kinds;
+
 struct SheetRecordTest : ::testing::Test, test::EngineFixture {
     // Gives an attribute entry a part of this value; memo "1" makes the part count once
-    // under the attributes that grow along the experience scale.
-    void set(int link, int value) { add(top(link), "Rasowa", 14593, value, "", "1"); }
+    // under the attributes that grow along the experience scale. (One racial kind serves
+    // every attribute: the sheet reads the entry's total.)
+    void set(int link, int value) {
+        add(top(link), "Rasowa", k::perMember::kRacial[member::kVitality], value, "", "1");
+    }
 
     SheetRecord record() {
         character->RecalculateCharacter();
@@ -21,7 +27,7 @@ struct SheetRecordTest : ::testing::Test, test::EngineFixture {
     // Removes a top-level entry from the character.
     void remove(int link) { (void)character->Take(top(link)); }
 
-    CPoz& carried() { return *top(kLinkEkwipunek).FindByKind(1104); }
+    CPoz& carried() { return *top(kLinkEkwipunek).FindByKind(k::equipment::kCarried); }
 };
 
 TEST_F(SheetRecordTest, BonusesOfStrengthAndDexterity) {
@@ -68,7 +74,7 @@ TEST_F(SheetRecordTest, ValuesComputedFromSeveralAttributes) {
     set(kLinkPrezencja, 14);
     set(kLinkWiara, 15);
     set(kLinkZauwazenie, 99);
-    add(top(kLinkObciazenie), "Plecak", 1169, 12);
+    add(top(kLinkObciazenie), "Plecak", k::equipment::kWeight, 12);
     const SheetRecord r = record();
     // round((46 − 12) · 0.1) + round(45 · 0.1) = 3 + 5 (4.5 rounds up)
     EXPECT_EQ(r.endurance, "8");
@@ -84,12 +90,12 @@ TEST_F(SheetRecordTest, ValuesComputedFromSeveralAttributes) {
 
 TEST_F(SheetRecordTest, ResistancesAndTheirParts) {
     set(kLinkInteligencja, 33);
-    add(top(kLinkOdpornosc1), "1/10 Inteligencji", 17457, 3);
-    add(top(kLinkOdpornosc1), "Rasowa", 17409, 20);
-    add(top(kLinkOdpornosc1 + 1), "1/10 Mądrości", 17537, 2);
-    add(top(kLinkOdpornosc1 + 2), "1/10 Wiary", 17713, 4);
-    add(top(kLinkOdpornosc1 + 9), "Rasowa", 18321, 37);
-    add(top(kLinkBazowaOdpornoscPsychiczna), "1/20 Żywotności", 18497, 11);
+    add(top(kLinkOdpornosc1), "1/10 Inteligencji", k::attribute::kIllusionIntelligence, 3);
+    add(top(kLinkOdpornosc1), "Rasowa", k::perMember::kRacial[member::kResistance1], 20);
+    add(top(kLinkOdpornosc1 + 1), "1/10 Mądrości", k::attribute::kSuggestionWisdom, 2);
+    add(top(kLinkOdpornosc1 + 2), "1/10 Wiary", k::attribute::kSpellFaith, 4);
+    add(top(kLinkOdpornosc1 + 9), "Rasowa", k::perMember::kRacial[member::kResistance1 + 9], 37);
+    add(top(kLinkBazowaOdpornoscPsychiczna), "1/20 Żywotności", k::attribute::kPsychicVitality, 11);
     const SheetRecord r = record();
     EXPECT_EQ(r.intelligence, "33");
     EXPECT_EQ(r.illusionBonus, "3");
@@ -135,20 +141,21 @@ TEST_F(SheetRecordTest, LimitsOfArmourShieldAndSkin) {
     EXPECT_EQ(r.armour.speedLimit, "-");
 
     // The most restrictive counts; limits do not multiply.
-    CPoz& appearance = add(top(kLinkDodatkoweInformacje), "Rasa: Krasnolud", 256, 0);
-    CPoz& stage = add(appearance, "Stadium: Dorosły", 272, 0);
-    CPoz& skin = add(stage, "Skóra", 9552, 0);
-    add(skin, "Ograniczenia zręczności 1/", 1537, 2);
-    add(skin, "Ograniczenia szybkości 1/", 1553, 5);
-    add(skin, "Wyparowania kłute", 1345, 1);
-    add(skin, "Wyparowania obuchowe", 1377, 2);
+    CPoz& appearance =
+        add(top(kLinkDodatkoweInformacje), "Rasa: Krasnolud", k::info::kAppearance, 0);
+    CPoz& stage = add(appearance, "Stadium: Dorosły", k::stage::kStage, 0);
+    CPoz& skin = add(stage, "Skóra", k::stage::kSkin, 0);
+    add(skin, "Ograniczenia zręczności 1/", k::stage::kSkinDexterityLimit, 2);
+    add(skin, "Ograniczenia szybkości 1/", k::stage::kSkinSpeedLimit, 5);
+    add(skin, "Wyparowania kłute", k::stage::kSkinPiercingAbsorption, 1);
+    add(skin, "Wyparowania obuchowe", k::stage::kSkinBluntAbsorption, 2);
     CPoz& fight = top(kLinkWalka);
-    CPoz& shield = add(*fight.FindByKind(1328), "Puklerz", 22592, 0);
-    add(shield, "Ograniczenia zręczności 1/", 22569, 3);
-    add(shield, "Ograniczenia szybkości 1/", 22585, 1);
-    CPoz& armour = add(*fight.FindByKind(1312), "Kolczuga", 22016, 0);
-    add(armour, "Ograniczenia zręczności 1/", 22417, 2);
-    add(armour, "Ograniczenia szybkości 1/", 22529, 4);
+    CPoz& shield = add(*fight.FindByKind(k::top::kCombatShields), "Puklerz", k::shield::kShield, 0);
+    add(shield, "Ograniczenia zręczności 1/", k::shield::kUseDexterityLimit, 3);
+    add(shield, "Ograniczenia szybkości 1/", k::shield::kUseSpeedLimit, 1);
+    CPoz& armour = add(*fight.FindByKind(k::top::kCombatArmour), "Kolczuga", k::armour::kArmour, 0);
+    add(armour, "Ograniczenia zręczności 1/", k::armour::kUseDexterityLimit, 2);
+    add(armour, "Ograniczenia szybkości 1/", k::armour::kUseSpeedLimit, 4);
     r = record();
     const LimitDivisors limits = currentLimitDivisors(*character);
     EXPECT_EQ(limits.dexterity, 3); // the shield's, over the skin's 2 and the armour's 2
@@ -164,13 +171,15 @@ TEST_F(SheetRecordTest, LimitsOfArmourShieldAndSkin) {
 
 TEST_F(SheetRecordTest, MoneyByCoinAndWealth) {
     CPoz& wealth = top(kLinkMajatek);
-    CPoz& atHand = *wealth.FindByKind(1916);
-    add(atHand, "złoto", 12, 25, "", "monety", 1.0);
-    add(atHand, "srebro", 12, 30, "", "", 0.01);
-    add(atHand, "Mitryl", 12, 2, "", "", 100.0);
-    add(atHand, "monety obce", 12, 3, "", "", 10.0); // named for no coin: by its worth
-    add(*wealth.FindByKind(1932), "złoto", 12, 225, "", "", 1.0);
-    add(*wealth.FindByKind(2060), "majątek rodowy", 12, 1, "", "", 2500.0);
+    CPoz& atHand = *wealth.FindByKind(k::money::kAtHand);
+    add(atHand, "złoto", k::money::kMoney, 25, "", "monety", 1.0);
+    add(atHand, "srebro", k::money::kMoney, 30, "", "", 0.01);
+    add(atHand, "Mitryl", k::money::kMoney, 2, "", "", 100.0);
+    // Named for no coin: counted by its worth.
+    add(atHand, "monety obce", k::money::kMoney, 3, "", "", 10.0);
+    add(*wealth.FindByKind(k::money::kInBank), "złoto", k::money::kMoney, 225, "", "", 1.0);
+    add(*wealth.FindByKind(k::money::kEstate), "majątek rodowy", k::money::kMoney, 1, "", "",
+        2500.0);
     const SheetRecord r = record();
     EXPECT_EQ(r.coins[0], "2");
     EXPECT_EQ(r.coins[1], "3");
@@ -183,24 +192,24 @@ TEST_F(SheetRecordTest, MoneyByCoinAndWealth) {
 TEST_F(SheetRecordTest, NamesAndLists) {
     character->SetImie("Źdźbło");
     CPoz& info = top(kLinkDodatkoweInformacje);
-    CPoz& appearance = add(info, "Rasa: Krasnolud", 256, 0);
-    add(appearance, "Wzrost [cm]", 561, 136);
-    add(appearance, "Waga [kg]", 577, 95);
-    add(info, "Klasa społeczna", 375, 0, "k1", "Chłopi");
-    add(info, "Miejsce urodzenia", 391, 0, "m1", "Wieś");
-    CPoz& warrior = add(top(kLinkProfesje), "Wojownik", 512, 0);
-    add(warrior, "Poziom", 542, 3);
-    add(warrior, "Punkty doświadczenia", 8749, 700);
-    CPoz& thief = add(top(kLinkProfesje), "Złodziej", 512, 0);
-    add(thief, "Punkty doświadczenia", 8749, 150);
-    add(top(kLinkZawody), "Kowal - Mistrz", 816, 0);
-    add(top(kLinkUlomnosci), "Kulawy", 640, 0);
+    CPoz& appearance = add(info, "Rasa: Krasnolud", k::info::kAppearance, 0);
+    add(appearance, "Wzrost [cm]", k::stage::kHeight, 136);
+    add(appearance, "Waga [kg]", k::stage::kWeight, 95);
+    add(info, "Klasa społeczna", k::info::kSocialClass, 0, "k1", "Chłopi");
+    add(info, "Miejsce urodzenia", k::info::kBirthplace, 0, "m1", "Wieś");
+    CPoz& warrior = add(top(kLinkProfesje), "Wojownik", k::profession::kProfession, 0);
+    add(warrior, "Poziom", k::profession::kLevel, 3);
+    add(warrior, "Punkty doświadczenia", k::profession::kExperience, 700);
+    CPoz& thief = add(top(kLinkProfesje), "Złodziej", k::profession::kProfession, 0);
+    add(thief, "Punkty doświadczenia", k::profession::kExperience, 150);
+    add(top(kLinkZawody), "Kowal - Mistrz", k::trade::kTrade, 0);
+    add(top(kLinkUlomnosci), "Kulawy", k::ability::kDisability, 0);
     for (const char* ability : {"Widzenie w ciemności", "Odporność na ogień", "Lewitacja"})
-        add(top(kLinkZdolnosci), ability, 768, 0);
-    CPoz& group = add(top(kLinkUmiejetnosci), "Wojownik", 25424, 0);
-    add(group, "Język krasnoludzki", 25488, 1);
-    add(group, "Wspinaczka", 25488, 1);
-    add(group, "język elfi", 25488, 1);
+        add(top(kLinkZdolnosci), ability, k::ability::kAbility, 0);
+    CPoz& group = add(top(kLinkUmiejetnosci), "Wojownik", k::skill::kProfessionGroup, 0);
+    add(group, "Język krasnoludzki", k::skill::kSkill, 1);
+    add(group, "Wspinaczka", k::skill::kSkill, 1);
+    add(group, "język elfi", k::skill::kSkill, 1);
     const SheetRecord r = record();
     EXPECT_EQ(r.name, "Źdźbło");
     EXPECT_EQ(r.height, "136");
@@ -222,51 +231,55 @@ TEST_F(SheetRecordTest, NamesAndLists) {
 // them; a second weapon only carried; a worn armour; a body part; the load.
 TEST_F(SheetRecordTest, WeaponsArmourDefenceAndLoad) {
     set(kLinkSilaFizyczna, 46);
-    CPoz& sword = add(carried(), "Miecz krótki", 21024, 0, "w1", "g1");
-    add(sword, "Skuteczność kłuta", 21057, 4);
-    add(sword, "Skuteczność tnąca", 21089, 5);
-    add(sword, "Waga", 1169, 2);
-    CPoz& axe = add(carried(), "Topór", 21024, 0, "w2", "g2");
-    add(axe, "Skuteczność tnąca", 21089, 6);
-    add(axe, "Obrona", 21249, 1);
-    add(axe, "Ataki", 21313, 1);
-    add(axe, "Opóźnienie", 21377, 4);
-    add(axe, "Waga", 1169, 3);
-    CPoz& secondAxe = add(carried(), "Topór", 21024, 0, "w2", "g2"); // counted, not listed
-    add(secondAxe, "Waga", 1169, 3);
-    CPoz& mail = add(carried(), "Kolczuga", 22016, 0, "z1");
-    CPoz& element = add(mail, "Koszula kolcza", 22032, 1, "e1");
-    add(element, "Waga", 1169, 8);
-    add(element, "Wytrzymalosc", 22289, 20);
-    add(carried(), "Lina", 2417, 1, "", "", 5.0);
+    CPoz& sword = add(carried(), "Miecz krótki", k::weapon::kWeapon, 0, "w1", "g1");
+    add(sword, "Skuteczność kłuta", k::weapon::kPiercing, 4);
+    add(sword, "Skuteczność tnąca", k::weapon::kCutting, 5);
+    add(sword, "Waga", k::equipment::kWeight, 2);
+    CPoz& axe = add(carried(), "Topór", k::weapon::kWeapon, 0, "w2", "g2");
+    add(axe, "Skuteczność tnąca", k::weapon::kCutting, 6);
+    add(axe, "Obrona", k::weapon::kDefence, 1);
+    add(axe, "Ataki", k::weapon::kAttacks, 1);
+    add(axe, "Opóźnienie", k::weapon::kDelay, 4);
+    add(axe, "Waga", k::equipment::kWeight, 3);
+    CPoz& secondAxe =
+        add(carried(), "Topór", k::weapon::kWeapon, 0, "w2", "g2"); // counted, not listed
+    add(secondAxe, "Waga", k::equipment::kWeight, 3);
+    CPoz& mail = add(carried(), "Kolczuga", k::armour::kArmour, 0, "z1");
+    CPoz& element = add(mail, "Koszula kolcza", k::armour::kElement, 1, "e1");
+    add(element, "Waga", k::equipment::kWeight, 8);
+    add(element, "Wytrzymalosc", k::armour::kDurability, 20);
+    add(carried(), "Lina", k::equipment::kItem, 1, "", "", 5.0);
     character->RebuildLoad();
 
-    CPoz& stats = add(*top(kLinkWalka).FindByKind(1296), "Miecz krótki", 18784, 10);
+    CPoz& stats = add(*top(kLinkWalka).FindByKind(k::top::kCombatWeapons), "Miecz krótki",
+                      k::weaponStats::kStatistics, 10);
     stats.MakeReference(sword, true);
-    add(stats, "Trafienie", 20581, 12);
-    add(stats, "Obrona", 20565, 7);
-    add(stats, "Ilość ataków na rundę", 20597, 1);
-    add(stats, "Opóźnienie", 18825, 3);
-    add(stats, "Rany kłute", 18837, 9);
-    add(stats, "Rany tnące", 20501, 10);
-    CPoz& proficiency = add(top(kLinkBieglosci), "Miecze", 1573, 0, "g1");
-    add(proficiency, "Rasowa", 1089, 8, "", "0|0|0|0|0");
-    add(proficiency, "SPECJALISTA", 1601, 0);
+    add(stats, "Trafienie", k::weaponStats::kHit, 12);
+    add(stats, "Obrona", k::weaponStats::kDefence, 7);
+    add(stats, "Ilość ataków na rundę", k::weaponStats::kAttacksPerRound, 1);
+    add(stats, "Opóźnienie", k::weaponStats::kDelay, 3);
+    add(stats, "Rany kłute", k::weaponStats::kPiercingWounds, 9);
+    add(stats, "Rany tnące", k::weaponStats::kCuttingWounds, 10);
+    CPoz& proficiency = add(top(kLinkBieglosci), "Miecze", k::proficiency::kProficiency, 0, "g1");
+    add(proficiency, "Rasowa", k::stage::kRacialProficiency, 8, "", "0|0|0|0|0");
+    add(proficiency, "SPECJALISTA", k::proficiency::kSpecialisation, 0);
 
-    CPoz& use = add(*top(kLinkWalka).FindByKind(1312), "Kolczuga", 22016, 0);
+    CPoz& use =
+        add(*top(kLinkWalka).FindByKind(k::top::kCombatArmour), "Kolczuga", k::armour::kArmour, 0);
     use.MakeReference(mail, true);
-    add(use, "Ograniczenia zręczności 1/", 22417, 2);
-    add(use, "Ograniczenia szybkości 1/", 22529, 1);
-    CPoz& head = add(top(kLinkCialo), "Głowa", 4096, 0);
-    add(head, "Obrona", 4181, 99);
-    CPoz& chest = add(top(kLinkCialo), "Tułów", 4096, 0, "", "", 1.0); // the default target
-    add(chest, "Wyparowania kłute", 4133, 3);
-    add(chest, "Wyparowania tnące", 4149, 1);
-    add(chest, "Wyparowania obuchowe", 4165, 0);
-    add(chest, "Obrona", 4181, 2);
-    add(chest, "Obrona daleka", 1397, 4);
-    add(chest, "Kolczuga", 22369, 3);
-    add(chest, "Kolczuga", 22401, 5);
+    add(use, "Ograniczenia zręczności 1/", k::armour::kUseDexterityLimit, 2);
+    add(use, "Ograniczenia szybkości 1/", k::armour::kUseSpeedLimit, 1);
+    CPoz& head = add(top(kLinkCialo), "Głowa", k::body::kPart, 0);
+    add(head, "Obrona", k::body::kDefence, 99);
+    CPoz& chest =
+        add(top(kLinkCialo), "Tułów", k::body::kPart, 0, "", "", 1.0); // the default target
+    add(chest, "Wyparowania kłute", k::body::kPiercing, 3);
+    add(chest, "Wyparowania tnące", k::body::kCutting, 1);
+    add(chest, "Wyparowania obuchowe", k::body::kBlunt, 0);
+    add(chest, "Obrona", k::body::kDefence, 2);
+    add(chest, "Obrona daleka", k::body::kRangedDefence, 4);
+    add(chest, "Kolczuga", k::armour::kPartPiercing, 3);
+    add(chest, "Kolczuga", k::armour::kPartCutting, 5);
 
     const SheetRecord r = record();
     ASSERT_EQ(r.weapons.size(), 2u);
@@ -323,9 +336,11 @@ TEST_F(SheetRecordTest, WeaponsArmourDefenceAndLoad) {
 }
 
 TEST_F(SheetRecordTest, EquipmentPlacesAndItemCounts) {
-    add(carried(), "Pochodnia", 2417, 3, "", "", 1.0);
-    add(*top(kLinkEkwipunek).FindByKind(1120), "Namiot", 2417, 1, "", "", 10.0);
-    add(*top(kLinkEkwipunek).FindByKind(1136), "Kociołek", 2417, 1, "", "", 3.0);
+    add(carried(), "Pochodnia", k::equipment::kItem, 3, "", "", 1.0);
+    add(*top(kLinkEkwipunek).FindByKind(k::equipment::kSaddlebags), "Namiot", k::equipment::kItem,
+        1, "", "", 10.0);
+    add(*top(kLinkEkwipunek).FindByKind(k::equipment::kAtHome), "Kociołek", k::equipment::kItem, 1,
+        "", "", 3.0);
     const SheetRecord r = record();
     EXPECT_EQ(r.carried, std::vector<std::string>{"Pochodnia x 3"});
     EXPECT_EQ(r.saddlebags, std::vector<std::string>{"Namiot"});
