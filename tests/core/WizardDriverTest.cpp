@@ -1,13 +1,12 @@
 #include "store/CharacterStore.h"
 #include "support/RulesFixture.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
-#include "wizard/CWizard6.h"
-#include "wizard/CWizard6Bgl.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +59,7 @@ struct ScriptedPages : WizardPages {
         page.setRollText("50");
         return abilityOk && page.finish();
     }
-    bool showWeapons(CWizard6& page) override {
-        return page.finish([](CWizard6Bgl& training) {
-            training.roll();
-            return training.finish();
-        });
-    }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
     bool abandoned() const override { return gaveUp; }
 };

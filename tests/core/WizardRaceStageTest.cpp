@@ -1,13 +1,12 @@
 #include "rules/engine/CRdzenStadium.h"
 #include "store/CharacterStore.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
-#include "wizard/CWizard6.h"
-#include "wizard/CWizard6Bgl.h"
 
 #include <gtest/gtest.h>
 
@@ -64,12 +63,7 @@ struct StagePages : WizardPages {
         return page.finish();
     }
     bool showAbility(CWizard4Ulomnosc&) override { return false; }
-    bool showWeapons(CWizard6& page) override {
-        return page.finish([](CWizard6Bgl& training) {
-            training.roll();
-            return training.finish();
-        });
-    }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }
 };

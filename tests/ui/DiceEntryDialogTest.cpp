@@ -1,6 +1,7 @@
 #include "ui/DiceEntryDialog.h"
 #include "store/CharacterStore.h"
 #include "support/TreeDump.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "ui/QtUserPort.h"
 #include "wizard/AskedThrows.h"
@@ -9,8 +10,6 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
-#include "wizard/CWizard6.h"
-#include "wizard/CWizard6Bgl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -160,12 +159,7 @@ struct ChosenPages : WizardPages {
         ADD_FAILURE() << "an ability dialog after the throws were left to the program";
         return false;
     }
-    bool showWeapons(CWizard6& page) override {
-        return page.finish([](CWizard6Bgl& training) {
-            training.roll(true);
-            return training.finish();
-        });
-    }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page, true); }
     void showCharacter(CIstota&) override {}
     bool throwsLeftToTheProgram() const override { return throws && throws->automatic(); }
 };
