@@ -1,5 +1,7 @@
 #include "cli/StreamUserPort.h"
 
+#include "cli/CliAnswers.h"
+#include "wizard/CIstotaWizard.h"
 #include "wizard/DiceEntry.h"
 
 #include <algorithm>
@@ -39,6 +41,20 @@ std::optional<int> StreamUserPort::askDie(int sides, std::string_view prompt) {
         err_ << "Niepoprawny wynik: podaj liczbę od 1 do " << shown << ". („" << kThrowTheRest
              << "”: dalej rzuca program.)\n";
     }
+}
+
+std::optional<std::vector<std::string>>
+StreamUserPort::pickRows(std::string_view caption, const PickTable& table, bool multiSelect) {
+    if (answers_)
+        return answers_->pick(caption, table, multiSelect);
+    return NonInteractiveUserPort::pickRows(caption, table, multiSelect);
+}
+
+bool StreamUserPort::askYesNo(std::string_view question, std::string_view caption) {
+    if (answers_ && question != CIstotaWizard::kAskRollsQuestion)
+        if (const auto answer = answers_->ask(question))
+            return *answer;
+    return NonInteractiveUserPort::askYesNo(question, caption);
 }
 
 std::optional<std::string> StreamUserPort::readLine() {

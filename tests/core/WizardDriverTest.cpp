@@ -5,6 +5,7 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizardZawod.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
 
@@ -44,6 +45,11 @@ struct ScriptedPages : WizardPages {
         ++birthplaceShown;
         page.setRollText("41");
         return birthplaceOk && page.finish();
+    }
+    // A roll of 50: in the towns' trades a baker, whose trade has no formulas.
+    bool showTradeRoll(CWizardZawod& roll) override {
+        roll.setRoll(50);
+        return true;
     }
     // A warrior of level 2.
     bool showProfessions(CWizard3& page) override {

@@ -5,6 +5,7 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizardZawod.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
 
@@ -54,6 +55,11 @@ struct StagePages : WizardPages {
     bool showBirthplace(CWizard2& page) override {
         page.setRollText("50");
         return page.finish();
+    }
+    // A roll of 50: in the towns' trades a baker, whose trade has no formulas.
+    bool showTradeRoll(CWizardZawod& roll) override {
+        roll.setRoll(50);
+        return true;
     }
     // A priest of level 0: no bonus to Żywotność and no experience levels.
     bool showProfessions(CWizard3& page) override {

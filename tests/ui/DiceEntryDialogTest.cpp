@@ -8,6 +8,7 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizardZawod.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
 
@@ -146,6 +147,11 @@ struct ChosenPages : WizardPages {
     bool showBirthplace(CWizard2& page) override {
         page.setRollText("41");
         return page.finish();
+    }
+    // Every throw after the first dialog is the program's, the trade rolls too.
+    bool showTradeRoll(CWizardZawod&) override {
+        ADD_FAILURE() << "a trade roll asked after the throws were left to the program";
+        return false;
     }
     bool showProfessions(CWizard3& page) override {
         if (page.offered(0).empty())

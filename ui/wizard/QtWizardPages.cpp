@@ -5,6 +5,7 @@
 #include "ui/wizard/CWizard3Dialog.h"
 #include "ui/wizard/CWizard4UlomnoscDialog.h"
 #include "ui/wizard/CWizard6Dialog.h"
+#include "ui/wizard/CWizardZawodDialog.h"
 #include "ui/wizard/CharacterTreeDialog.h"
 
 namespace tallar::ui {
@@ -31,6 +32,11 @@ bool QtWizardPages::showAbility(CWizard4Ulomnosc& page) {
 
 bool QtWizardPages::showWeapons(CWizard6& page) {
     CWizard6Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showTradeRoll(CWizardZawod& roll) {
+    CWizardZawodDialog dialog(roll, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 
