@@ -300,7 +300,8 @@ void CRdzenProfesja::DistributeExperience(int points) {
         entry.wartosc =
             static_cast<int>(std::clamp<long long>(entry.wartosc + amount, INT_MIN, INT_MAX));
     };
-    const int share = roundToInt(static_cast<double>(points) / experience.size());
+    const int share =
+        roundToInt(static_cast<double>(points) / static_cast<double>(experience.size()));
     long long left = points;
     for (std::size_t i = 0; i + 1 < experience.size(); ++i) {
         add(*experience[i], share);

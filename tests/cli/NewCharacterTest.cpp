@@ -476,11 +476,12 @@ TEST(CliNew, EveryPlayableStageMakesCharactersFromManySeeds) {
 // 2 = 5; physical = 1 + round(13/10) 1 + round(2/10) 0 = 2. So each new level proposes the
 // physical one (P 5 > F 2); the answer "1" gives its K10 to "Odporność nr.1" instead.
 //
-// Levels 1 and 2, each: Żywotność K5 (1), Mądrość K3 (1), Wiara K5 (1), the proficiency
-// K2-1 (thrown 1: dice part 1 − (−1) = 2... of its span 2: −1 + 2/2·1 = 0), Odporność nr.1
-// K10 (1). Each adds: Żywotność 0 + 5/5·1 = 1, Mądrość 1, Wiara 1, Odporność nr.1 0 +
-// 10/10·1 = 1; two levels: 2 each. Żywotność's 2 go along the scale by its stage's other
-// coefficient 3: 13 + 6 = 19.
+// Levels 1 and 2, each: Żywotność K5 (1), Mądrość K3 (1), Wiara K5 (1),
+// the proficiency K2-1 (the K2 thrown 1, so 0: zero part −1, span 1 − (−1) = 2,
+// dice part 0 − (−1) = 1; increase −1 + 2/2·1 = 0), Odporność nr.1 K10 (1).
+// Each adds: Żywotność 0 + 5/5·1 = 1, Mądrość 1, Wiara 1, Odporność nr.1
+// 0 + 10/10·1 = 1; two levels: 2 each. Żywotność's 2 go along the scale by its
+// stage's other coefficient 3: 13 + 6 = 19.
 //
 // Totals: Mądrość 16 + 1 + 2 = 19; Wiara 16 + 7 + 2 = 25; Odporność nr.1 = 11 + 1 + 5
 // (psychic base) + 1 (1/10 Inteligencji) + 2 = 20. The title of level 1: Akolita.
