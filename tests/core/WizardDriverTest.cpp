@@ -5,9 +5,9 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
-#include "wizard/CWizardZawod.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
+#include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
 
