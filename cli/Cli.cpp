@@ -91,8 +91,8 @@ const std::vector<Command>& commands() {
          "[--seed N] [--ask] [--count K] [--player GRACZ] [--name IMIĘ] [--stage RASA]\n"
          "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100]\n"
          "      [--profession PROFESJA[:POZIOM]]... [--trade-roll K100]...\n"
-         "      [--training NAZWA|none] [--borrowed NAZWA]... | --blank [--player GRACZ]\n"
-         "      [--name IMIĘ]",
+         "      [--training NAZWA|none] [--borrowed NAZWA]... [--weapon-group GRUPA]...\n"
+         "      [--weapon BROŃ]... | --blank [--player GRACZ] [--name IMIĘ]",
          "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem na\n"
          "końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
          "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N (same cyfry, od\n"
@@ -146,7 +146,20 @@ const std::vector<Command>& commands() {
          "pytany ponownie). Z --ask pytanie tak/nie (np. „Zawód: NAZWA - czy dobrowolny\n"
          "starz ?”) kończy się „ [t/n]: ”, odpowiedzią jest t albo n. Wybór podany opcją,\n"
          "którego lista nie zawiera: komunikat z listą dostępnych, nic nie jest zapisane,\n"
-         "kod 2.",
+         "kod 2.\n"
+         "Biegłości w broniach: --weapon-group (powtarzalna) zaznacza grupę broni, --weapon\n"
+         "(powtarzalna) broń, którą bohater nosi przy sobie (i jej grupę), obie przez\n"
+         "identyfikator albo nazwę. Nowa grupa kosztuje jedną wolną biegłość (z profesji);\n"
+         "grupa, w której bohater już jest biegły (rasowa, broń naturalna), nic. Bez\n"
+         "--weapon-group losowane są najpierw grupy, których wymagają profesje, potem inne,\n"
+         "dopóki są wolne biegłości; bez --weapon po jednej broni z każdej zaznaczonej\n"
+         "grupy (taka, do której bohater ma dość wzrostu i siły, jeśli jest). Każda nowa\n"
+         "grupa dostaje jeden rzut szkolenia K100 (z --ask wpisywany jak każdy rzut,\n"
+         "pytanie „Biegłość: GRUPA K100”; z dodatkowym rzutem profesji pytane są dwa:\n"
+         "„... K100 1 z 2” i „... K100 2 z 2”, liczy się lepszy), bez specjalizacji i\n"
+         "oburęczności. Grupa albo broń, której strona broni by nie przyjęła (nieznana,\n"
+         "albo nowa grupa bez wolnej biegłości), i wymaganie profesji, którego nie da się\n"
+         "spełnić podanymi grupami: komunikat z listą dostępnych na stderr, kod 2.",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"

@@ -4,6 +4,7 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -33,6 +34,8 @@ struct NewCharacterOptions {
     std::vector<std::string> tradeRolls;       // 1 to 100, one per trade roll in order
     std::optional<std::string> training;       // name, identifier, or "none"
     std::vector<std::string> borrowed;         // one per borrowed skill in order
+    std::vector<std::string> weaponGroups;     // identifiers or names, each ticked
+    std::vector<std::string> weapons;          // identifiers or names, each ticked
 };
 
 // Levels drawn for a profession given without one, or drawn with it: 1 to this, and not
@@ -60,6 +63,11 @@ public:
     bool showProfessions(CWizard3& page) override;
     bool showAbility(CWizard4Ulomnosc& page) override;
     LevelAdvancementChooser* levelAdvancement() override;
+    // Ticks the groups and weapons of the options; without --weapon-group draws the groups
+    // the requirements need, then others while free proficiencies are left; without
+    // --weapon draws a weapon of each ticked group. Each new group is trained with one
+    // throw (asked with --ask).
+    bool showWeapons(CWizard6& page) override;
     void showCharacter(CIstota&) override {}
     bool abandoned() const override;
     bool throwsLeftToTheProgram() const override;
@@ -88,6 +96,12 @@ private:
     // for a roll none holds.
     std::string classRanges(const std::string& stageId);
     std::string placeRanges();
+
+    // Draws one of the indices for which `allowed` holds; nothing when none does.
+    std::optional<std::size_t> draw(std::size_t count,
+                                    const std::function<bool(std::size_t)>& allowed);
+    void drawWeaponGroups(CWizard6& page);
+    void drawWeapons(CWizard6& page);
 
     Database& rules_;
     const NewCharacterOptions& options_;

@@ -115,9 +115,11 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                                              : arg == "--class-roll" ? &options.classRoll
                                              : arg == "--birth-roll" ? &options.birthRoll
                                                                      : nullptr;
-        std::vector<std::string>* repeated = arg == "--trade-roll" ? &options.tradeRolls
-                                             : arg == "--borrowed" ? &options.borrowed
-                                                                   : nullptr;
+        std::vector<std::string>* repeated = arg == "--trade-roll"     ? &options.tradeRolls
+                                             : arg == "--borrowed"     ? &options.borrowed
+                                             : arg == "--weapon-group" ? &options.weaponGroups
+                                             : arg == "--weapon"       ? &options.weapons
+                                                                       : nullptr;
         if (arg == "--training")
             choice = &options.training;
         const bool takesValue =

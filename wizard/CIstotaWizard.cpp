@@ -14,6 +14,7 @@
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
 #include "wizard/CWizard5.h"
+#include "wizard/CWizard6.h"
 
 #include <array>
 
@@ -198,9 +199,11 @@ bool CIstotaWizard::placeEquipment() {
     return true;
 }
 
-// Page CWizard6: weapons and proficiencies. Not built yet; the run goes on only on OK.
+// Page CWizard6: weapon groups and their training, weapons. The run goes on only on OK.
 bool CIstotaWizard::weaponsPage() {
-    return true;
+    CWizard6 page(engine());
+    page.open();
+    return pages_.showWeapons(page) && !stopped();
 }
 
 // Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter.

@@ -18,6 +18,7 @@ class CWizardZawod;
 class CWizard3;
 class CWizard4Ulomnosc;
 class LevelAdvancementChooser;
+class CWizard6;
 class Database;
 class UserPort;
 
@@ -44,6 +45,9 @@ public:
     // What shows a new experience level to the person when rolls are asked; null makes the
     // choice as automatic rolls do.
     virtual LevelAdvancementChooser* levelAdvancement() { return nullptr; }
+    // The weapons page: weapon groups, their training, weapons. `page` is opened; true
+    // when it finished (CWizard6::finish).
+    virtual bool showWeapons(CWizard6& page) = 0;
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,

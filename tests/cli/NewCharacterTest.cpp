@@ -495,6 +495,9 @@ TEST(CliNew, EveryPlayableStageMakesCharactersFromManySeeds) {
 // journeyman, who sends the roll to the towns; 50 there is the baker (41-55, no formulas).
 // Its learning time K5+1 = 2 (age 24), its experience K10+10 = 11, all of it the one
 // profession's: 152 + 11 = 163; its wealth K10+5 = 6, materials worth 10 · 6 = 60.
+//
+// The weapons page gets only the racial Broń obuchowa, which meets the requirement every
+// profession has and costs nothing: the free proficiency stays.
 TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
     SampleDir d;
     std::string answers = "1\n1\n100\n100\n";
@@ -503,7 +506,7 @@ TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
     const auto made =
         d.cli({"new", "--seed", "1", "--ask", "--stage", "Krasnolud [Młody krasnolud]",
                "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:2",
-               "--trade-roll", "97", "--trade-roll", "50"},
+               "--trade-roll", "97", "--trade-roll", "50", "--weapon-group", "Broń obuchowa"},
               answers);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Czy postać ma ułomność? K100: Czy postać ma zdolność nadnaturalną? "

@@ -38,6 +38,7 @@ struct TradePages : WizardPages {
     bool showBirthplace(CWizard2&) override { return true; }
     bool showProfessions(CWizard3&) override { return true; }
     bool showAbility(CWizard4Ulomnosc&) override { return false; }
+    bool showWeapons(CWizard6&) override { return true; }
     void showCharacter(CIstota&) override {}
     bool showTradeRoll(CWizardZawod& roll) override {
         shown.emplace_back(roll.tradeClass(), roll.modifier());

@@ -31,6 +31,7 @@ struct DialogPages : WizardPages {
         page.setRollText(roll);
         return ok && page.finish();
     }
+    bool showWeapons(CWizard6&) override { return true; }
     void showCharacter(CIstota&) override {}
 };
 

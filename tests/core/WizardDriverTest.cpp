@@ -1,5 +1,6 @@
 #include "store/CharacterStore.h"
 #include "support/RulesFixture.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
@@ -64,6 +65,7 @@ struct ScriptedPages : WizardPages {
         page.setRollText("50");
         return abilityOk && page.finish();
     }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
     bool abandoned() const override { return gaveUp; }
 };

@@ -1,5 +1,6 @@
 #include "rules/engine/CRdzenStadium.h"
 #include "store/CharacterStore.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
@@ -68,6 +69,7 @@ struct StagePages : WizardPages {
         return page.finish();
     }
     bool showAbility(CWizard4Ulomnosc&) override { return false; }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }
 };

@@ -1,6 +1,7 @@
 #include "ui/DiceEntryDialog.h"
 #include "store/CharacterStore.h"
 #include "support/TreeDump.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "ui/PickRowsDialog.h"
 #include "ui/QtUserPort.h"
@@ -165,6 +166,7 @@ struct ChosenPages : WizardPages {
         ADD_FAILURE() << "an ability dialog after the throws were left to the program";
         return false;
     }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page, true); }
     void showCharacter(CIstota&) override {}
     bool throwsLeftToTheProgram() const override { return throws && throws->automatic(); }
 };

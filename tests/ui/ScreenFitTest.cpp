@@ -15,6 +15,8 @@
 #include "ui/wizard/CWizard2Dialog.h"
 #include "ui/wizard/CWizard3Dialog.h"
 #include "ui/wizard/CWizard4UlomnoscDialog.h"
+#include "ui/wizard/CWizard6BglDialog.h"
+#include "ui/wizard/CWizard6Dialog.h"
 #include "ui/wizard/CWizardZawodDialog.h"
 #include "wizard/CWizardZawod.h"
 
@@ -122,6 +124,19 @@ TEST(ScreenFit, EveryListAndPageFitsA1366x768Screen) {
     expectFitsTheScreen(disabilityPage, "CWizard4UlomnoscDialog");
     ui::CProfesjaAwans advancement(LevelAdvancement{.profession = "Wojownik", .level = 1});
     expectFitsTheScreen(advancement, "CProfesjaAwans");
+    const EngineContext engine{.rules = w.rules(), .character = hero, .port = w.port};
+    CWizard6 weapons(engine);
+    weapons.open();
+    ui::CWizard6Dialog weaponsPage(weapons);
+    expectFitsTheScreen(weaponsPage, "CWizard6Dialog");
+    CPoz& group =
+        hero.link(kLinkBieglosci)
+            ->AddChild(
+                {.info = "Miecze", .specjal = "g1", .typ = kinds::proficiency::kProficiency});
+    CWizard6Bgl training(engine, group, 5,
+                         TrainingRights{.extraRolls = 1, .specialisationOpen = true});
+    ui::CWizard6BglDialog trainingPage(training);
+    expectFitsTheScreen(trainingPage, "CWizard6BglDialog");
     ui::CKxxAsk ask(100, QStringLiteral("Punkty doświadczenia K10 1 z 2"));
     expectFitsTheScreen(ask, "CKxxAsk");
     ui::CWizardKxx kxx(100, QStringLiteral("Zawód"), QStringLiteral("Zawód:"));

@@ -8,6 +8,7 @@
 #include "ui/wizard/CWizard2Dialog.h"
 #include "ui/wizard/CWizard3Dialog.h"
 #include "ui/wizard/CWizard4UlomnoscDialog.h"
+#include "ui/wizard/CWizard6Dialog.h"
 #include "ui/wizard/CWizardZawodDialog.h"
 
 namespace tallar::ui {
@@ -29,6 +30,11 @@ bool QtWizardPages::showProfessions(CWizard3& page) {
 
 bool QtWizardPages::showAbility(CWizard4Ulomnosc& page) {
     CWizard4UlomnoscDialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showWeapons(CWizard6& page) {
+    CWizard6Dialog dialog(page, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

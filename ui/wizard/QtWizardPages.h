@@ -23,6 +23,7 @@ public:
     bool showProfessions(CWizard3& page) override;
     bool showAbility(CWizard4Ulomnosc& page) override;
     LevelAdvancementChooser* levelAdvancement() override { return &levels_; }
+    bool showWeapons(CWizard6& page) override;
     void showCharacter(CIstota& hero) override;
     bool throwsLeftToTheProgram() const override { return throws_ && throws_->automatic(); }
 
