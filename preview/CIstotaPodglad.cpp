@@ -13,6 +13,8 @@
 #include "store/CharacterStore.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard10.h"
+#include "wizard/CWizard6.h"
+#include "wizard/CWizard6Bgl.h"
 
 #include <tuple>
 
@@ -277,9 +279,14 @@ bool CIstotaPodglad::addSkill(CPoz& skills) {
     return state() != before;
 }
 
-// The weapons page CWizard6. Joins here with the weapons page.
+// The weapons page over the character; changed when it ended with OK (it has then written
+// the groups, their training and the weapons ticked).
 bool CIstotaPodglad::weaponsPage() {
-    return false;
+    if (!pages_)
+        return false;
+    CWizard6 page(engine(true));
+    page.open();
+    return pages_->showWeapons(page);
 }
 
 // The armour page CWizard7. Joins here with the armour page.
@@ -296,9 +303,13 @@ bool CIstotaPodglad::equipmentList() {
     return CWizard10(rules_, hero_, port_).Run();
 }
 
-// The proficiency dialog CWizard6Bgl on one proficiency. Joins here with the weapons page.
-bool CIstotaPodglad::proficiencyPage(CPoz& /*proficiency*/) {
-    return false;
+// The proficiency dialog on one weapon group, with what the group may spend; changed when
+// it ended with OK (it has then written its parts and recounted the pool).
+bool CIstotaPodglad::proficiencyPage(CPoz& proficiency) {
+    if (!pages_)
+        return false;
+    CWizard6Bgl training(engine(true), proficiency, CWizard6Bgl::availableFor(hero_, proficiency));
+    return pages_->showProficiency(training);
 }
 
 // The placement dialog of CWizard9 ("Wybór broni/tarczy z ekwipunku"), shown. Joins here

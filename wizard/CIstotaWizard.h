@@ -19,6 +19,7 @@ class CWizard3;
 class CWizard4Ulomnosc;
 class LevelAdvancementChooser;
 class CWizard6;
+class CWizard6Bgl;
 class Database;
 class UserPort;
 
@@ -48,6 +49,13 @@ public:
     // The weapons page: weapon groups, their training, weapons. `page` is opened; true
     // when it finished (CWizard6::finish).
     virtual bool showWeapons(CWizard6& page) = 0;
+    // The proficiency dialog of one weapon group of a stored character (the preview's
+    // "Modyfikacja" on a proficiency), with "Anuluj"; true when it ended with OK (it has
+    // then written the group's parts). The wizard itself opens it from the weapons page.
+    virtual bool showProficiency(CWizard6Bgl& training) {
+        (void)training;
+        return false;
+    }
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,

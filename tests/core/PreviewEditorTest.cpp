@@ -5,6 +5,8 @@
 #include "store/CharacterStore.h"
 #include "support/TreeDump.h"
 #include "support/WizardFixture.h"
+#include "wizard/CIstotaWizard.h"
+#include "wizard/CWizard6Bgl.h"
 
 #include <gtest/gtest.h>
 
@@ -271,10 +273,55 @@ TEST_F(Preview, DodajOnSkillsBuysATrainingWithFreeProficiencies) {
 }
 
 TEST_F(Preview, PagesThatChangeNothingMakeNoCommand) {
-    // The weapons page is not there yet: "Dodaj" on "Biegłości w broniach" changes nothing.
+    // Without anything to show the pages, "Dodaj" on "Biegłości w broniach" changes nothing.
     auto add = preview->addThroughPages(*hero->link(kLinkBieglosci));
     run(add);
     EXPECT_FALSE(add->changed());
+}
+
+// The proficiency dialog as a person fills it: a training roll of 60 for 2 proficiencies;
+// nothing else is shown.
+struct TrainingPages : WizardPages {
+    bool showOrigin(CWizard1&) override { return false; }
+    bool showBirthplace(CWizard2&) override { return false; }
+    bool showTradeRoll(CWizardZawod&) override { return false; }
+    bool showProfessions(CWizard3&) override { return false; }
+    bool showAbility(CWizard4Ulomnosc&) override { return false; }
+    bool showWeapons(CWizard6&) override { return false; }
+    bool showProficiency(CWizard6Bgl& training) override {
+        training.setRollText("60");
+        training.setSpentText("2");
+        return training.finish();
+    }
+    void showCharacter(CIstota&) override {}
+};
+
+TEST_F(Preview, ModyfikacjaOnAProficiencyTrainsItThroughItsDialog) {
+    CPoz& proficiencies = *hero->link(kLinkBieglosci);
+    CPoz& axes = proficiencies.AddChild(
+        {.info = "Topory", .specjal = "grupa-toporow", .typ = kinds::proficiency::kProficiency});
+    CPoz& pool = proficiencies.AddChild(
+        {.info = "Wolne biegłości", .typ = kinds::proficiency::kFree, .wartosc = 5});
+    hero->RecalculateCharacter();
+    TrainingPages pages;
+    preview->setPages(&pages);
+
+    auto modify = preview->modifyThroughPages(axes);
+    run(modify);
+    EXPECT_TRUE(modify->changed());
+    const CPoz* training = axes.FindByKind(kinds::proficiency::kBasicTraining);
+    ASSERT_NE(training, nullptr);
+    EXPECT_EQ(training->wartosc, 60);
+    EXPECT_DOUBLE_EQ(pool.total, 3.0); // 5 free, 2 spent ("Wykorzystane" −2)
+
+    modify->undo();
+    const CPoz* undone = preview->find(axes.id());
+    ASSERT_NE(undone, nullptr);
+    EXPECT_EQ(undone->FindByKind(kinds::proficiency::kBasicTraining), nullptr);
+    // A page ended with "Anuluj" makes no command.
+    auto cancelled = preview->addThroughPages(*hero->link(kLinkBieglosci));
+    run(cancelled);
+    EXPECT_FALSE(cancelled->changed());
 }
 
 TEST_F(Preview, TheEquipmentListAddsPickedItemsToWhatIsCarried) {

@@ -5,6 +5,7 @@
 #include "preview/StatsExport.h"
 #include "store/CharacterStore.h"
 #include "support/TreeDump.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
@@ -46,6 +47,7 @@ struct OriginPages : WizardPages {
         return page.finish();
     }
     bool showAbility(CWizard4Ulomnosc& page) override { return page.finish(); }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota&) override {}
 };
 

@@ -8,6 +8,7 @@
 #include "ui/wizard/CWizard2Dialog.h"
 #include "ui/wizard/CWizard3Dialog.h"
 #include "ui/wizard/CWizard4UlomnoscDialog.h"
+#include "ui/wizard/CWizard6BglDialog.h"
 #include "ui/wizard/CWizard6Dialog.h"
 #include "ui/wizard/CWizardZawodDialog.h"
 
@@ -35,6 +36,11 @@ bool QtWizardPages::showAbility(CWizard4Ulomnosc& page) {
 
 bool QtWizardPages::showWeapons(CWizard6& page) {
     CWizard6Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showProficiency(CWizard6Bgl& training) {
+    CWizard6BglDialog dialog(training, parent_, true);
     return dialog.exec() == QDialog::Accepted;
 }
 

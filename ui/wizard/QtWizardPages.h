@@ -24,6 +24,7 @@ public:
     bool showAbility(CWizard4Ulomnosc& page) override;
     LevelAdvancementChooser* levelAdvancement() override { return &levels_; }
     bool showWeapons(CWizard6& page) override;
+    bool showProficiency(CWizard6Bgl& training) override;
     void showCharacter(CIstota& hero) override;
     bool throwsLeftToTheProgram() const override { return throws_ && throws_->automatic(); }
 
