@@ -81,8 +81,9 @@ const std::vector<Command>& commands() {
          runRulesCheck},
         {"new",
          "[--seed N] [--ask] [--count K] [--player GRACZ] [--name IMIĘ] [--stage RASA]\n"
-         "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100] | --blank\n"
-         "      [--player GRACZ] [--name IMIĘ]",
+         "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100]\n"
+         "      [--armour NAZWA|none] [--shield NAZWA|none] [--item NAZWA[:ILOŚĆ]]...\n"
+         "      [--place RZECZ=MIEJSCE]... | --blank [--player GRACZ] [--name IMIĘ]",
          "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem na\n"
          "końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
          "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N (same cyfry, od\n"
@@ -104,7 +105,24 @@ const std::vector<Command>& commands() {
          "Gdy identyfikatora zapisanego bohatera nie da się wypisać, jest on podany na\n"
          "stderr, dalsi bohaterowie nie powstają, kod 1. Z --blank tworzy bohatera z samym\n"
          "szkieletem pozycji (41 pozycji głównych i 12 zagnieżdżonych); łączy się tylko z\n"
-         "--player i --name, inna opcja to kod 2.",
+         "--player i --name, inna opcja to kod 2.\n"
+         "Wyposażenie: --armour i --shield wybierają zbroję i tarczę (nazwa albo\n"
+         "identyfikator z listy kreatora; none: bez zbroi, bez tarczy); --item dodaje\n"
+         "rzecz z listy ekwipunku (np. \"Plecak\", \"Pochodnia:3\"; powtarzalna); --place\n"
+         "kładzie rzecz (broń, tarczę, zbroję) w miejscu z listy rozmieszczenia: kończynie\n"
+         "(\"Prawa ręka\"), \"Prawa ręka (umocowanie)\", \"Umocowanie do zbroi\",\n"
+         "\"Oparcie/wbicie w ziemię\" albo \"Ciało\" dla zbroi (np. --place\n"
+         "\"Tarcza okrągła=Lewa ręka\"; broń dwuręczna: dwa razy, po jednej kończynie).\n"
+         "Niepodane są losowane: zbroja spośród tych, które stadium może nosić, tarcza\n"
+         "tylko dla istoty z co najmniej dwiema kończynami chwytnymi, dwie do czterech\n"
+         "rzeczy ekwipunku; bez --place zbroja idzie na ciało, pierwsza broń do kończyny\n"
+         "(dwuręczna do dwóch), tarcza do wolnej kończyny, a gdy jej brak, na umocowanie\n"
+         "lub do ziemi. Z --place rozmieszczone jest tylko to, co podano. Z --ask wybory\n"
+         "niepodane opcjami są pytane po jednym wierszu stdin: zbroja i tarcza (nazwa,\n"
+         "identyfikator albo \"brak\"; pusty wiersz: losowo), ekwipunek (NAZWA[:ILOŚĆ]\n"
+         "rozdzielone \";\", \"brak\"; pusty: losowo), potem dla każdej rzeczy jej miejsca\n"
+         "rozdzielone \";\" (pusty albo \"brak\": nigdzie). Rzecz lub miejsce niedostępne:\n"
+         "komunikat z listą dostępnych, kod 2.",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"

@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallar::cli {
 
@@ -20,6 +21,10 @@ struct NewCharacterOptions {
     std::optional<std::string> alignment; // identifier or shown text
     std::optional<std::string> classRoll; // digits
     std::optional<std::string> birthRoll; // digits
+    std::optional<std::string> armour;    // name or identifier, or "none"
+    std::optional<std::string> shield;    // name or identifier, or "none"
+    std::vector<std::string> items;       // NAME[:COUNT] of the equipment, each --item
+    std::vector<std::string> places;      // ITEM=PLACE, each --place
 };
 
 // The wizard's pages without windows: each page is filled from the options, the rest
@@ -33,6 +38,10 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showArmour(CWizard7& page) override;
+    bool showShield(CWizard8& page) override;
+    bool showPlacement(CWizard9& page) override;
+    bool chooseEquipment(CWizard10& page) override;
     void showCharacter(CIstota&) override {}
     bool abandoned() const override;
     // A roll finding no place is a choice not offered, as for the social class.
@@ -53,6 +62,18 @@ private:
     std::optional<std::string> pageRoll(const std::optional<std::string>& option,
                                         std::string_view prompt);
     bool fail(int code, const std::string& message);
+    // The choice of a page: the option, else (with --ask) a line of the input, where an
+    // empty line leaves it to the draw. Nothing to draw; the end of the input gives up.
+    std::optional<std::string> pageChoice(const std::optional<std::string>& option,
+                                          std::string_view prompt);
+    // The default kit when no --place is given: armour on the body, the first weapon in
+    // a holding limb (two for a two-handed one), each shield in a limb left or else
+    // fixed or rested, further weapons in the limbs still free.
+    void placeKit(CWizard9& page);
+    // Places the item named in the places named (";" between them; with `byNumber` a
+    // number is the place's in the list offered, from 1).
+    bool place(CWizard9& page, const std::string& itemName, const std::string& placeNames,
+               bool byNumber);
 
     // The social classes of a stage's race, or the places of birth, with their ranges,
     // for a roll none holds.

@@ -97,8 +97,13 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                                              : arg == "--alignment"  ? &options.alignment
                                              : arg == "--class-roll" ? &options.classRoll
                                              : arg == "--birth-roll" ? &options.birthRoll
+                                             : arg == "--armour"     ? &options.armour
+                                             : arg == "--shield"     ? &options.shield
                                                                      : nullptr;
-        const bool takesValue = choice || arg == "--seed" || arg == "--count";
+        std::vector<std::string>* repeated = arg == "--item"    ? &options.items
+                                             : arg == "--place" ? &options.places
+                                                                : nullptr;
+        const bool takesValue = choice || repeated || arg == "--seed" || arg == "--count";
         if (takesValue && i + 1 == args.size())
             return usage("opcja " + arg + " wymaga wartości");
         if (arg != "--blank" && arg != "--player" && arg != "--name" && wizardOnly.empty())
@@ -109,6 +114,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
             ask = true;
         } else if (choice) {
             *choice = args[++i];
+        } else if (repeated) {
+            repeated->push_back(args[++i]);
         } else if (arg == "--seed") {
             seed = wholeNumber<std::uint32_t>(args[++i]);
             if (!seed)
@@ -128,6 +135,9 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
         if (*text)
             if (auto problem = textStorageProblem(option, **text))
                 return usage(*problem);
+    for (const std::string& place : options.places)
+        if (place.find('=') == std::string::npos || place.front() == '=')
+            return usage("--place wymaga postaci RZECZ=MIEJSCE, a nie „" + place + "”");
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))
             return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");

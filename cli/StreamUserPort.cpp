@@ -35,4 +35,17 @@ std::optional<int> StreamUserPort::askDie(int sides, std::string_view prompt) {
     }
 }
 
+std::optional<std::string> StreamUserPort::askLine(std::string_view prompt) {
+    err_ << prompt << ": " << std::flush;
+    std::string line;
+    if (gaveUp_ || !std::getline(in_, line)) {
+        gaveUp_ = true;
+        err_ << '\n';
+        return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
 } // namespace tallar::cli

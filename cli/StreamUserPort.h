@@ -3,6 +3,8 @@
 #include "base/NonInteractiveUserPort.h"
 
 #include <iosfwd>
+#include <optional>
+#include <string>
 
 namespace tallar::cli {
 
@@ -14,6 +16,9 @@ public:
     StreamUserPort(std::istream& in, std::ostream& err);
 
     std::optional<int> askDie(int sides, std::string_view prompt) override;
+    // Asks one line of the input (a page's choice), the prompt on the error stream; nothing
+    // when the input has ended (which gives up).
+    std::optional<std::string> askLine(std::string_view prompt);
 
     // Whether the input ended while a throw was asked.
     bool gaveUp() const { return gaveUp_; }

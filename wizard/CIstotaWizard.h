@@ -14,6 +14,10 @@ namespace tallar {
 class CIstota;
 class CWizard1;
 class CWizard2;
+class CWizard7;
+class CWizard8;
+class CWizard9;
+class CWizard10;
 class Database;
 class UserPort;
 
@@ -28,6 +32,20 @@ public:
     virtual bool showOrigin(CWizard1& page) = 0;
     // Page 2: place of birth (shown only when rolls are asked).
     virtual bool showBirthplace(CWizard2& page) = 0;
+    // The armour page (CWizard7, opened) and the shield page (CWizard8, opened); on "OK"
+    // the page's finish has added what was ticked.
+    virtual bool showArmour(CWizard7& page) = 0;
+    virtual bool showShield(CWizard8& page) = 0;
+    // The placement page (CWizard9, loaded; shown only when there is something to place);
+    // on "OK" its ApplyPlacements has run.
+    virtual bool showPlacement(CWizard9& page) = 0;
+    // Before the last placement: equipment to carry besides weapons, shields and armour.
+    // The desktop wizard has no such page (the preview's "Ekwipunek" adds it); the command
+    // line adds what its options name or a few things drawn. False ends the run.
+    virtual bool chooseEquipment(CWizard10& page) {
+        (void)page;
+        return true;
+    }
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,

@@ -4,6 +4,9 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard7.h"
+#include "wizard/CWizard8.h"
+#include "wizard/CWizard9.h"
 #include "wizard/WizardEntries.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +20,11 @@ namespace {
 struct ScriptedPages : WizardPages {
     bool originOk = true;
     bool birthplaceOk = true;
+    bool armourOk = true;
+    std::optional<std::string> wantedArmour, wantedShield;
+    std::function<void(CWizard9&)> placement;
+    int armourShown = 0;
+    int placementShown = 0;
     bool gaveUp = false;
     int originShown = 0;
     int birthplaceShown = 0;
@@ -36,6 +44,36 @@ struct ScriptedPages : WizardPages {
         ++birthplaceShown;
         page.setRollText("41");
         return birthplaceOk && page.finish();
+    }
+    bool showArmour(CWizard7& page) override {
+        ++armourShown;
+        if (!armourOk)
+            return false;
+        if (wantedArmour)
+            for (std::size_t i = 0; i < page.armours().size(); ++i) {
+                if (page.armours()[i].name == *wantedArmour) {
+                    EXPECT_TRUE(page.setTicked({.armour = i, .element = {}}, true));
+                }
+            }
+        page.finish();
+        return true;
+    }
+    bool showShield(CWizard8& page) override {
+        if (wantedShield)
+            for (std::size_t i = 0; i < page.shields().size(); ++i) {
+                if (page.shields()[i].name == *wantedShield) {
+                    EXPECT_TRUE(page.setTicked(i, true));
+                }
+            }
+        page.finish();
+        return true;
+    }
+    bool showPlacement(CWizard9& page) override {
+        ++placementShown;
+        if (placement)
+            placement(page);
+        page.ApplyPlacements();
+        return true;
     }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
     bool abandoned() const override { return gaveUp; }

@@ -49,6 +49,10 @@ struct StagePages : WizardPages {
         page.setRollText("50");
         return page.finish();
     }
+    // Nothing worn, held or carried.
+    bool showArmour(CWizard7&) override { return true; }
+    bool showShield(CWizard8&) override { return true; }
+    bool showPlacement(CWizard9&) override { return true; }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }
 };

@@ -2,6 +2,9 @@
 
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
+#include "ui/wizard/CWizard7Dialog.h"
+#include "ui/wizard/CWizard8Dialog.h"
+#include "ui/wizard/CWizard9Dialog.h"
 #include "ui/wizard/CharacterTreeDialog.h"
 
 namespace tallar::ui {
@@ -13,6 +16,21 @@ bool QtWizardPages::showOrigin(CWizard1& page) {
 
 bool QtWizardPages::showBirthplace(CWizard2& page) {
     CWizard2Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showArmour(CWizard7& page) {
+    CWizard7Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showShield(CWizard8& page) {
+    CWizard8Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showPlacement(CWizard9& page) {
+    CWizard9Dialog dialog(page, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

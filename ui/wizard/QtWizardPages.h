@@ -13,6 +13,9 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showArmour(CWizard7& page) override;
+    bool showShield(CWizard8& page) override;
+    bool showPlacement(CWizard9& page) override;
     void showCharacter(CIstota& hero) override;
 
 private:
