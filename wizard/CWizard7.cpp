@@ -11,16 +11,17 @@ namespace tallar {
 namespace {
 
 // An element's properties as the armour list shows them.
+// (An empty column shows as empty; a limit or coefficient below 1, or empty, as 1/1.)
 constexpr const char* kElementProperties =
     "'Warstwa:'||IFNULL(C.warstwa,'')"
-    "||'|Zwiększenie ogr.szybkości:+'||CAST(C.zwogrsz AS INT)"
-    "||'|Zwiększenie ogr.zręczności:+'||CAST(C.zwogrzr AS INT)"
-    "||'|Wsp.wyparowań i obrony:1/'||CASE WHEN CAST(C.wspwypiob AS INT)<1 THEN 1 ELSE "
-    "CAST(C.wspwypiob AS INT) END"
-    "||'|Ograniczenia szybkości:1/'||CASE WHEN CAST(C.ogrsz AS INT)<1 THEN 1 ELSE "
-    "CAST(C.ogrsz AS INT) END"
-    "||'|Ograniczenia zręczności:1/'||CASE WHEN CAST(C.ogrzr AS INT)<1 THEN 1 ELSE "
-    "CAST(C.ogrzr AS INT) END"
+    "||'|Zwiększenie ogr.szybkości:+'||IFNULL(CAST(C.zwogrsz AS INT),0)"
+    "||'|Zwiększenie ogr.zręczności:+'||IFNULL(CAST(C.zwogrzr AS INT),0)"
+    "||'|Wsp.wyparowań i obrony:1/'||IFNULL(CASE WHEN CAST(C.wspwypiob AS INT)<1 THEN 1 ELSE "
+    "CAST(C.wspwypiob AS INT) END,1)"
+    "||'|Ograniczenia szybkości:1/'||IFNULL(CASE WHEN CAST(C.ogrsz AS INT)<1 THEN 1 ELSE "
+    "CAST(C.ogrsz AS INT) END,1)"
+    "||'|Ograniczenia zręczności:1/'||IFNULL(CASE WHEN CAST(C.ogrzr AS INT)<1 THEN 1 ELSE "
+    "CAST(C.ogrzr AS INT) END,1)"
     "||'|Wyparowania obuchowe:'||IFNULL(C.wypob,'')"
     "||'|Wyparowania tnące:'||IFNULL(C.wyptn,'')"
     "||'|Wyparowania kłute:'||IFNULL(C.wypkl,'')"

@@ -63,14 +63,14 @@ ShieldRecord recordFromRow(const Row& row, std::string name) {
     ShieldRecord r;
     r.id = row.text(kId);
     r.name = std::move(name);
-    r.dexterityLimit = number(kDexterityLimit);
-    r.speedLimit = number(kSpeedLimit);
+    // A NULL column makes the CASE give NULL too: such a limit is 1/1 as well.
+    r.dexterityLimit = std::max(number(kDexterityLimit), 1);
+    r.speedLimit = std::max(number(kSpeedLimit), 1);
     r.defence = number(kDefence);
     r.resistanceBonus = number(kBonus);
     r.metal = flagSet(row.text(kMetal));
     r.weight = number(kWeight);
     r.durability = number(kDurability);
-    // A NULL column makes the CASE give NULL: everybody may use the shield then too.
     r.users = row.isNull(kUsers) ? "WSZYSTKICH" : row.text(kUsers);
     r.groundRest = flagSet(row.text(kGroundRest));
     r.armourMount = flagSet(row.text(kArmourMount));

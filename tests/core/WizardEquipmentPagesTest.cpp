@@ -25,7 +25,7 @@ struct PagesTest : ::testing::Test, test::EngineFixture {
     // A body part of the stage: its definition, the stage's row and the character's entry.
     CPoz& part(const std::string& name, bool holds, bool defaultPart = false) {
         const std::string definition = "def" + name;
-        insert("czescicialadef", {{"id", definition}, {"nazwa", name}});
+        insert("czescicialadef", {{"id", definition}, {"typistoty", "humanoid"}, {"nazwa", name}});
         insert("stadiumczesci", {{"id", "s" + name},
                                  {"idstadium", "S"},
                                  {"id_nad", definition},

@@ -1,0 +1,206 @@
+#include "base/NonInteractiveUserPort.h"
+#include "model/Character.h"
+#include "store/CharacterStore.h"
+#include "store/db/Database.h"
+#include "store/db/Workspace.h"
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tallar {
+namespace {
+
+using namespace kinds;
+using test::runCli;
+
+// A working directory holding the sample rules (loaded once, then copied).
+struct KitDir {
+    test::TempDir dir;
+    KitDir() {
+        static const test::TempDir templateDir;
+        static const int loaded = runCli({"-C", templateDir.str(), "init", "--sample-rules"}).code;
+        EXPECT_EQ(loaded, 0);
+        std::filesystem::copy_file(templateDir.path() / "tallar.db", dir.path() / "tallar.db");
+    }
+    test::CliResult cli(std::vector<std::string> args, const std::string& input = "") {
+        args.insert(args.begin(), {"-C", dir.str()});
+        return runCli(args, input);
+    }
+    // The rows of one query on a database of the directory, each row's columns joined.
+    std::vector<std::string> rows(const std::string& file, const std::string& sql,
+                                  std::initializer_list<SqlParam> params = {}) {
+        std::vector<std::string> found;
+        NonInteractiveUserPort quiet(nullptr);
+        std::string error;
+        auto workspace = Workspace::open(dir.str(), quiet, error);
+        EXPECT_NE(workspace, nullptr) << error;
+        if (!workspace)
+            return found;
+        Database& db = file == "tallar.db" ? workspace->rules() : workspace->characters();
+        EXPECT_TRUE(db.exec(sql, params, [&](const Row& row) {
+                          std::string line;
+                          for (int c = 0; c < row.columnCount(); ++c)
+                              line += row.text(c) + "\t";
+                          found.push_back(line);
+                      }).ok());
+        return found;
+    }
+    std::vector<std::string> storedRows(const std::string& id) {
+        return rows("rtistoty.db",
+                    "SELECT id,id_n,lp,info,specjal,typ,wartosc,modyfikator,memo FROM pozycje "
+                    "WHERE id_ist=? ORDER BY id",
+                    {id});
+    }
+    std::unique_ptr<CIstota> load(const std::string& id) {
+        NonInteractiveUserPort quiet(nullptr);
+        std::string error;
+        workspace_ = Workspace::open(dir.str(), quiet, error);
+        return LoadCharacter(workspace_->characters(), id).character;
+    }
+
+private:
+    std::unique_ptr<Workspace> workspace_;
+};
+
+const CPoz* childNamed(const CPoz& parent, const std::string& info) {
+    for (const CPoz* child : parent.children())
+        if (child->info == info)
+            return child;
+    return nullptr;
+}
+
+int childValue(const CPoz& parent, int kind) {
+    const CPoz* child = parent.FindByKind(kind);
+    return child ? child->wartosc : -1;
+}
+
+// Every playable stage, many seeds: each character is made with a drawn kit, saved,
+// shown, exported and imported back to the very same rows.
+TEST(CliNewKit, FiftySeedsOverEveryPlayableStageMakeCompleteCharacters) {
+    KitDir d;
+    std::vector<std::string> stages;
+    for (const std::string& row : d.rows("tallar.db", "SELECT id FROM stadia WHERE gracze='T' "
+                                                      "ORDER BY id"))
+        stages.push_back(row.substr(0, row.size() - 1));
+    ASSERT_GE(stages.size(), 3u);
+    int armoured = 0;
+    int shielded = 0;
+    for (int seed = 1; seed <= 50; ++seed) {
+        const std::string stage = stages[static_cast<std::size_t>(seed) % stages.size()];
+        const auto made = d.cli({"new", "--seed", std::to_string(seed), "--stage", stage});
+        ASSERT_EQ(made.code, 0) << "seed " << seed << ": " << made.err;
+        const std::string id = made.out.substr(0, 30);
+        const auto shown = d.cli({"show", id});
+        ASSERT_EQ(shown.code, 0) << shown.err;
+        EXPECT_NE(shown.out.find("Obciążenie"), std::string::npos);
+
+        const auto hero = d.load(id);
+        ASSERT_NE(hero, nullptr);
+        const CPoz& combat = *hero->link(kLinkWalka);
+        armoured += combat.FindByKind(top::kCombatArmour)->size() > 0 ? 1 : 0;
+        shielded += combat.FindByKind(top::kCombatShields)->size() > 0 ? 1 : 0;
+
+        const std::string file = (d.dir.path() / ("k" + std::to_string(seed) + ".xml")).string();
+        const auto before = d.storedRows(id);
+        ASSERT_EQ(d.cli({"export", id, file}).code, 0);
+        ASSERT_EQ(d.cli({"delete", id}).code, 0);
+        EXPECT_TRUE(d.storedRows(id).empty());
+        const auto imported = d.cli({"import", file});
+        ASSERT_EQ(imported.code, 0) << imported.err;
+        EXPECT_EQ(d.storedRows(id), before) << "seed " << seed;
+    }
+    // The kit is drawn: humans and dwarves wear armour, two-handed ones hold shields.
+    EXPECT_GT(armoured, 10);
+    EXPECT_GT(shielded, 10);
+}
+
+// A given kit, computed from the sample rules:
+// "Zbroja skórzana" is the hood (layer 1: piercing 1, cutting 1, blunt 2) on the head, the
+// gloves (layer 1: 1, 1, 1) on both arms, the jerkin (layer 2: defence 1, piercing 2,
+// cutting 3, blunt 2) on the torso and the knee pieces (layer 2: 1, 2, 1) on both legs:
+// no part has two layers, so each part has its element's values; every limit is 1/1 and
+// nothing is metal. "Tarcza okrągła" (defence 10, limits 1/2 and 1/1, weight 5) is held
+// in the left hand. The load: armour 1 + 1 + 5 + 2, shield 5, a backpack 2 and three
+// torches 3 · 1: 19.
+TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
+    KitDir d;
+    const auto made =
+        d.cli({"new", "--seed", "7", "--stage", "Człowiek [Dorosły]", "--armour",
+               "Zbroja skórzana", "--shield", "Tarcza okrągła", "--item", "Plecak", "--item",
+               "Pochodnia:3", "--place", "Zbroja skórzana=Ciało", "--place",
+               "Tarcza okrągła=Lewa ręka"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    const auto hero = d.load(made.out.substr(0, 30));
+    ASSERT_NE(hero, nullptr);
+    const CPoz& body = *hero->link(kLinkCialo);
+    const CPoz* torso = childNamed(body, "Tułów");
+    const CPoz* head = childNamed(body, "Głowa");
+    const CPoz* leftHand = childNamed(body, "Lewa ręka");
+    ASSERT_TRUE(torso && head && leftHand);
+    EXPECT_EQ(childValue(*torso, armour::kPartDefence), 1);
+    EXPECT_EQ(childValue(*torso, armour::kPartPiercing), 2);
+    EXPECT_EQ(childValue(*torso, armour::kPartCutting), 3);
+    EXPECT_EQ(childValue(*torso, armour::kPartBlunt), 2);
+    EXPECT_EQ(childValue(*head, armour::kPartBlunt), 2);
+    EXPECT_EQ(childValue(*leftHand, armour::kPartPiercing), 1);
+    EXPECT_EQ(torso->FindByKind(armour::kPartDefence)->info, "Zbroja skórzana");
+
+    const CPoz& combat = *hero->link(kLinkWalka);
+    const CPoz& shields = *combat.FindByKind(top::kCombatShields);
+    ASSERT_EQ(shields.size(), 1u);
+    EXPECT_EQ(shields.children().front()->memo, "CC#" + leftHand->specjal);
+    EXPECT_EQ(combat.FindByKind(top::kCombatArmour)->size(), 1u);
+    // The shield's 1/2 limits the current dexterity; the armour's 1/1 nothing.
+    const CPoz* limit = hero->link(kLinkZrecznoscAktualna)
+                            ->FindByKind(attribute::kDexterityReference)
+                            ->FindByKind(attribute::kDexterityLimit);
+    ASSERT_NE(limit, nullptr);
+    EXPECT_DOUBLE_EQ(limit->modyfikator, 0.5);
+    EXPECT_EQ(hero->link(kLinkSzybkoscAktualna)
+                  ->FindByKind(attribute::kSpeedReference)
+                  ->FindByKind(attribute::kSpeedLimit),
+              nullptr);
+    // Every body part's ranged defence has the shield's 10.
+    const CPoz* ranged = torso->FindByKind(body::kRangedDefence);
+    ASSERT_NE(ranged, nullptr);
+    ASSERT_NE(ranged->FindByKind(shield::kRangedDefence), nullptr);
+    EXPECT_EQ(ranged->FindByKind(shield::kRangedDefence)->wartosc, 10);
+
+    hero->RecalculateCharacter();
+    EXPECT_EQ(hero->link(kLinkObciazenie)->total, 19.0);
+}
+
+TEST(CliNewKit, WhatIsNotOfferedIsRefusedWithWhatIs) {
+    KitDir d;
+    const std::vector<std::string> common = {"new", "--seed", "7", "--stage", "Człowiek [Dorosły]",
+                                             "--shield", "Tarcza okrągła", "--armour", "none",
+                                             "--item", "none"};
+    auto args = common;
+    args.insert(args.end(), {"--place", "Tarcza okrągła=Oparcie/wbicie w ziemię"});
+    const auto ground = d.cli(args);
+    EXPECT_EQ(ground.code, 2);
+    EXPECT_NE(ground.err.find("Miejsce „Oparcie/wbicie w ziemię” nie jest dostępne dla „Tarcza "
+                              "okrągła”; dostępne:\n  Prawa ręka\n  Lewa ręka\n"),
+              std::string::npos)
+        << ground.err;
+
+    args = common;
+    args.insert(args.end(), {"--place", "Miecz=Lewa ręka"});
+    EXPECT_EQ(d.cli(args).code, 2);
+    args = {"new", "--seed", "7", "--armour", "Zbroja z papieru"};
+    const auto armour = d.cli(args);
+    EXPECT_EQ(armour.code, 2);
+    EXPECT_NE(armour.err.find("Zbroja „Zbroja z papieru” nie jest do wyboru"), std::string::npos);
+    args = {"new", "--seed", "7", "--item", "Młot bojowy:2"};
+    EXPECT_EQ(d.cli(args).code, 2);
+    EXPECT_EQ(d.cli({"new", "--place", "bez-znaku-równości"}).code, 2);
+    EXPECT_TRUE(d.rows("rtistoty.db", "SELECT id FROM istoty").empty());
+}
+
+} // namespace
+} // namespace tallar
