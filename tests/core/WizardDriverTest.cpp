@@ -156,6 +156,66 @@ TEST_F(Driver, ACancelledPageSavesNothing) {
     EXPECT_EQ(storedRows(), 0);
 }
 
+TEST_F(Driver, CancellingTheArmourPageLeavesNoTrace) {
+    pages.armourOk = false;
+    EXPECT_EQ(run(true), 0);
+    EXPECT_EQ(pages.armourShown, 1);
+    EXPECT_EQ(storedRows(), 0);
+}
+
+TEST_F(Driver, WithNothingToPlaceTheCharacterIsSavedWithoutThePlacementPage) {
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    EXPECT_EQ(pages.armourShown, 1);
+    EXPECT_EQ(pages.placementShown, 0);
+    EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty"), 1);
+}
+
+// The young dwarf wears "Zbroja skórzana" and fixes "Puklerz" (metal, defence 5, 1/1) to
+// its right hand: the placement page is shown, and what it placed is worn and held in the
+// saved character, the metal shield taking 10 from resistance 9.
+TEST_F(Driver, ChosenArmourAndShieldArePlacedOnTheLastPage) {
+    pages.wantedArmour = "Zbroja skórzana";
+    pages.wantedShield = "Puklerz";
+    pages.placement = [](CWizard9& page) {
+        for (std::size_t i = 0; i < page.items().size(); ++i)
+            for (const std::size_t p : page.placesOffered(i)) {
+                const std::string& place = page.places()[p].name;
+                if (place == "Ciało" || place == "Prawa ręka (umocowanie)") {
+                    EXPECT_TRUE(page.setPlaced(i, p, true)) << place;
+                }
+            }
+    };
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    EXPECT_EQ(pages.placementShown, 1);
+    CharacterLoad loaded = LoadCharacter(characters(), id);
+    ASSERT_NE(loaded.character, nullptr);
+    const CIstota& hero = *loaded.character;
+    const CPoz& combat = *hero.link(kLinkWalka);
+    ASSERT_EQ(combat.FindByKind(kinds::top::kCombatArmour)->size(), 1u);
+    const CPoz& shields = *combat.FindByKind(kinds::top::kCombatShields);
+    ASSERT_EQ(shields.size(), 1u);
+    const CPoz& use = *shields.children().front();
+    EXPECT_EQ(use.info, "Puklerz");
+    ASSERT_TRUE(use.memo.starts_with("MR#")) << use.memo;
+    const CPoz* hand = hero.link(kLinkCialo)->FindBySpecjal(use.memo.substr(3));
+    ASSERT_NE(hand, nullptr);
+    EXPECT_EQ(hand->info, "Prawa ręka");
+    const CPoz* metal = hero.link(kLinkOdpornosc1 + 8)->FindByKind(kinds::shield::kResistanceBonus);
+    ASSERT_NE(metal, nullptr);
+    EXPECT_EQ(metal->wartosc, -10);
+    // The leather jerkin (layer 2: defence 1, piercing 2) covers the torso.
+    const CPoz* torso = nullptr;
+    for (const CPoz* part : hero.link(kLinkCialo)->children())
+        if (part->info == "Tułów")
+            torso = part;
+    ASSERT_NE(torso, nullptr);
+    const CPoz* piercing = torso->FindByKind(kinds::armour::kPartPiercing);
+    ASSERT_NE(piercing, nullptr);
+    EXPECT_EQ(piercing->wartosc, 2);
+}
+
 TEST_F(Driver, ARunGivenUpSavesNothing) {
     pages.gaveUp = true;
     EXPECT_EQ(run(false), 0);
