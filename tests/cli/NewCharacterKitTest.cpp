@@ -175,6 +175,102 @@ TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
     EXPECT_EQ(hero->link(kLinkObciazenie)->total, 19.0);
 }
 
+// A young dwarf with every throw and every choice typed in. What the wizard makes of
+// it, computed from the sample rules (the first stage sets each value with "="):
+// - Zręczność 2K10+10 with 4 and 6: 20; Szybkość K10+10 with 7: 17. The weight roll 50
+//   lies in 21..80: no overweight or underweight part. The skin limits nothing (1/1).
+// - "Kolczuga pełna" on the body: the torso and arms have the mail shirt (layer 2:
+//   defence 1, piercing 3, cutting 6, blunt 2, 1/1 for the layer below) over the
+//   gambeson (layer 1: 1, 2, 2, 3): defence 2, piercing 5, cutting 8, blunt 5; the head
+//   the mail coif (layer 2: 0, 3, 5, 1); the legs the quilted trousers (layer 1: 0, 1, 2,
+//   2). Its dexterity limit is the shirt's 1/2, its speed limit 1/1; it is metal.
+// - "Tarcza rycerska" (defence 15, limits 1/2 and 1/2, bonus 1, metal) fixed to the
+//   armour of the first pair of limbs: "MZ#1".
+// - Current dexterity 20 · 1/2 = 10 (the largest divisor, 2, not 2 · 2); current speed
+//   17 · 1/2 = 8.5, rounded 9.
+// - Resistances 7, 8, 10 get the shield's bonus 1; resistance 9 −10 from each metal.
+// - Every body part's ranged defence has the shield's 15.
+// - The load: the armour 6 + 3 + 12 + 2, the shield 8, a backpack 2, three torches 3: 36.
+TEST(CliNewKit, AFullyTypedInCharacter) {
+    KitDir d;
+    std::vector<std::string> answers = {
+        "5",  // Klasa społeczna K100
+        "5",  // Majątek K10
+        "50", // Miejsce urodzenia K100
+        "5",  // Żywotnosc K10
+        "5",  // Siła fizyczna K10
+        "4",  "6", // Zręczność K10 1 z 2, 2 z 2
+        "7",       // Szybkość K10
+        "5",  "5", // Inteligencja
+        "5",       // Mądrość
+        "5",       // Umiejętności Magiczne K5 [wynik K10]
+        "5",  "5", // Charyzma
+        "5",       // Prezencja
+        "5",       // Wiara
+        "5",  "5", // Zauważenie
+    };
+    for (int resistance = 1; resistance <= 10; ++resistance)
+        answers.push_back("5");
+    answers.insert(answers.end(), {
+                                      "5",  // Antymagia K10
+                                      "50", // Wzrost K100
+                                      "50", // Waga K100
+                                      "5",  // Bazowa odporność psychiczna K10
+                                      "5",  // Bazowa odporność fizyczna K10
+                                      "1",  // Zbroja: 1. Kolczuga pełna
+                                      "Tarcza rycerska",
+                                      "Plecak;Pochodnia:3",
+                                      "Ciało",                 // where the armour goes
+                                      "Umocowanie do zbroi",   // where the shield goes
+                                  });
+    std::string input;
+    for (const std::string& answer : answers)
+        input += answer + "\n";
+    const auto made = d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]"}, input);
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_NE(made.err.find("Rasa: Zręczność K10 2 z 2: Rasa: Szybkość K10: "), std::string::npos)
+        << made.err;
+    EXPECT_NE(made.err.find("Zbroja (numer, nazwa albo „brak”; pusto: losowo)\n  1. Kolczuga "
+                            "pełna\n"),
+              std::string::npos);
+    const auto hero = d.load(made.out.substr(0, 30));
+    ASSERT_NE(hero, nullptr);
+    hero->RecalculateCharacter();
+
+    EXPECT_EQ(hero->link(kLinkZrecznosc)->total, 20.0);
+    EXPECT_EQ(hero->link(kLinkZrecznoscAktualna)->total, 10.0);
+    EXPECT_EQ(hero->link(kLinkSzybkosc)->total, 17.0);
+    EXPECT_EQ(hero->link(kLinkSzybkoscAktualna)->total, 9.0);
+
+    const CPoz& body = *hero->link(kLinkCialo);
+    struct Protection {
+        const char* part;
+        int defence, piercing, cutting, blunt;
+    };
+    for (const Protection& p : {Protection{"Tułów", 2, 5, 8, 5}, Protection{"Prawa ręka", 2, 5, 8, 5},
+                                Protection{"Lewa ręka", 2, 5, 8, 5}, Protection{"Głowa", 0, 3, 5, 1},
+                                Protection{"Prawa noga", 0, 1, 2, 2}}) {
+        const CPoz* part = childNamed(body, p.part);
+        ASSERT_NE(part, nullptr) << p.part;
+        EXPECT_EQ(childValue(*part, armour::kPartDefence), p.defence) << p.part;
+        EXPECT_EQ(childValue(*part, armour::kPartPiercing), p.piercing) << p.part;
+        EXPECT_EQ(childValue(*part, armour::kPartCutting), p.cutting) << p.part;
+        EXPECT_EQ(childValue(*part, armour::kPartBlunt), p.blunt) << p.part;
+        const CPoz* ranged = part->FindByKind(body::kRangedDefence);
+        ASSERT_NE(ranged, nullptr);
+        EXPECT_EQ(childValue(*ranged, shield::kRangedDefence), 15) << p.part;
+    }
+    const CPoz& shields = *hero->link(kLinkWalka)->FindByKind(top::kCombatShields);
+    ASSERT_EQ(shields.size(), 1u);
+    EXPECT_EQ(shields.children().front()->memo, "MZ#1");
+    for (int number : {7, 8, 10})
+        EXPECT_EQ(childValue(*hero->link(kLinkOdpornosc1 + number - 1), shield::kResistanceBonus), 1);
+    const CPoz& ninth = *hero->link(kLinkOdpornosc1 + 8);
+    EXPECT_EQ(childValue(ninth, shield::kResistanceBonus), -10);
+    EXPECT_EQ(childValue(ninth, armour::kResistanceBonus), -10);
+    EXPECT_EQ(hero->link(kLinkObciazenie)->total, 36.0);
+}
+
 TEST(CliNewKit, WhatIsNotOfferedIsRefusedWithWhatIs) {
     KitDir d;
     const std::vector<std::string> common = {"new", "--seed", "7", "--stage", "Człowiek [Dorosły]",
