@@ -2,14 +2,15 @@
 
 #include "cli/NameList.h"
 #include "cli/StreamUserPort.h"
+#include "model/Character.h"
 #include "rules/core/RulesMath.h"
 #include "store/db/Database.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard9.h"
-#include "model/Character.h"
 
 #include <algorithm>
 #include <ostream>
@@ -169,7 +170,8 @@ bool meansNone(const std::string& text) {
 
 // An answer typed with --ask may be the number of a choice in the list shown (from 1).
 std::optional<std::size_t> numberOf(const std::string& text, std::size_t count) {
-    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const auto n = static_cast<std::size_t>(textToInt(text));
     if (n < 1 || n > count)
@@ -298,7 +300,8 @@ bool CliWizardPages::chooseEquipment(CWizard10& page) {
             rows[i] = i;
         const std::size_t count = std::min<std::size_t>(rows.size(), 2 + generator_.next() % 3);
         for (std::size_t n = 0; n < count; ++n) {
-            const std::size_t at = n + static_cast<std::size_t>(generator_.next()) % (rows.size() - n);
+            const std::size_t at =
+                n + static_cast<std::size_t>(generator_.next()) % (rows.size() - n);
             std::swap(rows[n], rows[at]);
             (void)page.AddItem(table.rows[rows[n]].front());
         }
@@ -311,8 +314,8 @@ bool CliWizardPages::chooseEquipment(CWizard10& page) {
         int count = 1;
         if (const auto colon = item.rfind(':'); colon != std::string::npos) {
             const std::string digits = item.substr(colon + 1);
-            if (!digits.empty() &&
-                digits.find_first_not_of("0123456789") == std::string::npos && digits.size() <= 5) {
+            if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
+                digits.size() <= 5) {
                 name = item.substr(0, colon);
                 count = std::max(textToInt(digits), 1);
             }
@@ -403,8 +406,7 @@ void CliWizardPages::placeKit(CWizard9& page) {
                    Place::Kind::Ground},
                   1);
     for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i].kind == PlacementItem::Kind::Weapon && i != weapon &&
-            page.placesOf(i).empty())
+        if (items[i].kind == PlacementItem::Kind::Weapon && i != weapon && page.placesOf(i).empty())
             (void)put(i, {Place::Kind::Limb}, limbsFor(i));
 }
 

@@ -11,6 +11,7 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard9.h"
 
 #include <array>

@@ -134,8 +134,7 @@ std::vector<ProtectionRow> CWizard7::elementProtection(const ArmourChoice& armou
         "CASE WHEN CAST(XC.ogrsz AS INT)<1 THEN 1 ELSE CAST(XC.ogrsz AS INT) END, " +
         sameLayer("CASE WHEN CAST(YC.wspwypiob AS INT)<1 THEN 1 ELSE CAST(YC.wspwypiob AS INT) "
                   "END") +
-        ", " + sameLayer("CAST(YC.zwogrzr AS INT)") + ", " +
-        sameLayer("CAST(YC.zwogrsz AS INT)") +
+        ", " + sameLayer("CAST(YC.zwogrzr AS INT)") + ", " + sameLayer("CAST(YC.zwogrsz AS INT)") +
         " FROM elementzbroi XC"
         " INNER JOIN elemzrcialo XD ON XD.idelemzbr=XC.id"
         " INNER JOIN czescicialadef XE ON XE.id=XD.idcialo"

@@ -114,10 +114,12 @@ void CWizard9::buildPlaces() {
             continue;
         if (holding % 2 == 0) {
             const int pair = holding / 2 + 1;
-            places_.push_back({.kind = Place::Kind::Ground, .name = kGroundName, .limb = {},
+            places_.push_back(
+                {.kind = Place::Kind::Ground, .name = kGroundName, .limb = {}, .pair = pair});
+            places_.push_back({.kind = Place::Kind::ArmourMount,
+                               .name = kArmourMountName,
+                               .limb = {},
                                .pair = pair});
-            places_.push_back({.kind = Place::Kind::ArmourMount, .name = kArmourMountName,
-                               .limb = {}, .pair = pair});
         }
         ++holding;
         places_.push_back(
@@ -182,8 +184,8 @@ void CWizard9::restoreFrom(std::size_t item, std::string_view memo) {
             const char* placeCode = codeOf(place.kind);
             if (!placeCode || code != placeCode || place.owner)
                 continue;
-            const bool byPair = place.kind == Place::Kind::Ground ||
-                                place.kind == Place::Kind::ArmourMount;
+            const bool byPair =
+                place.kind == Place::Kind::Ground || place.kind == Place::Kind::ArmourMount;
             if (byPair ? textToInt(value) == place.pair : value == place.limb) {
                 place.owner = item;
                 break;
@@ -335,65 +337,6 @@ std::unique_ptr<CPoz> CWizard9::placedStatistics(std::size_t item) {
 void CWizard9::weaponStatistics(CPoz& owner, std::optional<std::size_t> item) {
     (void)owner;
     (void)item;
-}
-
-CWizard10::CWizard10(const EngineContext& context) : context_(context) {}
-
-PickTable CWizard10::equipmentTable() {
-    PickTable table;
-    Status status = context_.rules.exec(
-        "SELECT id,nazwa'Nazwa   ',waga 'waga' FROM ekwipunek ORDER BY nazwa DESC;", {},
-        [&table](const Row& row) {
-            if (table.columns.empty())
-                for (int c = 0; c < row.columnCount(); ++c)
-                    table.columns.push_back(row.name(c));
-            std::vector<std::string> texts;
-            for (int c = 0; c < row.columnCount(); ++c)
-                texts.push_back(row.text(c));
-            table.rows.push_back(std::move(texts));
-        });
-    if (!status)
-        context_.port.showError(status.message(), kWizardErrorCaption);
-    if (table.columns.empty())
-        table.columns = {"id", "Nazwa   ", "waga"};
-    return table;
-}
-
-int CWizard10::Run() {
-    const PickTable table = equipmentTable();
-    if (const auto picked = context_.port.pickRows(kCaption, table, true))
-        for (const std::string& id : *picked)
-            (void)AddItem(id);
-    return 1;
-}
-
-CPoz* CWizard10::AddItem(std::string_view id, int count) {
-    CPoz* carried = carriedEquipment(context_.character);
-    if (!carried || count < 1)
-        return nullptr;
-    std::optional<std::pair<std::string, double>> found;
-    Status status = context_.rules.exec("SELECT nazwa,waga FROM ekwipunek WHERE id=?;",
-                                        {std::string(id)}, [&found](const Row& row) {
-                                            found.emplace(row.text(0), textToReal(row.text(1)));
-                                        });
-    if (!status)
-        context_.port.showError(status.message(), kWizardErrorCaption);
-    if (!found)
-        return nullptr;
-    CPoz* item = nullptr;
-    for (CPoz* child : carried->children())
-        if (child->typ == equipment::kItem && child->specjal == id)
-            item = child;
-    if (item)
-        item->wartosc += count;
-    else
-        item = &carried->AddChild({.info = found->first,
-                                   .specjal = std::string(id),
-                                   .typ = equipment::kItem,
-                                   .wartosc = count,
-                                   .modyfikator = found->second});
-    context_.character.RebuildLoad();
-    return item;
 }
 
 } // namespace tallar

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/UserPort.h"
 #include "rules/engine/EngineStep.h"
 
 #include <memory>
@@ -19,8 +18,8 @@ struct PlacementItem {
     enum class Kind { Weapon, NaturalWeapon, Shield, Armour };
     Kind kind;
     std::string name{};
-    CPoz* entry;       // the character's own weapon, shield, armour or natural weapon
-    std::string limb{};  // a natural weapon's limb (its special text)
+    CPoz* entry;        // the character's own weapon, shield, armour or natural weapon
+    std::string limb{}; // a natural weapon's limb (its special text)
 };
 
 // Where something can be held or worn. Ground and armour-mount places come once for each
@@ -29,8 +28,8 @@ struct Place {
     enum class Kind { Body, Ground, ArmourMount, Limb, HandMount };
     Kind kind;
     std::string name;
-    std::string limb; // a limb's or hand mount's limb (its special text)
-    int pair = 0;     // a ground or armour-mount place's pair of limbs, from 1
+    std::string limb{};                 // a limb's or hand mount's limb (its special text)
+    int pair = 0;                       // a ground or armour-mount place's pair of limbs, from 1
     std::optional<std::size_t> owner{}; // the item placed here
 };
 
@@ -89,27 +88,6 @@ private:
     EngineContext context_;
     std::vector<PlacementItem> items_;
     std::vector<Place> places_;
-};
-
-// The equipment pick list ("Ekwipunek"), opened by the preview: the items picked are
-// added to what the character carries ("przy sobie"), one each, and the load is refilled.
-class CWizard10 {
-public:
-    static constexpr const char* kCaption = "Ekwipunek";
-
-    explicit CWizard10(const EngineContext& context);
-
-    // The rows offered: the equipment of the rules by name.
-    PickTable equipmentTable();
-    // Shows the pick list and adds what was picked. Returns 1.
-    int Run();
-    // Adds `count` of the item of this id to the carried equipment (more of one already
-    // carried) and refills the load. The entry, or null when no item has the id or the
-    // character carries nothing.
-    CPoz* AddItem(std::string_view id, int count = 1);
-
-private:
-    EngineContext context_;
 };
 
 } // namespace tallar

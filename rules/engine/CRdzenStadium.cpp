@@ -584,7 +584,8 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
             part->info = t[1];
             part->specjal = t[0];
         } else {
-            part = &bodyEntry->AddChild({.info = t[1], .specjal = t[0], .typ = body::kPart, .memo = t[16]});
+            part = &bodyEntry->AddChild(
+                {.info = t[1], .specjal = t[0], .typ = body::kPart, .memo = t[16]});
         }
         // What the equipment and armour read at once: a part that can hold a weapon or a
         // shield has the value 1, the default location of blows the modifier 1.0.

@@ -227,18 +227,18 @@ int CRdzenTarcza::ModifierValue(std::string_view a, std::string_view b, std::str
     const double step = evaluate(c, DiceMode::Roll);
     double q = 0.0;
     if (step > 0.0) {
-        const double t = std::max(evaluate(d, DiceMode::Roll) - evaluate(f, DiceMode::Roll), 0.0) /
-                         step;
+        const double t =
+            std::max(evaluate(d, DiceMode::Roll) - evaluate(f, DiceMode::Roll), 0.0) / step;
         q = trimmedText(flag) == "T" ? std::trunc(t) : roundToInt(t);
     }
-    const int result = roundToInt(roundToInt(q * evaluate(b, DiceMode::Roll)) +
-                                  evaluate(a, DiceMode::Roll));
+    const int result =
+        roundToInt(roundToInt(q * evaluate(b, DiceMode::Roll)) + evaluate(a, DiceMode::Roll));
     return std::max(result, 0);
 }
 
 CPoz& CRdzenTarcza::ApplyShield(CPoz& parent, CPoz& shield, bool link, std::string_view memo) {
-    CPoz& use = parent.AddChild(
-        {.info = shield.info, .typ = shield::kShield, .memo = std::string(memo)});
+    CPoz& use =
+        parent.AddChild({.info = shield.info, .typ = shield::kShield, .memo = std::string(memo)});
     if (link)
         use.MakeReference(shield, true);
     (void)shield.Recalculate(0.0, 0.0, 0);
@@ -279,8 +279,9 @@ void CRdzenTarcza::applyModifications(const ShieldReferences& targets) {
         switch (m.op) {
         case '*':
             if (v != 1)
-                target->AddChild(
-                    {.info = info, .typ = shield::kAbilityFactor, .modyfikator = roundToHundredths(v)});
+                target->AddChild({.info = info,
+                                  .typ = shield::kAbilityFactor,
+                                  .modyfikator = roundToHundredths(v)});
             break;
         case '/':
             if (v != 0 && v != 1)

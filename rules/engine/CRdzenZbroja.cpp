@@ -120,8 +120,7 @@ void setProperties(CPoz& entry, const ArmourElement& e) {
 }
 
 // The four parts of a body part's protection, as the worn armour and its summary write them.
-void addProtection(CPoz& parent, std::string_view name, const BodyPartProtection& p,
-                   CPoz* use) {
+void addProtection(CPoz& parent, std::string_view name, const BodyPartProtection& p, CPoz* use) {
     const std::array<std::pair<int, int>, 4> parts = {{
         {armour::kPartDefence, p.defence},
         {armour::kPartPiercing, p.piercing},
@@ -281,9 +280,9 @@ ArmourLayering CRdzenZbroja::layer(const CPoz& armourEntry) {
         values.push_back(e.id);
         // The numbers go as decimal texts, as the rules tables hold them: the layers sort
         // as texts.
-        for (const int n : {e.dexterityLimit, e.speedLimit, e.defence, e.piercing, e.cutting,
-                            e.blunt, e.layer, e.dexterityIncrease, e.speedIncrease,
-                            e.absorptionFactor, e.resistanceBonus})
+        for (const int n :
+             {e.dexterityLimit, e.speedLimit, e.defence, e.piercing, e.cutting, e.blunt, e.layer,
+              e.dexterityIncrease, e.speedIncrease, e.absorptionFactor, e.resistanceBonus})
             values.push_back(std::to_string(n));
         values.emplace_back(e.metal ? "T" : "N");
     }
@@ -356,7 +355,8 @@ void CRdzenZbroja::ApplyArmour(CPoz& armourEntry, CPoz* summary) {
         const std::array<int, 4> kinds = {armour::kPartDefence, armour::kPartPiercing,
                                           armour::kPartBlunt, armour::kPartCutting};
         for (std::size_t i = 0; i < values.size(); ++i)
-            summary->AddChild({.info = kProtectionLabels[i], .typ = kinds[i], .wartosc = values[i]});
+            summary->AddChild(
+                {.info = kProtectionLabels[i], .typ = kinds[i], .wartosc = values[i]});
         (void)summary->Recalculate(0.0, 0.0, 0);
         return;
     }

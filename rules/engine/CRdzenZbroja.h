@@ -20,14 +20,14 @@ struct ArmourElement {
     int piercing = 0; // absorption (wyparowania)
     int cutting = 0;
     int blunt = 0;
-    int layer = 0;              // 1 lies next to the body; a greater layer lies over it
-    int dexterityIncrease = 0;  // added to the limit of the element one layer below
+    int layer = 0;             // 1 lies next to the body; a greater layer lies over it
+    int dexterityIncrease = 0; // added to the limit of the element one layer below
     int speedIncrease = 0;
-    int absorptionFactor = 1;   // divides the defence and absorption one layer below
+    int absorptionFactor = 1; // divides the defence and absorption one layer below
     int durability = 0;
-    int resistanceBonus = 0;    // to resistances 7, 8 and 10
+    int resistanceBonus = 0; // to resistances 7, 8 and 10
     bool metal = false;
-    int breathFactor = 1;       // divides the damage of breath
+    int breathFactor = 1; // divides the damage of breath
     int weight = 0;
 };
 

@@ -130,10 +130,9 @@ TEST(CliNewKit, FiftySeedsOverEveryPlayableStageMakeCompleteCharacters) {
 TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
     KitDir d;
     const auto made =
-        d.cli({"new", "--seed", "7", "--stage", "Człowiek [Dorosły]", "--armour",
-               "Zbroja skórzana", "--shield", "Tarcza okrągła", "--item", "Plecak", "--item",
-               "Pochodnia:3", "--place", "Zbroja skórzana=Ciało", "--place",
-               "Tarcza okrągła=Lewa ręka"});
+        d.cli({"new", "--seed", "7", "--stage", "Człowiek [Dorosły]", "--armour", "Zbroja skórzana",
+               "--shield", "Tarcza okrągła", "--item", "Plecak", "--item", "Pochodnia:3", "--place",
+               "Zbroja skórzana=Ciało", "--place", "Tarcza okrągła=Lewa ręka"});
     ASSERT_EQ(made.code, 0) << made.err;
     const auto hero = d.load(made.out.substr(0, 30));
     ASSERT_NE(hero, nullptr);
@@ -194,11 +193,11 @@ TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
 TEST(CliNewKit, AFullyTypedInCharacter) {
     KitDir d;
     std::vector<std::string> answers = {
-        "5",  // Klasa społeczna K100
-        "5",  // Majątek K10
-        "50", // Miejsce urodzenia K100
-        "5",  // Żywotnosc K10
-        "5",  // Siła fizyczna K10
+        "5",       // Klasa społeczna K100
+        "5",       // Majątek K10
+        "50",      // Miejsce urodzenia K100
+        "5",       // Żywotnosc K10
+        "5",       // Siła fizyczna K10
         "4",  "6", // Zręczność K10 1 z 2, 2 z 2
         "7",       // Szybkość K10
         "5",  "5", // Inteligencja
@@ -218,10 +217,9 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
                                       "5",  // Bazowa odporność psychiczna K10
                                       "5",  // Bazowa odporność fizyczna K10
                                       "1",  // Zbroja: 1. Kolczuga pełna
-                                      "Tarcza rycerska",
-                                      "Plecak;Pochodnia:3",
-                                      "Ciało",                 // where the armour goes
-                                      "Umocowanie do zbroi",   // where the shield goes
+                                      "Tarcza rycerska", "Plecak;Pochodnia:3",
+                                      "Ciało",               // where the armour goes
+                                      "Umocowanie do zbroi", // where the shield goes
                                   });
     std::string input;
     for (const std::string& answer : answers)
@@ -247,9 +245,10 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
         const char* part;
         int defence, piercing, cutting, blunt;
     };
-    for (const Protection& p : {Protection{"Tułów", 2, 5, 8, 5}, Protection{"Prawa ręka", 2, 5, 8, 5},
-                                Protection{"Lewa ręka", 2, 5, 8, 5}, Protection{"Głowa", 0, 3, 5, 1},
-                                Protection{"Prawa noga", 0, 1, 2, 2}}) {
+    for (const Protection& p :
+         {Protection{"Tułów", 2, 5, 8, 5}, Protection{"Prawa ręka", 2, 5, 8, 5},
+          Protection{"Lewa ręka", 2, 5, 8, 5}, Protection{"Głowa", 0, 3, 5, 1},
+          Protection{"Prawa noga", 0, 1, 2, 2}}) {
         const CPoz* part = childNamed(body, p.part);
         ASSERT_NE(part, nullptr) << p.part;
         EXPECT_EQ(childValue(*part, armour::kPartDefence), p.defence) << p.part;
@@ -264,7 +263,8 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
     ASSERT_EQ(shields.size(), 1u);
     EXPECT_EQ(shields.children().front()->memo, "MZ#1");
     for (int number : {7, 8, 10})
-        EXPECT_EQ(childValue(*hero->link(kLinkOdpornosc1 + number - 1), shield::kResistanceBonus), 1);
+        EXPECT_EQ(childValue(*hero->link(kLinkOdpornosc1 + number - 1), shield::kResistanceBonus),
+                  1);
     const CPoz& ninth = *hero->link(kLinkOdpornosc1 + 8);
     EXPECT_EQ(childValue(ninth, shield::kResistanceBonus), -10);
     EXPECT_EQ(childValue(ninth, armour::kResistanceBonus), -10);
@@ -273,9 +273,10 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
 
 TEST(CliNewKit, WhatIsNotOfferedIsRefusedWithWhatIs) {
     KitDir d;
-    const std::vector<std::string> common = {"new", "--seed", "7", "--stage", "Człowiek [Dorosły]",
-                                             "--shield", "Tarcza okrągła", "--armour", "none",
-                                             "--item", "none"};
+    const std::vector<std::string> common = {
+        "new",      "--seed",         "7",        "--stage", "Człowiek [Dorosły]",
+        "--shield", "Tarcza okrągła", "--armour", "none",    "--item",
+        "none"};
     auto args = common;
     args.insert(args.end(), {"--place", "Tarcza okrągła=Oparcie/wbicie w ziemię"});
     const auto ground = d.cli(args);

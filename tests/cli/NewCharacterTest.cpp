@@ -157,9 +157,9 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     SampleDir d;
     // Only throws are typed: the kit is given (none), so no page asks for it.
-    const std::vector<std::string> rolls = {"--ask",    "--class-roll", "50",     "--birth-roll",
-                                            "50",       "--armour",     "none",   "--shield",
-                                            "none",     "--item",       "none"};
+    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",   "--birth-roll",
+                                            "50",    "--armour",     "none", "--shield",
+                                            "none",  "--item",       "none"};
     const auto ask = [&](const std::string& stage, const std::string& answers) {
         std::vector<std::string> args = {"new", "--stage", stage};
         args.insert(args.end(), rolls.begin(), rolls.end());

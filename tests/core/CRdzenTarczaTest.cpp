@@ -28,10 +28,21 @@ struct ShieldTest : ::testing::Test, test::EngineFixture {
 };
 
 TEST_F(ShieldTest, AShieldEntryHasOneChildPerPropertyAndNoneForZeros) {
-    shieldRow("1", {{"ogrzr", "3"}, {"ogrsz", "2"}, {"obrona", "12"}, {"waga", "7"},
-                    {"bonus", "0"}, {"wytrzym", "50"}, {"metal", "T"}, {"szpikulce", "T"},
-                    {"skutkl", "5"}, {"ostrekraw", "N"}, {"skuttn", "4"}, {"skutob", "2"},
-                    {"wbicieziemia", "T"}, {"mocowzbroia", "N"}, {"mocowreka", "Tak"},
+    shieldRow("1", {{"ogrzr", "3"},
+                    {"ogrsz", "2"},
+                    {"obrona", "12"},
+                    {"waga", "7"},
+                    {"bonus", "0"},
+                    {"wytrzym", "50"},
+                    {"metal", "T"},
+                    {"szpikulce", "T"},
+                    {"skutkl", "5"},
+                    {"ostrekraw", "N"},
+                    {"skuttn", "4"},
+                    {"skutob", "2"},
+                    {"wbicieziemia", "T"},
+                    {"mocowzbroia", "N"},
+                    {"mocowreka", "Tak"},
                     {"mogauzywac", "LUDZI"}});
     CPoz* shield = addShield("1");
     ASSERT_NE(shield, nullptr);

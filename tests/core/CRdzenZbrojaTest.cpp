@@ -78,8 +78,8 @@ struct ArmourTest : ::testing::Test, test::EngineFixture {
                                 .typ = body::kPart,
                                 .modyfikator = 1.0,
                                 .memo = "defT"});
-        head = &body.AddChild(
-            {.info = "Głowa", .specjal = "sG", .typ = body::kPart, .memo = "defG"});
+        head =
+            &body.AddChild({.info = "Głowa", .specjal = "sG", .typ = body::kPart, .memo = "defG"});
         arm = &body.AddChild(
             {.info = "Ręka", .specjal = "sR", .typ = body::kPart, .wartosc = 1, .memo = "defR"});
     }
@@ -104,8 +104,14 @@ struct ArmourTest : ::testing::Test, test::EngineFixture {
     // on the torso, an inner one (layer 1) on the torso and the head.
     CPoz* twoLayers() {
         elementRow("out", "Napierśnik",
-                   {{"warstwa", "2"}, {"wspwypiob", "2"}, {"wypkl", "4"}, {"obrona", "2"},
-                    {"bonus", "1"}, {"metal", "T"}, {"ogrzr", "2"}, {"waga", "10"}},
+                   {{"warstwa", "2"},
+                    {"wspwypiob", "2"},
+                    {"wypkl", "4"},
+                    {"obrona", "2"},
+                    {"bonus", "1"},
+                    {"metal", "T"},
+                    {"ogrzr", "2"},
+                    {"waga", "10"}},
                    {"defT"});
         elementRow("in", "Przeszywanica", {{"warstwa", "1"}, {"wypkl", "5"}, {"obrona", "3"}},
                    {"defT", "defG"});
@@ -199,10 +205,10 @@ TEST_F(ArmourTest, ASummaryShowsTheArmourAndChangesNothing) {
     std::vector<std::string> labels;
     for (const CPoz* child : summary.children())
         labels.push_back(child->info);
-    EXPECT_EQ(labels, (std::vector<std::string>{"Tułów", "Głowa", "Ograniczenia zręczności 1/",
-                                                "Ograniczenia szybkości 1/", "Obrona",
-                                                "Wyparowania kłute", "Wyparowania obuchowe",
-                                                "Wyparowania tnące"}));
+    EXPECT_EQ(labels,
+              (std::vector<std::string>{"Tułów", "Głowa", "Ograniczenia zręczności 1/",
+                                        "Ograniczenia szybkości 1/", "Obrona", "Wyparowania kłute",
+                                        "Wyparowania obuchowe", "Wyparowania tnące"}));
     EXPECT_EQ(value(*summary.children().front(), armour::kPartPiercing), 7);
     EXPECT_EQ(value(summary, armour::kPartPiercing), 7);
     EXPECT_EQ(value(summary, armour::kUseDexterityLimit), 2);
@@ -211,8 +217,9 @@ TEST_F(ArmourTest, ASummaryShowsTheArmourAndChangesNothing) {
 struct LimitsTest : ArmourTest {
     CPoz& current() { return top(kLinkZrecznoscAktualna); }
     const CPoz* dexterityLimit() {
-        return current().FindByKind(attribute::kDexterityReference)->FindByKind(
-            attribute::kDexterityLimit);
+        return current()
+            .FindByKind(attribute::kDexterityReference)
+            ->FindByKind(attribute::kDexterityLimit);
     }
     const CPoz* speedLimit() {
         return top(kLinkSzybkoscAktualna)
@@ -232,8 +239,8 @@ TEST_F(LimitsTest, TheMostRestrictiveLimitCountsNotTheirProduct) {
         {.info = "Rasowa", .typ = perMember::kRacial[member::kDexterity], .wartosc = 30});
     character->RecalculateCharacter();
     // A shield of 1/2 and an armour of 1/3: 1/3, not 1/6.
-    use(top::kCombatShields, shield::kShield, shield::kUseDexterityLimit, shield::kUseSpeedLimit,
-        2, 1);
+    use(top::kCombatShields, shield::kShield, shield::kUseDexterityLimit, shield::kUseSpeedLimit, 2,
+        1);
     use(top::kCombatArmour, armour::kArmour, armour::kUseDexterityLimit, armour::kUseSpeedLimit, 3,
         1);
     LimitDivisors divisors;

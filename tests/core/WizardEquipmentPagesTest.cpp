@@ -4,6 +4,7 @@
 #include "support/EngineFixture.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard9.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +31,13 @@ struct PagesTest : ::testing::Test, test::EngineFixture {
                                  {"idstadium", "S"},
                                  {"id_nad", definition},
                                  {"domyslna", defaultPart ? "T" : "N"}});
-        return top(kLinkCialo).AddChild({.info = name,
-                                         .specjal = "s" + name,
-                                         .typ = body::kPart,
-                                         .wartosc = holds ? 1 : 0,
-                                         .modyfikator = defaultPart ? 1.0 : 0.0,
-                                         .memo = definition});
+        return top(kLinkCialo)
+            .AddChild({.info = name,
+                       .specjal = "s" + name,
+                       .typ = body::kPart,
+                       .wartosc = holds ? 1 : 0,
+                       .modyfikator = defaultPart ? 1.0 : 0.0,
+                       .memo = definition});
     }
     void elementRow(const std::string& id, Columns columns, const std::vector<std::string>& parts,
                     bool stageMayWear = true) {
@@ -161,8 +163,12 @@ TEST_F(ArmourPageTest, OkAddsTheTickedArmourAndItsWeightToTheLoad) {
 }
 
 TEST_F(PagesTest, TheShieldListShowsDefaultsForEmptyColumns) {
-    shieldRow("1", {{"ogrsz", ""}, {"ogrzr", "2"}, {"szpikulce", "N"}, {"skutkl", "5"},
-                    {"wbicieziemia", "T"}, {"mogauzywac", ""}});
+    shieldRow("1", {{"ogrsz", ""},
+                    {"ogrzr", "2"},
+                    {"szpikulce", "N"},
+                    {"skutkl", "5"},
+                    {"wbicieziemia", "T"},
+                    {"mogauzywac", ""}});
     shieldRow("2", {{"ogrsz", "3"}});
     CWizard8 page(context());
     page.open();
@@ -198,11 +204,11 @@ TEST_F(PagesTest, FourHoldingLimbsGiveTwoGroundAndTwoArmourMountPlaces) {
     std::vector<std::string> placeNames;
     for (const Place& place : page.places())
         placeNames.push_back(place.name + (place.pair ? "#" + std::to_string(place.pair) : ""));
-    EXPECT_EQ(placeNames, (std::vector<std::string>{
-                              "Ciało", "Oparcie/wbicie w ziemię#1", "Umocowanie do zbroi#1", "L1",
-                              "L1 (umocowanie)", "L2", "L2 (umocowanie)",
-                              "Oparcie/wbicie w ziemię#2", "Umocowanie do zbroi#2", "L3",
-                              "L3 (umocowanie)", "L4", "L4 (umocowanie)"}));
+    EXPECT_EQ(placeNames,
+              (std::vector<std::string>{
+                  "Ciało", "Oparcie/wbicie w ziemię#1", "Umocowanie do zbroi#1", "L1",
+                  "L1 (umocowanie)", "L2", "L2 (umocowanie)", "Oparcie/wbicie w ziemię#2",
+                  "Umocowanie do zbroi#2", "L3", "L3 (umocowanie)", "L4", "L4 (umocowanie)"}));
     EXPECT_TRUE(page.items().empty());
 }
 
@@ -219,9 +225,9 @@ TEST_F(PagesTest, AShieldIsOfferedOnlyWhatItsFlagsAllowAndKeepsToOnePlace) {
     ASSERT_EQ(page.items().size(), 2u);
     EXPECT_EQ(names(page, page.placesOffered(0)),
               (std::vector<std::string>{"L1", "L1 (umocowanie)", "L2", "L2 (umocowanie)"}));
-    EXPECT_EQ(names(page, page.placesOffered(1)),
-              (std::vector<std::string>{"Oparcie/wbicie w ziemię", "Umocowanie do zbroi", "L1",
-                                        "L2"}));
+    EXPECT_EQ(
+        names(page, page.placesOffered(1)),
+        (std::vector<std::string>{"Oparcie/wbicie w ziemię", "Umocowanie do zbroi", "L1", "L2"}));
     // Placed in a limb, a shield is offered only that place; the other shield no longer
     // gets the limb.
     ASSERT_TRUE(page.setPlaced(0, *placeNamed(page, "L1"), true));

@@ -87,8 +87,8 @@ void CWizard7Dialog::showTicks() {
         item->setCheckState(0, armour && armour->ticked ? Qt::Checked : Qt::Unchecked);
         for (int e = 0; e < item->childCount(); ++e) {
             const ArmourChoice* element = page_.entry(itemOf(item->child(e)));
-            item->child(e)->setCheckState(0, element && element->ticked ? Qt::Checked
-                                                                        : Qt::Unchecked);
+            item->child(e)->setCheckState(0,
+                                          element && element->ticked ? Qt::Checked : Qt::Unchecked);
         }
     }
     filling_ = false;
