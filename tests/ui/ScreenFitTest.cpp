@@ -9,6 +9,9 @@
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
+#include "ui/wizard/CWizard7Dialog.h"
+#include "ui/wizard/CWizard8Dialog.h"
+#include "ui/wizard/CWizard9Dialog.h"
 #include "ui/wizard/CharacterTreeDialog.h"
 
 #include <QAbstractScrollArea>
@@ -103,6 +106,19 @@ TEST(ScreenFit, EveryListAndPageFitsA1366x768Screen) {
     CWizard2 birthplace(w.rules(), hero, w.port);
     ui::CWizard2Dialog birthplacePage(birthplace);
     expectFitsTheScreen(birthplacePage, "CWizard2Dialog");
+    const EngineContext context{.rules = w.rules(), .character = hero, .port = w.port};
+    CWizard7 armour(context);
+    armour.open();
+    ui::CWizard7Dialog armourPage(armour);
+    expectFitsTheScreen(armourPage, "CWizard7Dialog");
+    CWizard8 shield(context);
+    shield.open();
+    ui::CWizard8Dialog shieldPage(shield);
+    expectFitsTheScreen(shieldPage, "CWizard8Dialog");
+    CWizard9 placement(context);
+    placement.LoadPlacements();
+    ui::CWizard9Dialog placementPage(placement);
+    expectFitsTheScreen(placementPage, "CWizard9Dialog");
     ui::CKxxAsk ask(100, QStringLiteral("Punkty doświadczenia K10 1 z 2"));
     expectFitsTheScreen(ask, "CKxxAsk");
     ui::CWizardKxx kxx(100, QStringLiteral("Zawód"), QStringLiteral("Zawód:"));
