@@ -211,7 +211,7 @@ std::optional<std::string> CliWizardPages::pageChoice(const std::optional<std::s
         return option;
     if (!asking_)
         return std::nullopt;
-    const auto line = asking_->askLine(prompt);
+    auto line = asking_->askLine(prompt);
     if (!line || line->empty())
         return std::nullopt;
     return line;

@@ -22,6 +22,7 @@ PickTable CWizard10::equipmentTable() {
                 for (int c = 0; c < row.columnCount(); ++c)
                     table.columns.push_back(row.name(c));
             std::vector<std::string> texts;
+            texts.reserve(static_cast<std::size_t>(row.columnCount()));
             for (int c = 0; c < row.columnCount(); ++c)
                 texts.push_back(row.text(c));
             table.rows.push_back(std::move(texts));
