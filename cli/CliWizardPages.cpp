@@ -6,10 +6,10 @@
 #include "rules/core/RulesMath.h"
 #include "store/db/Database.h"
 #include "wizard/CWizard1.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
-#include "wizard/CWizard10.h"
 #include "wizard/CWizard9.h"
 
 #include <algorithm>

@@ -8,10 +8,10 @@
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "store/CharacterStore.h"
 #include "wizard/CWizard1.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
-#include "wizard/CWizard10.h"
 #include "wizard/CWizard9.h"
 
 #include <array>
@@ -194,9 +194,7 @@ bool CIstotaWizard::joinNamesAndRecalculate() {
 // Equipment placement (CWizard9, not shown): loads the items and places, restores the
 // placements already recorded and applies them.
 bool CIstotaWizard::placeEquipment() {
-    CWizard9 page(engine());
-    page.LoadPlacements();
-    page.ApplyPlacements();
+    PlaceCarriedEquipment(engine());
     return !stopped();
 }
 

@@ -339,4 +339,10 @@ void CWizard9::weaponStatistics(CPoz& owner, std::optional<std::size_t> item) {
     (void)item;
 }
 
+void PlaceCarriedEquipment(const EngineContext& context) {
+    CWizard9 page(context);
+    page.LoadPlacements();
+    page.ApplyPlacements();
+}
+
 } // namespace tallar

@@ -90,4 +90,9 @@ private:
     std::vector<Place> places_;
 };
 
+// The carried-equipment placement without the page: the placements recorded on the
+// character are restored and applied again (the wizard's steps 14 and 17, the preview's
+// "Przelicz" and its changes under "przy sobie").
+void PlaceCarriedEquipment(const EngineContext& context);
+
 } // namespace tallar

@@ -1,10 +1,12 @@
 #include "model/Character.h"
 #include "rules/engine/CRdzenTarcza.h"
 #include "rules/engine/CRdzenZbroja.h"
+#include "store/CharacterStore.h"
+#include "store/db/Schema.h"
 #include "support/EngineFixture.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
-#include "wizard/CWizard10.h"
 #include "wizard/CWizard9.h"
 
 #include <gtest/gtest.h>
@@ -303,6 +305,38 @@ TEST_F(PagesTest, PlacementsAreAppliedRecordedAndRestored) {
                   .FindByKind(attribute::kDexterityReference)
                   ->FindByKind(attribute::kDexterityLimit),
               nullptr);
+}
+
+TEST_F(PagesTest, AStoredCharacterKeepsItsPlacements) {
+    part("Tułów", false, true);
+    part("L1", true);
+    shieldRow("1", {{"wbicieziemia", "T"}, {"obrona", "4"}, {"ogrsz", "3"}});
+    ASSERT_NE(CRdzenTarcza(context()).AddShieldEntry("1"), nullptr);
+    {
+        CWizard9 page(context());
+        page.LoadPlacements();
+        ASSERT_TRUE(page.setPlaced(0, *placeNamed(page, "Oparcie/wbicie w ziemię"), true));
+        page.ApplyPlacements();
+    }
+    ASSERT_TRUE(ensureCharacterSchema(*characters.db).ok());
+    ASSERT_TRUE(SaveCharacter(*character).ok());
+    CharacterLoad loaded = LoadCharacter(*characters.db, character->id());
+    ASSERT_NE(loaded.character, nullptr);
+    CIstota& stored = *loaded.character;
+    const EngineContext storedContext{.rules = *rules.db, .character = stored, .port = port};
+    // Applied again on the stored character: the same shield use, the same 1/3 speed limit.
+    PlaceCarriedEquipment(storedContext);
+    const CPoz& shields = *stored.link(kLinkWalka)->FindByKind(top::kCombatShields);
+    ASSERT_EQ(shields.size(), 1u);
+    EXPECT_EQ(shields.children().front()->memo, "WZ#1");
+    const CPoz* speed = stored.link(kLinkSzybkoscAktualna)
+                            ->FindByKind(attribute::kSpeedReference)
+                            ->FindByKind(attribute::kSpeedLimit);
+    ASSERT_NE(speed, nullptr);
+    EXPECT_DOUBLE_EQ(speed->modyfikator, 0.33);
+    CWizard9 page(storedContext);
+    page.LoadPlacements();
+    EXPECT_EQ(page.placementMemo(0), "WZ#1");
 }
 
 TEST_F(PagesTest, AnEquipmentItemIsAddedOrCountedAgainAndWeighs) {
