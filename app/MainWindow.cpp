@@ -5,6 +5,7 @@
 #include "store/db/Workspace.h"
 #include "ui/AppIcon.h"
 #include "ui/QtUserPort.h"
+#include "ui/WindowMemory.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -12,6 +13,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <string>
+#include <vector>
 
 namespace tallar::app {
 namespace {
@@ -43,8 +47,14 @@ MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
     layout->addLayout(makeHeader(this));
     layout->addWidget(makeSampleRulesNotice());
     layout->addSpacing(6);
-    for (const MainButton& entry : kMainButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.text), this);
+    std::vector<std::string> texts;
+    for (const MainButton& entry : kMainButtons)
+        texts.emplace_back(entry.text);
+    const std::vector<std::string> marked = withMnemonics(texts);
+    for (std::size_t i = 0; i < kMainButtons.size(); ++i) {
+        const MainButton& entry = kMainButtons[i];
+        auto* button = new QPushButton(QString::fromStdString(marked[i]), this);
+        button->setToolTip(QString::fromUtf8(entry.tooltip));
         button->setObjectName(QStringLiteral("button%1").arg(entry.id));
         button->setProperty("commandId", entry.id);
         button->setAutoDefault(false);
@@ -61,6 +71,7 @@ MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
     }
     layout->addStretch();
     setMinimumWidth(260);
+    ui::rememberWindow(this, QStringLiteral("okno-glowne"));
 }
 
 MainWindow::~MainWindow() = default;
@@ -106,7 +117,18 @@ QPushButton* MainWindow::button(int id) const {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     workspace_.reset(); // rules connection first, then the character connection
+    closing_ = true;    // the dialog's own close handling rejects it: no question then
     QDialog::closeEvent(event);
+}
+
+void MainWindow::reject() {
+    if (closing_) {
+        QDialog::reject();
+        return;
+    }
+    // Escape: asked first, then closed as with the close box.
+    if (ui::QtUserPort(this).askYesNo(kQuitQuestion, "Tallar2"))
+        close();
 }
 
 } // namespace tallar::app

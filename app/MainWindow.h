@@ -14,8 +14,9 @@ class Workspace;
 
 namespace tallar::app {
 
-// The main window "Tallar2": one button per list. It owns the two database connections
-// for its whole life and closes them when closed with its close box. While the rules hold
+// The main window "Tallar2": one button per list, each with a tooltip and a keyboard
+// mnemonic. It owns the two database connections for its whole life and closes them when
+// closed with its close box, or with Escape once the person confirms. While the rules hold
 // no race, a notice above the buttons offers to load the sample rules.
 class MainWindow : public QDialog {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     static constexpr const char* kEmptyRulesNotice =
         "Baza reguł jest pusta: bez ras\nnie można tworzyć bohaterów.";
     static constexpr const char* kSampleRulesLoaded = "Wczytano przykładowe reguły.";
+    static constexpr const char* kQuitQuestion = "Zakończyć pracę z programem Tallar2?";
 
     explicit MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -36,6 +38,8 @@ public:
     QPushButton* loadSampleRulesButton() const { return loadSampleRules_; }
     // The button's action: loads the sample rules into the empty rules database.
     void loadSampleRules();
+    // Escape: asks before quitting.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,6 +53,7 @@ private:
     QFrame* notice_ = nullptr;
     QLabel* noticeText_ = nullptr;
     QPushButton* loadSampleRules_ = nullptr;
+    bool closing_ = false;
 };
 
 } // namespace tallar::app

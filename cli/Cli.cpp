@@ -40,12 +40,20 @@ const std::vector<Command>& commands() {
          "skończoną liczbą), i plik, którego pozycja ma identyfikator innego zapisanego\n"
          "bohatera lub jego pozycji (komunikat podaje identyfikator i obu bohaterów).",
          runImport},
-        {"rules list", "TABELA",
+        {"rules list", "TABELA | --view LISTA",
          "Wypisuje wiersze tabeli reguł jako tekst rozdzielany tabulatorami: najpierw wiersz\n"
          "nazw kolumn, potem po jednym wierszu na rekord, w kolejności zapisu. Tabulator,\n"
          "koniec wiersza, powrót karetki i ukośnik wsteczny w wartości zapisuje jako \\t,\n"
          "\\n, \\r i \\\\, inne znaki sterujące (kody 0-31 i 127-159) jako \\x i dwie cyfry\n"
-         "szesnastkowe kodu (ESC jako \\x1B); NULL jako pusty tekst.",
+         "szesnastkowe kodu (ESC jako \\x1B); NULL jako pusty tekst.\n"
+         "Z --view wypisuje to, co pokazuje lista otwierana przyciskiem okna głównego, tym\n"
+         "samym zapytaniem: wiersz nagłówków kolumn (bez spacji, które je poszerzają),\n"
+         "potem wiersze od góry do dołu; identyfikator jest ostatnią kolumną. LISTA to\n"
+         "nazwa tabeli jej wierszy (rasy, czescicialadef, profesje, wymagania,\n"
+         "klasyspoleczne, miejscurodz, zawod, umiejetnosci, grupybroni, bronie,\n"
+         "elementzbroi, zbroja, tarcza, ekwipunek), a dla ułomności i zdolności\n"
+         "nadnaturalnych: ulomnosci i zdolnosci. Pusta lista nie wypisuje nic (nagłówki\n"
+         "biorą się z wierszy wyniku, jak w oknie).",
          runRulesList},
         {"rules delete", "TABELA ID",
          "Usuwa wiersz tabeli reguł tak jak przycisk „Usuń” jej listy: razem z wierszami,\n"
@@ -91,7 +99,10 @@ const std::vector<Command>& commands() {
          "bohatera. Z --ask każdy rzut jest pytany: pytanie idzie na stderr, odpowiedzią\n"
          "jest jeden wiersz stdin (wynik kości, jak w oknie wpisywania rzutu; K5 wpisuje się\n"
          "jako K10 itd.; błędny wynik jest pytany ponownie); także rzuty k100 klasy\n"
-         "społecznej i miejsca urodzenia, gdy nie podano ich opcją. Koniec wejścia przerywa:\n"
+         "społecznej i miejsca urodzenia, gdy nie podano ich opcją. Odpowiedź \"a\" zostawia\n"
+         "programowi ten i każdy dalszy rzut tego bohatera (jak \"Rzucaj dalej\n"
+         "automatycznie\" w oknie rzutu): o nic więcej nie pyta, a bohater jest dokończony\n"
+         "i zapisany; z --count następny bohater znów pyta. Koniec wejścia przerywa:\n"
          "nic nie jest zapisane, kod 1. Wybory: --stage (stadium rasy) i --alignment\n"
          "(charakter) przez identyfikator albo tekst z listy kreatora (np. \"Człowiek\n"
          "[Dorosły]\", \"prawo-dobry\"); --class-roll i --birth-roll to rzuty k100 (liczby).\n"

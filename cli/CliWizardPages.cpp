@@ -38,6 +38,10 @@ bool CliWizardPages::abandoned() const {
     return asking_ && asking_->gaveUp();
 }
 
+bool CliWizardPages::throwsLeftToTheProgram() const {
+    return asking_ && asking_->askedThrows().automatic();
+}
+
 bool CliWizardPages::fail(int code, const std::string& message) {
     failureCode_ = code;
     err_ << kCommand << message << '\n';

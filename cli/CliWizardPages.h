@@ -44,6 +44,7 @@ public:
     bool chooseEquipment(CWizard10& page) override;
     void showCharacter(CIstota&) override {}
     bool abandoned() const override;
+    bool throwsLeftToTheProgram() const override;
     // A roll finding no place is a choice not offered, as for the social class.
     bool showsBirthplaceAlways() const override { return true; }
 

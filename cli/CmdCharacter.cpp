@@ -163,6 +163,7 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
     for (long made = 0; made < count; ++made) {
         if (progress)
             context.err << "\r" << made << '/' << count << std::flush;
+        port.beginCharacter();
         CIstotaWizard wizard(workspace->characters(), workspace->rules(), "", 'N', port, pages,
                              &generator);
         if (wizard.Run() != 1) {

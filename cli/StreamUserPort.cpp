@@ -12,6 +12,8 @@ StreamUserPort::StreamUserPort(std::istream& in, std::ostream& err)
     : NonInteractiveUserPort(&err), in_(in), err_(err) {}
 
 std::optional<int> StreamUserPort::askDie(int sides, std::string_view prompt) {
+    if (throws_.automatic())
+        return std::nullopt; // no answer: the program throws
     DiceEntry entry(sides);
     const int shown = entry.scale().shownSize;
     for (;;) {
@@ -28,10 +30,17 @@ std::optional<int> StreamUserPort::askDie(int sides, std::string_view prompt) {
         }
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        if (line == kThrowTheRest || line == "A") {
+            throws_.throwTheRestAutomatically();
+            return std::nullopt;
+        }
         entry.setText(line);
-        if (const auto result = entry.result())
+        if (const auto result = entry.result()) {
+            throws_.record(prompt, sides, *result);
             return result;
-        err_ << "Niepoprawny wynik: podaj liczbę od 1 do " << shown << ".\n";
+        }
+        err_ << "Niepoprawny wynik: podaj liczbę od 1 do " << shown << ". („" << kThrowTheRest
+             << "”: dalej rzuca program.)\n";
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/NonInteractiveUserPort.h"
+#include "wizard/AskedThrows.h"
 
 #include <iosfwd>
 #include <optional>
@@ -10,9 +11,13 @@ namespace tallar::cli {
 
 // The port of a command that asks throws of a person at the terminal: each throw's prompt
 // goes to the error stream and one line of the input answers it, checked as the dice-entry
-// dialog checks its entry (asked again while invalid). The end of the input gives up.
+// dialog checks its entry (asked again while invalid). The answer "a" leaves this and
+// every further throw of the character to the program, as "Rzucaj dalej automatycznie"
+// does. The end of the input gives up.
 class StreamUserPort : public NonInteractiveUserPort {
 public:
+    static constexpr const char* kThrowTheRest = "a";
+
     StreamUserPort(std::istream& in, std::ostream& err);
 
     std::optional<int> askDie(int sides, std::string_view prompt) override;
@@ -20,12 +25,16 @@ public:
     // when the input has ended (which gives up).
     std::optional<std::string> askLine(std::string_view prompt);
 
+    // A new character: its throws are asked again.
+    void beginCharacter() { throws_ = {}; }
+    const AskedThrows& askedThrows() const { return throws_; }
     // Whether the input ended while a throw was asked.
     bool gaveUp() const { return gaveUp_; }
 
 private:
     std::istream& in_;
     std::ostream& err_;
+    AskedThrows throws_;
     bool gaveUp_ = false;
 };
 

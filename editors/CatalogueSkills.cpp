@@ -20,13 +20,41 @@ std::vector<ColumnNote> skillNotes() {
         {"nazwa", "Nazwa", K::Text, kGeneral},
         {"grupa", "Grupa", K::Text, kGeneral},
         {"funkcja", "Funkcja", K::Text, kGeneral},
-        {"deklaracja", "Deklaracja", K::Text, kGeneral},
-        {"inneakcje", "Inne akcje", K::Text, kGeneral},
+        {"deklaracja", "Deklaracja", K::Flag, kGeneral},
+        {"inneakcje", "Inne akcje", K::Flag, kGeneral},
         {"opis", "Opis", K::LongText, kGeneral},
-        {"zapozyczenie", "Zapożyczenie", K::Text, kGeneral},
-        {"obronaprzed", "Obrona przed", K::Text, kGeneral},
-        {"polaczana", "Łączona", K::Text, kGeneral},
-        {"potencjalcelu", "Potencjał celu", K::Text, kGeneral},
+        {"zapozyczenie", "Zapożyczenie", K::Flag, kGeneral},
+        {"obronaprzed", "Obrona przed", K::Flag, kGeneral},
+        {"polaczana", "Łączona", K::Flag, kGeneral},
+        {"potencjalcelu", "Potencjał celu", K::Flag, kGeneral},
+    };
+    // The parameter columns that are flags ("T" or "N"), as the skill's flags text reads them.
+    static const std::vector<std::string> flags = {
+        "okres",
+        "okresatak",
+        "czas",
+        "zasieg",
+        "zasiegnasiebie",
+        "zasiegdotyk",
+        "zasiegbroni",
+        "zasiegwzrok",
+        "obszar",
+        "celwybrane",
+        "celistoty",
+        "celprzedmioty",
+        "celsymbole",
+        "celznaki",
+        "cellimit",
+        "trwa",
+        "potencjal",
+        "inneprzerwanie",
+        "innedobrprzerwanie",
+        "innewalkawagoni",
+        "innewalkawtrudnych",
+        "innewalkawtloku",
+        "inneszyk",
+        "inneselektywny",
+        "inneformszyk",
     };
     static const std::vector<std::pair<std::string, std::string>> groups = {
         {"okres", "Okres"},
@@ -53,12 +81,21 @@ std::vector<ColumnNote> skillNotes() {
         for (const auto& [prefix, label] : groups)
             if (name.starts_with(prefix)) {
                 const std::string rest = name.substr(prefix.size());
-                notes.push_back({name, rest.empty() ? label : rest, K::Text, kParameters, label});
+                const bool flag = std::find(flags.begin(), flags.end(), name) != flags.end();
+                notes.push_back({name, rest.empty() ? label : rest, flag ? K::Flag : K::Text,
+                                 kParameters, label});
                 break;
             }
     }
     return notes;
 }
+
+// The parts of a throw table's column names that mark a flag ("T" or "N").
+const std::vector<std::string> kThrowFlags = {
+    "pelne",    "minus",       "przeciwnik",     "wspprzeciwnik", "udany",
+    "smierc",   "ogluszenie",  "obezwladnienie", "wyczerpanie",   "trkr",
+    "ucieczka", "przerazenie", "poprzedni",      "przejecie",
+};
 
 // Notes of an owned throw table: its columns labelled by what follows the common prefix.
 std::vector<ColumnNote> throwNotes(const std::string& table, const std::string& prefix) {
@@ -73,7 +110,10 @@ std::vector<ColumnNote> throwNotes(const std::string& table, const std::string& 
         std::string label = name.substr(prefix.size());
         if (!label.empty())
             label[0] = static_cast<char>(label[0] - 'a' + 'A');
-        notes.push_back({name, label, name.ends_with("znak") ? K::Sign : K::Text});
+        const std::string part = name.substr(prefix.size());
+        const bool flag =
+            std::find(kThrowFlags.begin(), kThrowFlags.end(), part) != kThrowFlags.end();
+        notes.push_back({name, label, name.ends_with("znak") ? K::Sign : flag ? K::Flag : K::Text});
     }
     return notes;
 }

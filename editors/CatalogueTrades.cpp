@@ -30,13 +30,23 @@ const std::string kTradeDescription = "Opis";          // CEdycjaZawodZ3
 const std::string kTradeLinks = "Rasy i umiejętności"; // CEdycjaZawodZ4
 const std::string kTradeFormulas = "Formuły";          // CEdycjaZawodZ5
 
+// The trade classes ("klasa") used in a table, offered beside free text.
+Reference tradeClasses(const std::string& table) {
+    return {table, "klasa", "klasa", true};
+}
+
 std::vector<ColumnNote> tradeNotes() {
     std::vector<ColumnNote> notes = {
         {"nazwa", "Nazwa", K::Text, kTradeGeneral},
         {"od", "Rzut od", K::Number, kTradeGeneral},
         {"do", "Rzut do", K::Number, kTradeGeneral},
-        {"klasa", "Klasa społeczna", K::Text, kTradeGeneral},
-        {"innaklasa", "Inna klasa", K::Text, kTradeGeneral},
+        {"klasa",
+         "Klasa społeczna",
+         K::Reference,
+         kTradeGeneral,
+         {},
+         tradeClasses("klasyspoleczne")},
+        {"innaklasa", "Inna klasa", K::Reference, kTradeGeneral, {}, tradeClasses("zawod")},
         {"czas", "Czas nauki", K::Dice, kTradeGeneral},
         {"czasstarz", "Czas nauki po starzu", K::Dice, kTradeGeneral},
         {"opis", "Opis", K::LongText, kTradeDescription},
@@ -77,7 +87,7 @@ std::vector<ColumnNote> professionNotes() {
     std::vector<ColumnNote> notes = {
         {"nazwa", "Nazwa", K::Text, general},
         {"kasta", "Kasta", K::Text, general},
-        {"ext_zawod", "Dodatkowe zawody", K::Text, general},
+        {"ext_zawod", "Dodatkowy zawód", K::Flag, general},
         {"bgl_start", "Początkowa liczba biegłości", K::Dice, general, "Biegłości"},
         {"bgl_ilosc", "na poziom", K::Dice, general, "Biegłości"},
         {"bgl_modyf", "Bonus do biegłości", K::Dice, general, "Biegłości - wartości"},

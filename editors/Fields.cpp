@@ -56,6 +56,10 @@ std::string firstUnstorable(std::string_view text) {
 
 } // namespace
 
+Field fieldFrom(const ColumnNote& note) {
+    return {note.column, note.label, note.kind, note.page, note.group, note.reference};
+}
+
 std::string fieldName(const Field& field) {
     const auto bare = [](std::string text) {
         while (!text.empty() && (text.back() == ':' || text.back() == ' '))
@@ -77,8 +81,7 @@ std::vector<Field> buildFields(const TableDef& table, const std::vector<ColumnNo
             return n.column == column.name;
         });
         if (note != notes.end())
-            fields.push_back(
-                {note->column, note->label, note->kind, note->page, note->group, note->reference});
+            fields.push_back(fieldFrom(*note));
         else
             fields.push_back({std::string(column.name),
                               std::string(column.name),
@@ -134,6 +137,47 @@ std::optional<std::string> valueProblem(ValueKind kind, std::string_view text) {
         break;
     }
     return std::nullopt;
+}
+
+std::string storedText(ValueKind kind, std::string_view typed) {
+    std::string text(typed);
+    if (kind == ValueKind::Number || kind == ValueKind::Dice)
+        std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+std::string fieldHint(const Field& field, bool required) {
+    std::string hint = fieldName(field) + ": ";
+    switch (field.kind) {
+    case ValueKind::Number:
+        hint += "liczba, np. 12, -3 albo 0,75 (przecinek zapisuje się jako kropka); puste pole "
+                "to brak wartości.";
+        break;
+    case ValueKind::Dice:
+        hint += "wyrażenie kości: liczby, kości (K10, 2K10, K100_ z rzutem otwartym, MAX(2K10) "
+                "z najlepszą kością), nazwy cech (SF, CH, WIEK…) i działania + - * /, np. "
+                "2K10+3 albo 0,75.";
+        break;
+    case ValueKind::Sign:
+        hint += "działanie: +, -, *, / albo =, lub nic.";
+        break;
+    case ValueKind::Flag:
+        hint += "zaznaczone zapisuje się jako „T”, niezaznaczone jako „N”.";
+        break;
+    case ValueKind::Reference:
+        hint +=
+            field.reference.freeText
+                ? "wybierz wartość używaną w tabeli " + field.reference.table + " albo wpisz nową."
+                : "wybierz wiersz tabeli " + field.reference.table + " z listy.";
+        break;
+    case ValueKind::Text:
+    case ValueKind::LongText:
+        hint += field.column == "nazwa" ? "nazwa, pod którą wiersz widać na listach." : "tekst.";
+        break;
+    }
+    if (required)
+        hint += " To pole musi być wypełnione.";
+    return hint;
 }
 
 } // namespace tallar::editors

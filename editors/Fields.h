@@ -22,10 +22,14 @@ enum class ValueKind {
     Reference, // the identifier of a row of another table, chosen from its names
 };
 
-// Where a reference column points: the table and the SQL expression naming its rows.
+// Where a reference column points: the table, the SQL expression naming its rows and the
+// column whose value the field stores (the identifier, or a name such as a trade class).
+// With `freeText` the field also takes a value no row holds yet.
 struct Reference {
     std::string table;
     std::string display = "nazwa";
+    std::string value = "id";
+    bool freeText = false;
 };
 
 // The description of one editable column, keyed by the column's name in the schema. Only
@@ -49,6 +53,9 @@ struct Field {
     Reference reference;
 };
 
+// The field a note describes.
+Field fieldFrom(const ColumnNote& note);
+
 // The name a message gives a field: its label without a closing colon, after its group's
 // name when it is one of a group ("Żywotność, wartość").
 std::string fieldName(const Field& field);
@@ -67,5 +74,13 @@ const std::vector<std::string>& signChoices();
 
 // Why `text` cannot be stored in a field of this kind, or nothing when it can.
 std::optional<std::string> valueProblem(ValueKind kind, std::string_view text);
+
+// The text a field of this kind stores for what was typed: numbers and dice expressions
+// take a decimal comma and store a point ("0,75" is "0.75").
+std::string storedText(ValueKind kind, std::string_view typed);
+
+// What a field must hold, for its tooltip: its name, then what it takes ("liczba, np. 12
+// albo 0,75"), and that it must be filled when it is required.
+std::string fieldHint(const Field& field, bool required);
 
 } // namespace tallar::editors

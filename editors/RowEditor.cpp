@@ -1,6 +1,8 @@
 #include "editors/RowEditor.h"
 
 #include "base/UserPort.h"
+#include "editors/DeletePreview.h"
+#include "editors/FormulaFields.h"
 #include "store/db/Database.h"
 #include "store/db/Schema.h"
 
@@ -83,6 +85,26 @@ RowEditor::RowEditor(Database& db, const EditorDef& def, std::string id, char mo
         skipped.push_back(fixed.column);
     if (table_)
         fields_ = buildFields(*table_, def_.notes, skipped);
+}
+
+RowEditor::~RowEditor() = default;
+
+Status RowEditor::beginUnit() {
+    if (unit_ || mode_ == Mode::Delete || (def_.children.empty() && !def_.ownsFormulas))
+        return {};
+    auto unit = std::make_unique<Transaction>(db_);
+    if (!unit->started())
+        return unit->started();
+    unit_ = std::move(unit);
+    return {};
+}
+
+Status RowEditor::cancel() {
+    if (!unit_)
+        return discardUnsaved();
+    unit_->rollback();
+    unit_.reset();
+    return {};
 }
 
 const std::string& RowEditor::title() const {
@@ -187,11 +209,14 @@ Status RowEditor::removeChild(std::size_t list, const std::string& id) {
 }
 
 Status RowEditor::discardUnsaved() {
-    if (mode_ != Mode::New || def_.children.empty())
+    if (mode_ != Mode::New || (def_.children.empty() && !def_.ownsFormulas))
         return {};
     if (db_.queryValue("SELECT 1 FROM " + def_.table + " WHERE id=?;", {id_}))
         return {};
     return inTransaction(db_, [&]() -> Status {
+        if (def_.ownsFormulas)
+            if (Status s = deleteOwnedFormulas(db_, id_, fixedValue("typ")); !s)
+                return s;
         for (std::size_t i = 0; i < def_.children.size(); ++i) {
             std::vector<std::string> ids;
             if (Status s = db_.exec(def_.children[i].namesSql, {id_},
@@ -243,6 +268,32 @@ void RowEditor::assign(const RowValues& values) {
                 values_[f.column] = "N";
 }
 
+std::vector<LinkedRow> RowEditor::referenceChoices(const std::string& column) const {
+    std::vector<LinkedRow> choices;
+    const Field* f = field(column);
+    if (!f || f->reference.table.empty())
+        return choices;
+    const Reference& to = f->reference;
+    // A name used as a value is offered once, however many rows use it.
+    const std::string sql = to.value == "id"
+                                ? "SELECT id," + to.display + " FROM " + to.table + " ORDER BY 2;"
+                                : "SELECT DISTINCT " + to.value + "," + to.display + " FROM " +
+                                      to.table + " WHERE " + to.value + "<>'' ORDER BY 2;";
+    const Status status = db_.exec(sql, [&](const Row& row) {
+        choices.push_back({row.text(0), row.text(1)});
+    });
+    if (!status)
+        choices.clear();
+    return choices;
+}
+
+const std::string& RowEditor::fixedValue(const std::string& column) const {
+    for (const FixedValue& fixed : fixed_)
+        if (fixed.column == column)
+            return fixed.value;
+    return kEmpty;
+}
+
 const std::string& RowEditor::value(const std::string& column) const {
     const auto it = values_.find(column);
     return it == values_.end() ? kEmpty : it->second;
@@ -252,11 +303,12 @@ std::optional<std::string> RowEditor::setValue(const std::string& column, const 
     const Field* f = field(column);
     if (!f)
         return "Nieznane pole " + column + ".";
-    if (auto problem = valueProblem(f->kind, text);
+    const std::string stored = storedText(f->kind, text);
+    if (auto problem = valueProblem(f->kind, stored);
         problem && f->kind != ValueKind::Dice && f->kind != ValueKind::Sign)
         return problem;
-    values_[column] = text;
-    return valueProblem(f->kind, text);
+    values_[column] = stored;
+    return valueProblem(f->kind, stored);
 }
 
 std::optional<std::string> RowEditor::problem(const std::string& column) const {
@@ -303,7 +355,10 @@ void RowEditor::unlinkAt(std::size_t link, std::size_t index) {
 void RowEditor::setLinkValues(std::size_t link, std::size_t index,
                               std::vector<std::string> values) {
     LinkedRow& row = linked_.at(link).at(index);
-    values.resize(def_.links.at(link).values.size());
+    const auto& columns = def_.links.at(link).values;
+    values.resize(columns.size());
+    for (std::size_t v = 0; v < columns.size(); ++v)
+        values[v] = storedText(columns[v].kind, values[v]);
     row.values = std::move(values);
     if (def_.links[link].ownIds) {
         row.name.clear();
@@ -402,6 +457,15 @@ RowEditor::SaveResult RowEditor::save(UserPort& port) {
         port.showError("Nie zapisano zmian: " + status.message(), title());
         return SaveResult::Failed;
     }
+    // The row is written: what the child editors saved meanwhile is kept with it.
+    if (unit_) {
+        const Status kept = unit_->commit();
+        unit_.reset();
+        if (!kept) {
+            port.showError("Nie zapisano zmian: " + kept.message(), title());
+            return SaveResult::Failed;
+        }
+    }
     return SaveResult::Saved;
 }
 
@@ -470,6 +534,11 @@ Status RowEditor::pruneChildren() {
 
 Status RowEditor::remove() {
     return deleteCascade(db_, def_, id_, fixed_);
+}
+
+Status RowEditor::previewRemoval(DeletePreview& preview) {
+    return previewDeletion(
+        db_, def_.table, id_, [this] { return remove(); }, preview);
 }
 
 } // namespace tallar::editors

@@ -4,17 +4,21 @@
 #include "editors/EditorDef.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tallar {
 class Database;
+class Transaction;
 class UserPort;
 struct TableDef;
 } // namespace tallar
 
 namespace tallar::editors {
+
+struct DeletePreview;
 
 // A row linked through a link table, with the name shown for it.
 struct LinkedRow {
@@ -50,6 +54,9 @@ public:
     // `extraFixed` adds values the opener decides (the owner of a formula).
     RowEditor(Database& db, const EditorDef& def, std::string id, char mode,
               std::vector<FixedValue> extraFixed = {});
+    ~RowEditor();
+    RowEditor(const RowEditor&) = delete;
+    RowEditor& operator=(const RowEditor&) = delete;
 
     const EditorDef& def() const { return def_; }
     const std::string& id() const { return id_; }
@@ -63,6 +70,9 @@ public:
     Status load();
 
     const std::string& value(const std::string& column) const;
+    // The rows a reference field may name, by name (identifier and name each); empty when
+    // they cannot be read (the failure is written to the error stream).
+    std::vector<LinkedRow> referenceChoices(const std::string& column) const;
     // Sets a field as typed. A text the field cannot take (a character Windows-1250 cannot
     // store, or anything but a number in a number field) is refused: the old value stays
     // and the message is returned. A malformed dice expression is kept but marked.
@@ -91,8 +101,18 @@ public:
     std::vector<FixedValue> childFixed(std::size_t list) const;
     // Removes a child: kept for the save to delete (pruned lists) or deleted at once.
     Status removeChild(std::size_t list, const std::string& id);
-    // A new row that is cancelled takes the children saved meanwhile with it.
+    // A new row that is cancelled takes the children and formulas saved meanwhile with it.
     Status discardUnsaved();
+
+    // An editor of a row that owns rows saved by their own editors (the stages of a race,
+    // the throws of a skill, the formulas of a trade or an ability) is one unit of work
+    // while it is open: what its child editors save is kept when it saves and undone when
+    // it is cancelled. Other editors, and the delete mode, need none.
+    Status beginUnit();
+    bool inUnit() const { return unit_ != nullptr; }
+    // Cancel: undoes what was saved while the editor was open; without a unit, takes the
+    // children of a new row that was never saved (discardUnsaved).
+    Status cancel();
 
     // Rows held in the form and saved with it.
     const std::vector<RowValues>& owned(std::size_t list) const { return owned_.at(list); }
@@ -117,8 +137,12 @@ public:
 
     // Deletes the row and what depends on it, in the cascade's order, as one unit.
     Status remove();
+    // What remove() would take with the row and which rows would still name it, found
+    // without changing anything.
+    Status previewRemoval(DeletePreview& preview);
 
 private:
+    const std::string& fixedValue(const std::string& column) const;
     Status saveOwned();
     Status pruneChildren();
 
@@ -135,6 +159,7 @@ private:
     std::vector<std::vector<std::string>> removedChildren_;
     std::vector<std::vector<RowValues>> owned_;
     bool loaded_ = false; // whether load() read the row and what it holds
+    std::unique_ptr<Transaction> unit_;
 };
 
 // Runs the delete cascade of `def` for `id` in one transaction. `fixed` holds the values an

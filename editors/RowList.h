@@ -14,6 +14,9 @@ class UserPort;
 
 namespace tallar::editors {
 
+struct DeletePreview;
+struct ListDef;
+
 // The caption of a list's error messages: the application title.
 inline constexpr const char* kApplicationTitle = "Tallar2";
 
@@ -38,8 +41,11 @@ public:
     void clearItems() { items_.clear(); }
     // Adds one result row; the first row after clearItems rebuilds the columns.
     void addRow(const Row& row);
+    // Headings shown instead of the aliases, column by column (the identifier's excepted).
+    void setHeadings(std::vector<std::string> headings) { headings_ = std::move(headings); }
 
 private:
+    std::vector<std::string> headings_;
     std::vector<Column> columns_;
     std::vector<std::vector<std::string>> items_;
 };
@@ -51,6 +57,8 @@ public:
     virtual void add(const std::string& /*id*/) {}
     virtual void edit(const std::string& /*id*/) {}
     virtual void remove(const std::string& /*id*/) {}
+    // What `remove` would take with the row; nothing by default.
+    virtual Status previewRemoval(const std::string& id, DeletePreview& preview);
 };
 
 // The logic of a list window: its query, its contents and what its buttons do.
@@ -58,9 +66,13 @@ class RowList {
 public:
     RowList(Database& db, std::string title, std::string select, bool multiSelect,
             std::vector<std::string> values = {});
+    // The list a description defines, without check boxes.
+    RowList(Database& db, const ListDef& def);
 
     const std::string& title() const { return title_; }
     bool multiSelect() const { return multiSelect_; }
+    // Whether "Usuń" deletes rows; in a list that keeps its rows it does nothing.
+    bool deletes() const { return deletes_; }
     const ListContents& contents() const { return contents_; }
     Database& database() { return db_; }
 
@@ -72,7 +84,9 @@ public:
     // "Dodaj": a new identifier for the new row, then a refresh.
     void addClicked(ListActions& actions, UserPort& port);
     // "Edycja" and "Usuń": with check boxes every ticked item, else the selected one (if
-    // any); then one refresh. `checked` holds item indexes, `selected` -1 for none.
+    // any); then one refresh. `checked` holds item indexes, `selected` -1 for none. "Usuń"
+    // asks first, naming the row, the rows that go with it and those that still name it;
+    // a list that keeps its rows deletes nothing.
     void editClicked(ListActions& actions, UserPort& port, const std::vector<std::size_t>& checked,
                      int selected);
     void removeClicked(ListActions& actions, UserPort& port,
@@ -82,13 +96,24 @@ public:
 
     // The identifiers the buttons act on, by the rules above.
     std::vector<std::string> targets(const std::vector<std::size_t>& checked, int selected) const;
+    // The question "Usuń" asks about an item.
+    std::string removalQuestion(ListActions& actions, std::size_t item) const;
+    // The item to select after the last action: the row just added or edited, when it is
+    // in the list; -1 otherwise.
+    int itemToSelect() const;
 
 private:
+    std::vector<std::size_t> targetItems(const std::vector<std::size_t>& checked,
+                                         int selected) const;
+
     Database& db_;
     std::string title_;
     std::string select_;
     bool multiSelect_;
+    bool deletes_ = true;
+    std::size_t nameColumn_ = 0;
     std::vector<std::string> values_;
+    std::string acted_; // the row the last add or edit was about
     ListContents contents_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
+#include "wizard/AskedThrows.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,12 @@
 #include <QVBoxLayout>
 
 namespace tallar::ui {
+
+namespace {
+
+constexpr std::size_t kThrowsShown = 8; // the latest throws the dialog lists
+
+} // namespace
 
 DiceEntryDialog::DiceEntryDialog(int sides, const QString& caption, QWidget* parent)
     : QDialog(parent), entry_(sides), body_(new QVBoxLayout), buttons_(new QHBoxLayout),
@@ -22,9 +29,22 @@ DiceEntryDialog::DiceEntryDialog(int sides, const QString& caption, QWidget* par
     ok_->setDefault(true);
     roll_->setAutoDefault(false);
 
+    roll_->setToolTip(QStringLiteral("Program rzuca za ciebie tym jednym rzutem."));
+    edit_->setObjectName(QStringLiteral("throw"));
+    if (const auto explanation = entry_.explanation()) {
+        auto* explained = new QLabel(qs(*explanation), this);
+        explained->setObjectName(QStringLiteral("explanation"));
+        explained->setWordWrap(true);
+        body_->addWidget(explained);
+    }
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(roll_);
     entryRow->addWidget(edit_, 1);
+    if (entry_.scale().divisor > 1) {
+        gives_ = new QLabel(this);
+        gives_->setObjectName(QStringLiteral("gives"));
+        entryRow->addWidget(gives_);
+    }
     body_->addLayout(entryRow);
 
     status_ = new StatusLine(this);
@@ -59,6 +79,13 @@ void DiceEntryDialog::updateEntry(const QString& text) {
     ok_->setToolTip(why);
     status_->setText(why);
     ok_->setEnabled(entry_.valid());
+    if (gives_) {
+        const auto result = entry_.result();
+        gives_->setText(result ? QStringLiteral("→ K%1: %2")
+                                     .arg(entry_.scale().shownSize / entry_.scale().divisor)
+                                     .arg(*result)
+                               : QString());
+    }
     entryChanged();
 }
 
@@ -85,16 +112,53 @@ void DiceEntryDialog::roll() {
     QTimer::singleShot(rollPause_, this, &DiceEntryDialog::accept);
 }
 
-CKxxAsk::CKxxAsk(int sides, const QString& prompt, QWidget* parent)
+CKxxAsk::CKxxAsk(int sides, const QString& prompt, QWidget* parent, const AskedThrows* throws)
     : DiceEntryDialog(sides, prompt, parent) {
-    if (!prompt.isEmpty())
-        body()->insertWidget(0, new QLabel(prompt, this));
+    int at = 0;
+    if (!prompt.isEmpty()) {
+        auto* asked = new QLabel(QStringLiteral("<b>%1</b>").arg(prompt.toHtmlEscaped()), this);
+        body()->insertWidget(at++, asked);
+    }
+    if (!throws)
+        return;
+    auto* number =
+        new QLabel(QStringLiteral("Rzut nr %1 tego bohatera.").arg(throws->nextNumber()), this);
+    number->setObjectName(QStringLiteral("throwNumber"));
+    body()->insertWidget(at, number);
+
+    const auto lines = throws->lastLines(kThrowsShown);
+    auto* history = new QLabel(this);
+    history->setObjectName(QStringLiteral("throwsSoFar"));
+    history->setTextFormat(Qt::PlainText);
+    history->setText(lines.empty() ? QStringLiteral("Dotąd nie było rzutów.")
+                                   : QStringLiteral("Dotychczasowe rzuty:"));
+    body()->addWidget(history);
+    for (const std::string& line : lines) {
+        auto* shown = new QLabel(qs(line), this);
+        shown->setIndent(12);
+        body()->addWidget(shown);
+    }
+
+    throwTheRest_ = new QPushButton(QString::fromUtf8(kThrowTheRest), this);
+    throwTheRest_->setObjectName(QStringLiteral("throwTheRest"));
+    throwTheRest_->setAutoDefault(false);
+    throwTheRest_->setToolTip(
+        QStringLiteral("Program wykona ten i każdy następny rzut tego bohatera bez pytania; "
+                       "bohater zostanie dokończony."));
+    buttonRow()->insertWidget(1, throwTheRest_);
+    connect(throwTheRest_, &QPushButton::clicked, this, [this] {
+        leftToTheProgram_ = true;
+        QDialog::done(QDialog::Accepted);
+    });
 }
 
-int CKxxAsk::ask(int sides, const QString& prompt, QWidget* parent) {
-    CKxxAsk dialog(sides, prompt, parent);
+std::optional<int> CKxxAsk::ask(int sides, const QString& prompt, QWidget* parent,
+                                const AskedThrows* throws) {
+    CKxxAsk dialog(sides, prompt, parent, throws);
     while (dialog.exec() != QDialog::Accepted) {
     }
+    if (dialog.throwsLeftToTheProgram())
+        return std::nullopt;
     return dialog.result();
 }
 

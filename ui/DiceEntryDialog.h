@@ -4,11 +4,17 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
+
+namespace tallar {
+class AskedThrows;
+}
 
 namespace tallar::ui {
 
@@ -16,7 +22,9 @@ class StatusLine;
 
 // What the two dice-entry dialogs share: an entry for the throw of the shown die (red
 // while it is not a face of that die, white when it is), a roll button that throws for the
-// person, and an OK that is refused while the entry is invalid.
+// person, and an OK that is refused while the entry is invalid. A die entered through a
+// larger one says so ("K5: wpisz wynik rzutu K10, zostanie podzielony przez 2") and shows
+// what the entry gives.
 class DiceEntryDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,6 +50,7 @@ protected:
     virtual void entryChanged() {}
 
     QVBoxLayout* body() const { return body_; }
+    QHBoxLayout* buttonRow() const { return buttons_; }
     void addCancelButton();
 
 private:
@@ -55,22 +64,39 @@ private:
     QPushButton* roll_;
     QPushButton* ok_;
     QPushButton* cancel_ = nullptr;
+    QLabel* gives_ = nullptr; // what the entry gives, when it is divided
     StatusLine* status_ = nullptr;
     int result_ = 0;
     int rollPause_ = 500;
 };
 
-// The dice entry of an asked throw: the prompt as caption, no way to cancel.
+// The dice entry of an asked throw: the prompt as caption, no way to cancel. Asked within
+// a character's run (`throws` given) it says which throw of the character this is and
+// shows the throws so far, and offers "Rzucaj dalej automatycznie": the program throws
+// this and every further throw of the run.
 class CKxxAsk : public DiceEntryDialog {
     Q_OBJECT
 public:
-    CKxxAsk(int sides, const QString& prompt, QWidget* parent = nullptr);
+    static constexpr const char* kThrowTheRest = "Rzucaj dalej automatycznie";
+
+    CKxxAsk(int sides, const QString& prompt, QWidget* parent = nullptr,
+            const AskedThrows* throws = nullptr);
 
     // A dice entry cannot be cancelled: Escape and the close box do nothing.
     void reject() override {}
 
-    // Shows the dialog until it ends with OK; returns the die's result.
-    static int ask(int sides, const QString& prompt, QWidget* parent = nullptr);
+    QPushButton* throwTheRestButton() const { return throwTheRest_; }
+    // Whether the person left this and the further throws to the program.
+    bool throwsLeftToTheProgram() const { return leftToTheProgram_; }
+
+    // Shows the dialog until it ends with OK, giving the die's result, or with "Rzucaj
+    // dalej automatycznie", giving nothing.
+    static std::optional<int> ask(int sides, const QString& prompt, QWidget* parent = nullptr,
+                                  const AskedThrows* throws = nullptr);
+
+private:
+    QPushButton* throwTheRest_ = nullptr;
+    bool leftToTheProgram_ = false;
 };
 
 // The dice entry of a wizard page: a caption, a label and a read-only field that shows what

@@ -23,7 +23,14 @@ bool QtUserPort::askYesNo(std::string_view question, std::string_view caption) {
 }
 
 std::optional<int> QtUserPort::askDie(int sides, std::string_view prompt) {
-    return CKxxAsk::ask(sides, qs(prompt), parent_);
+    if (throws_.automatic())
+        return std::nullopt; // no answer: the program throws
+    const auto result = CKxxAsk::ask(sides, qs(prompt), parent_, &throws_);
+    if (result)
+        throws_.record(prompt, sides, *result);
+    else
+        throws_.throwTheRestAutomatically();
+    return result;
 }
 
 std::optional<std::vector<std::string>>

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "base/UserPort.h"
+#include "wizard/AskedThrows.h"
 
 class QWidget;
 
 namespace tallar::ui {
 
 // The user port of the desktop program: message boxes, questions, dice entry and pick
-// lists as modal dialogs over `parent`.
+// lists as modal dialogs over `parent`. It keeps the throws asked through it: a port made
+// for one character's run shows them in each dice entry, and once the person chooses
+// "Rzucaj dalej automatycznie" it asks no more (the program throws).
 class QtUserPort : public UserPort {
 public:
     explicit QtUserPort(QWidget* parent = nullptr) : parent_(parent) {}
@@ -19,8 +22,11 @@ public:
     std::optional<std::vector<std::string>>
     pickRows(std::string_view caption, const PickTable& table, bool multiSelect) override;
 
+    const AskedThrows& askedThrows() const { return throws_; }
+
 private:
     QWidget* parent_;
+    AskedThrows throws_;
 };
 
 } // namespace tallar::ui

@@ -103,6 +103,9 @@ int CIstotaWizard::runNew() {
             result = 0;
             break;
         }
+        // The rest of the run is thrown by the program once the person has asked for it.
+        if (pages_.throwsLeftToTheProgram())
+            rolls_.askRolls = false;
     }
     hero_.reset();
     return result;

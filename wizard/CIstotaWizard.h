@@ -51,6 +51,9 @@ public:
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,
     // so that a roll finding no place ends the run instead of leaving no birthplace).
     virtual bool showsBirthplaceAlways() const { return false; }
+    // Whether the person has let the program throw the rest of the run's throws ("Rzucaj
+    // dalej automatycznie"): every later step then throws without asking.
+    virtual bool throwsLeftToTheProgram() const { return false; }
     // Whether the person gave up during the last step (the end of the command line's
     // input while a throw was asked): the run then ends without saving.
     virtual bool abandoned() const { return false; }

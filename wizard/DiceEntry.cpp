@@ -45,7 +45,15 @@ int diceEntryResult(int entered, const DiceEntryScale& scale) {
 
 // A die has at least one side; a size below that would leave no valid entry at all and
 // the dialog, which cannot be cancelled, could never be closed.
-DiceEntry::DiceEntry(int sides) : scale_(diceEntryScale(std::max(sides, 1))) {}
+DiceEntry::DiceEntry(int sides) : sides_(std::max(sides, 1)), scale_(diceEntryScale(sides_)) {}
+
+std::optional<std::string> DiceEntry::explanation() const {
+    if (scale_.divisor == 1)
+        return std::nullopt;
+    return "K" + std::to_string(sides_) + ": wpisz wynik rzutu K" +
+           std::to_string(scale_.shownSize) + ", zostanie podzielony przez " +
+           std::to_string(scale_.divisor);
+}
 
 bool DiceEntry::valid() const {
     const int value = entered();

@@ -38,6 +38,9 @@ public:
 
     const DiceEntryScale& scale() const { return scale_; }
     int digits() const { return diceEntryDigits(scale_.shownSize); }
+    // What the person is told when the shown die is not the die thrown: "K5: wpisz wynik
+    // rzutu K10, zostanie podzielony przez 2"; nothing when they are the same.
+    std::optional<std::string> explanation() const;
     // The roll button's caption: "K" and the shown size.
     std::string rollCaption() const { return "K" + std::to_string(scale_.shownSize); }
 
@@ -58,6 +61,7 @@ public:
     void roll(DiceGenerator& generator);
 
 private:
+    int sides_;
     DiceEntryScale scale_;
     std::string text_;
 };

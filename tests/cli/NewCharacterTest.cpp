@@ -140,6 +140,40 @@ TEST(CliNew, AskedThrowsComeFromTheInput) {
     EXPECT_NE(tree.find("  Klasa społeczna: -2\n"), std::string::npos) << tree; // -(3/2)
 }
 
+// "a" leaves this and every further throw of the character to the program: nothing more is
+// asked (the birthplace too is thrown), and the character is the one the same seed makes
+// when nothing is asked at all.
+TEST(CliNew, AnswerALeavesTheRestToTheProgram) {
+    SampleDir d;
+    const auto count = [](const std::string& text, const std::string& what) {
+        std::size_t n = 0;
+        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    const std::vector<std::string> human = {"--seed", "7", "--stage", "Człowiek [Dorosły]"};
+    std::vector<std::string> asked = {"new", "--ask"};
+    asked.insert(asked.end(), human.begin(), human.end());
+    const auto typed = d.cli(asked, "42\na\n");
+    ASSERT_EQ(typed.code, 0) << typed.err;
+    EXPECT_EQ(count(typed.err, "Klasa społeczna K100: "), 1u);
+    EXPECT_EQ(count(typed.err, "Majątek K5 [wynik K10]: "), 1u); // answered "a"
+    EXPECT_EQ(count(typed.err, ": "), 2u) << typed.err;          // and nothing after it
+
+    std::vector<std::string> thrown = {"new", "--class-roll", "42"};
+    thrown.insert(thrown.end(), human.begin(), human.end());
+    const auto automatic = d.cli(thrown);
+    ASSERT_EQ(automatic.code, 0) << automatic.err;
+    EXPECT_EQ(d.tree(typed.out), d.tree(automatic.out));
+
+    // With --count each character asks again.
+    asked.insert(asked.end(), {"--count", "2"});
+    const auto two = d.cli(asked, "42\na\n42\na\n");
+    ASSERT_EQ(two.code, 0) << two.err;
+    EXPECT_EQ(count(two.err, "Klasa społeczna K100: "), 2u);
+    EXPECT_EQ(count(two.out, "\n"), 2u);
+}
+
 // Lines of `text` that begin with `prefix`, the rest of each.
 std::vector<std::string> linesAfter(const std::string& text, const std::string& prefix) {
     std::vector<std::string> found;

@@ -63,6 +63,32 @@ TEST(CliRulesList, RefusesWhatIsNotARulesTable) {
     EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "list", "a", "b"}).code, 2);
 }
 
+// --view shows what the window shows: the class list orders its rows by the start of the
+// range as a number (7, 45, 100), its headings lose the blanks that widen them ("Nazwa   ").
+TEST(CliRulesList, ViewWritesTheListWindowTopToBottom) {
+    RulesDirectory d;
+    d.exec("INSERT INTO klasyspoleczne (id,nazwa,rzutod,rzutdo,klasa) VALUES "
+           "('k1','Stu','100','100',''),('k2','Siedem','7','9',''),('k3','Czterdzieści','45','60',"
+           "'');");
+    const auto result = runCli({"-C", d.dir.str(), "rules", "list", "--view", "klasyspoleczne"});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "Nazwa\tod\tdo\tid\n"
+                          "Siedem\t7\t9\tk2\n"
+                          "Czterdzieści\t45\t60\tk3\n"
+                          "Stu\t100\t100\tk1\n");
+
+    // The disabilities have a list of their own on the table of abilities.
+    d.exec("INSERT INTO zdolnosci (id,typ,nazwa,od,do) VALUES ('u1','ULOMNOSC','Ślepota','1','5'),"
+           "('z1','ZDOLNOSC','Lot','1','5');");
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "list", "--view", "ulomnosci"}).out,
+              "Ułomność\tod\tdo\tid\nŚlepota\t1\t5\tu1\n");
+    EXPECT_EQ(runCli({"-C", d.dir.str(), "rules", "list", "--view", "tarcza"}).out, "");
+
+    const auto unknown = runCli({"-C", d.dir.str(), "rules", "list", "--view", "istoty"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_NE(unknown.err.find("ulomnosci"), std::string::npos) << unknown.err;
+}
+
 TEST(CliRulesDelete, RunsTheEditorsCascade) {
     RulesDirectory d;
     d.exec("INSERT INTO elementzbroi (id,nazwa) VALUES ('el1','Napierśnik'),('el2','Hełm');");

@@ -1,4 +1,6 @@
 #include "editors/RowList.h"
+#include "editors/DeletePreview.h"
+#include "editors/ListDef.h"
 #include "editors/RowEditor.h"
 #include "support/RulesFixture.h"
 
@@ -132,6 +134,78 @@ TEST(RowList, MultiSelectionActsOnEveryTickedRowThenRefreshesOnce) {
     ASSERT_EQ(list.contents().items().size(), 2u);
     EXPECT_EQ(list.contents().items()[0][0], "B");
     EXPECT_EQ(f.recorded("select id,nazwa").size(), 1u);
+}
+
+// "Usuń" asks first, naming the row and the rows that go with it; "Nie" keeps everything.
+struct PreviewingActions : DeletingActions {
+    using DeletingActions::DeletingActions;
+    Status previewRemoval(const std::string& id, DeletePreview& preview) override {
+        return RowEditor(db, catalogue::shield(), id, 'D').previewRemoval(preview);
+    }
+};
+
+TEST(RowList, UsunAsksFirstAndNieKeepsTheRow) {
+    RulesFixture f;
+    f.insert("tarcza", {"id", "nazwa"}, {"t1", "Puklerz"});
+    f.insert("tarcza", {"id", "nazwa"}, {"t2", "Pawęż"});
+    RowList list(*f.db, lists::shields());
+    ASSERT_TRUE(list.refresh(f.port).ok());
+    PreviewingActions actions(*f.db);
+
+    f.port.queueYesNo(false);
+    list.removeClicked(actions, f.port, {}, 1); // Puklerz, shown after Pawęż
+    ASSERT_EQ(f.port.questions().size(), 1u);
+    EXPECT_EQ(f.port.questions()[0], "Czy usunąć „Puklerz”?");
+    EXPECT_EQ(actions.deletes, 0);
+    EXPECT_EQ(f.rows("tarcza"), 2);
+
+    list.removeClicked(actions, f.port, {}, 1); // the default answer: Tak
+    EXPECT_EQ(actions.deletes, 1);
+    EXPECT_EQ(f.rows("tarcza", "id='t1'"), 0);
+}
+
+// After an editor closes, the row it added or edited is the one to select; a new row that
+// was not saved is not in the list, so nothing is.
+TEST(RowList, TheAddedOrEditedRowIsSelectedAfterwards) {
+    RulesFixture f;
+    for (const char* name : {"A", "B", "C"})
+        f.insert("tarcza", {"id", "nazwa"}, {std::string("id") + name, name});
+    RowList list(*f.db, lists::shields());
+    ASSERT_TRUE(list.refresh(f.port).ok());
+    struct SavingActions : ListActions {
+        RulesFixture& f;
+        bool save = true;
+        explicit SavingActions(RulesFixture& fixture) : f(fixture) {}
+        void add(const std::string& id) override {
+            if (save)
+                f.insert("tarcza", {"id", "nazwa"}, {id, "AA"});
+        }
+    } actions(f);
+    list.editClicked(actions, f.port, {}, 2);
+    EXPECT_EQ(list.itemToSelect(), 2);
+    list.addClicked(actions, f.port);
+    EXPECT_EQ(list.itemToSelect(), 1); // "AA" between "A" and "B"
+    actions.save = false;
+    list.addClicked(actions, f.port);
+    EXPECT_EQ(list.itemToSelect(), -1);
+}
+
+// The character list heads its columns in words, and names a character by its name.
+TEST(RowList, TheCharacterListHeadingsAndName) {
+    test::TestDatabase characters;
+    ASSERT_TRUE(characters.db->exec("CREATE TABLE istoty (id,imie,rasa,prof,gracz);").ok());
+    ASSERT_TRUE(characters.db
+                    ->exec("INSERT INTO istoty VALUES ('c1','Borin','Krasnolud','Wojownik','Ala');")
+                    .ok());
+    NonInteractiveUserPort port(nullptr);
+    RowList list(*characters.db, lists::characters());
+    ASSERT_TRUE(list.refresh(port).ok());
+    std::vector<std::string> headings;
+    for (const auto& column : list.contents().columns())
+        headings.push_back(column.heading);
+    EXPECT_EQ(headings, (std::vector<std::string>{"Gracz", "Rasa", "Profesje", "Imię", "id"}));
+    RecordingActions actions;
+    EXPECT_EQ(list.removalQuestion(actions, 0), "Czy usunąć „Borin”?");
 }
 
 TEST(RowList, ScrollPositionIsTheLastVisibleItemOrTheOldCount) {

@@ -1,10 +1,19 @@
 #include "ui/DiceEntryDialog.h"
+#include "store/CharacterStore.h"
+#include "support/TreeDump.h"
+#include "support/WizardFixture.h"
 #include "ui/QtUserPort.h"
+#include "wizard/AskedThrows.h"
+#include "wizard/CIstotaWizard.h"
+#include "wizard/CWizard1.h"
+#include "wizard/CWizard2.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -88,6 +97,91 @@ TEST(QtUserPort, AsksADieThroughTheDiceEntry) {
     });
     EXPECT_EQ(port.askDie(5, "Wzrost K5 1 z 2"), 4);
     EXPECT_EQ(title, QStringLiteral("Wzrost K5 1 z 2"));
+}
+
+// Within a character's run the dialog says which throw this is, lists the throws so far
+// and explains a die entered through a larger one.
+TEST(CKxxAsk, SaysWhichThrowThisIsAndWhatCameBefore) {
+    AskedThrows throws;
+    throws.record("Wzrost K100", 100, 45);
+    throws.record("Waga K100", 100, 7);
+    CKxxAsk dialog(5, QStringLiteral("Majątek K5"), nullptr, &throws);
+    dialog.show();
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("throwNumber"))->text(),
+              QStringLiteral("Rzut nr 3 tego bohatera."));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("explanation"))->text(),
+              QStringLiteral("K5: wpisz wynik rzutu K10, zostanie podzielony przez 2"));
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("1. Wzrost K100: 45")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("2. Waga K100: 7")));
+    // 9 on the K10 gives 5 on the K5 (9 / 2 rounded up).
+    dialog.entryField()->setText(QStringLiteral("9"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("gives"))->text(),
+              QStringLiteral("→ K5: 5"));
+    ASSERT_NE(dialog.throwTheRestButton(), nullptr);
+    EXPECT_EQ(dialog.throwTheRestButton()->text(), QStringLiteral("Rzucaj dalej automatycznie"));
+
+    // A die entered as it is needs no explanation; outside a run there is no such button.
+    CKxxAsk plain(6, QStringLiteral("K6"));
+    EXPECT_EQ(plain.findChild<QLabel*>(QStringLiteral("explanation")), nullptr);
+    EXPECT_EQ(plain.throwTheRestButton(), nullptr);
+}
+
+// Pages filled as a person would fill them, the throws asked in dice dialogs.
+struct ChosenPages : WizardPages {
+    const AskedThrows* throws = nullptr;
+    bool showOrigin(CWizard1& page) override {
+        page.setPlayer("Ala");
+        page.setName("Borin");
+        page.chooseStage(test::kHumanAdult);
+        page.chooseAlignment(page.alignments().front().id);
+        page.setRollText("42");
+        return page.finish();
+    }
+    bool showBirthplace(CWizard2& page) override {
+        page.setRollText("41");
+        return page.finish();
+    }
+    void showCharacter(CIstota&) override {}
+    bool throwsLeftToTheProgram() const override { return throws && throws->automatic(); }
+};
+
+// The first dice dialog's "Rzucaj dalej automatycznie" leaves that and every later throw
+// to the program: no dialog follows, and the character is saved whole, the very character
+// the same generator makes when nothing is asked.
+TEST(CKxxAsk, ThrowingTheRestAutomaticallyCompletesTheCharacter) {
+    test::SampleWorkspace w;
+    const auto make = [&w](bool asked, int* dialogs) {
+        ui::QtUserPort port;
+        ChosenPages pages;
+        pages.throws = &port.askedThrows();
+        DiceGenerator generator(11);
+        CIstotaWizard wizard(w.characters(), w.rules(), "", 'N', port, pages, &generator);
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [asked, dialogs] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) // "Czy automatycznie…?"
+                box->button(asked ? QMessageBox::No : QMessageBox::Yes)->click();
+            else if (auto* dice = qobject_cast<CKxxAsk*>(modal); dice && dice->isVisible()) {
+                ++*dialogs;
+                dice->throwTheRestButton()->click();
+            }
+        });
+        watcher.start(5);
+        EXPECT_EQ(wizard.Run(), 1);
+        CharacterLoad loaded = LoadCharacter(w.characters(), wizard.characterId());
+        EXPECT_NE(loaded.character, nullptr);
+        return loaded.character ? test::dumpTree(*loaded.character) : std::string();
+    };
+    int dialogs = 0;
+    const std::string asked = make(true, &dialogs);
+    EXPECT_EQ(dialogs, 1);
+    int none = 0;
+    EXPECT_EQ(asked, make(false, &none));
+    EXPECT_EQ(none, 0);
+    EXPECT_NE(asked.find("Wzrost"), std::string::npos);
 }
 
 class TradeLookUp : public CWizardKxx {

@@ -1,11 +1,13 @@
 #include "support/RulesFixture.h"
 #include "ui/PickRowsDialog.h"
 #include "ui/editors/CLista.h"
+#include "ui/editors/ListModel.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QImage>
-#include <QTableWidget>
-#include <QTreeWidget>
+#include <QLineEdit>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -28,18 +30,22 @@ TEST(ListSelection, ASelectedRowOfAListWindowShowsItsText) {
                     "select id,nazwa 'Nazwa          ' from tarcza order by nazwa desc", false);
     list.show();
     QApplication::processEvents();
-    QTreeWidget* view = list.view();
-    ASSERT_EQ(view->topLevelItemCount(), 2);
-    QTreeWidgetItem* row = view->topLevelItem(0);
-    const QRect rect = view->visualItemRect(row);
+    QTreeView* view = list.view();
+    ASSERT_EQ(list.shownCount(), 2);
+    const QModelIndex row = view->model()->index(0, 0);
+    const QRect rect = view->visualRect(row);
     ASSERT_FALSE(rect.isEmpty());
 
     view->clearSelection();
     const QImage plain = grabbed(view, rect);
-    view->setCurrentItem(row);
-    ASSERT_TRUE(row->isSelected());
+    list.selectShown(0);
+    ASSERT_TRUE(view->selectionModel()->isSelected(row));
     const QImage selected = grabbed(view, rect);
-    row->setText(0, QString());
+    // The same row without its name: read again, it stays first and selected.
+    ASSERT_TRUE(r.db->exec("UPDATE tarcza SET nazwa='' WHERE id='t2';").ok());
+    list.refresh();
+    ASSERT_TRUE(view->selectionModel()->isSelected(view->model()->index(0, 0)));
+    ASSERT_EQ(list.shownText(0, 0), QString());
     const QImage selectedWithoutText = grabbed(view, rect);
 
     EXPECT_NE(plain, selected) << "the selection is not shown";
@@ -51,19 +57,39 @@ TEST(ListSelection, ASelectedRowOfAPickDialogShowsItsText) {
     ui::PickRowsDialog dialog(QStringLiteral("Lista"), table, false);
     dialog.show();
     QApplication::processEvents();
-    auto* view = dialog.findChild<QTableWidget*>();
-    ASSERT_NE(view, nullptr);
-    const QRect rect = view->visualItemRect(view->item(0, 0));
+    QTreeView* view = dialog.view();
+    const QModelIndex row = view->model()->index(0, 0);
+    const QRect rect = view->visualRect(row);
 
     view->clearSelection();
     const QImage plain = grabbed(view, rect);
-    view->selectRow(0);
+    view->setCurrentIndex(row);
     const QImage selected = grabbed(view, rect);
-    view->item(0, 0)->setText(QString());
-    const QImage selectedWithoutText = grabbed(view, rect);
+    // The same row, selected, without its text.
+    table.rows[0][1].clear();
+    ui::PickRowsDialog emptied(QStringLiteral("Lista"), table, false);
+    emptied.show();
+    QApplication::processEvents();
+    emptied.view()->setCurrentIndex(emptied.view()->model()->index(0, 0));
+    const QImage selectedWithoutText = grabbed(emptied.view(), rect);
 
     EXPECT_NE(plain, selected);
     EXPECT_NE(selected, selectedWithoutText);
+}
+
+// The pick dialog sorts and filters like a list, and still picks the row chosen.
+TEST(PickRows, SortedAndFilteredTheChosenRowIsPicked) {
+    const PickTable table{{"id", "Nazwa"},
+                          {{"z", "Żelazo"}, {"l", "Łuk"}, {"m", "Miecz"}, {"k", "Kij"}}};
+    ui::PickRowsDialog dialog(QStringLiteral("Lista"), table, false);
+    emit dialog.view()->header()->sectionClicked(0);
+    QStringList shown;
+    for (int r = 0; r < dialog.shownRows()->rowCount(); ++r)
+        shown << dialog.shownRows()->index(r, 0).data().toString();
+    EXPECT_EQ(shown, (QStringList{"Kij", "Łuk", "Miecz", "Żelazo"}));
+    dialog.filterField()->setText(QStringLiteral("luk"));
+    ASSERT_EQ(dialog.shownRows()->rowCount(), 1);
+    EXPECT_EQ(dialog.chosenIds(), std::vector<std::string>{"l"}); // the row left is selected
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "Answer.h"
 #include "base/NonInteractiveUserPort.h"
 #include "store/db/Schema.h"
 #include "support/RulesFixture.h"
@@ -8,7 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -19,11 +21,6 @@ struct Rules : test::RulesFixture {
     void exec(const std::string& sql) { ASSERT_TRUE(db->exec(sql).ok()) << sql; }
 };
 
-template <class Editor> QString titleOf(Database& db, char mode) {
-    Editor editor(db, "x1", mode, nullptr);
-    return editor.windowTitle();
-}
-
 QStringList tabsOf(const QWidget& dialog) {
     QStringList names;
     if (auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("pages")))
@@ -32,38 +29,55 @@ QStringList tabsOf(const QWidget& dialog) {
     return names;
 }
 
-TEST(OwningEditorWindows, EachModeHasItsTitle) {
+// The stage editor opened from the race (a modal window over it) saves the stage at once;
+// the race's list of stages shows the new name as soon as it closes.
+TEST(OwningEditorWindows, AStageEditedFromTheRaceShowsThereAtOnce) {
     Rules r;
-    Database& db = *r.db;
-    struct Expected {
-        QString n, e, d;
-        QString (*title)(Database&, char);
-    };
-    const std::vector<Expected> editors = {
-        {"Rasa - nowa", "Rasa - edycja", "Rasa - usunięcie", &titleOf<ui::CRasa>},
-        {"Stadium - nowe", "Stadium - edycja", "Stadium - usunięcie", &titleOf<ui::CStadium>},
-        {"Broń naturalna - nowa", "Broń naturalna - edycja", "Broń naturalna - usunięcie",
-         &titleOf<ui::CBronNaturalna>},
-        {"Część ciała - nowa", "Część ciała - edycja", "Część ciała - usunięcie",
-         &titleOf<ui::CCzescCiala>},
-        {"Umiejętność - nowa", "Umiejętność - edycja", "Umiejętność - usunięcie",
-         &titleOf<ui::CZdolnosc>},
-        {"Szansa - nowa", "Szansa - edycja", "Szansa - usunięcie", &titleOf<ui::CSzansaEdit>},
-        {"Rzut obronny - nowy", "Rzut obronny - edycja", "Rzut obronny - usunięcie",
-         &titleOf<ui::CRzutObronnyEdycja>},
-        {"Skutek rzutu - nowy", "Skutek rzutu - edycja", "Skutek rzutu - usunięcie",
-         &titleOf<ui::CSkutkiRzutowEdit>},
-        {"Zmiana współczynników - nowa", "Zmiana współczynników - edycja",
-         "Zmiana współczynników - usunięcie", &titleOf<ui::CZmianaWspolczEdit>},
-        {"Zawód - nowy", "Zawód - edycja", "Zawód - usunięcie", &titleOf<ui::CEdycjaZawod>},
-        {"Profesja - nowa", "Profesja - edycja", "Profesja - usunięcie",
-         &titleOf<ui::CEdycjaProfesja>},
-    };
-    for (const Expected& e : editors) {
-        EXPECT_EQ(e.title(db, 'N'), e.n);
-        EXPECT_EQ(e.title(db, 'E'), e.e);
-        EXPECT_EQ(e.title(db, 'D'), e.d);
+    r.exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Elf');");
+    r.exec("INSERT INTO stadia (id,idrasa,nazwa,od) VALUES ('s1','r1','Młody','10');");
+    ui::CRasa race(*r.db, "r1", 'E', nullptr);
+    ASSERT_EQ(race.childView(0)->count(), 1);
+    EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Młody (od 10)"));
+
+    QTimer::singleShot(0, [] {
+        auto* stage = qobject_cast<ui::EditorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(stage, nullptr);
+        EXPECT_EQ(stage->objectName(), QStringLiteral("CStadium"));
+        auto* name = qobject_cast<QLineEdit*>(stage->control("nazwa"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("Dorosły"));
+        emit name->textEdited(name->text());
+        stage->saveClicked();
+    });
+    race.editChild(0, 0);
+    ASSERT_EQ(race.childView(0)->count(), 1);
+    EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Dorosły (od 10)"));
+}
+
+// The stage editor saves at once, but "Anuluj" on the race undoes it: the race editor with
+// what its stage editors saved is one unit of work.
+TEST(OwningEditorWindows, CancellingTheRaceLeavesAnEditedStageAsItWas) {
+    Rules r;
+    r.exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Elf');");
+    r.exec("INSERT INTO stadia (id,idrasa,nazwa,od,zyw_wartosc) VALUES "
+           "('s1','r1','Młody','10','2K10');");
+    {
+        ui::CRasa race(*r.db, "r1", 'E', nullptr);
+        QTimer::singleShot(0, [] {
+            auto* stage = qobject_cast<ui::EditorDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(stage, nullptr);
+            auto* life = qobject_cast<QLineEdit*>(stage->control("zyw_wartosc"));
+            ASSERT_NE(life, nullptr);
+            life->setText(QStringLiteral("3K10"));
+            emit life->textEdited(life->text());
+            stage->saveClicked();
+        });
+        race.editChild(0, 0);
+        EXPECT_EQ(r.db->queryValue("SELECT zyw_wartosc FROM stadia;"), "3K10"); // saved...
+        race.reject();
     }
+    EXPECT_EQ(r.db->queryValue("SELECT zyw_wartosc FROM stadia;"), "2K10"); // ...and undone
+    EXPECT_EQ(r.count("SELECT count(*) FROM stadia;"), 1);
 }
 
 TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
@@ -129,10 +143,12 @@ TEST(OwningEditorWindows, TheListsOfRacesAndProfessions) {
     races.show();
     QApplication::processEvents();
     EXPECT_EQ(races.windowTitle(), QStringLiteral("Rasy"));
-    ASSERT_EQ(races.view()->topLevelItemCount(), 2);
-    EXPECT_EQ(races.view()->headerItem()->text(0).trimmed(), QStringLiteral("Rasa"));
-    EXPECT_EQ(races.view()->topLevelItem(0)->text(0), QStringLiteral("Człowiek"));
-    races.view()->setCurrentItem(races.view()->topLevelItem(1));
+    ASSERT_EQ(races.shownCount(), 2);
+    EXPECT_EQ(races.view()->model()->headerData(0, Qt::Horizontal).toString().trimmed(),
+              QStringLiteral("Rasa"));
+    EXPECT_EQ(races.shownText(0, 0), QStringLiteral("Człowiek"));
+    races.selectShown(1);
+    test::answerNextQuestion(true);
     races.deleteClicked();
     EXPECT_EQ(r.count("SELECT count(*) FROM rasy;"), 1);
 
@@ -144,7 +160,7 @@ TEST(OwningEditorWindows, TheListsOfRacesAndProfessions) {
     EXPECT_EQ(professions.addButton()->text(), QStringLiteral("Nowa profesja"));
     EXPECT_EQ(professions.editButton()->text(), QStringLiteral("Edycja profesji"));
     EXPECT_EQ(professions.deleteButton()->text(), QStringLiteral("Wyjscie"));
-    professions.view()->setCurrentItem(professions.view()->topLevelItem(0));
+    professions.selectShown(0);
     professions.deleteButton()->click();
     EXPECT_FALSE(professions.isVisible());
     EXPECT_EQ(r.count("SELECT count(*) FROM profesje;"), 1);

@@ -1,8 +1,7 @@
 #include "ui/editors/RulesEditors.h"
-#include "app/MainWindow.h"
+#include "Answer.h"
 #include "base/NonInteractiveUserPort.h"
 #include "store/db/Schema.h"
-#include "store/db/Workspace.h"
 #include "support/RulesFixture.h"
 #include "ui/editors/CListaWybor.h"
 
@@ -11,9 +10,11 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -39,10 +40,10 @@ protected:
     }
 };
 
-QStringList shownColumn(const QTreeWidget* view, int column) {
+QStringList shownColumn(const ui::CLista& list, int column) {
     QStringList texts;
-    for (int i = 0; i < view->topLevelItemCount(); ++i)
-        texts << view->topLevelItem(i)->text(column);
+    for (int i = 0; i < list.shownCount(); ++i)
+        texts << list.shownText(i, column);
     return texts;
 }
 
@@ -55,30 +56,31 @@ TEST(RulesListWindow, ShowsTheRowsAndActsOnTheSelectionOrTheTicks) {
     single.show();
     QApplication::processEvents();
     EXPECT_EQ(single.windowTitle(), QStringLiteral("Lista tarcz"));
-    QTreeWidget* view = single.view();
-    ASSERT_EQ(view->columnCount(), 2);
-    EXPECT_EQ(view->columnWidth(0), 225);
-    EXPECT_EQ(view->columnWidth(1), 0);
-    EXPECT_EQ(shownColumn(view, 0), (QStringList{"Duża", "Mała", "Puklerz"}));
-    EXPECT_EQ(view->topLevelItem(0)->checkState(0), Qt::Unchecked); // no check box data
-    EXPECT_FALSE(view->topLevelItem(0)->data(0, Qt::CheckStateRole).isValid());
+    QTreeView* view = single.view();
+    ASSERT_EQ(view->model()->columnCount(), 2);
+    EXPECT_TRUE(view->isColumnHidden(1)); // the identifier
+    EXPECT_GE(view->columnWidth(0), 225); // at least 15 pixels a character of the alias
+    EXPECT_EQ(shownColumn(single, 0), (QStringList{"Duża", "Mała", "Puklerz"}));
+    EXPECT_FALSE(view->model()->index(0, 0).data(Qt::CheckStateRole).isValid()); // no box
 
     single.editButton()->click(); // nothing selected: nothing happens
     EXPECT_TRUE(single.edited.empty());
-    view->setCurrentItem(view->topLevelItem(1));
+    single.selectShown(1);
     single.editButton()->click();
     EXPECT_EQ(single.edited, (std::vector<std::string>{"t3"}));
 
     RecordingList multi(nullptr, *r.db, "Lista tarcz", query, true);
     multi.show();
     QApplication::processEvents();
-    QTreeWidget* ticks = multi.view();
-    ASSERT_EQ(ticks->topLevelItemCount(), 3);
-    ticks->topLevelItem(0)->setCheckState(0, Qt::Checked);
-    ticks->topLevelItem(2)->setCheckState(0, Qt::Checked);
+    ASSERT_EQ(multi.shownCount(), 3);
+    multi.setShownChecked(0, true);
+    multi.setShownChecked(2, true);
+    // Each ticked row is asked about before it goes.
+    test::QuestionAnswerer yes(true);
     multi.deleteButton()->click();
+    EXPECT_EQ(yes.asked, (QStringList{"Czy usunąć „Duża”?", "Czy usunąć „Puklerz”?"}));
     EXPECT_EQ(multi.deleted, (std::vector<std::string>{"t2", "t1"}));
-    EXPECT_EQ(shownColumn(ticks, 0), (QStringList{"Mała"}));
+    EXPECT_EQ(shownColumn(multi, 0), (QStringList{"Mała"}));
 }
 
 TEST(RulesPickList, WeaponGroupsOfferOnlyTheUnlinkedAndPickWithWybor) {
@@ -95,9 +97,8 @@ TEST(RulesPickList, WeaponGroupsOfferOnlyTheUnlinkedAndPickWithWybor) {
     EXPECT_EQ(pick.addButton()->text(), QStringLiteral("Wybór"));
     EXPECT_FALSE(pick.editButton()->isVisible());
     EXPECT_FALSE(pick.deleteButton()->isVisible());
-    QTreeWidget* view = pick.view();
-    EXPECT_EQ(shownColumn(view, 0), (QStringList{"Miecze", "Łuki"}));
-    view->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(shownColumn(pick, 0), (QStringList{"Miecze", "Łuki"}));
+    pick.setShownChecked(1, true);
     pick.addButton()->click();
     EXPECT_EQ(pick.result(), QDialog::Accepted);
     ASSERT_EQ(pick.picked().size(), 1u);
@@ -167,6 +168,39 @@ TEST(RulesEditorWindow, WeaponPagesFlagsAndDeleteWithoutShowing) {
     EXPECT_EQ(r.count("SELECT count(*) FROM bronie;"), 0);
 }
 
+// A flag is a check box that writes "T" or "N"; a number field takes a decimal comma and
+// stores a point.
+TEST(RulesEditorWindow, CheckBoxesWriteTOrNAndNumbersTakeACommaAndStoreAPoint) {
+    Rules r;
+    ui::CEdycjaTarczy shield(*r.db, "t1", 'N', nullptr);
+    auto* metal = qobject_cast<QCheckBox*>(shield.control("metal"));
+    auto* spikes = qobject_cast<QCheckBox*>(shield.control("szpikulce"));
+    auto* weight = qobject_cast<QLineEdit*>(shield.control("waga"));
+    auto* name = qobject_cast<QLineEdit*>(shield.control("nazwa"));
+    ASSERT_TRUE(metal && spikes && weight && name);
+    metal->setChecked(true);
+    spikes->setChecked(true);
+    spikes->setChecked(false);
+    name->setText(QStringLiteral("Puklerz"));
+    emit name->textEdited(name->text());
+    weight->setText(QStringLiteral("2,5"));
+    emit weight->textEdited(weight->text());
+    EXPECT_TRUE(weight->styleSheet().isEmpty()); // a comma is no mistake
+    shield.saveClicked();
+    ASSERT_EQ(shield.result(), QDialog::Accepted);
+    EXPECT_EQ(r.db->queryValue("SELECT metal||szpikulce||'|'||waga FROM tarcza;"), "TN|2.5");
+
+    // A skill's flags are check boxes too, and a trade's class offers the classes in use.
+    r.exec("INSERT INTO klasyspoleczne (id,nazwa,klasa) VALUES ('k1','Chłopi','WIEJSKA');");
+    ui::CZdolnosc skill(*r.db, "u1", 'N', nullptr);
+    EXPECT_NE(qobject_cast<QCheckBox*>(skill.control("zapozyczenie")), nullptr);
+    ui::CEdycjaZawod trade(*r.db, "z1", 'N', nullptr);
+    auto* tradeClass = qobject_cast<QComboBox*>(trade.control("klasa"));
+    ASSERT_NE(tradeClass, nullptr);
+    EXPECT_TRUE(tradeClass->isEditable());
+    EXPECT_GE(tradeClass->findText(QStringLiteral("WIEJSKA")), 0);
+}
+
 TEST(RulesEditorWindow, AbilityListsItsFormulas) {
     Rules r;
     r.exec("INSERT INTO zdolnosci (id,typ,nazwa) VALUES ('z1','ULOMNOSC','Kulawość');");
@@ -177,7 +211,7 @@ TEST(RulesEditorWindow, AbilityListsItsFormulas) {
     QApplication::processEvents();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Ulomnosc - Edycja"));
     ASSERT_NE(editor.formulas(), nullptr);
-    EXPECT_EQ(shownColumn(editor.formulas()->view(), 0), (QStringList{"2*ZR"}));
+    EXPECT_EQ(shownColumn(*editor.formulas(), 0), (QStringList{"2*ZR"}));
 }
 
 TEST(RulesEditorWindow, CancellingANewAbilityTakesItsFormulas) {
@@ -196,18 +230,6 @@ TEST(RulesEditorWindow, CancellingANewAbilityTakesItsFormulas) {
     ui::CZdolnoscNadnaturalnaEdycja existing(*r.db, "z2", 'E', nullptr);
     existing.reject();
     EXPECT_EQ(r.count("SELECT count(*) FROM formuly;"), 1);
-}
-
-TEST(RulesMainWindow, TheButtonsOfTheseListsAreActive) {
-    test::TempDir dir;
-    NonInteractiveUserPort port(nullptr);
-    std::string error;
-    auto workspace = Workspace::open(dir.str(), port, error);
-    ASSERT_TRUE(workspace) << error;
-    app::MainWindow window(std::move(workspace));
-    for (int id : {1021, 1019, 1023, 1024, 1009, 1008, 1018, 1011, 1020, 1012, 1022, 1761, 1006,
-                   1007, 1010, 1017})
-        EXPECT_TRUE(window.button(id)->isEnabled()) << id;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "Answer.h"
 #include "app/MainWindow.h"
 #include "base/NonInteractiveUserPort.h"
 #include "output/CharacterFile.h"
@@ -105,19 +106,25 @@ TEST(CharacterList, ListsDeletesAndImportsCharacters) {
     ui::CListaIstot list(nullptr, *w.workspace);
     list.show(); // the title and the first rows come with showing
     EXPECT_EQ(list.windowTitle(), QStringLiteral("Lista bohaterów"));
-    ASSERT_EQ(list.view()->topLevelItemCount(), 1);
-    EXPECT_EQ(list.view()->topLevelItem(0)->text(0), QStringLiteral("Ala"));
+    ASSERT_EQ(list.shownCount(), 1);
+    EXPECT_EQ(list.shownText(0, 0), QStringLiteral("Ala"));
 
-    list.view()->setCurrentItem(list.view()->topLevelItem(0));
+    // "Usuń" asks, naming the character and its entries: the root row, 41 top-level and 12
+    // nested entries, 54.
+    list.selectShown(0);
+    QString asked;
+    test::answerNextQuestion(true, &asked);
     list.deleteClicked();
-    EXPECT_EQ(list.view()->topLevelItemCount(), 0);
+    EXPECT_EQ(asked.toStdString(), std::string("Czy usunąć „Borin”?\n\n"
+                                               "Razem z nim zostaną usunięte 54 zależne wiersze."));
+    EXPECT_EQ(list.shownCount(), 0);
     EXPECT_EQ(w.count(w.characters(), "SELECT count(*) FROM istoty"), 0);
 
     list.importPath(QString()); // the open dialog cancelled: nothing imported
-    EXPECT_EQ(list.view()->topLevelItemCount(), 0);
+    EXPECT_EQ(list.shownCount(), 0);
     list.importPath(QString::fromStdString(file));
-    ASSERT_EQ(list.view()->topLevelItemCount(), 1);
-    EXPECT_EQ(list.view()->topLevelItem(0)->text(3), QStringLiteral("Borin"));
+    ASSERT_EQ(list.shownCount(), 1);
+    EXPECT_EQ(list.shownText(0, 3), QStringLiteral("Borin"));
 }
 
 TEST(CharacterList, DodajWithoutARaceSaysSoAndOffersTheSampleRules) {
@@ -139,7 +146,7 @@ TEST(CharacterList, DodajWithoutARaceSaysSoAndOffersTheSampleRules) {
     list.addClicked();
     EXPECT_EQ(asked, QString::fromUtf8(kNoRaceQuestion));
     EXPECT_FALSE(rulesHaveRace(workspace->rules()));
-    EXPECT_EQ(list.view()->topLevelItemCount(), 0);
+    EXPECT_EQ(list.shownCount(), 0);
 }
 
 TEST(CharacterTree, ChildrenAppearWhenTheirEntryIsOpenedSoADeepTreeShowsAtOnce) {

@@ -3,7 +3,6 @@
 #include "ui/QtText.h"
 
 #include <QPushButton>
-#include <QTreeWidget>
 
 namespace tallar::ui {
 
@@ -20,9 +19,9 @@ void CListaWybor::setUp() {
 }
 
 editors::LinkedRow CListaWybor::rowAt(int item) const {
-    const QTreeWidgetItem* row = view()->topLevelItem(item);
-    const int idColumn = view()->columnCount() - 1;
-    return {utf8(row->text(idColumn)), utf8(row->text(0))};
+    const auto& items = logic().contents().items();
+    const auto at = static_cast<std::size_t>(item);
+    return {logic().contents().idOf(at), items.at(at).front()};
 }
 
 void CListaWybor::Add(const std::string& /*id*/) {

@@ -1,11 +1,11 @@
 #include "ui/editors/EditorDialog.h"
 
 #include "base/Cp1250.h"
-#include "store/db/Database.h"
 #include "store/db/Identifier.h"
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
 #include "ui/WindowFit.h"
+#include "ui/WindowMemory.h"
 #include "ui/editors/CListaWybor.h"
 
 #include <QCheckBox>
@@ -88,6 +88,9 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
         editor_.assign(*held);
     else if (editor_.mode() != editors::RowEditor::Mode::Delete)
         (void)editor_.load(); // a failure is written to the error stream; the form stays empty
+    // Child rows saved while the form is open are undone by "Anuluj".
+    if (!held)
+        (void)editor_.beginUnit();
 
     // The fields, page by page; a page is a grid whose rows are fields or groups of them,
     // followed by the sections that belong to the page.
@@ -155,7 +158,8 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
                 static_cast<std::size_t>(at - named.begin()) < def.pageClasses.size())
                 scroll->setObjectName(
                     qs(def.pageClasses[static_cast<std::size_t>(at - named.begin())]));
-            tabs->addTab(scroll, qs(page));
+            // Fields described without a page are the general ones.
+            tabs->addTab(scroll, page.empty() ? QStringLiteral("Ogólne") : qs(page));
         } else {
             single = content;
         }
@@ -218,6 +222,7 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
     layout->addLayout(buttons);
     // Forms of several pages are long and each page scrolls: they open large.
     fitToForm(tabs ? QSize(900, 700) : QSize());
+    rememberWindow(this, QStringLiteral("edytor/") + qs(def.className));
 }
 
 void EditorDialog::fitToForm(QSize atLeast) {
@@ -268,15 +273,22 @@ QWidget* EditorDialog::makeControl(const Field& field) {
     case ValueKind::Reference: {
         auto* combo = new QComboBox(this);
         combo->addItem(QString(), QString());
-        (void)db_.exec("SELECT id," + field.reference.display + " FROM " + field.reference.table +
-                           " ORDER BY 2;",
-                       [&](const Row& row) { combo->addItem(qs(row.text(1)), qs(row.text(0))); });
+        for (const editors::LinkedRow& choice : editor_.referenceChoices(column))
+            combo->addItem(qs(choice.name), qs(choice.id));
         if (combo->findData(value) < 0)
             combo->addItem(value, value);
         combo->setCurrentIndex(combo->findData(value));
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, column, combo](int index) {
-            fieldEdited(column, utf8(combo->itemData(index).toString()));
-        });
+        if (field.reference.freeText) {
+            // A name used elsewhere, or a new one typed in.
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            connect(combo, &QComboBox::currentTextChanged, this,
+                    [this, column](const QString& text) { fieldEdited(column, utf8(text)); });
+        } else {
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, column, combo](int index) {
+                fieldEdited(column, utf8(combo->itemData(index).toString()));
+            });
+        }
         control = combo;
         break;
     }
@@ -307,7 +319,7 @@ QWidget* EditorDialog::makeControl(const Field& field) {
     }
     }
     control->setObjectName(qs(column));
-    control->setToolTip(qs(field.label));
+    control->setToolTip(hint(field));
     controls_[column] = control;
     markProblem(column);
     return control;
@@ -337,6 +349,12 @@ void EditorDialog::fieldEdited(const std::string& column, const std::string& tex
     markProblem(column);
 }
 
+QString EditorDialog::hint(const Field& field) const {
+    const auto& required = editor_.def().required;
+    return qs(editors::fieldHint(field, std::find(required.begin(), required.end(), field.column) !=
+                                            required.end()));
+}
+
 QString EditorDialog::aboutField(const std::string& column, const std::string& text) const {
     const Field* field = editor_.field(column);
     return qs((field ? editors::fieldName(*field) : column) + ": " + text);
@@ -354,7 +372,8 @@ void EditorDialog::markProblem(const std::string& column) {
     control->setStyleSheet(problem ? QStringLiteral("background-color: rgb(255, 0, 0);")
                                    : QString());
     const Field* field = editor_.field(column);
-    control->setToolTip(problem ? qs(*problem) : qs(field ? field->label : column));
+    const QString what = field ? hint(*field) : qs(column);
+    control->setToolTip(problem ? qs(*problem) + QStringLiteral("\n\n") + what : what);
 }
 
 QWidget* EditorDialog::makeLinkSection(std::size_t link) {
@@ -576,7 +595,7 @@ void EditorDialog::removeOwned(std::size_t list, int index) {
 
 void EditorDialog::reject() {
     if (!held_)
-        (void)editor_.discardUnsaved(); // a failure is written to the error stream
+        (void)editor_.cancel(); // a failure is written to the error stream
     QDialog::reject();
 }
 
@@ -594,6 +613,7 @@ LinkValueDialog::LinkValueDialog(QWidget* parent, const std::string& title,
     for (std::size_t i = 0; i < columns.size(); ++i) {
         auto* edit = new QLineEdit(qs(i < values.size() ? values[i] : std::string()), this);
         edit->setObjectName(qs(columns[i].column));
+        edit->setToolTip(qs(editors::fieldHint(editors::fieldFrom(columns[i]), false)));
         grid->addWidget(new QLabel(qs(columns[i].label), this), static_cast<int>(i), 0);
         grid->addWidget(edit, static_cast<int>(i), 1);
         edits_.push_back(edit);

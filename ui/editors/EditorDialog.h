@@ -77,6 +77,8 @@ private:
     void showOwned(std::size_t list);
     void fieldEdited(const std::string& column, const std::string& text);
     void markProblem(const std::string& column);
+    // The tooltip of a field: what it must hold.
+    QString hint(const editors::Field& field) const;
     // "Label: text" for a message about a field.
     QString aboutField(const std::string& column, const std::string& text) const;
     // Opens at the size the form wants (at least `atLeast`), as far as the screen allows.

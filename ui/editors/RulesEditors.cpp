@@ -1,7 +1,7 @@
 #include "ui/editors/RulesEditors.h"
 
-#include "editors/FormulaFields.h"
-#include "store/db/Database.h"
+#include "editors/ListDef.h"
+#include "ui/QtText.h"
 #include "ui/editors/CLista.h"
 
 #include <QGroupBox>
@@ -24,9 +24,8 @@ class CListaFormul : public CLista {
 public:
     CListaFormul(QWidget* parent, Database& db, const std::string& ownerId,
                  const std::string& ownerKind)
-        : CLista(parent, db, "Formuły", editors::ownedFormulasQuery(ownerId, ownerKind).sql, false,
-                 editors::ownedFormulasQuery(ownerId, ownerKind).values),
-          ownerId_(ownerId), ownerKind_(ownerKind) {
+        : CLista(parent, db, editors::lists::ownedFormulas(ownerId, ownerKind)), ownerId_(ownerId),
+          ownerKind_(ownerKind) {
         setWindowFlags(Qt::Widget);
         setObjectName(QStringLiteral("formulas"));
     }
@@ -67,42 +66,32 @@ CFormula::CFormula(Database& db, const std::string& id, char mode, QWidget* pare
 CZdolnoscEdycjaBase::CZdolnoscEdycjaBase(Database& db, const editors::EditorDef& def,
                                          const std::string& id, char mode, QWidget* parent)
     : EditorDialog(db, def, id, mode, parent) {
-    auto* box = new QGroupBox(QStringLiteral("Formuły"), this);
+    auto* box = new QGroupBox(this);
     formulas_ = new CListaFormul(box, db, id, fixedValue(def, "typ"));
+    box->setTitle(qs(formulas_->logic().title()));
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(formulas_);
     addSection(box);
 }
 
-void CZdolnoscEdycjaBase::reject() {
-    if (editor().mode() == editors::RowEditor::Mode::New &&
-        !database().queryValue("SELECT 1 FROM zdolnosci WHERE id=?;", {editor().id()}))
-        (void)editors::deleteOwnedFormulas(database(), editor().id(),
-                                           fixedValue(editor().def(), "typ"));
-    EditorDialog::reject();
-}
-
 CRasy::CRasy(QWidget* parent, Database& db)
-    : CListaTemplate<CRasa>(parent, db, "Rasy", query(), false) {}
-
-const char* CRasy::query() {
-    return "SELECT id,nazwa 'Rasa            ',rodzaj 'Rodaj       ',kryterium 'Kryterium   ' "
-           "FROM rasy ORDER BY nazwa desc";
-}
+    : CListaTemplate<CRasa>(parent, db, editors::lists::races()) {}
 
 CProfesjeLista::CProfesjeLista(QWidget* parent, Database& db)
-    : CListaTemplate<CEdycjaProfesja>(parent, db, "Profesje", query(), false) {}
+    : CListaTemplate<CEdycjaProfesja>(parent, db, editors::lists::professions()) {}
 
-const char* CProfesjeLista::query() {
-    return "select id,nazwa 'Profesja          ',kasta 'Kasta       ' from profesje order by "
-           "kasta desc,nazwa desc;";
-}
+CListaUlomnosci::CListaUlomnosci(QWidget* parent, Database& db)
+    : CListaTemplate<CUlomnoscEdycja>(parent, db, editors::lists::disabilities()) {}
+
+CListaZdolnosciNadnaturalnych::CListaZdolnosciNadnaturalnych(QWidget* parent, Database& db)
+    : CListaTemplate<CZdolnoscNadnaturalnaEdycja>(parent, db, editors::lists::abilities()) {}
 
 void CProfesjeLista::setUp() {
     addButton()->setText(QStringLiteral("Nowa profesja"));
     editButton()->setText(QStringLiteral("Edycja profesji"));
     // Professions are not deleted from the list; its third button closes it.
     deleteButton()->setText(QStringLiteral("Wyjscie"));
+    deleteButton()->show();
     deleteButton()->disconnect();
     connect(deleteButton(), &QPushButton::clicked, this, &QDialog::reject);
 }

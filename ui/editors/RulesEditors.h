@@ -61,16 +61,14 @@ public:
              const std::string& ownerId = {}, const std::string& ownerKind = {});
 };
 
-// A disability or a supernatural ability: the row, its races and its formulas.
+// A disability or a supernatural ability: the row, its races and its formulas. Cancelling
+// a new row that was never saved takes its formulas with it.
 class CZdolnoscEdycjaBase : public EditorDialog {
 public:
     CZdolnoscEdycjaBase(Database& db, const editors::EditorDef& def, const std::string& id,
                         char mode, QWidget* parent);
 
     CLista* formulas() const { return formulas_; }
-    // Cancelling a new row that was never saved takes its formulas with it, so that no
-    // formula is left without an owner.
-    void reject() override;
 
 private:
     CLista* formulas_ = nullptr;
@@ -92,18 +90,26 @@ public:
 class CRasy : public CListaTemplate<CRasa> {
 public:
     CRasy(QWidget* parent, Database& db);
-    static const char* query();
 };
 
 // The list of professions ("Profesje"): new and edit only, and "Wyjscie" to close.
 class CProfesjeLista : public CListaTemplate<CEdycjaProfesja> {
 public:
     CProfesjeLista(QWidget* parent, Database& db);
-    static const char* query();
 
 protected:
     void setUp() override;
-    void Delete(const std::string& /*id*/) override {}
+};
+
+// The lists of disabilities and of supernatural abilities: adding and editing only.
+class CListaUlomnosci : public CListaTemplate<CUlomnoscEdycja> {
+public:
+    CListaUlomnosci(QWidget* parent, Database& db);
+};
+
+class CListaZdolnosciNadnaturalnych : public CListaTemplate<CZdolnoscNadnaturalnaEdycja> {
+public:
+    CListaZdolnosciNadnaturalnych(QWidget* parent, Database& db);
 };
 
 } // namespace tallar::ui

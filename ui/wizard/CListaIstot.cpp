@@ -1,7 +1,10 @@
 #include "ui/wizard/CListaIstot.h"
 
+#include "editors/DeletePreview.h"
+#include "editors/ListDef.h"
 #include "output/CharacterFile.h"
 #include "output/FileChoice.h"
+#include "store/CharacterStore.h"
 #include "store/db/Workspace.h"
 #include "ui/QtText.h"
 #include "ui/QtUserPort.h"
@@ -9,7 +12,7 @@
 
 #include <QFileDialog>
 #include <QMenu>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace tallar::ui {
 
@@ -27,13 +30,13 @@ QString fileDialogFilter() {
 } // namespace
 
 CListaIstot::CListaIstot(QWidget* parent, Workspace& workspace)
-    : CLista(parent, workspace.characters(), kTitle, kQuery, false), workspace_(workspace) {}
+    : CLista(parent, workspace.characters(), editors::lists::characters()), workspace_(workspace) {}
 
 void CListaIstot::Add(const std::string& id) {
     QtUserPort port(this);
     if (!readyForNewCharacter(workspace_.rules(), port))
         return;
-    QtWizardPages pages(this);
+    QtWizardPages pages(this, &port.askedThrows());
     CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'N', port, pages);
     wizard.Run();
 }
@@ -50,6 +53,12 @@ void CListaIstot::Delete(const std::string& id) {
     QtWizardPages pages(this);
     CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'D', port, pages);
     (void)wizard.Delete(); // a failure is shown by the wizard
+}
+
+Status CListaIstot::removalPreview(const std::string& id, editors::DeletePreview& preview) {
+    Database& characters = workspace_.characters();
+    return editors::previewDeletion(
+        characters, "istoty", id, [&] { return DeleteStoredCharacter(characters, id); }, preview);
 }
 
 void CListaIstot::contextHook(const QPoint& point) {

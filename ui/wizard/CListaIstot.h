@@ -14,11 +14,6 @@ namespace tallar::ui {
 class CListaIstot : public CLista {
     Q_OBJECT
 public:
-    static constexpr const char* kTitle = "Lista bohaterów";
-    static constexpr const char* kQuery =
-        "SELECT id,gracz,rasa,prof,imie FROM istoty order by gracz DESC,rasa DESC,prof "
-        "DESC,imie DESC;";
-
     CListaIstot(QWidget* parent, Workspace& workspace);
 
     // "Import z pliku": the open-file dialog, the import of the chosen file, a refresh
@@ -30,6 +25,7 @@ protected:
     void Add(const std::string& id) override;
     void Edit(const std::string& id) override;
     void Delete(const std::string& id) override;
+    Status removalPreview(const std::string& id, editors::DeletePreview& preview) override;
     void contextHook(const QPoint& point) override;
 
 private:

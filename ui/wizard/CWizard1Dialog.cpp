@@ -2,6 +2,7 @@
 
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
+#include "ui/WindowMemory.h"
 #include "ui/wizard/RequiredField.h"
 
 #include <QComboBox>
@@ -70,6 +71,7 @@ CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent
     layout->addWidget(frame, 1);
     layout->addLayout(buttons);
     resize(520, 440);
+    rememberWindow(this, QStringLiteral("kreator/strona1"));
 
     connect(player_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         const auto refused = page_.setPlayer(utf8(text));

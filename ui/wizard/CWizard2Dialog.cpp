@@ -2,6 +2,7 @@
 
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
+#include "ui/WindowMemory.h"
 #include "ui/wizard/RequiredField.h"
 
 #include <QHBoxLayout>
@@ -43,6 +44,7 @@ CWizard2Dialog::CWizard2Dialog(CWizard2& page, QWidget* parent) : QDialog(parent
     layout->addLayout(placeRow);
     layout->addLayout(buttons);
     resize(420, 150);
+    rememberWindow(this, QStringLiteral("kreator/strona2"));
 
     connect(roll_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (utf8(text) != page_.rollText())

@@ -2,6 +2,7 @@
 
 #include "model/Character.h"
 #include "ui/QtText.h"
+#include "ui/WindowMemory.h"
 
 #include <QDialogButtonBox>
 #include <QTreeWidget>
@@ -49,6 +50,7 @@ CharacterTreeDialog::CharacterTreeDialog(const CIstota& hero, QWidget* parent) :
     layout->addWidget(tree_);
     layout->addWidget(buttons);
     resize(480, 600);
+    rememberWindow(this, QStringLiteral("drzewo-bohatera"));
 }
 
 } // namespace tallar::ui

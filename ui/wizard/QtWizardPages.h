@@ -1,15 +1,18 @@
 #pragma once
 
+#include "wizard/AskedThrows.h"
 #include "wizard/CIstotaWizard.h"
 
 class QWidget;
 
 namespace tallar::ui {
 
-// The wizard's pages as modal dialogs over `parent`.
+// The wizard's pages as modal dialogs over `parent`. `throws` are those of the run's port,
+// whose dice entry may leave the rest of the run to the program.
 class QtWizardPages : public WizardPages {
 public:
-    explicit QtWizardPages(QWidget* parent) : parent_(parent) {}
+    explicit QtWizardPages(QWidget* parent, const AskedThrows* throws = nullptr)
+        : parent_(parent), throws_(throws) {}
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
@@ -17,9 +20,11 @@ public:
     bool showShield(CWizard8& page) override;
     bool showPlacement(CWizard9& page) override;
     void showCharacter(CIstota& hero) override;
+    bool throwsLeftToTheProgram() const override { return throws_ && throws_->automatic(); }
 
 private:
     QWidget* parent_;
+    const AskedThrows* throws_;
 };
 
 } // namespace tallar::ui
