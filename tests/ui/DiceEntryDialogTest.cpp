@@ -144,6 +144,10 @@ struct ChosenPages : WizardPages {
         page.setRollText("41");
         return page.finish();
     }
+    // Nothing worn, held or carried.
+    bool showArmour(CWizard7&) override { return true; }
+    bool showShield(CWizard8&) override { return true; }
+    bool showPlacement(CWizard9&) override { return true; }
     void showCharacter(CIstota&) override {}
     bool throwsLeftToTheProgram() const override { return throws && throws->automatic(); }
 };
