@@ -134,7 +134,8 @@ const std::vector<Command>& commands() {
          "identyfikator albo \"brak\"; pusty wiersz: losowo), ekwipunek (NAZWA[:ILOŚĆ]\n"
          "rozdzielone \";\", \"brak\"; pusty: losowo), potem dla każdej rzeczy jej miejsca\n"
          "rozdzielone \";\" (pusty albo \"brak\": nigdzie). Rzecz lub miejsce niedostępne:\n"
-         "komunikat z listą dostępnych, kod 2.",
+         "komunikat z listą dostępnych, kod 2. Po odpowiedzi \"a\" także te wybory są\n"
+         "losowane.",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"

@@ -209,13 +209,18 @@ std::string placeNames(const CWizard9& page, const std::vector<std::size_t>& ind
 
 } // namespace
 
+StreamUserPort* CliWizardPages::choicesAsked() const {
+    return throwsLeftToTheProgram() ? nullptr : asking_;
+}
+
 std::optional<std::string> CliWizardPages::pageChoice(const std::optional<std::string>& option,
                                                       std::string_view prompt) {
     if (option)
         return option;
-    if (!asking_)
+    StreamUserPort* asking = choicesAsked();
+    if (!asking)
         return std::nullopt;
-    auto line = asking_->askLine(prompt);
+    auto line = asking->askLine(prompt);
     if (!line || line->empty())
         return std::nullopt;
     return line;
@@ -284,11 +289,11 @@ bool CliWizardPages::chooseEquipment(CWizard10& page) {
     const PickTable table = page.equipmentTable();
     std::vector<std::string> wanted = options_.items;
     bool typed = false;
-    if (wanted.empty() && asking_) {
+    if (StreamUserPort* asking = choicesAsked(); wanted.empty() && asking) {
         std::vector<std::string> names;
         for (const auto& row : table.rows)
             names.push_back(row.size() > 1 ? row[1] : row[0]);
-        const auto line = asking_->askLine(
+        const auto line = asking->askLine(
             "Ekwipunek (NUMER albo NAZWA, z „:ILOŚĆ”, rozdzielone „;”; „brak”; pusto: losowo)" +
             numbered(names) + "\n");
         if (!line)
@@ -421,17 +426,17 @@ bool CliWizardPages::showPlacement(CWizard9& page) {
             if (!place(page, given.substr(0, equals), given.substr(equals + 1), false))
                 return false;
         }
-    } else if (asking_) {
+    } else if (StreamUserPort* asking = choicesAsked()) {
         for (std::size_t i = 0; i < page.items().size(); ++i) {
             const std::string name = page.items()[i].name;
             std::vector<std::string> names;
             for (const std::size_t p : page.placesOffered(i))
                 names.push_back(page.places()[p].name);
             const auto line =
-                asking_->askLine("Gdzie „" + name +
-                                 "” (numery albo nazwy miejsc rozdzielone „;”; pusto albo „brak”: "
-                                 "nigdzie)" +
-                                 numbered(names) + "\n");
+                asking->askLine("Gdzie „" + name +
+                                "” (numery albo nazwy miejsc rozdzielone „;”; pusto albo „brak”: "
+                                "nigdzie)" +
+                                numbered(names) + "\n");
             if (!line)
                 return false;
             if (!place(page, name, *line, true))

@@ -81,6 +81,10 @@ private:
     std::string classRanges(const std::string& stageId);
     std::string placeRanges();
 
+    // The input the page choices are read from: none without --ask, and none once the
+    // person has left the rest of the character to the program ("a").
+    StreamUserPort* choicesAsked() const;
+
     Database& rules_;
     const NewCharacterOptions& options_;
     DiceGenerator& generator_;
