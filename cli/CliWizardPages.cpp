@@ -8,6 +8,8 @@
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
+#include "wizard/CWizard6Bgl.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
 #include "wizard/CWizard9.h"
@@ -160,6 +162,140 @@ bool CliWizardPages::showBirthplace(CWizard2& page) {
         return fail(2, "rzut " + page.rollText() +
                            " nie daje miejsca urodzenia; miejsca:" + placeRanges());
     return page.finish();
+}
+
+namespace {
+
+// Lines "  ID  NAME" of the groups the page would let be ticked now.
+std::string groupLines(const CWizard6& page) {
+    std::string text;
+    for (std::size_t g = 0; g < page.groups().size(); ++g)
+        if (page.mayTickGroup(g))
+            text += "\n  " + page.groups()[g].id + "  " + page.groups()[g].name;
+    return text.empty() ? std::string(" nic") : text;
+}
+
+// Lines "  ID  GROUP: LABEL" of the weapons the page would let be ticked now.
+std::string weaponLines(const CWizard6& page) {
+    std::string text;
+    for (std::size_t g = 0; g < page.groups().size(); ++g)
+        if (page.mayTickGroup(g))
+            for (const WeaponChoice& weapon : page.groups()[g].weapons)
+                text += "\n  " + weapon.id + "  " + page.groups()[g].name + ": " + weapon.label;
+    return text.empty() ? std::string(" nic") : text;
+}
+
+std::string freeNote(const CWizard6& page) {
+    return " (wolne biegłości: " + std::to_string(page.freeCount()) + ")";
+}
+
+} // namespace
+
+std::optional<std::size_t> CliWizardPages::draw(std::size_t count,
+                                                const std::function<bool(std::size_t)>& allowed) {
+    std::vector<std::size_t> candidates;
+    for (std::size_t i = 0; i < count; ++i)
+        if (allowed(i))
+            candidates.push_back(i);
+    if (candidates.empty())
+        return std::nullopt;
+    return candidates[static_cast<std::size_t>(generator_.next()) % candidates.size()];
+}
+
+void CliWizardPages::drawWeaponGroups(CWizard6& page) {
+    const auto& groups = page.groups();
+    const auto indexOf = [&groups](const std::string& id) {
+        for (std::size_t g = 0; g < groups.size(); ++g)
+            if (groups[g].id == id)
+                return g;
+        return groups.size();
+    };
+    // The requirements first: a group of each one not met yet.
+    for (std::size_t r = 0; r < page.requirements().size(); ++r) {
+        const WeaponRequirement& requirement = page.requirements()[r];
+        if (requirement.met)
+            continue;
+        const auto chosen = draw(requirement.groups.size(), [&](std::size_t i) {
+            const std::size_t g = indexOf(requirement.groups[i].id);
+            return g < groups.size() && page.mayTickGroup(g);
+        });
+        if (chosen)
+            page.tickGroup(indexOf(requirement.groups[*chosen].id), true);
+    }
+    // Then other groups, while free proficiencies are left.
+    while (page.freeCount() > 0) {
+        const auto chosen = draw(groups.size(), [&](std::size_t g) {
+            return !groups[g].ticked && page.mayTickGroup(g);
+        });
+        if (!chosen)
+            break;
+        page.tickGroup(*chosen, true);
+    }
+}
+
+void CliWizardPages::drawWeapons(CWizard6& page) {
+    for (std::size_t g = 0; g < page.groups().size(); ++g) {
+        const WeaponGroupChoice& group = page.groups()[g];
+        const auto ticked = [&group](const WeaponChoice& w) { return w.ticked; };
+        if (!group.ticked || std::any_of(group.weapons.begin(), group.weapons.end(), ticked))
+            continue;
+        // A weapon the character is big and strong enough for, when the group has one.
+        const auto fits = [&group](std::size_t w) {
+            return group.weapons[w].label == group.weapons[w].name;
+        };
+        bool anyFits = false;
+        for (std::size_t w = 0; w < group.weapons.size(); ++w)
+            anyFits = anyFits || fits(w);
+        const auto chosen =
+            draw(group.weapons.size(), [&](std::size_t w) { return !anyFits || fits(w); });
+        if (chosen)
+            page.tickWeapon(g, *chosen, true);
+    }
+}
+
+bool CliWizardPages::showWeapons(CWizard6& page) {
+    const auto& groups = page.groups();
+    for (const std::string& wanted : options_.weaponGroups) {
+        std::size_t g = 0;
+        while (g < groups.size() && groups[g].id != wanted && groups[g].name != wanted)
+            ++g;
+        if (g == groups.size())
+            return fail(2, "Grupa broni „" + wanted + "” nie jest do wyboru" + freeNote(page) +
+                               "; do wyboru:" + groupLines(page));
+        if (!page.tickGroup(g, true))
+            return fail(2, "Grupa broni „" + wanted +
+                               "” nie jest do wyboru: nie ma wolnej "
+                               "biegłości" +
+                               freeNote(page) + "; do wyboru:" + groupLines(page));
+    }
+    for (const std::string& wanted : options_.weapons) {
+        std::optional<std::pair<std::size_t, std::size_t>> found;
+        for (std::size_t g = 0; g < groups.size() && !found; ++g)
+            for (std::size_t w = 0; w < groups[g].weapons.size() && !found; ++w) {
+                const WeaponChoice& weapon = groups[g].weapons[w];
+                if (weapon.id == wanted || weapon.name == wanted || weapon.label == wanted)
+                    found = std::pair{g, w};
+            }
+        if (!found)
+            return fail(2, "Broń „" + wanted + "” nie jest do wyboru" + freeNote(page) +
+                               "; do wyboru:" + weaponLines(page));
+        const auto [g, w] = *found;
+        if (!page.tickWeapon(g, w, true))
+            return fail(2, "Broń „" + wanted + "” nie jest do wyboru: jej grupa „" +
+                               groups[g].name + "” wymaga wolnej biegłości" + freeNote(page) +
+                               "; do wyboru:" + weaponLines(page));
+    }
+    if (options_.weaponGroups.empty())
+        drawWeaponGroups(page);
+    if (options_.weapons.empty())
+        drawWeapons(page);
+    if (const auto blocked = page.blocker())
+        return fail(2, *blocked);
+    // One training throw per new group: asked with --ask, like every throw.
+    return page.finish([this](CWizard6Bgl& training) {
+        training.roll(asking_ != nullptr);
+        return !abandoned() && training.finish();
+    });
 }
 
 } // namespace tallar::cli
@@ -422,6 +558,8 @@ void CliWizardPages::placeKit(CWizard9& page) {
 bool CliWizardPages::showPlacement(CWizard9& page) {
     if (!options_.places.empty()) {
         for (const std::string& given : options_.places) {
+            if (meansNone(given)) // nothing placed but what the other --place name
+                continue;
             const auto equals = given.find('=');
             if (!place(page, given.substr(0, equals), given.substr(equals + 1), false))
                 return false;
@@ -432,6 +570,8 @@ bool CliWizardPages::showPlacement(CWizard9& page) {
             std::vector<std::string> names;
             for (const std::size_t p : page.placesOffered(i))
                 names.push_back(page.places()[p].name);
+            if (names.empty()) // every place it could take is taken: nothing to ask
+                continue;
             const auto line =
                 asking->askLine("Gdzie „" + name +
                                 "” (numery albo nazwy miejsc rozdzielone „;”; pusto albo „brak”: "

@@ -4,6 +4,7 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -17,14 +18,16 @@ class StreamUserPort;
 struct NewCharacterOptions {
     std::optional<std::string> player;
     std::optional<std::string> name;
-    std::optional<std::string> stage;     // identifier or shown text
-    std::optional<std::string> alignment; // identifier or shown text
-    std::optional<std::string> classRoll; // digits
-    std::optional<std::string> birthRoll; // digits
-    std::optional<std::string> armour;    // name or identifier, or "none"
-    std::optional<std::string> shield;    // name or identifier, or "none"
-    std::vector<std::string> items;       // NAME[:COUNT] of the equipment, each --item
-    std::vector<std::string> places;      // ITEM=PLACE, each --place
+    std::optional<std::string> stage;      // identifier or shown text
+    std::optional<std::string> alignment;  // identifier or shown text
+    std::optional<std::string> classRoll;  // digits
+    std::optional<std::string> birthRoll;  // digits
+    std::vector<std::string> weaponGroups; // identifiers or names, each ticked
+    std::vector<std::string> weapons;      // identifiers or names, each ticked
+    std::optional<std::string> armour;     // name or identifier, or "none"
+    std::optional<std::string> shield;     // name or identifier, or "none"
+    std::vector<std::string> items;        // NAME[:COUNT] of the equipment, each --item
+    std::vector<std::string> places;       // ITEM=PLACE, each --place
 };
 
 // The wizard's pages without windows: each page is filled from the options, the rest
@@ -38,6 +41,11 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    // Ticks the groups and weapons of the options; without --weapon-group draws the groups
+    // the requirements need, then others while free proficiencies are left; without
+    // --weapon draws a weapon of each ticked group. Each new group is trained with one
+    // throw (asked with --ask).
+    bool showWeapons(CWizard6& page) override;
     bool showArmour(CWizard7& page) override;
     bool showShield(CWizard8& page) override;
     bool showPlacement(CWizard9& page) override;
@@ -81,6 +89,11 @@ private:
     std::string classRanges(const std::string& stageId);
     std::string placeRanges();
 
+    // Draws one of the indices for which `allowed` holds; nothing when none does.
+    std::optional<std::size_t> draw(std::size_t count,
+                                    const std::function<bool(std::size_t)>& allowed);
+    void drawWeaponGroups(CWizard6& page);
+    void drawWeapons(CWizard6& page);
     // The input the page choices are read from: none without --ask, and none once the
     // person has left the rest of the character to the program ("a").
     StreamUserPort* choicesAsked() const;

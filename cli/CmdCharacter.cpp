@@ -100,9 +100,11 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                                              : arg == "--armour"     ? &options.armour
                                              : arg == "--shield"     ? &options.shield
                                                                      : nullptr;
-        std::vector<std::string>* repeated = arg == "--item"    ? &options.items
-                                             : arg == "--place" ? &options.places
-                                                                : nullptr;
+        std::vector<std::string>* repeated = arg == "--weapon-group" ? &options.weaponGroups
+                                             : arg == "--weapon"     ? &options.weapons
+                                             : arg == "--item"       ? &options.items
+                                             : arg == "--place"      ? &options.places
+                                                                     : nullptr;
         const bool takesValue = choice || repeated || arg == "--seed" || arg == "--count";
         if (takesValue && i + 1 == args.size())
             return usage("opcja " + arg + " wymaga wartości");
@@ -136,7 +138,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
             if (auto problem = textStorageProblem(option, **text))
                 return usage(*problem);
     for (const std::string& place : options.places)
-        if (place.find('=') == std::string::npos || place.front() == '=')
+        if (place != "none" && place != "brak" &&
+            (place.find('=') == std::string::npos || place.front() == '='))
             return usage("--place wymaga postaci RZECZ=MIEJSCE, a nie „" + place + "”");
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))

@@ -10,6 +10,7 @@
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
 #include "wizard/CWizard9.h"
@@ -201,9 +202,11 @@ bool CIstotaWizard::placeEquipment() {
     return !stopped();
 }
 
-// Page CWizard6: weapons and proficiencies. Not built yet; the run goes on only on OK.
+// Page CWizard6: weapon groups and their training, weapons. The run goes on only on OK.
 bool CIstotaWizard::weaponsPage() {
-    return true;
+    CWizard6 page(engine());
+    page.open();
+    return pages_.showWeapons(page) && !stopped();
 }
 
 // Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter. The training

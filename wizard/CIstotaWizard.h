@@ -14,6 +14,7 @@ namespace tallar {
 class CIstota;
 class CWizard1;
 class CWizard2;
+class CWizard6;
 class CWizard7;
 class CWizard8;
 class CWizard9;
@@ -32,6 +33,9 @@ public:
     virtual bool showOrigin(CWizard1& page) = 0;
     // Page 2: place of birth (shown only when rolls are asked).
     virtual bool showBirthplace(CWizard2& page) = 0;
+    // The weapons page: weapon groups, their training, weapons. `page` is opened; true
+    // when it finished (CWizard6::finish).
+    virtual bool showWeapons(CWizard6& page) = 0;
     // The armour page (CWizard7, opened) and the shield page (CWizard8, opened); on "OK"
     // the page's finish has added what was ticked.
     virtual bool showArmour(CWizard7& page) = 0;

@@ -1,6 +1,7 @@
 #include "wizard/CWizard9.h"
 
 #include "model/Character.h"
+#include "rules/engine/CRdzenBron.h"
 #include "rules/engine/CRdzenTarcza.h"
 #include "rules/engine/CRdzenZbroja.h"
 #include "rules/engine/EquipmentEntries.h"
@@ -306,8 +307,7 @@ void CWizard9::ApplyPlacements() {
             break;
         }
     }
-    if (weapons)
-        weaponStatistics(*weapons, std::nullopt);
+    CRdzenBron(context_).AddNaturalWeaponStatistics();
     armourStep.CurrentLimits();
     context_.character.RecalculateCharacter();
 }
@@ -334,9 +334,32 @@ std::unique_ptr<CPoz> CWizard9::placedStatistics(std::size_t item) {
     return shown;
 }
 
-void CWizard9::weaponStatistics(CPoz& owner, std::optional<std::size_t> item) {
-    (void)owner;
-    (void)item;
+void CWizard9::weaponStatistics(CPoz& owner, std::size_t item) {
+    Database* connection = items_[item].entry->connection();
+    // Every item in a limb stands in a holder of its own, linked to its entry (one natural
+    // weapon makes several items); the limbs, linked to their holders, tell the weapon step
+    // which limbs hold this weapon and what the others hold. The limbs go first, so that
+    // they unregister from holders that still exist.
+    std::vector<std::unique_ptr<CPoz>> holders(items_.size());
+    const auto holderOf = [&](std::size_t i) -> CPoz& {
+        if (!holders[i]) {
+            holders[i] = std::make_unique<CPoz>(
+                connection, EntryData{.info = items_[i].name, .typ = items_[i].entry->typ});
+            holders[i]->MakeReference(*items_[i].entry, true);
+        }
+        return *holders[i];
+    };
+    CPoz& holder = holderOf(item);
+    auto limbs = std::make_unique<CPoz>(connection, EntryData{});
+    for (const Place& place : places_) {
+        if (place.kind != Place::Kind::Limb || !place.owner)
+            continue;
+        CPoz& limb = limbs->AddChild({.info = place.name, .typ = body::kPart});
+        limb.MakeReference(holderOf(*place.owner), true);
+        limb.specjal = place.limb; // the statistics name the limbs by their keys
+    }
+    (void)CRdzenBron(context_).AddWeaponStatistics(owner, holder, limbs.get(), true);
+    limbs.reset();
 }
 
 void PlaceCarriedEquipment(const EngineContext& context) {

@@ -79,11 +79,9 @@ private:
     void restore();
     void restoreFrom(std::size_t item, std::string_view memo);
     CPoz* combatList(int kind) const;
-    // WEAPONS: the weapons engine (CRdzenBron) builds here, under `owner`, the statistics
-    // of the weapon item held in its limbs (AddWeaponStatistics, with the limbs that hold
-    // it), or, without an item, those of the natural weapons that need no limb
-    // (AddNaturalWeaponStatistics). Until it exists a held weapon has no statistics.
-    void weaponStatistics(CPoz& owner, std::optional<std::size_t> item);
+    // Builds under `owner` the statistics of the weapon item as held by the limbs it is
+    // placed in (none: no statistics).
+    void weaponStatistics(CPoz& owner, std::size_t item);
 
     EngineContext context_;
     std::vector<PlacementItem> items_;

@@ -950,21 +950,44 @@ void CRdzenStadium::RacialProficiencies() {
     CPoz* proficiencies = character().link(kLinkBieglosci);
     if (!proficiencies)
         return;
-    const CPoz* naturalWeapons = character().link(kLinkBronieNaturalne);
     const CPoz* look = appearance();
     const CPoz* groups = look ? look->FindByKind(stage::kRaceWeaponGroups) : nullptr;
-    const auto naturalWeapon = [naturalWeapons](const std::string& id) -> const CPoz* {
-        if (!naturalWeapons)
-            return nullptr;
-        for (const CPoz* child : naturalWeapons->children()) {
-            if (child->typ == natural::kWeapon && child->specjal == id)
-                return child;
-            if (child->typ == natural::kList)
-                if (const CPoz* weapon = child->FindBySpecjal(id))
-                    return weapon;
-        }
+    std::vector<const CPoz*> naturalWeapons;
+    if (const CPoz* list = character().link(kLinkBronieNaturalne))
+        WalkTree(*list, [&naturalWeapons](const CPoz& entry, int) {
+            if (entry.typ != natural::kWeapon)
+                return true;
+            naturalWeapons.push_back(&entry);
+            return false;
+        });
+    const auto naturalWeapon = [&naturalWeapons](const std::string& id) -> const CPoz* {
+        for (const CPoz* weapon : naturalWeapons)
+            if (weapon->specjal == id)
+                return weapon;
         return nullptr;
     };
+    const auto hasProficiency = [proficiencies](const std::string& id) {
+        for (const CPoz* child : proficiencies->children())
+            if (child->typ == kinds::proficiency::kProficiency && child->specjal == id)
+                return true;
+        return false;
+    };
+
+    // The character is proficient in its race's weapon groups and its natural weapons
+    // from the start: they get their proficiency entries, which cost no free proficiency.
+    if (groups)
+        for (const CPoz* group : groups->children())
+            if (!group->specjal.empty() && !hasProficiency(group->specjal))
+                proficiencies->AddChild({.info = group->info,
+                                         .specjal = group->specjal,
+                                         .typ = kinds::proficiency::kProficiency});
+    for (const CPoz* weapon : naturalWeapons)
+        if (!weapon->specjal.empty() && !hasProficiency(weapon->specjal))
+            proficiencies->AddChild({.info = weapon->info,
+                                     .specjal = weapon->specjal,
+                                     .typ = kinds::proficiency::kProficiency,
+                                     .memo = "NATURALNA"});
+
     for (CPoz* proficiency : proficiencies->children()) {
         if (proficiency->typ != kinds::proficiency::kProficiency)
             continue;

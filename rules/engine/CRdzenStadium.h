@@ -53,7 +53,9 @@ public:
     // the formulas of abilities, disabilities, professions and trades.
     void FoldProfile(GrowthProfile& profile) const;
 
-    // Writes the racial part of every weapon proficiency of the character.
+    // Writes the racial part of every weapon proficiency of the character. The race's
+    // weapon groups and the natural weapons (memo "NATURALNA") that have no proficiency
+    // entry get one first.
     void RacialProficiencies();
 
 private:

@@ -88,6 +88,7 @@ TEST(CliNewKit, FiftySeedsOverEveryPlayableStageMakeCompleteCharacters) {
                                                       "ORDER BY id"))
         stages.push_back(row.substr(0, row.size() - 1));
     ASSERT_GE(stages.size(), 3u);
+    int armed = 0;
     int armoured = 0;
     int shielded = 0;
     for (int seed = 1; seed <= 50; ++seed) {
@@ -102,6 +103,7 @@ TEST(CliNewKit, FiftySeedsOverEveryPlayableStageMakeCompleteCharacters) {
         const auto hero = d.load(id);
         ASSERT_NE(hero, nullptr);
         const CPoz& combat = *hero->link(kLinkWalka);
+        armed += combat.FindByKind(top::kCombatWeapons)->size() > 0 ? 1 : 0;
         armoured += combat.FindByKind(top::kCombatArmour)->size() > 0 ? 1 : 0;
         shielded += combat.FindByKind(top::kCombatShields)->size() > 0 ? 1 : 0;
 
@@ -114,7 +116,9 @@ TEST(CliNewKit, FiftySeedsOverEveryPlayableStageMakeCompleteCharacters) {
         ASSERT_EQ(imported.code, 0) << imported.err;
         EXPECT_EQ(d.storedRows(id), before) << "seed " << seed;
     }
-    // The kit is drawn: humans and dwarves wear armour, two-handed ones hold shields.
+    // The kit is drawn: every race has weapon groups, so a weapon of them is held; humans
+    // and dwarves wear armour, two-handed ones hold shields.
+    EXPECT_EQ(armed, 50);
     EXPECT_GT(armoured, 10);
     EXPECT_GT(shielded, 10);
 }
@@ -125,14 +129,33 @@ TEST(CliNewKit, FiftySeedsOverEveryPlayableStageMakeCompleteCharacters) {
 // cutting 3, blunt 2) on the torso and the knee pieces (layer 2: 1, 2, 1) on both legs:
 // no part has two layers, so each part has its element's values; every limit is 1/1 and
 // nothing is metal. "Tarcza okrągła" (defence 10, limits 1/2 and 1/1, weight 5) is held
-// in the left hand. The load: armour 1 + 1 + 5 + 2, shield 5, a backpack 2 and three
-// torches 3 · 1: 19.
+// in the left hand. "Miecz krótki" (JL: class 10, no minimum strength; 1 attack, delay 3,
+// weight 2) is held in the right hand beside the shield, which is no weapon: it may be
+// used. The load: armour 1 + 1 + 5 + 2, shield 5, the sword 2, a backpack 2 and three
+// torches 3 · 1: 21.
 TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
     KitDir d;
-    const auto made =
-        d.cli({"new", "--seed", "7", "--stage", "Człowiek [Dorosły]", "--armour", "Zbroja skórzana",
-               "--shield", "Tarcza okrągła", "--item", "Plecak", "--item", "Pochodnia:3", "--place",
-               "Zbroja skórzana=Ciało", "--place", "Tarcza okrągła=Lewa ręka"});
+    const auto made = d.cli({"new",
+                             "--seed",
+                             "7",
+                             "--stage",
+                             "Człowiek [Dorosły]",
+                             "--weapon",
+                             "Miecz krótki",
+                             "--armour",
+                             "Zbroja skórzana",
+                             "--shield",
+                             "Tarcza okrągła",
+                             "--item",
+                             "Plecak",
+                             "--item",
+                             "Pochodnia:3",
+                             "--place",
+                             "Zbroja skórzana=Ciało",
+                             "--place",
+                             "Tarcza okrągła=Lewa ręka",
+                             "--place",
+                             "Miecz krótki=Prawa ręka"});
     ASSERT_EQ(made.code, 0) << made.err;
     const auto hero = d.load(made.out.substr(0, 30));
     ASSERT_NE(hero, nullptr);
@@ -170,8 +193,17 @@ TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
     ASSERT_NE(ranged->FindByKind(shield::kRangedDefence), nullptr);
     EXPECT_EQ(ranged->FindByKind(shield::kRangedDefence)->wartosc, 10);
 
+    const CPoz& held = *combat.FindByKind(top::kCombatWeapons);
+    ASSERT_EQ(held.size(), 1u);
+    const CPoz& sword = *held.children().front();
+    EXPECT_EQ(sword.info, "Miecz krótki");
+    EXPECT_EQ(sword.memo, childNamed(body, "Prawa ręka")->specjal);
+    EXPECT_EQ(sword.wartosc, 10);
+
     hero->RecalculateCharacter();
-    EXPECT_EQ(hero->link(kLinkObciazenie)->total, 19.0);
+    EXPECT_EQ(sword.FindByKind(weaponStats::kAttacksPerRound)->total, 1.0);
+    EXPECT_EQ(sword.FindByKind(weaponStats::kDelay)->total, 3.0);
+    EXPECT_EQ(hero->link(kLinkObciazenie)->total, 21.0);
 }
 
 // A young dwarf with every throw and every choice typed in. What the wizard makes of
@@ -189,7 +221,12 @@ TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
 //   17 · 1/2 = 8.5, rounded 9.
 // - Resistances 7, 8, 10 get the shield's bonus 1; resistance 9 −10 from each metal.
 // - Every body part's ranged defence has the shield's 15.
-// - The load: the armour 6 + 3 + 12 + 2, the shield 8, a backpack 2, three torches 3: 36.
+// - "Topór bojowy" (J, no minimum strength: class 20 − 10 = 10, "JL") in the right hand:
+//   its group is the dwarves' racial "Topory" (10), so no training is thrown; 1 attack,
+//   delay 5, defence 3 · 10 % = 0.3, passed on as 0. The shield on the armour is no
+//   weapon beside it.
+// - The load: the armour 6 + 3 + 12 + 2, the shield 8, the axe 4, a backpack 2, three
+//   torches 3: 40.
 TEST(CliNewKit, AFullyTypedInCharacter) {
     KitDir d;
     std::vector<std::string> answers = {
@@ -218,13 +255,16 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
                                       "5",  // Bazowa odporność fizyczna K10
                                       "1",  // Zbroja: 1. Kolczuga pełna
                                       "Tarcza rycerska", "Plecak;Pochodnia:3",
+                                      "Prawa ręka",          // where the axe goes
                                       "Ciało",               // where the armour goes
                                       "Umocowanie do zbroi", // where the shield goes
                                   });
     std::string input;
     for (const std::string& answer : answers)
         input += answer + "\n";
-    const auto made = d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]"}, input);
+    const auto made = d.cli(
+        {"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]", "--weapon", "Topór bojowy"},
+        input);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Rasa: Zręczność K10 2 z 2: Rasa: Szybkość K10: "), std::string::npos)
         << made.err;
@@ -268,7 +308,16 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
     const CPoz& ninth = *hero->link(kLinkOdpornosc1 + 8);
     EXPECT_EQ(childValue(ninth, shield::kResistanceBonus), -10);
     EXPECT_EQ(childValue(ninth, armour::kResistanceBonus), -10);
-    EXPECT_EQ(hero->link(kLinkObciazenie)->total, 36.0);
+    const CPoz& held = *hero->link(kLinkWalka)->FindByKind(top::kCombatWeapons);
+    ASSERT_EQ(held.size(), 1u);
+    const CPoz& axe = *held.children().front();
+    EXPECT_EQ(axe.memo, childNamed(body, "Prawa ręka")->specjal);
+    EXPECT_EQ(axe.wartosc, 10);
+    EXPECT_EQ(axe.FindByKind(weaponStats::kWeaponType)->memo, "JL");
+    EXPECT_EQ(axe.FindByKind(weaponStats::kAttacksPerRound)->total, 1.0);
+    EXPECT_EQ(axe.FindByKind(weaponStats::kDelay)->total, 5.0);
+    EXPECT_EQ(axe.FindByKind(weaponStats::kDefence)->total, 0.0);
+    EXPECT_EQ(hero->link(kLinkObciazenie)->total, 40.0);
 }
 
 TEST(CliNewKit, WhatIsNotOfferedIsRefusedWithWhatIs) {

@@ -1,5 +1,6 @@
 #include "store/db/Database.h"
 #include "support/CliRunner.h"
+#include "support/SampleDir.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -15,30 +16,7 @@ namespace {
 
 using test::runCli;
 
-// A working directory holding the sample rules (loaded once, then copied: loading takes
-// seconds).
-struct SampleDir {
-    test::TempDir dir;
-    SampleDir() {
-        static const test::TempDir templateDir;
-        static const int loaded = runCli({"-C", templateDir.str(), "init", "--sample-rules"}).code;
-        EXPECT_EQ(loaded, 0);
-        std::filesystem::copy_file(templateDir.path() / "tallar.db", dir.path() / "tallar.db");
-    }
-    test::CliResult cli(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), {"-C", dir.str()});
-        return runCli(args, input);
-    }
-    std::vector<std::string> listed() {
-        std::vector<std::string> lines;
-        std::istringstream in(cli({"list"}).out);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
-    // The tree of a stored character as `show` prints it (no identifiers in it).
-    std::string tree(const std::string& output) { return cli({"show", output.substr(0, 30)}).out; }
-};
+using test::SampleDir;
 
 TEST(CliNew, TheSameSeedGivesTheSameCharacter) {
     SampleDir a, b;
@@ -190,10 +168,11 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 // racial part then counts at its value.
 TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     SampleDir d;
-    // Only throws are typed: the kit is given (none), so no page asks for it.
-    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",   "--birth-roll",
-                                            "50",    "--armour",     "none", "--shield",
-                                            "none",  "--item",       "none"};
+    // Only throws are typed: the kit and its places are given (none), so no page asks
+    // for them.
+    const std::vector<std::string> rolls = {
+        "--ask",    "--class-roll", "50",     "--birth-roll", "50",      "--armour", "none",
+        "--shield", "none",         "--item", "none",         "--place", "none"};
     const auto ask = [&](const std::string& stage, const std::string& answers) {
         std::vector<std::string> args = {"new", "--stage", stage};
         args.insert(args.end(), rolls.begin(), rolls.end());

@@ -112,6 +112,15 @@ TEST(SampleRules, ExercisesWhatTheRulesRead) {
           "drozna", "odpryskowa", "szarza", "powstrzymanie"})
         EXPECT_GT(r.count(std::string("SELECT count(*) FROM bronie WHERE ") + flag + "='T';"), 0)
             << flag;
+    // A bow, weapons without piercing, natural weapons, a limit "1/N", a profession's
+    // weapon-group requirement that two groups satisfy.
+    EXPECT_GT(r.count("SELECT count(*) FROM bronie WHERE nazwa LIKE '%łuk%';"), 0);
+    EXPECT_GT(r.count("SELECT count(*) FROM bronie WHERE skt_kluta_bliska='';"), 0);
+    EXPECT_GT(r.count("SELECT count(*) FROM bronie WHERE max_ogr_zr LIKE '1/%';"), 0);
+    EXPECT_GT(r.count("SELECT count(*) FROM stadiumbronie;"), 0);
+    EXPECT_GT(r.count("SELECT count(*) FROM profwymagania P WHERE P.id<>'' AND (SELECT count(*) "
+                      "FROM wymaganiagrupybroni G WHERE G.idwymagania=P.idwymagania)>=2;"),
+              0);
     for (const char* flag :
          {"metal", "wbicieziemia", "mocowzbroia", "mocowreka", "szpikulce", "ostrekraw"})
         EXPECT_GT(r.count(std::string("SELECT count(*) FROM tarcza WHERE ") + flag + "='T';"), 0)

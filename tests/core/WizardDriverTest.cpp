@@ -4,6 +4,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
+#include "wizard/CWizard6Bgl.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
 #include "wizard/CWizard9.h"
@@ -44,6 +46,12 @@ struct ScriptedPages : WizardPages {
         ++birthplaceShown;
         page.setRollText("41");
         return birthplaceOk && page.finish();
+    }
+    bool showWeapons(CWizard6& page) override {
+        return page.finish([](CWizard6Bgl& training) {
+            training.roll();
+            return training.finish();
+        });
     }
     bool showArmour(CWizard7& page) override {
         ++armourShown;

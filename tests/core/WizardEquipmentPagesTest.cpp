@@ -1,4 +1,5 @@
 #include "model/Character.h"
+#include "rules/engine/CRdzenBron.h"
 #include "rules/engine/CRdzenTarcza.h"
 #include "rules/engine/CRdzenZbroja.h"
 #include "store/CharacterStore.h"
@@ -305,6 +306,115 @@ TEST_F(PagesTest, PlacementsAreAppliedRecordedAndRestored) {
                   .FindByKind(attribute::kDexterityReference)
                   ->FindByKind(attribute::kDexterityLimit),
               nullptr);
+}
+
+// A two-handed sword (class 40: "DW", no height, strength 0 below 10 · 40) and a fist that
+// takes a holding limb, with proficiencies 40 and 20. The statistics of what is held name
+// its limbs and are found again by the next page.
+TEST_F(PagesTest, WeaponsHeldInLimbsGetTheirStatistics) {
+    part("Tułów", false, true);
+    part("L1", true);
+    part("L2", true);
+    insert("bronie", {{"id", "w2"},
+                      {"nazwa", "Miecz dwuręczny"},
+                      {"idgrupy", "g1"},
+                      {"typl", "DW"},
+                      {"obrona", "6"},
+                      {"obrona_x_2", "T"},
+                      {"ataki_na_r", "1"},
+                      {"opoznienie", "7"},
+                      {"min_sf", "40"}});
+    CPoz* sword = CRdzenBron(context()).AddWeaponEntry("w2");
+    ASSERT_NE(sword, nullptr);
+    add(top(kLinkBieglosci), "Miecze", proficiency::kProficiency, 0, "g1")
+        .AddChild({.info = "Szkolenie podstawowe",
+                   .typ = proficiency::kBasicTraining,
+                   .wartosc = 40,
+                   .memo = "1|0|0|0|0"});
+    CPoz& list = add(top(kLinkBronieNaturalne), "Bronie rasowe", natural::kList, 0);
+    CPoz& fist = list.AddChild(
+        {.info = "Pięść", .specjal = "n1", .typ = natural::kWeapon, .modyfikator = 1.0});
+    add(fist, "Ataki", natural::kAttacks, 1);
+    add(fist, "Zajmuje kończynę", natural::kTakesHoldingLimb, 1);
+    add(top(kLinkBieglosci), "Pięść", proficiency::kProficiency, 0, "n1", "NATURALNA")
+        .AddChild({.info = "Rasowa",
+                   .typ = stage::kRacialProficiency,
+                   .wartosc = 20,
+                   .memo = "0|0|0|0|0"});
+    character->RecalculateCharacter();
+    const CPoz& held = *top(kLinkWalka).FindByKind(top::kCombatWeapons);
+    const auto statisticsOf = [&held](const CPoz* weapon) {
+        std::vector<const CPoz*> found;
+        for (const CPoz* stats : held.children())
+            if (stats->target() == weapon)
+                found.push_back(stats);
+        return found;
+    };
+    const auto total = [](const CPoz& stats, int kind) {
+        const CPoz* part = stats.FindByKind(kind);
+        return part ? part->total : -1.0;
+    };
+    {
+        CWizard9 page(context());
+        page.LoadPlacements();
+        std::vector<std::string> items;
+        for (const PlacementItem& item : page.items())
+            items.push_back(item.name);
+        EXPECT_EQ(items, (std::vector<std::string>{"Miecz dwuręczny", "Pięść (L1)", "Pięść (L2)"}));
+        EXPECT_EQ(names(page, page.placesOffered(1)), (std::vector<std::string>{"L1"}));
+        ASSERT_TRUE(page.setPlaced(0, *placeNamed(page, "L1"), true));
+        ASSERT_TRUE(page.setPlaced(0, *placeNamed(page, "L2"), true));
+        // Both limbs hold it: its defence 6 · 40 % = 2.4, passed on as 2, held in two
+        // hands · 2 = 4; the delay its 7.
+        const auto shown = page.placedStatistics(0);
+        ASSERT_NE(shown, nullptr);
+        ASSERT_EQ(shown->size(), 1u);
+        EXPECT_DOUBLE_EQ(total(*shown->children().front(), weaponStats::kDefence), 4);
+        EXPECT_TRUE(held.empty()); // shown only
+        page.ApplyPlacements();
+    }
+    // The fist is in no limb: no statistics of it.
+    ASSERT_EQ(held.size(), 1u);
+    const CPoz& both = *statisticsOf(sword).at(0);
+    EXPECT_EQ(both.memo, "sL1|sL2");
+    EXPECT_EQ(both.wartosc, 40);
+    EXPECT_DOUBLE_EQ(total(both, weaponStats::kDefence), 4);
+    EXPECT_DOUBLE_EQ(total(both, weaponStats::kDelay), 7);
+    EXPECT_DOUBLE_EQ(total(both, weaponStats::kAttacksPerRound), 1);
+
+    // The next page finds the sword in both limbs; the fist goes to L2 instead.
+    CWizard9 again(context());
+    again.LoadPlacements();
+    EXPECT_EQ(again.places()[*placeNamed(again, "L1")].owner, std::optional<std::size_t>(0));
+    EXPECT_EQ(again.places()[*placeNamed(again, "L2")].owner, std::optional<std::size_t>(0));
+    ASSERT_TRUE(again.setPlaced(0, *placeNamed(again, "L2"), false));
+    ASSERT_TRUE(again.setPlaced(2, *placeNamed(again, "L2"), true));
+    again.ApplyPlacements();
+    ASSERT_EQ(held.size(), 2u);
+    // In one hand the sword may not be used: its parts have nothing, their totals 0.
+    const CPoz& one = *statisticsOf(sword).at(0);
+    EXPECT_EQ(one.memo, "sL1");
+    EXPECT_DOUBLE_EQ(total(one, weaponStats::kDefence), 0);
+    EXPECT_TRUE(one.FindByKind(weaponStats::kDelay)->empty());
+    // The fist in L2 (class 20, no code) beside a class-40 weapon may not be used either.
+    const auto fists = statisticsOf(&fist);
+    ASSERT_EQ(fists.size(), 1u);
+    EXPECT_EQ(fists[0]->memo, "sL2");
+    EXPECT_DOUBLE_EQ(total(*fists[0], weaponStats::kAttacksPerRound), 0);
+
+    // Found again; with the sword put away the fist has its one attack, and the sword no
+    // statistics.
+    CWizard9 third(context());
+    third.LoadPlacements();
+    EXPECT_EQ(third.places()[*placeNamed(third, "L1")].owner, std::optional<std::size_t>(0));
+    EXPECT_EQ(third.places()[*placeNamed(third, "L2")].owner, std::optional<std::size_t>(2));
+    EXPECT_TRUE(third.placesOf(1).empty());
+    ASSERT_TRUE(third.setPlaced(0, *placeNamed(third, "L1"), false));
+    third.ApplyPlacements();
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_TRUE(statisticsOf(sword).empty());
+    ASSERT_EQ(statisticsOf(&fist).size(), 1u);
+    EXPECT_DOUBLE_EQ(total(*statisticsOf(&fist)[0], weaponStats::kAttacksPerRound), 1);
 }
 
 TEST_F(PagesTest, AStoredCharacterKeepsItsPlacements) {

@@ -4,6 +4,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
+#include "wizard/CWizard6Bgl.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,12 @@ struct StagePages : WizardPages {
     bool showArmour(CWizard7&) override { return true; }
     bool showShield(CWizard8&) override { return true; }
     bool showPlacement(CWizard9&) override { return true; }
+    bool showWeapons(CWizard6& page) override {
+        return page.finish([](CWizard6Bgl& training) {
+            training.roll();
+            return training.finish();
+        });
+    }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }
 };

@@ -7,6 +7,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard6.h"
+#include "wizard/CWizard6Bgl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -143,6 +145,12 @@ struct ChosenPages : WizardPages {
     bool showBirthplace(CWizard2& page) override {
         page.setRollText("41");
         return page.finish();
+    }
+    bool showWeapons(CWizard6& page) override {
+        return page.finish([](CWizard6Bgl& training) {
+            training.roll();
+            return training.finish();
+        });
     }
     // Nothing worn, held or carried.
     bool showArmour(CWizard7&) override { return true; }

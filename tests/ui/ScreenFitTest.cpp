@@ -9,6 +9,8 @@
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
+#include "ui/wizard/CWizard6BglDialog.h"
+#include "ui/wizard/CWizard6Dialog.h"
 #include "ui/wizard/CWizard7Dialog.h"
 #include "ui/wizard/CWizard8Dialog.h"
 #include "ui/wizard/CWizard9Dialog.h"
@@ -106,6 +108,19 @@ TEST(ScreenFit, EveryListAndPageFitsA1366x768Screen) {
     CWizard2 birthplace(w.rules(), hero, w.port);
     ui::CWizard2Dialog birthplacePage(birthplace);
     expectFitsTheScreen(birthplacePage, "CWizard2Dialog");
+    const EngineContext engine{.rules = w.rules(), .character = hero, .port = w.port};
+    CWizard6 weapons(engine);
+    weapons.open();
+    ui::CWizard6Dialog weaponsPage(weapons);
+    expectFitsTheScreen(weaponsPage, "CWizard6Dialog");
+    CPoz& group =
+        hero.link(kLinkBieglosci)
+            ->AddChild(
+                {.info = "Miecze", .specjal = "g1", .typ = kinds::proficiency::kProficiency});
+    CWizard6Bgl training(engine, group, 5,
+                         TrainingRights{.extraRolls = 1, .specialisationOpen = true});
+    ui::CWizard6BglDialog trainingPage(training);
+    expectFitsTheScreen(trainingPage, "CWizard6BglDialog");
     const EngineContext context{.rules = w.rules(), .character = hero, .port = w.port};
     CWizard7 armour(context);
     armour.open();

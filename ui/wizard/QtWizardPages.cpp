@@ -2,6 +2,7 @@
 
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
+#include "ui/wizard/CWizard6Dialog.h"
 #include "ui/wizard/CWizard7Dialog.h"
 #include "ui/wizard/CWizard8Dialog.h"
 #include "ui/wizard/CWizard9Dialog.h"
@@ -16,6 +17,11 @@ bool QtWizardPages::showOrigin(CWizard1& page) {
 
 bool QtWizardPages::showBirthplace(CWizard2& page) {
     CWizard2Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showWeapons(CWizard6& page) {
+    CWizard6Dialog dialog(page, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

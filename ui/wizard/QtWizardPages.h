@@ -16,6 +16,7 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showWeapons(CWizard6& page) override;
     bool showArmour(CWizard7& page) override;
     bool showShield(CWizard8& page) override;
     bool showPlacement(CWizard9& page) override;
