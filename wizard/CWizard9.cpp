@@ -327,7 +327,9 @@ std::unique_ptr<CPoz> CWizard9::placedStatistics(std::size_t item) {
         break;
     case PlacementItem::Kind::Weapon:
     case PlacementItem::Kind::NaturalWeapon:
-        weaponStatistics(*shown, item);
+        // A weapon held nowhere has no statistics.
+        if (!placesOf(item).empty())
+            weaponStatistics(*shown, item);
         break;
     }
     (void)shown->Recalculate(0.0, 0.0, 0);

@@ -1,4 +1,5 @@
 #include "model/Character.h"
+#include "rules/engine/CRdzenBron.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "support/WizardFixture.h"
 #include "ui/wizard/CWizard7Dialog.h"
@@ -116,6 +117,29 @@ TEST_F(EquipmentDialogs, ThePlacementPagePlacesTheSelectedItem) {
     picture(dialog, "wizard-placement");
     dialog.accept();
     EXPECT_EQ(hero.link(kLinkWalka)->FindByKind(kinds::top::kCombatShields)->size(), 1u);
+}
+
+TEST_F(EquipmentDialogs, AWeaponPlacedInAHandShowsItsStatistics) {
+    CRdzenStadium(context()).RacialProficiencies(); // swords: 5
+    ASSERT_NE(CRdzenBron(context()).AddWeaponEntry("100000000000000000000702000001"), nullptr);
+    CWizard9 page(context());
+    page.LoadPlacements();
+    ui::CWizard9Dialog dialog(page);
+    // The short sword, and the fist once for each hand.
+    ASSERT_EQ(dialog.itemList()->count(), 3);
+    EXPECT_EQ(dialog.itemList()->item(0)->text(), QString::fromUtf8("Miecz krótki"));
+    dialog.itemList()->setCurrentRow(0);
+    QListWidget* places = dialog.placeList();
+    ASSERT_EQ(places->count(), 2);
+    EXPECT_EQ(dialog.placedTree()->topLevelItemCount(), 0); // held nowhere yet
+    places->item(0)->setCheckState(Qt::Checked);
+    ASSERT_EQ(dialog.placedTree()->topLevelItemCount(), 1);
+    EXPECT_GT(dialog.placedTree()->topLevelItem(0)->childCount(), 0);
+    picture(dialog, "wizard-placement-weapon");
+    dialog.accept();
+    const CPoz& held = *hero.link(kLinkWalka)->FindByKind(kinds::top::kCombatWeapons);
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_EQ(held.children().front()->info, "Miecz krótki");
 }
 
 } // namespace
