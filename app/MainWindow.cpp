@@ -48,6 +48,7 @@ MainWindow::MainWindow(std::unique_ptr<Workspace> workspace, QWidget* parent)
     layout->addWidget(makeSampleRulesNotice());
     layout->addSpacing(6);
     std::vector<std::string> texts;
+    texts.reserve(kMainButtons.size());
     for (const MainButton& entry : kMainButtons)
         texts.emplace_back(entry.text);
     const std::vector<std::string> marked = withMnemonics(texts);

@@ -38,10 +38,14 @@ struct Error {
 // ends it.
 template <class T> class [[nodiscard]] Result {
 public:
-    template <class U = T>
-    requires(std::is_constructible_v<T, U&&> && !std::is_same_v<std::remove_cvref_t<U>, Error> &&
-             !std::is_same_v<std::remove_cvref_t<U>, Result>) Result(U&& value)
-        : state_(std::in_place_index<0>, std::forward<U>(value)) {}
+    // Anything a T can be made from (a text for a std::string, a moved-in pointer), except an
+    // Error or another Result. (enable_if rather than requires: clang-tidy's check for
+    // constructors that hide copy and move knows this form.)
+    template <class U = T, std::enable_if_t<std::is_constructible_v<T, U&&> &&
+                                                !std::is_same_v<std::remove_cvref_t<U>, Error> &&
+                                                !std::is_same_v<std::remove_cvref_t<U>, Result>,
+                                            int> = 0>
+    Result(U&& value) : state_(std::in_place_index<0>, std::forward<U>(value)) {}
     Result(Error error) : state_(std::in_place_index<1>, std::move(error)) {}
 
     static Result error(std::string message, ErrorPlace place = {}) {

@@ -43,14 +43,16 @@ struct Fixture {
         CPoz* bag = nullptr;
         while (count < entries) {
             if (!bag || bag->size() == 9) {
-                bag = carried->Append(
-                    std::make_unique<CPoz>(db.get(), "", "Torba podróżna", "", 0x440, 0.0, 0, ""));
+                bag = &carried->AddChild({.info = "Torba podróżna", .typ = 0x440});
                 ++count;
                 continue;
             }
-            CPoz* item = bag->Append(std::make_unique<CPoz>(
-                db.get(), "", "Żelazna racja", "ekw0000042", kinds::equipment::kItem, 0.25,
-                count % 7 + 1, "Zapas na trzy dni drogi; łatwo się psuje."));
+            CPoz* item = &bag->AddChild({.info = "Żelazna racja",
+                                         .specjal = "ekw0000042",
+                                         .typ = kinds::equipment::kItem,
+                                         .wartosc = count % 7 + 1,
+                                         .modyfikator = 0.25,
+                                         .memo = "Zapas na trzy dni drogi; łatwo się psuje."});
             if (count % 10 == 0)
                 item->MakeReference(*hero->link(kLinkZrecznosc), true);
             ++count;

@@ -173,6 +173,17 @@ const std::vector<Command>& commands() {
          "(także identyfikator pozycji): komunikat „Nie ma bohatera ...” na stderr, kod 1,\n"
          "nic nie jest usunięte.",
          runDeleteCharacter},
+        {"sheet", "ID PLIK.pdf|PLIK.png [--dpi N] [--page A4|Letter]",
+         "Zapisuje dwustronicową kartę bohatera o identyfikatorze ID (wczytanego i\n"
+         "przeliczonego jak w „show”) do pliku PDF albo do obrazów PNG, bez ekranu.\n"
+         "Rodzaj pliku wynika z rozszerzenia. PDF ma dwie strony z tekstem jako tekstem\n"
+         "i osadzonymi czcionkami; PNG to dwa pliki, PLIK-1.png i PLIK-2.png, białe\n"
+         "strony w rozdzielczości --dpi N (od 50 do 600, domyślnie 150 punktów na cal).\n"
+         "--page wybiera rozmiar strony (domyślnie A4); karta ma na obu ten sam układ.\n"
+         "Wypisuje nazwy zapisanych plików, po jednej w wierszu; plik, który już był,\n"
+         "zostaje zastąpiony dopiero w całości. Brak bohatera („Nie ma bohatera ...”)\n"
+         "albo błąd zapisu: komunikat na stderr i kod 1.",
+         runSheet},
     };
     return list;
 }

@@ -94,6 +94,7 @@ int runRulesList(Context& context, std::span<const std::string> args) {
         db.exec("SELECT " + columns + " FROM " + std::string(table->name) + " ORDER BY rowid;",
                 [&](const Row& row) {
                     std::vector<std::string> values;
+                    values.reserve(static_cast<std::size_t>(row.columnCount()));
                     for (int c = 0; c < row.columnCount(); ++c)
                         values.push_back(row.text(c));
                     writeLine(context.out, values);

@@ -19,4 +19,7 @@ int runShowCharacter(Context& context, std::span<const std::string> args);
 int runListCharacters(Context& context, std::span<const std::string> args);
 int runDeleteCharacter(Context& context, std::span<const std::string> args);
 
+// The character sheet as PDF or PNG: cli/CmdSheet.cpp.
+int runSheet(Context& context, std::span<const std::string> args);
+
 } // namespace tallar::cli

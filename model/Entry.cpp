@@ -15,12 +15,6 @@ thread_local std::vector<std::unique_ptr<CPoz>>* awaitingDestruction = nullptr;
 
 CPoz::CPoz(Database* connection) : id_(NewId()), connection_(connection) {}
 
-CPoz::CPoz(Database* connection, std::string id, std::string_view infoText,
-           std::string_view specjalText, int kind, double modifier, int value,
-           std::string_view memoText)
-    : info(infoText), specjal(specjalText), memo(memoText), typ(kind), wartosc(value),
-      modyfikator(modifier), id_(id.empty() ? NewId() : std::move(id)), connection_(connection) {}
-
 CPoz::CPoz(Database* connection, const EntryData& data)
     : info(data.info), specjal(data.specjal), memo(data.memo), typ(data.typ), wartosc(data.wartosc),
       modyfikator(data.modyfikator), id_(data.id.empty() ? NewId() : data.id),
@@ -177,48 +171,6 @@ CPoz* CPoz::SetOrAdd(const EntryData& data, Neutral neutral, bool* added) {
 
 CPoz* CPoz::SetOrAddBySpecjal(const EntryData& data, Neutral neutral, bool* added) {
     return setOrAddChild(FindBySpecjal(data.specjal), data, neutral, added);
-}
-
-CPoz* CPoz::setOrAddChild(CPoz* existing, Database* connection, std::string_view id,
-                          std::string_view infoText, std::string_view specjalText, int kind,
-                          double modifier, int value, std::string_view memoText,
-                          bool dropWhenNeutral, bool* added) {
-    if (added)
-        *added = false;
-    const bool drop = dropWhenNeutral && isNeutral(valueKindOf(kind), modifier, value);
-    if (existing) {
-        if (drop) {
-            (void)Take(*existing);
-            return nullptr;
-        }
-        existing->info = infoText;
-        existing->specjal = specjalText;
-        existing->modyfikator = modifier;
-        existing->wartosc = value;
-        existing->memo = memoText;
-        return existing;
-    }
-    if (drop)
-        return nullptr;
-    CPoz* child = InsertAfter(std::make_unique<CPoz>(connection, std::string(id), infoText,
-                                                     specjalText, kind, modifier, value, memoText));
-    if (added)
-        *added = true;
-    return child;
-}
-
-CPoz* CPoz::SetOrAdd(Database* connection, std::string_view id, std::string_view infoText,
-                     std::string_view specjalText, int kind, double modifier, int value,
-                     std::string_view memoText, bool dropWhenNeutral, bool* added) {
-    return setOrAddChild(FindByKind(kind), connection, id, infoText, specjalText, kind, modifier,
-                         value, memoText, dropWhenNeutral, added);
-}
-
-CPoz* CPoz::SetOrAddBySpecjal(Database* connection, std::string_view id, std::string_view infoText,
-                              std::string_view specjalText, int kind, double modifier, int value,
-                              std::string_view memoText, bool dropWhenNeutral, bool* added) {
-    return setOrAddChild(FindBySpecjal(specjalText), connection, id, infoText, specjalText, kind,
-                         modifier, value, memoText, dropWhenNeutral, added);
 }
 
 // --- References --------------------------------------------------------------------

@@ -97,9 +97,6 @@ public:
     explicit CPoz(Database* connection);
     // An entry with the given data (an empty identifier gives a new one).
     CPoz(Database* connection, const EntryData& data);
-    // An entry with the given data; an empty identifier means a new one.
-    CPoz(Database* connection, std::string id, std::string_view info, std::string_view specjal,
-         int typ, double modyfikator, int wartosc, std::string_view memo);
     ~CPoz() override;
 
     // --- Data ----------------------------------------------------------------------
@@ -153,18 +150,6 @@ public:
     CPoz* SetOrAddBySpecjal(const EntryData& data, Neutral neutral = Neutral::Keep,
                             bool* added = nullptr);
 
-    // Finds the child of this kind (the second form: with this specjal) and sets its data,
-    // or inserts a new child after the cursor. With dropWhenNeutral, neutral data (value
-    // 0 for value kind 1; value 0 and modifier 0 for kind 3; modifier 1.0 for kinds 2 and
-    // 3) destroy an existing child and make none; null is returned then. `added` tells
-    // whether a child was made.
-    CPoz* SetOrAdd(Database* connection, std::string_view id, std::string_view info,
-                   std::string_view specjal, int typ, double modyfikator, int wartosc,
-                   std::string_view memo, bool dropWhenNeutral, bool* added = nullptr);
-    CPoz* SetOrAddBySpecjal(Database* connection, std::string_view id, std::string_view info,
-                            std::string_view specjal, int typ, double modyfikator, int wartosc,
-                            std::string_view memo, bool dropWhenNeutral, bool* added = nullptr);
-
     // --- References --------------------------------------------------------------
     // Makes this entry refer to `target`: destroying the target then destroys this entry,
     // destroying this entry unregisters it. Sets specjal to "&" + the target's identifier
@@ -204,10 +189,6 @@ private:
     void destroyReferrer(CPoz& referrer);
     template <class Match> CPoz* findChild(Match match) const;
     CPoz* setOrAddChild(CPoz* existing, const EntryData& data, Neutral neutral, bool* added);
-    CPoz* setOrAddChild(CPoz* existing, Database* connection, std::string_view id,
-                        std::string_view info, std::string_view specjal, int typ,
-                        double modyfikator, int wartosc, std::string_view memo,
-                        bool dropWhenNeutral, bool* added);
 
     std::string id_;
     Database* connection_ = nullptr;

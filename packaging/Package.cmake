@@ -24,11 +24,15 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Both programs draw the character sheet with the DejaVu fonts, the free stand-ins for its
+# faces (docs/SHEET.md).
+set(tallar_depends fonts-dejavu-core fonts-dejavu-extra)
 if(TARGET tallar2)
     # The desktop program cannot start without a platform plugin (xcb), and shows
     # Qt's own dialogs in Polish when Qt's translations are there.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+    list(APPEND tallar_depends qt6-qpa-plugins)
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 endif()
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS ${tallar_depends})
 
 include(CPack)

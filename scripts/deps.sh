@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake make g++ pkg-config libsqlite3-dev qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev qt6-translations-l10n clang-format clang-tidy xvfb xauth
-          dpkg-dev groff-base desktop-file-utils appstream)
+          dpkg-dev groff-base desktop-file-utils appstream fonts-dejavu-core fonts-dejavu-extra
+          poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,6 @@
 #include "base/UserPort.h"
 #include "model/Character.h"
 #include "rules/engine/CRdzenKlasaSpoleczna.h"
-#include "wizard/WizardEntries.h"
 
 #include <algorithm>
 
@@ -281,19 +280,27 @@ void CWizard1::addEntries() {
           [&](const Row& row) { startingAge = textToInt(row.text(1)); });
 
     CPoz& extra = *hero_.link(kLinkDodatkoweInformacje);
-    CPoz& appearance = setChild(extra, kKindAppearance, "Rasa: " + raceName, raceId);
-    setChild(appearance, kKindStage, "Stadium: " + stageName, stageId_);
-    setChild(extra, kKindAge, kAgeLabel, "").wartosc = startingAge;
-    setChild(extra, kKindAlignment, "Charakter: " + alignmentText(), alignmentId_);
+    CPoz& appearance = *extra.SetOrAdd(
+        {.info = "Rasa: " + raceName, .specjal = raceId, .typ = kinds::info::kAppearance});
+    (void)appearance.SetOrAdd(
+        {.info = "Stadium: " + stageName, .specjal = stageId_, .typ = kinds::stage::kStage});
+    (void)extra.SetOrAdd({.info = "WIEK", .typ = kinds::info::kAge, .wartosc = startingAge});
+    (void)extra.SetOrAdd({.info = "Charakter: " + alignmentText(),
+                          .specjal = alignmentId_,
+                          .typ = kinds::info::kAlignment});
 
     query(rules_,
           " SELECT B.id,B.nazwa,A.bonus  FROM rasybronie A  INNER JOIN grupybroni B on "
           "A.idgrupybroni=B.id WHERE A.idrasa=?",
           {raceId}, [&](const Row& row) {
-              CPoz& bonuses = setChild(appearance, kKindRaceWeaponGroups, "Bronie rasowe", "");
-              bonuses.Append(std::make_unique<CPoz>(hero_.connection(), "", row.text(1),
-                                                    row.text(0), kKindRaceWeaponGroup, 0.0,
-                                                    textToInt(row.text(2)), ""));
+              CPoz* bonuses = appearance.FindByKind(kinds::stage::kRaceWeaponGroups);
+              if (!bonuses)
+                  bonuses = &appearance.AddChild(
+                      {.info = "Bronie rasowe", .typ = kinds::stage::kRaceWeaponGroups});
+              bonuses->AddChild({.info = row.text(1),
+                                 .specjal = row.text(0),
+                                 .typ = kinds::stage::kRacialProficiency,
+                                 .wartosc = textToInt(row.text(2))});
           });
 }
 

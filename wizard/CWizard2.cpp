@@ -4,7 +4,6 @@
 #include "model/Character.h"
 #include "store/db/Database.h"
 #include "wizard/CWizard1.h"
-#include "wizard/WizardEntries.h"
 
 namespace tallar {
 
@@ -55,9 +54,11 @@ std::optional<std::string> CWizard2::missingReason() const {
 bool CWizard2::finish() {
     if (rollMissing())
         return false;
-    CPoz& place = setChild(*hero_.link(kLinkDodatkoweInformacje), kKindBirthplace, kBirthplaceLabel,
-                           placeId_);
-    place.SetMemo(placeName_);
+    (void)hero_.link(kLinkDodatkoweInformacje)
+        ->SetOrAdd({.info = "Miejsce urodzenia",
+                    .specjal = placeId_,
+                    .typ = kinds::info::kBirthplace,
+                    .memo = placeName_});
     return true;
 }
 

@@ -43,7 +43,7 @@ void CRdzenUlomnosc::ApplyFormulas() {
                              });
         for (CPoz* owner : ability->children())
             if (isOwner(*owner))
-                (void)CRdzenFormula(context(), owner->specjal, *owner, ability->info);
+                keepFailureOf(CRdzenFormula(context(), owner->specjal, *owner, ability->info));
     }
 }
 

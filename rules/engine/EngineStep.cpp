@@ -26,6 +26,11 @@ void EngineStep::report(const Status& failure) {
         status_ = failure;
 }
 
+void EngineStep::keepFailureOf(const EngineStep& inner) {
+    if (status_.ok())
+        status_ = inner.status();
+}
+
 double EngineStep::roll(std::string_view expression, std::string_view label, DiceMode mode) const {
     return EvaluateDice(expression, rolls(), label, mode, &context_.character);
 }

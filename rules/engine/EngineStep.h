@@ -72,6 +72,9 @@ protected:
     // step's first; an ok status changes nothing.
     void report(const Status& failure);
     void report(std::string message) { report(Status::error(std::move(message))); }
+    // Keeps the first failure of a step this one ran (already shown) when it is this
+    // step's first.
+    void keepFailureOf(const EngineStep& inner);
 
     // How this step throws: asked when the context says so, else by its generator.
     DiceRolls rolls() const {

@@ -43,7 +43,7 @@ TEST_F(FormulaTest, AddedAmountUnderTheOwner) {
     const CPoz& effect = *owner.front();
     EXPECT_EQ(effect.info, "Siła fizyczna + 5");
     EXPECT_EQ(effect.specjal, "+");
-    EXPECT_EQ(effect.typ, 12688);
+    EXPECT_EQ(effect.typ, kinds::perMember::kFormulaEffect[member::kStrength]);
     EXPECT_DOUBLE_EQ(effect.modyfikator, 5.0);
     EXPECT_EQ(effect.wartosc, 0);
     EXPECT_EQ(effect.memo, "5");
@@ -83,7 +83,7 @@ TEST_F(FormulaTest, DecimalAmountsCountWithTheirFraction) {
     const CPoz& effect = *owner.front();
     EXPECT_EQ(effect.info, "Siła fizyczna * 150%");
     EXPECT_EQ(effect.specjal, "*");
-    EXPECT_EQ(effect.typ, 12688);
+    EXPECT_EQ(effect.typ, kinds::perMember::kFormulaEffect[member::kStrength]);
     EXPECT_DOUBLE_EQ(effect.modyfikator, 0.75);
     EXPECT_EQ(effect.memo, "0.75");
 
@@ -159,12 +159,12 @@ TEST_F(FormulaTest, MultipliersAndLimitsFollowTheEffects) {
     ASSERT_EQ(children.size(), 4u);
     EXPECT_EQ(children[0]->typ, 13680);
     EXPECT_EQ(children[1]->info, "Mnożnik przyrostów odporności nr.3");
-    EXPECT_EQ(children[1]->typ, 13698);
+    EXPECT_EQ(children[1]->typ, kinds::perMember::kGrowthMultiplier[member::kResistance1 + 2]);
     EXPECT_EQ(children[1]->specjal, "*");
     EXPECT_DOUBLE_EQ(children[1]->modyfikator, 1.5);
     EXPECT_EQ(children[1]->memo, "3/2");
     EXPECT_EQ(children[2]->info, "Limit odporności nr.3");
-    EXPECT_EQ(children[2]->typ, 13713);
+    EXPECT_EQ(children[2]->typ, kinds::perMember::kFormulaLimit[member::kResistance1 + 2]);
     EXPECT_EQ(children[2]->wartosc, 40);
     EXPECT_EQ(children[2]->memo, "40");
     EXPECT_EQ(children[3]->info, "Limit żywotności");
@@ -200,13 +200,13 @@ TEST_F(FormulaTest, ProficiencyLinksAndWeightsItsWeaponGroups) {
     insert("formulybrone", {{"idgrupybroni", kGroupB}, {"idformuly", kFormula}});
     formula(kFormula, {{"typ1", "2"}, {"bglznak", "+"}, {"bglkxx", "3"}});
     const CRdzenFormula f = apply(kFormula, owner);
-    const CPoz* proficiency = owner.FindByKind(14416);
+    const CPoz* proficiency = owner.FindByKind(kinds::formula::kProficiencyEffect);
     ASSERT_NE(proficiency, nullptr);
     EXPECT_EQ(proficiency->info, "Biegłość + 6");
     ASSERT_EQ(proficiency->size(), 2u);
     std::vector<std::string> groups;
     for (const CPoz* group : proficiency->children()) {
-        EXPECT_EQ(group->typ, 14432);
+        EXPECT_EQ(group->typ, kinds::formula::kWeaponGroup);
         groups.push_back(group->info + "=" + group->specjal);
     }
     std::sort(groups.begin(), groups.end());
@@ -251,7 +251,8 @@ TEST_F(FormulaTest, ReopensFromItsEntries) {
     EXPECT_EQ(f.member(12).sign, "-");
     EXPECT_EQ(f.member(12).amount, "4");
     EXPECT_DOUBLE_EQ(f.member(12).amountValue, 4.0);
-    EXPECT_EQ(f.member(12).valueEntry, owner.FindByKind(12688));
+    EXPECT_EQ(f.member(12).valueEntry,
+              owner.FindByKind(kinds::perMember::kFormulaEffect[member::kStrength]));
     // A quotient comes back as the product it was written as.
     EXPECT_EQ(f.member(13).sign, "*");
     EXPECT_DOUBLE_EQ(f.member(13).amountValue, 0.25);
@@ -305,12 +306,14 @@ TEST_F(FormulaTest, SharesGoIntoTheAttributeEntries) {
     CPoz& strength = top(kLinkSilaFizyczna);
     ASSERT_EQ(strength.size(), 1u);
     const CPoz& share = *strength.front();
-    EXPECT_EQ(share.typ, 14739);
+    EXPECT_EQ(share.typ, kinds::perMember::kFormulaShare[member::kStrength]);
     EXPECT_EQ(share.info, "Siłacz");
     EXPECT_EQ(share.wartosc, 5);
     EXPECT_EQ(share.memo, "0|zdol");
-    EXPECT_EQ(share.target(), owner.FindByKind(12688));
-    EXPECT_EQ(share.specjal, "&" + owner.FindByKind(12688)->id());
+    EXPECT_EQ(share.target(),
+              owner.FindByKind(kinds::perMember::kFormulaEffect[member::kStrength]));
+    EXPECT_EQ(share.specjal,
+              "&" + owner.FindByKind(kinds::perMember::kFormulaEffect[member::kStrength])->id());
     ASSERT_EQ(share.size(), 1u);
     EXPECT_EQ(share.front()->info, "Mnożnik przyrostów");
     EXPECT_EQ(share.front()->typ, 12802);
@@ -318,13 +321,13 @@ TEST_F(FormulaTest, SharesGoIntoTheAttributeEntries) {
     EXPECT_DOUBLE_EQ(strength.total, 10.0); // five steps, doubled
 
     ASSERT_EQ(dexterity.size(), 2u);
-    EXPECT_EQ(dexterity.back()->typ, 16451);
+    EXPECT_EQ(dexterity.back()->typ, kinds::perMember::kFormulaShare[member::kDexterity]);
     EXPECT_DOUBLE_EQ(dexterity.back()->modyfikator, 0.75);
     EXPECT_TRUE(dexterity.back()->empty());
     EXPECT_DOUBLE_EQ(dexterity.total, 30.0);
 
     ASSERT_EQ(weight.size(), 1u);
-    EXPECT_EQ(weight.front()->typ, 18755);
+    EXPECT_EQ(weight.front()->typ, kinds::formula::kWeightShare);
     EXPECT_EQ(weight.front()->wartosc, 7);
 }
 
@@ -361,7 +364,7 @@ TEST_F(FormulaTest, ProficienciesOfTheGroupsGetShares) {
     apply(kFormula, owner);
     CRdzenFormula(context(), owner).ApplyToAttributes({}, "Szermierz", "zdol");
     ASSERT_EQ(swords.size(), 1u);
-    EXPECT_EQ(swords.front()->typ, 1651);
+    EXPECT_EQ(swords.front()->typ, kinds::formula::kProficiencyShare);
     EXPECT_EQ(swords.front()->wartosc, 2);
     EXPECT_EQ(swords.front()->memo, "0|zdol");
     EXPECT_TRUE(axes.empty());

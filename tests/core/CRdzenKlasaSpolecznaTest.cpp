@@ -31,7 +31,7 @@ struct SocialClassTest : ::testing::Test, test::EngineFixture {
 TEST_F(SocialClassTest, WealthOverAHundredGoesToTheBank) {
     port.queueDie(7);
     apply(kNobles, true);
-    const CPoz* entry = top(kLinkDodatkoweInformacje).FindByKind(375);
+    const CPoz* entry = top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kSocialClass);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->info, "Klasa społeczna");
     EXPECT_EQ(entry->specjal, kNobles);
@@ -52,7 +52,7 @@ TEST_F(SocialClassTest, WealthOverAHundredGoesToTheBank) {
     EXPECT_EQ(place(2060).front()->wartosc, 1);
     EXPECT_DOUBLE_EQ(place(2060).front()->modyfikator, 2500.0);
 
-    const CPoz* charisma = top(kLinkCharyzma).FindByKind(16993);
+    const CPoz* charisma = top(kLinkCharyzma).FindByKind(kinds::attribute::kSocialClassCharisma);
     ASSERT_NE(charisma, nullptr);
     EXPECT_EQ(charisma->specjal, kNobles);
     EXPECT_EQ(charisma->wartosc, 7);
@@ -74,7 +74,7 @@ TEST_F(SocialClassTest, CharismaOfAClassIsAppliedOnce) {
     EXPECT_TRUE(port.diePrompts().empty()); // nothing thrown for a class already counted
     int parts = 0;
     for (const CPoz* child : top(kLinkCharyzma).children())
-        parts += child->typ == 16993;
+        parts += child->typ == kinds::attribute::kSocialClassCharisma;
     EXPECT_EQ(parts, 1);
     EXPECT_EQ(top(kLinkCharyzma).front()->wartosc, 3);
 
@@ -91,18 +91,18 @@ TEST_F(SocialClassTest, NoWealthAndNoClass) {
     apply("1");
     EXPECT_TRUE(place(1916).empty());
     EXPECT_TRUE(place(2060).empty());
-    ASSERT_NE(top(kLinkDodatkoweInformacje).FindByKind(375), nullptr);
+    ASSERT_NE(top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kSocialClass), nullptr);
     EXPECT_EQ(top(kLinkCharyzma).front()->wartosc, 0);
 }
 
 TEST_F(SocialClassTest, EmptyIdOrFailingQueryChangesNothing) {
     apply("");
-    EXPECT_EQ(top(kLinkDodatkoweInformacje).FindByKind(375), nullptr);
+    EXPECT_EQ(top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kSocialClass), nullptr);
     EXPECT_TRUE(top(kLinkCharyzma).empty());
 
     ASSERT_TRUE(rules.db->exec("DROP TABLE klasyspoleczne;").ok());
     apply(kNobles);
-    EXPECT_EQ(top(kLinkDodatkoweInformacje).FindByKind(375), nullptr);
+    EXPECT_EQ(top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kSocialClass), nullptr);
     ASSERT_EQ(port.errors().size(), 1u);
     EXPECT_EQ(port.errors()[0].caption, "Błąd!");
     EXPECT_NE(rules.errors.str().find("SQL error: "), std::string::npos);

@@ -43,11 +43,12 @@ TEST_F(ResistancesTest, BaseResistancesFromTheAttributesBases) {
     EXPECT_EQ(part(first + 4, 12581), 8);
     EXPECT_EQ(part(first + 5, 12597), 11);
     EXPECT_EQ(part(first + 9, 12597), 11);
-    EXPECT_EQ(top(first + 4).FindByKind(12597), nullptr);
+    EXPECT_EQ(top(first + 4).FindByKind(kinds::top::kBasePhysicalResistance), nullptr);
     EXPECT_DOUBLE_EQ(top(first).total, 12.0);
     EXPECT_DOUBLE_EQ(top(first + 2).total, 14.0);
     EXPECT_DOUBLE_EQ(top(first + 9).total, 11.0);
-    EXPECT_EQ(top(first).FindByKind(12581)->info, "Bazowa odpornośc psychiczna");
+    EXPECT_EQ(top(first).FindByKind(kinds::top::kBasePsychicResistance)->info,
+              "Bazowa odpornośc psychiczna");
 
     // A second run replaces the parts rather than adding them.
     baseResistances();

@@ -73,7 +73,8 @@ struct StageFixture {
 
     std::vector<CPoz*> passageEntries() const {
         std::vector<CPoz*> found;
-        const CPoz* look = hero->link(kLinkDodatkoweInformacje)->FindByKind(256);
+        const CPoz* look =
+            hero->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kAppearance);
         const CPoz* list = look->FindByKind(stage::kStage)->FindByKind(stage::kPassages);
         if (list)
             for (CPoz* child : list->children())
@@ -101,7 +102,9 @@ struct StageFixture {
         return part ? part->wartosc : -999;
     }
 
-    CPoz* appearance() const { return hero->link(kLinkDodatkoweInformacje)->FindByKind(256); }
+    CPoz* appearance() const {
+        return hero->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kAppearance);
+    }
 };
 
 constexpr std::size_t kZyw = 0, kSf = 1, kZr = 2, kSz = 3, kInt = 4, kZw = 10;
@@ -200,11 +203,8 @@ TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     f.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(std::make_unique<CPoz>(f.rules.db.get(),
-                                            EntryData{.info = id,
-                                                      .specjal = id,
-                                                      .typ = kinds::profession::kProfession,
-                                                      .wartosc = 1}));
+            ->AddChild(
+                {.info = id, .specjal = id, .typ = kinds::profession::kProfession, .wartosc = 1});
     f.stage("a", 0, 0,
             {{"zw_znak", "="}, {"zw_wartosc", "K10"}, {"int_znak", "="}, {"int_wartosc", "K10"}});
     f.port.queueDie(6); // Inteligencja
@@ -222,11 +222,8 @@ TEST(CRdzenStadium, BasicProfessionRollsTwiceAndKeepsTheGreater) {
     StageFixture g;
     g.insert("profesje", {{"id", "p2"}, {"nazwa", "Zwiadowca"}, {"zw_podst", "T"}});
     g.hero->link(kLinkProfesje)
-        ->Append(std::make_unique<CPoz>(g.rules.db.get(),
-                                        EntryData{.info = "p2",
-                                                  .specjal = "p2",
-                                                  .typ = kinds::profession::kProfession,
-                                                  .wartosc = 1}));
+        ->AddChild(
+            {.info = "p2", .specjal = "p2", .typ = kinds::profession::kProfession, .wartosc = 1});
     g.stage("a", 0, 0, {{"zw_znak", "="}, {"zw_wartosc", "K10"}});
     g.port.queueDie(9);
     g.port.queueDie(2);
@@ -260,8 +257,10 @@ void applyWithRolls(StageFixture& f, double weightRoll, double heightRoll) {
     CPoz* look = f.appearance();
     look->AddChild(
         {.info = "Waga [kg]", .typ = stage::kWeight, .modyfikator = weightRoll, .memo = "K100_PR"});
-    look->AddChild(
-        {.info = "Wzrost [cm]", .typ = 561, .modyfikator = heightRoll, .memo = "K100_PR"});
+    look->AddChild({.info = "Wzrost [cm]",
+                    .typ = stage::kHeight,
+                    .modyfikator = heightRoll,
+                    .memo = "K100_PR"});
     ASSERT_TRUE(f.engine().Passages(0, 0));
     f.engine().Apply(GrowthProfile());
 }
@@ -269,8 +268,8 @@ void applyWithRolls(StageFixture& f, double weightRoll, double heightRoll) {
 TEST(CRdzenStadium, OverweightAndUnderweightParts) {
     StageFixture heavy;
     applyWithRolls(heavy, 95, 35);
-    EXPECT_EQ(heavy.appearance()->FindByKind(577)->wartosc, 95);
-    EXPECT_EQ(heavy.appearance()->FindByKind(561)->wartosc, 175); // low 170 + 5
+    EXPECT_EQ(heavy.appearance()->FindByKind(kinds::stage::kWeight)->wartosc, 95);
+    EXPECT_EQ(heavy.appearance()->FindByKind(kinds::stage::kHeight)->wartosc, 175); // low 170 + 5
     EXPECT_EQ(heavy.hero->weight(), 95);
     const CPoz* vitality = heavy.attribute(kZyw)->FindByKind(attribute::kOverweightVitality);
     ASSERT_NE(vitality, nullptr);
@@ -287,7 +286,7 @@ TEST(CRdzenStadium, OverweightAndUnderweightParts) {
 
     StageFixture light;
     applyWithRolls(light, 12, 50);
-    EXPECT_EQ(light.appearance()->FindByKind(577)->wartosc, 62);
+    EXPECT_EQ(light.appearance()->FindByKind(kinds::stage::kWeight)->wartosc, 62);
     const CPoz* thin = light.attribute(kZyw)->FindByKind(attribute::kOverweightVitality);
     EXPECT_EQ(thin->info, "Niedowaga");
     EXPECT_EQ(thin->wartosc, -9);
@@ -313,8 +312,8 @@ TEST(CRdzenStadium, SkinTakesTheLargestLimitOfThePassages) {
     const CPoz* skin = f.appearance()->FindByKind(stage::kStage)->FindByKind(stage::kSkin);
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->info, "Skóra");
-    EXPECT_EQ(skin->FindByKind(1345)->wartosc, 5); // 3, then + 2
-    EXPECT_EQ(skin->FindByKind(1345)->info, "Wyparowania kłute");
+    EXPECT_EQ(skin->FindByKind(kinds::stage::kSkinPiercingAbsorption)->wartosc, 5); // 3, then + 2
+    EXPECT_EQ(skin->FindByKind(kinds::stage::kSkinPiercingAbsorption)->info, "Wyparowania kłute");
     const CPoz* dexterity = skin->FindByKind(stage::kSkinDexterityLimit);
     EXPECT_EQ(dexterity->info, "Ograniczenia zręczności 1/");
     EXPECT_EQ(dexterity->size(), 2u); // the "=" of stage a is set at its first passage only
@@ -406,8 +405,7 @@ TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
             {{"int_znak", "="}, {"int_wartosc", "10"}, {"int_przyrost", "2"}, {"int_limit", "12"}});
     f.stage("b", 10, 0, {{"int_znak", "+"}, {"int_wartosc", "4"}, {"int_przyrost", "1.5"}});
     f.hero->link(kLinkDodatkoweInformacje)
-        ->Append(std::make_unique<CPoz>(
-            f.rules.db.get(), EntryData{.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 10}));
+        ->AddChild({.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 10});
     f.engine().RollRandomParts();
     f.engine().AgeStep();
     // Passage 0 sets 10, within stage a's limit 12. Passage 10 adds k·4 with stage b's
@@ -420,8 +418,7 @@ TEST(CRdzenStadium, AgeStepGrowsByTheAbilitiesNotByTheStagesFold) {
     f.insert("zdolnosci", {{"id", "z1"}, {"typ", "ZDOLNOSC"}, {"nazwa", "Bystry"}});
     f.insert("formuly", {{"id", "f1"}, {"id_nad", "z1"}, {"typ_nad", "ZDOLNOSC"}, {"intwsp", "2"}});
     f.hero->link(kLinkZdolnosci)
-        ->Append(std::make_unique<CPoz>(f.rules.db.get(),
-                                        EntryData{.info = "Bystry", .specjal = "z1", .typ = 640}));
+        ->AddChild({.info = "Bystry", .specjal = "z1", .typ = ability::kAbility});
     CRdzenUlomnosc(f.engine().context(), CRdzenUlomnosc::kAbilities).ApplyFormulas();
     f.engine().AgeStep();
     EXPECT_EQ(f.racial(kInt), 22);
@@ -484,19 +481,19 @@ TEST(CRdzenStadium, NaturalWeaponsAndRacialProficiencies) {
     ASSERT_NE(fangs, nullptr);
     EXPECT_EQ(fangs->typ, natural::kWeapon);
     EXPECT_EQ(fangs->info, "Kły");
-    const CPoz* stabbing = fangs->FindByKind(24673);
+    const CPoz* stabbing = fangs->FindByKind(kinds::natural::kPiercing);
     ASSERT_NE(stabbing, nullptr);
     EXPECT_EQ(stabbing->wartosc, 5);
     EXPECT_EQ(stabbing->specjal, "=|1|");
     EXPECT_EQ(stabbing->memo, "K6");
-    const CPoz* defence = fangs->FindByKind(24883);
+    const CPoz* defence = fangs->FindByKind(kinds::natural::kDefencePercent);
     ASSERT_NE(defence, nullptr);
     EXPECT_DOUBLE_EQ(defence->modyfikator, 0.1);
     EXPECT_EQ(defence->specjal, "+||%");
-    EXPECT_EQ(fangs->FindByKind(25095)->memo, "1");
-    EXPECT_EQ(fangs->FindByKind(25153)->wartosc, 1);
-    EXPECT_EQ(fangs->FindByKind(25137), nullptr);
-    EXPECT_EQ(fangs->FindByKind(25345)->wartosc, 1);
+    EXPECT_EQ(fangs->FindByKind(kinds::natural::kRange)->memo, "1");
+    EXPECT_EQ(fangs->FindByKind(kinds::natural::kSpecialist)->wartosc, 1);
+    EXPECT_EQ(fangs->FindByKind(kinds::natural::kDoublyProficient), nullptr);
+    EXPECT_EQ(fangs->FindByKind(kinds::natural::kCount)->wartosc, 1);
 
     CPoz* proficiencies = f.hero->link(kLinkBieglosci);
     CPoz* natural = &proficiencies->AddChild(
@@ -545,51 +542,46 @@ TEST(CRdzenStadium, BodyPartsOfALaterStageTakeThePlaceOfEarlierOnes) {
     EXPECT_EQ(head->specjal, "c1");
     // The properties are the stage row's own: a row with every column blank has none,
     // whatever the default part holds.
-    ASSERT_NE(head->FindByKind(4192), nullptr);
-    EXPECT_EQ(head->FindByKind(4192)->size(), 0u);
+    ASSERT_NE(head->FindByKind(kinds::body::kProperties), nullptr);
+    EXPECT_EQ(head->FindByKind(kinds::body::kProperties)->size(), 0u);
 
     ASSERT_TRUE(f.engine().Passages(0, 10));
     ASSERT_EQ(body->size(), 1u);
     head = body->FindByKind(body::kPart);
     EXPECT_EQ(head->specjal, "c2");
     EXPECT_EQ(head->memo, "d1");
-    EXPECT_EQ(head->FindByKind(1435)->target(), f.hero->link(kLinkZrecznoscAktualna));
-    const CPoz* properties = head->FindByKind(4192);
+    EXPECT_EQ(head->FindByKind(kinds::body::kDexterityDefence)->target(),
+              f.hero->link(kLinkZrecznoscAktualna));
+    const CPoz* properties = head->FindByKind(kinds::body::kProperties);
     ASSERT_NE(properties, nullptr);
     ASSERT_EQ(properties->size(), 3u); // the three the row has, none of the default's
-    EXPECT_DOUBLE_EQ(properties->FindByKind(4210)->modyfikator, 0.25); // 25 / 100
-    EXPECT_EQ(properties->FindByKind(4355)->wartosc, 2);
-    EXPECT_DOUBLE_EQ(properties->FindByKind(4355)->modyfikator, 0.5);
-    EXPECT_EQ(properties->FindByKind(4436)->wartosc, 0); // "N"
-    EXPECT_EQ(properties->FindByKind(4244), nullptr);
-    EXPECT_EQ(properties->FindByKind(4417), nullptr);
-    EXPECT_EQ(properties->FindByKind(4452), nullptr);
+    EXPECT_DOUBLE_EQ(properties->FindByKind(kinds::body::kShareOfVitality)->modyfikator,
+                     0.25); // 25 / 100
+    EXPECT_EQ(properties->FindByKind(kinds::body::kPiercingProperty)->wartosc, 2);
+    EXPECT_DOUBLE_EQ(properties->FindByKind(kinds::body::kPiercingProperty)->modyfikator, 0.5);
+    EXPECT_EQ(properties->FindByKind(kinds::body::kCanHold)->wartosc, 0); // "N"
+    EXPECT_EQ(properties->FindByKind(kinds::body::kSeveringKills), nullptr);
+    EXPECT_EQ(properties->FindByKind(kinds::body::kSelectiveHit), nullptr);
+    EXPECT_EQ(properties->FindByKind(kinds::body::kDefaultLocation), nullptr);
 }
 
 TEST(CRdzenStadium, AgeStepAddsTradesAndProfessionsThenPasses) {
     StageFixture f;
     f.stage("a", 0, 0, {{"int_znak", "="}, {"int_wartosc", "10"}});
     f.stage("b", 20, 0, {{"int_znak", "+"}, {"int_wartosc", "5"}});
-    CPoz* age = f.hero->link(kLinkDodatkoweInformacje)
-                    ->Append(std::make_unique<CPoz>(
-                        f.rules.db.get(),
-                        EntryData{.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 16}));
+    CPoz& age = f.hero->link(kLinkDodatkoweInformacje)
+                    ->AddChild({.info = "WIEK", .typ = kinds::info::kAge, .wartosc = 16});
     f.engine().RollRandomParts();
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0}));
     for (const char* id : {"p1", "p2"})
         f.hero->link(kLinkProfesje)
-            ->Append(std::make_unique<CPoz>(f.rules.db.get(),
-                                            EntryData{.info = id,
-                                                      .specjal = id,
-                                                      .typ = kinds::profession::kProfession,
-                                                      .wartosc = 1}));
+            ->AddChild(
+                {.info = id, .specjal = id, .typ = kinds::profession::kProfession, .wartosc = 1});
     f.hero->link(kLinkZawody)
-        ->Append(std::make_unique<CPoz>(
-            f.rules.db.get(),
-            EntryData{.info = "Kowal", .specjal = "t1", .typ = trade::kTrade, .wartosc = 3}));
+        ->AddChild({.info = "Kowal", .specjal = "t1", .typ = trade::kTrade, .wartosc = 3});
     f.engine().AgeStep();
-    EXPECT_EQ(age->wartosc, 25); // 16 + 3 + 2 + 4
-    EXPECT_DOUBLE_EQ(age->modyfikator, 16.0);
+    EXPECT_EQ(age.wartosc, 25); // 16 + 3 + 2 + 4
+    EXPECT_DOUBLE_EQ(age.modyfikator, 16.0);
     EXPECT_EQ(f.passageAges(), (std::vector<int>{0, 20}));
     EXPECT_EQ(f.racial(kInt), 15);
 

@@ -67,12 +67,13 @@ TEST_F(AbilitiesTest, DisabilityShareCountsForTheBaseResistance) {
     CRdzenUlomnosc disabilities = engine(CRdzenUlomnosc::kDisabilities);
     disabilities.ApplyFormulas();
     ASSERT_EQ(lame.size(), 1u);
-    EXPECT_EQ(lame.front()->typ, 12624);
+    EXPECT_EQ(lame.front()->typ, kinds::formula::kOwner);
     EXPECT_EQ(lame.front()->specjal, kLameFormula);
     EXPECT_EQ(lame.front()->info, "1");
 
     disabilities.ApplyToAttributes();
-    const CPoz* share = top(kLinkSilaFizyczna).FindByKind(14739);
+    const CPoz* share =
+        top(kLinkSilaFizyczna).FindByKind(kinds::perMember::kFormulaShare[member::kStrength]);
     ASSERT_NE(share, nullptr);
     EXPECT_EQ(share->wartosc, -5);
     EXPECT_EQ(share->memo, "0|ulom");
@@ -80,7 +81,9 @@ TEST_F(AbilitiesTest, DisabilityShareCountsForTheBaseResistance) {
     EXPECT_DOUBLE_EQ(top(kLinkSilaFizyczna).total, 50.0);
 
     CRdzenOdpornosci(context()).BaseResistances();
-    EXPECT_EQ(top(kLinkBazowaOdpornoscFizyczna).FindByKind(18577)->wartosc, 5); // 50, not 55
+    EXPECT_EQ(
+        top(kLinkBazowaOdpornoscFizyczna).FindByKind(kinds::attribute::kPhysicalStrength)->wartosc,
+        5); // 50, not 55
 }
 
 TEST_F(AbilitiesTest, FormulasAreReadOnceAndAppliedInPlace) {
@@ -96,7 +99,8 @@ TEST_F(AbilitiesTest, FormulasAreReadOnceAndAppliedInPlace) {
     port.queueDie(6);
     abilities.ApplyFormulas();
     ASSERT_EQ(strong.size(), 2u);
-    const CPoz* effect = strong.front()->FindByKind(12688);
+    const CPoz* effect =
+        strong.front()->FindByKind(kinds::perMember::kFormulaEffect[member::kStrength]);
     ASSERT_NE(effect, nullptr);
     EXPECT_DOUBLE_EQ(effect->modyfikator, 6.0);
 
@@ -166,9 +170,23 @@ TEST_F(AbilitiesTest, AbilityWithoutFormulasAndFailingQuery) {
     EXPECT_TRUE(port.errors().empty());
 
     ASSERT_TRUE(rules.db->exec("DROP TABLE zdolnosci;").ok());
-    engine(CRdzenUlomnosc::kAbilities).ApplyFormulas();
+    CRdzenUlomnosc failing = engine(CRdzenUlomnosc::kAbilities);
+    failing.ApplyFormulas();
     ASSERT_EQ(port.errors().size(), 1u);
     EXPECT_EQ(port.errors()[0].caption, "Błąd!");
+    EXPECT_EQ(failing.status().message(), port.errors()[0].text);
+}
+
+// A formula that cannot be read is shown once, and its failure is the ability step's own.
+TEST_F(AbilitiesTest, AFormulasFailureIsTheStepsFailure) {
+    CPoz& strong = add(top(kLinkZdolnosci), "Siłacz", 0, 0, kStrong);
+    add(strong, "", kinds::formula::kOwner, 0, kStrongGrowth, "", 1.0); // read before
+    ASSERT_TRUE(rules.db->exec("DROP TABLE formuly;").ok());
+    CRdzenUlomnosc abilities = engine(CRdzenUlomnosc::kAbilities);
+    abilities.ApplyFormulas();
+    ASSERT_EQ(port.errors().size(), 1u);
+    EXPECT_FALSE(abilities.status().ok());
+    EXPECT_EQ(abilities.status().message(), port.errors()[0].text);
 }
 
 // Every ability and disability of the sample rules applies without errors, and the

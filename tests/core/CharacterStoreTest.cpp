@@ -45,8 +45,8 @@ std::vector<std::string> outline(const CPoz& root) {
 }
 
 CPoz* add(CPoz& parent, std::string_view info, int typ, int value = 0, double modifier = 1.0) {
-    return parent.Append(
-        std::make_unique<CPoz>(parent.connection(), "", info, "", typ, modifier, value, ""));
+    return &parent.AddChild(
+        {.info = std::string(info), .typ = typ, .wartosc = value, .modyfikator = modifier});
 }
 
 TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
@@ -56,7 +56,7 @@ TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
     EXPECT_EQ(hero.typ, 0);
     EXPECT_EQ(hero.modyfikator, 1.0);
     EXPECT_EQ(hero.link(1)->info, "Żywotność");
-    EXPECT_EQ(hero.link(kLinkObciazenie)->typ, 18773);
+    EXPECT_EQ(hero.link(kLinkObciazenie)->typ, kinds::top::kLoad);
     EXPECT_EQ(hero.link(41)->info, "Dodatkowe informacje");
     EXPECT_EQ(hero.link(0), nullptr);
     EXPECT_EQ(hero.link(42), nullptr);
@@ -65,7 +65,7 @@ TEST(CharacterSkeleton, ANewCharacterHasTheFixedEntriesAndItsReferences) {
         EXPECT_EQ(hero.link(n++), child);
 
     const CPoz* nested = hero.link(kLinkZrecznoscAktualna)->front();
-    EXPECT_EQ(nested->typ, 1833);
+    EXPECT_EQ(nested->typ, kinds::attribute::kDexterityReference);
     EXPECT_EQ(nested->target(), hero.link(kLinkZrecznosc));
     EXPECT_EQ(nested->specjal, "&" + hero.link(kLinkZrecznosc)->id());
     EXPECT_EQ(hero.link(kLinkSzybkoscAktualna)->front()->target(), hero.link(kLinkSzybkosc));

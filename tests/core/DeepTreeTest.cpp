@@ -38,10 +38,10 @@ TEST(DeepTree, AChainOfAHundredThousandEntriesWorksThroughout) {
     CPoz* skills = hero.link(kLinkUmiejetnosci);
     CPoz* at = skills;
     for (int i = 1; i < kChain; ++i)
-        at = at->Append(std::make_unique<CPoz>(t.db.get(), "", "Poziom " + std::to_string(i), "",
-                                               0x11, 1.0, 1, ""));
-    CPoz* leaf = at->Append(std::make_unique<CPoz>(
-        t.db.get(), "", "Poziom " + std::to_string(kChain), "", 0x19, 1.0, 0, ""));
+        at = &at->AddChild(
+            {.info = "Poziom " + std::to_string(i), .typ = 0x11, .wartosc = 1, .modyfikator = 1.0});
+    CPoz* leaf = &at->AddChild(
+        {.info = "Poziom " + std::to_string(kChain), .typ = 0x19, .modyfikator = 1.0});
     leaf->MakeReference(*hero.link(kLinkZrecznosc), true);
 
     // Each entry adds its value to what its child hands back: the leaf takes 12 from

@@ -1,5 +1,6 @@
 #include "model/Entry.h"
 #include "model/GameDate.h"
+#include "model/Kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,11 @@ namespace {
 
 std::string label(int typ, int value, double modifier, double total, std::string_view memo = "",
                   std::string_view info = "Pozycja") {
-    CPoz entry(nullptr, "", info, "", typ, modifier, value, memo);
+    CPoz entry(nullptr, {.info = std::string(info),
+                         .typ = typ,
+                         .wartosc = value,
+                         .modyfikator = modifier,
+                         .memo = std::string(memo)});
     entry.total = total;
     return BuildLabel(entry);
 }
@@ -49,23 +54,25 @@ TEST(BuildLabel, YesNoTotalsTextAndDate) {
 }
 
 TEST(BuildLabel, MoneyShowsCountAndGoldAndSilver) {
-    CPoz purse(nullptr, "", "przy sobie", "", 1916, 0.0, 0, "");
+    CPoz purse(nullptr, {.info = "przy sobie", .typ = kinds::money::kAtHand});
     purse.total = 12.5;
     EXPECT_EQ(BuildLabel(purse), "przy sobie ( łączna wartość: 12 złota 50 srebra )");
     purse.total = 0.0;
     EXPECT_EQ(BuildLabel(purse), "przy sobie");
 
     // One thing without children: "wartość" only; gold without silver.
-    CPoz ring(nullptr, "", "Pierścień", "", 0x1C, 7.0, 1, "");
+    CPoz ring(nullptr, {.info = "Pierścień", .typ = 0x1C, .wartosc = 1, .modyfikator = 7.0});
     ring.total = 7.0;
     EXPECT_EQ(BuildLabel(ring), "Pierścień ( wartość: 7 złota )");
     ring.total = 1.0; // equal to the count: nothing after the label
     EXPECT_EQ(BuildLabel(ring), "Pierścień");
-    ring.Append(std::make_unique<CPoz>(nullptr, "", "kamień", "", 0x1C, 1.0, 1, ""));
+    ring.AddChild({.info = "kamień", .typ = 0x1C, .wartosc = 1, .modyfikator = 1.0});
     ring.total = 8.05;
     EXPECT_EQ(BuildLabel(ring), "Pierścień ( łączna wartość: 8 złota 5 srebra )");
 
-    CPoz coins(nullptr, "", "Monety", "", 0x1C, 0.1, 25, "srebrnych");
+    CPoz coins(
+        nullptr,
+        {.info = "Monety", .typ = 0x1C, .wartosc = 25, .modyfikator = 0.1, .memo = "srebrnych"});
     coins.total = 2.5;
     EXPECT_EQ(BuildLabel(coins), "Monety srebrnych sztuk 25 ( łączna wartość: 2 złota 50 srebra )");
     coins.total = 25.0;

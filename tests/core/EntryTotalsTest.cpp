@@ -8,23 +8,27 @@ namespace tallar {
 namespace {
 
 CPoz* add(CPoz& parent, int typ, int value, double modifier = 1.0, std::string_view memo = "") {
-    return parent.Append(std::make_unique<CPoz>(nullptr, "", "x", "", typ, modifier, value, memo));
+    return &parent.AddChild({.info = "x",
+                             .typ = typ,
+                             .wartosc = value,
+                             .modyfikator = modifier,
+                             .memo = std::string(memo)});
 }
 
 TEST(Recalculate, IntegerParentAddsIntegerChildrenAndMultipliesByPercentages) {
-    CPoz entry(nullptr, "", "Siła", "", 0x11, 1.0, 10, "");
+    CPoz entry(nullptr, {.info = "Siła", .typ = 0x11, .wartosc = 10, .modyfikator = 1.0});
     add(entry, 0x21, 5);
     EXPECT_EQ(entry.Recalculate(), 15.0);
     EXPECT_EQ(entry.total, 15.0);
     EXPECT_EQ(entry.front()->total, 5.0);
 
-    CPoz scaled(nullptr, "", "Siła", "", 0x11, 1.0, 10, "");
+    CPoz scaled(nullptr, {.info = "Siła", .typ = 0x11, .wartosc = 10, .modyfikator = 1.0});
     CPoz* percent = add(scaled, 0x22, 0, 1.5);
     EXPECT_EQ(scaled.Recalculate(), 15.0);
     EXPECT_EQ(percent->total, 1.5);
 
     // In list order: (10 + 5) × 1.5 = 22.5 → 23, then − 3.
-    CPoz mixed(nullptr, "", "m", "", 0x11, 1.0, 10, "");
+    CPoz mixed(nullptr, {.info = "m", .typ = 0x11, .wartosc = 10, .modyfikator = 1.0});
     add(mixed, 0x21, 5);
     add(mixed, 0x22, 0, 1.5);
     add(mixed, 0x21, -3);
@@ -34,7 +38,7 @@ TEST(Recalculate, IntegerParentAddsIntegerChildrenAndMultipliesByPercentages) {
 }
 
 TEST(Recalculate, PercentageParentTakesPointsAndMultipliers) {
-    CPoz percent(nullptr, "", "p", "", 0x12, 1.2, 0, "");
+    CPoz percent(nullptr, {.info = "p", .typ = 0x12, .modyfikator = 1.2});
     add(percent, 0x21, 10);                       // + 10 points: 1.2 + 0.1
     add(percent, 0x22, 0, 2.0);                   // × 2
     EXPECT_DOUBLE_EQ(percent.Recalculate(), 0.0); // × a running value of 0
@@ -43,41 +47,41 @@ TEST(Recalculate, PercentageParentTakesPointsAndMultipliers) {
     EXPECT_DOUBLE_EQ(percent.front()->total, 10.0);
 
     // Kind 3 with a modifier acts as a percentage; with modifier 0 as an integer.
-    CPoz mixedPercent(nullptr, "", "m", "", 0x13, 0.5, 0, "");
+    CPoz mixedPercent(nullptr, {.info = "m", .typ = 0x13, .modyfikator = 0.5});
     add(mixedPercent, 0x21, 25);
     EXPECT_DOUBLE_EQ(mixedPercent.Recalculate(10.0, 0.0, 0x11), 7.5); // 10 × (0.5 + 0.25)
     EXPECT_DOUBLE_EQ(mixedPercent.total, 0.75);
-    CPoz mixedInteger(nullptr, "", "m", "", 0x13, 0.0, 4, "");
+    CPoz mixedInteger(nullptr, {.info = "m", .typ = 0x13, .wartosc = 4});
     add(mixedInteger, 0x21, 3);
     EXPECT_DOUBLE_EQ(mixedInteger.Recalculate(), 7.0);
     // Under a kind-3 parent with a modifier, children work on its percentage.
-    CPoz under(nullptr, "", "c", "", 0x21, 1.0, 30, "");
+    CPoz under(nullptr, {.info = "c", .typ = 0x21, .wartosc = 30, .modyfikator = 1.0});
     EXPECT_DOUBLE_EQ(under.Recalculate(0.0, 0.5, 0x13), 0.8);
     EXPECT_DOUBLE_EQ(under.total, 30.0);
     EXPECT_DOUBLE_EQ(under.Recalculate(9.0, 0.0, 0x13), 39.0); // modifier 0: as integers
 }
 
 TEST(Recalculate, MoneyMultipliesCountAndWorth) {
-    CPoz purse(nullptr, "", "Majątek", "", 0x0C, 2.5, 4, "");
+    CPoz purse(nullptr, {.info = "Majątek", .typ = 0x0C, .wartosc = 4, .modyfikator = 2.5});
     EXPECT_DOUBLE_EQ(purse.Recalculate(), 10.0);
     EXPECT_DOUBLE_EQ(purse.total, 10.0);
 
     // A money child adds its count × worth to the worth of its parent.
-    CPoz bag(nullptr, "", "sakiewka", "", 0x0C, 1.0, 1, "");
+    CPoz bag(nullptr, {.info = "sakiewka", .typ = 0x0C, .wartosc = 1, .modyfikator = 1.0});
     CPoz* coins = add(bag, 0x1C, 3, 0.25);
     bag.Recalculate();
     EXPECT_DOUBLE_EQ(coins->total, 0.75);
     EXPECT_DOUBLE_EQ(bag.total, 1.75);
 
     // An integer child of a money entry adds to the running worth.
-    CPoz gold(nullptr, "", "g", "", 0x0C, 2.0, 3, "");
+    CPoz gold(nullptr, {.info = "g", .typ = 0x0C, .wartosc = 3, .modyfikator = 2.0});
     add(gold, 0x21, 4);
     gold.Recalculate();
     EXPECT_DOUBLE_EQ(gold.total, 10.0); // 3 × 2, then the child's 4
 }
 
 TEST(Recalculate, YesNoPassesTheRunningValueAndItsChildrenCountNothing) {
-    CPoz entry(nullptr, "", "e", "", 0x11, 1.0, 10, "");
+    CPoz entry(nullptr, {.info = "e", .typ = 0x11, .wartosc = 10, .modyfikator = 1.0});
     CPoz* flag = add(entry, 0x24, 1);
     CPoz* below = add(*flag, 0x21, 50);
     below->total = -7.0;
@@ -89,21 +93,21 @@ TEST(Recalculate, YesNoPassesTheRunningValueAndItsChildrenCountNothing) {
 
 TEST(Recalculate, ProgressionParentGrowsChildrenAlongTheExperienceScale) {
     // Each child's value counts steps from the running value: 190 + 5 steps of 1.
-    CPoz life(nullptr, "", "Żywotność", "", 0xA005, 0.0, 190, "");
+    CPoz life(nullptr, {.info = "Żywotność", .typ = 0xA005, .wartosc = 190});
     CPoz* growth = add(life, 0x11, 5);
     EXPECT_EQ(life.Recalculate(), 195.0);
     EXPECT_EQ(growth->total, 5.0);
     EXPECT_EQ(life.total, 195.0);
 
     // 598 → 600 by one step of 2, then one step of 3; then 603 → 0 steps.
-    CPoz strength(nullptr, "", "SF", "", 0xA015, 0.0, 598, "");
+    CPoz strength(nullptr, {.info = "SF", .typ = 0xA015, .wartosc = 598});
     CPoz* twoSteps = add(strength, 0x11, 2);
     add(strength, 0x11, -1); // one step back at level 3
     EXPECT_EQ(strength.Recalculate(), 600.0);
     EXPECT_EQ(twoSteps->total, 5.0);
     EXPECT_EQ(strength.back()->total, -3.0);
 
-    CPoz fixed(nullptr, "", "SF", "", 0xA015, 0.0, 100, "");
+    CPoz fixed(nullptr, {.info = "SF", .typ = 0xA015, .wartosc = 100});
     CPoz* byFour = add(fixed, 0x11, 3, 1.0, "4|wzrost"); // the fixed step precedes the "|"
     EXPECT_EQ(fixed.Recalculate(), 112.0);
     EXPECT_EQ(byFour->total, 12.0);
@@ -116,7 +120,7 @@ TEST(Recalculate, ProgressionParentGrowsChildrenAlongTheExperienceScale) {
 TEST(Recalculate, AHugeGrowthStopsAtTheLargestInteger) {
     // 1,000,000 steps from 0 climb 5000 levels of 200 steps each, to 100·5000·5001 =
     // 2,500,500,000, past INT_MAX: the growth stops at INT_MAX and a further one adds 0.
-    CPoz life(nullptr, "", "Żywotność", "", 0xA005, 0.0, 0, "");
+    CPoz life(nullptr, {.info = "Żywotność", .typ = 0xA005});
     CPoz* huge = add(life, 0x11, 1'000'000);
     CPoz* more = add(life, 0x11, 5);
     EXPECT_EQ(life.Recalculate(), double(INT_MAX));
@@ -168,7 +172,7 @@ TEST(Recalculate, ReferencesTakeTheirTargetsTotal) {
 }
 
 TEST(Recalculate, MaxOfChildrenTakesTheGreatestIntegerChild) {
-    CPoz entry(nullptr, "", "max", "", 0x10, 1.0, 0, "");
+    CPoz entry(nullptr, {.info = "max", .typ = 0x10, .modyfikator = 1.0});
     add(entry, 0x11, -4);
     entry.MaxOfChildren();
     EXPECT_EQ(entry.total, 0.0);

@@ -244,7 +244,8 @@ TEST(EntrySetOrAdd, NeutralDataDropOrSkipAndNewChildrenFollowTheCursor) {
 // Counts the entries destroyed, to prove none goes twice and none is missed.
 int destroyed = 0;
 struct Counted : CPoz {
-    explicit Counted(std::string_view label) : CPoz(nullptr, "", label, "", 9, 1.0, 0, "") {}
+    explicit Counted(std::string_view label)
+        : CPoz(nullptr, {.info = std::string(label), .typ = 9, .modyfikator = 1.0}) {}
     ~Counted() override { ++destroyed; }
 };
 

@@ -51,8 +51,8 @@ std::optional<std::string> failure(const Status& status) {
 }
 
 CPoz* add(CPoz& parent, std::string_view info, int typ, int value) {
-    return parent.Append(
-        std::make_unique<CPoz>(parent.connection(), "", info, "", typ, 1.0, value, ""));
+    return &parent.AddChild(
+        {.info = std::string(info), .typ = typ, .wartosc = value, .modyfikator = 1.0});
 }
 
 TEST(FaultInjection, ACharacterSaveIsWholeOrNothing) {

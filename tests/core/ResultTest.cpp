@@ -37,6 +37,14 @@ TEST(Result, CarriesAValueOrAnErrorWithItsPlace) {
     EXPECT_EQ(describeLevel("7").value(), "poziom 7");
 }
 
+TEST(Result, IsMadeFromWhatItsValueIsMadeFrom) {
+    // A text literal becomes the std::string it holds; an int widens to a long.
+    const Result<std::string> named = "Obrona";
+    EXPECT_EQ(*named, "Obrona");
+    const Result<long> widened = 3;
+    EXPECT_EQ(widened.value(), 3L);
+}
+
 TEST(Result, HoldsValuesThatCanOnlyBeMoved) {
     Result<std::unique_ptr<int>> made = std::make_unique<int>(5);
     ASSERT_TRUE(made);

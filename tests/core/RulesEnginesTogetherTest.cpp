@@ -120,7 +120,8 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
         EXPECT_EQ(sickly->info, "Chorowity");
         EXPECT_EQ(sickly->memo, "0|ulom");
         EXPECT_DOUBLE_EQ(sickly->modyfikator, 0.8);
-        ASSERT_NE(vitality.FindByKind(14593), nullptr); // "Rasowa" of the stage
+        ASSERT_NE(vitality.FindByKind(kinds::perMember::kRacial[member::kVitality]),
+                  nullptr); // "Rasowa" of the stage
         EXPECT_EQ(valueOf(physical, 18689), roundToInt(vitality.total / 10));
         EXPECT_EQ(valueOf(psychic, 18497), roundToInt(vitality.total / 20));
         auto withoutShare = CPoz::CopyTree(
@@ -136,7 +137,7 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
         const CPoz* giant = taggedShare(strength, "zdol");
         ASSERT_NE(giant, nullptr);
         const CPoz& owner = *c.top(kLinkZdolnosci).front()->front();
-        EXPECT_EQ(owner.typ, 12624);
+        EXPECT_EQ(owner.typ, kinds::formula::kOwner);
         ASSERT_NE(giant->target(), nullptr);
         EXPECT_EQ(giant->target()->parent(), &owner);
         EXPECT_EQ(giant->wartosc, roundToInt(giant->target()->modyfikator));
@@ -183,20 +184,22 @@ TEST(RulesEnginesTogether, EnginesAgreeOnTheSampleCharacter) {
 
         // The social class: its entry, the wealth split between purse and bank and the
         // family estate, and its part of Charyzma.
-        const CPoz* socialClass = c.top(kLinkDodatkoweInformacje).FindByKind(375);
+        const CPoz* socialClass =
+            c.top(kLinkDodatkoweInformacje).FindByKind(kinds::info::kSocialClass);
         ASSERT_NE(socialClass, nullptr);
         EXPECT_EQ(socialClass->specjal, kMagnates);
         EXPECT_EQ(socialClass->memo, "Możnowładcy");
         const CPoz& wealth = c.top(kLinkMajatek);
-        ASSERT_EQ(wealth.FindByKind(1916)->size(), 1u);
-        ASSERT_EQ(wealth.FindByKind(1932)->size(), 1u);
-        ASSERT_EQ(wealth.FindByKind(2060)->size(), 1u);
-        const int atHand = wealth.FindByKind(1916)->front()->wartosc;
-        const int total = atHand + wealth.FindByKind(1932)->front()->wartosc;
+        ASSERT_EQ(wealth.FindByKind(kinds::money::kAtHand)->size(), 1u);
+        ASSERT_EQ(wealth.FindByKind(kinds::money::kInBank)->size(), 1u);
+        ASSERT_EQ(wealth.FindByKind(kinds::money::kEstate)->size(), 1u);
+        const int atHand = wealth.FindByKind(kinds::money::kAtHand)->front()->wartosc;
+        const int total = atHand + wealth.FindByKind(kinds::money::kInBank)->front()->wartosc;
         EXPECT_GE(total, 210); // 10K10+200
         EXPECT_LE(total, 300);
         EXPECT_EQ(atHand, roundToInt(total * 0.1));
-        EXPECT_DOUBLE_EQ(wealth.FindByKind(2060)->front()->modyfikator, 10.0 * total);
+        EXPECT_DOUBLE_EQ(wealth.FindByKind(kinds::money::kEstate)->front()->modyfikator,
+                         10.0 * total);
         const CPoz& charisma = c.top(kLinkCharyzma);
         const int classCharisma = valueOf(charisma, 16993);
         EXPECT_GE(classCharisma, 6); // K10+5

@@ -9,7 +9,6 @@
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
 #include "wizard/CWizard9.h"
-#include "wizard/WizardEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -125,8 +124,9 @@ TEST_F(Driver, ACompletedRunSavesOneCharacterAndItsTree) {
     // The root and every entry below it, each one row.
     EXPECT_EQ(count(characters(), "SELECT count(*) FROM pozycje"),
               1 + entriesBelow(*loaded.character));
-    EXPECT_NE(loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kKindAppearance),
-              nullptr);
+    EXPECT_NE(
+        loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kAppearance),
+        nullptr);
 }
 
 TEST_F(Driver, AutomaticRollsSkipTheBirthplacePageAndStillWriteTheBirthplace) {
@@ -136,7 +136,7 @@ TEST_F(Driver, AutomaticRollsSkipTheBirthplacePageAndStillWriteTheBirthplace) {
     CharacterLoad loaded = LoadCharacter(characters(), id);
     ASSERT_NE(loaded.character, nullptr);
     const CPoz* place =
-        loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kKindBirthplace);
+        loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kBirthplace);
     ASSERT_NE(place, nullptr);
     EXPECT_EQ(place->info, "Miejsce urodzenia");
     EXPECT_FALSE(place->memo.empty());
@@ -148,7 +148,9 @@ TEST_F(Driver, AskedRollsShowTheBirthplacePage) {
     EXPECT_EQ(pages.birthplaceShown, 1);
     CharacterLoad loaded = LoadCharacter(characters(), id);
     ASSERT_NE(loaded.character, nullptr);
-    EXPECT_EQ(loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kKindBirthplace)->memo,
+    EXPECT_EQ(loaded.character->link(kLinkDodatkoweInformacje)
+                  ->FindByKind(kinds::info::kBirthplace)
+                  ->memo,
               "Klasztor");
 }
 

@@ -2,7 +2,6 @@
 #include "support/WizardFixture.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
-#include "wizard/WizardEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -247,35 +246,36 @@ TEST_F(OriginPage, DalejWritesNamesAndOriginEntries) {
     EXPECT_EQ(hero.rasa, "Krasnolud [Młody krasnolud]");
 
     const CPoz& extra = *hero.link(kLinkDodatkoweInformacje);
-    const CPoz* appearance = extra.FindByKind(kKindAppearance);
+    const CPoz* appearance = extra.FindByKind(kinds::info::kAppearance);
     ASSERT_NE(appearance, nullptr);
     EXPECT_EQ(appearance->info, "Rasa: Krasnolud");
     EXPECT_EQ(appearance->specjal, test::kDwarfRace);
-    const CPoz* stage = appearance->FindByKind(kKindStage);
+    const CPoz* stage = appearance->FindByKind(kinds::stage::kStage);
     ASSERT_NE(stage, nullptr);
     EXPECT_EQ(stage->info, "Stadium: Młody krasnolud");
     EXPECT_EQ(stage->specjal, test::kYoungDwarf);
-    const CPoz* age = extra.FindByKind(kKindAge);
+    const CPoz* age = extra.FindByKind(kinds::info::kAge);
     ASSERT_NE(age, nullptr);
     EXPECT_EQ(age->info, "WIEK");
     EXPECT_EQ(age->wartosc, 20);
     EXPECT_EQ(hero.age(), 20);
-    const CPoz* alignment = extra.FindByKind(kKindAlignment);
+    const CPoz* alignment = extra.FindByKind(kinds::info::kAlignment);
     ASSERT_NE(alignment, nullptr);
     EXPECT_EQ(alignment->info, "Charakter: " + alignmentText);
     EXPECT_EQ(alignment->specjal, page.alignmentId());
 
-    const CPoz* socialClass = extra.FindByKind(375); // written by the social-class step
+    const CPoz* socialClass =
+        extra.FindByKind(kinds::info::kSocialClass); // written by the social-class step
     ASSERT_NE(socialClass, nullptr);
     EXPECT_EQ(socialClass->specjal, test::kVagrants);
 
-    const CPoz* groups = appearance->FindByKind(kKindRaceWeaponGroups);
+    const CPoz* groups = appearance->FindByKind(kinds::stage::kRaceWeaponGroups);
     ASSERT_NE(groups, nullptr);
     EXPECT_EQ(groups->info, "Bronie rasowe");
     ASSERT_EQ(groups->size(), 3u);
     const CPoz* axes = groups->FindBySpecjal("100000000000000000000701000002");
     ASSERT_NE(axes, nullptr);
-    EXPECT_EQ(axes->typ, kKindRaceWeaponGroup);
+    EXPECT_EQ(axes->typ, kinds::stage::kRacialProficiency);
     EXPECT_EQ(axes->wartosc, 10);
     EXPECT_FALSE(axes->info.empty());
 }
@@ -285,7 +285,9 @@ struct BirthplacePage : ::testing::Test, SampleWorkspace {
     DiceGenerator generator{3};
     CWizard2 page{rules(), hero, port, &generator};
 
-    const CPoz* entry() { return hero.link(kLinkDodatkoweInformacje)->FindByKind(kKindBirthplace); }
+    const CPoz* entry() {
+        return hero.link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kBirthplace);
+    }
 };
 
 TEST_F(BirthplacePage, TheNarrowestPlaceHoldingTheRollIsWritten) {

@@ -39,8 +39,10 @@ package)
     [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
     # What the programs link, found by dpkg-shlibdeps, and the platform plugins by hand.
     depends=$(dpkg-deb -f "$deb" Depends)
-    needed=(libc6 libstdc++6 libsqlite3-0)
-    [ "$gui" = gui ] && needed+=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins)
+    # Both programs draw the character sheet (Qt Gui) with the DejaVu fonts.
+    needed=(libc6 libstdc++6 libsqlite3-0 libqt6core6 libqt6gui6 fonts-dejavu-core
+            fonts-dejavu-extra)
+    [ "$gui" = gui ] && needed+=(libqt6widgets6 libqt6svg6 libqt6printsupport6 qt6-qpa-plugins)
     names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
     for package in "${needed[@]}"; do
         grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"

@@ -156,8 +156,8 @@ TEST(CharacterTree, ChildrenAppearWhenTheirEntryIsOpenedSoADeepTreeShowsAtOnce) 
     CPoz* skills = hero.link(kLinkUmiejetnosci);
     CPoz* at = skills;
     for (int i = 1; i <= 100'000; ++i)
-        at = at->Append(std::make_unique<CPoz>(&w.characters(), "", "Poziom " + std::to_string(i),
-                                               "", 0x11, 1.0, 1, ""));
+        at = &at->AddChild(
+            {.info = "Poziom " + std::to_string(i), .typ = 0x11, .wartosc = 1, .modyfikator = 1.0});
     skills->Recalculate();
     {
         ui::CharacterTreeDialog dialog(hero);
