@@ -142,14 +142,6 @@ int divided(int value, double divisor) {
     return roundToInt(value / divisor);
 }
 
-// The truncated total of the first child of this kind, or nothing.
-std::optional<int> childTotal(const CPoz& parent, int kind) {
-    const CPoz* child = parent.FindByKind(kind);
-    if (!child)
-        return std::nullopt;
-    return static_cast<int>(std::trunc(child->total));
-}
-
 } // namespace
 
 void ArmourLayering::add(std::string_view partId, std::string_view partName, bool defaultPart,
@@ -399,44 +391,22 @@ void CRdzenZbroja::ApplyArmour(CPoz& armourEntry, CPoz* summary) {
 }
 
 void CRdzenZbroja::CurrentLimits(LimitDivisors* result) {
-    LimitDivisors d;
     CIstota& hero = character();
-    const auto keep = [&d](std::optional<int> dexterity, std::optional<int> speed) {
-        d.dexterity = std::max(d.dexterity, dexterity.value_or(1));
-        d.speed = std::max(d.speed, speed.value_or(1));
-    };
-
-    // The skin's limits are the largest of its passages' (their totals, once computed).
+    // The limits are read from their totals: the skin's (the largest of its passages')
+    // and those of every shield and armour in use are brought up to date first.
     if (const CPoz* information = hero.link(kLinkDodatkoweInformacje))
         if (const CPoz* look = information->FindByKind(info::kAppearance))
             if (const CPoz* stageEntry = look->FindByKind(stage::kStage))
-                if (const CPoz* skin = stageEntry->FindByKind(stage::kSkin)) {
-                    const auto limit = [skin](int kind) -> std::optional<int> {
-                        CPoz* entry = skin->FindByKind(kind);
-                        if (!entry)
-                            return std::nullopt;
-                        if (entry->empty())
-                            return entry->wartosc;
-                        entry->MaxOfChildren();
-                        return static_cast<int>(std::trunc(entry->total));
-                    };
-                    keep(limit(stage::kSkinDexterityLimit), limit(stage::kSkinSpeedLimit));
-                }
-
-    const CPoz* combat = hero.link(kLinkWalka);
-    const auto uses = [&](int listKind, int useKind, int dexterityKind, int speedKind) {
-        const CPoz* list = combat ? combat->FindByKind(listKind) : nullptr;
-        if (!list)
-            return;
-        for (CPoz* use : list->children()) {
-            if (use->typ != useKind)
-                continue;
-            (void)use->Recalculate(0.0, 0.0, 0);
-            keep(childTotal(*use, dexterityKind), childTotal(*use, speedKind));
-        }
-    };
-    uses(top::kCombatShields, shield::kShield, shield::kUseDexterityLimit, shield::kUseSpeedLimit);
-    uses(top::kCombatArmour, armour::kArmour, armour::kUseDexterityLimit, armour::kUseSpeedLimit);
+                if (const CPoz* skin = stageEntry->FindByKind(stage::kSkin))
+                    for (const int kind : {stage::kSkinDexterityLimit, stage::kSkinSpeedLimit})
+                        if (CPoz* entry = skin->FindByKind(kind); entry && !entry->empty())
+                            entry->MaxOfChildren();
+    if (const CPoz* combat = hero.link(kLinkWalka))
+        for (const int listKind : {top::kCombatShields, top::kCombatArmour})
+            if (const CPoz* list = combat->FindByKind(listKind))
+                for (CPoz* use : list->children())
+                    (void)use->Recalculate(0.0, 0.0, 0);
+    const LimitDivisors d = currentLimitDivisors(hero);
 
     if (result) {
         *result = d;

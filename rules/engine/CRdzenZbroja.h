@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ArmourLimits.h"
 #include "rules/engine/EngineStep.h"
 
 #include <string>
@@ -73,13 +74,6 @@ private:
     int speedLimit_ = 1;
     int resistanceBonus_ = 0;
     bool metal_ = false;
-};
-
-// The divisors of the character's current dexterity and speed: the most restrictive of
-// its skin, its shields and its armours (limits do not multiply).
-struct LimitDivisors {
-    int dexterity = 1;
-    int speed = 1;
 };
 
 // Armour: an armour (`zbroja`) becomes an armour entry of the carried equipment with its
