@@ -8,6 +8,8 @@
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
 #include "wizard/CWizard7.h"
@@ -162,6 +164,67 @@ bool CliWizardPages::showBirthplace(CWizard2& page) {
         return fail(2, "rzut " + page.rollText() +
                            " nie daje miejsca urodzenia; miejsca:" + placeRanges());
     return page.finish();
+}
+
+bool CliWizardPages::showProfessions(CWizard3& page) {
+    if (options_.professions.empty()) {
+        // One profession drawn, and half the time a second one that may go with it.
+        if (!chooseProfession(page, 0, nullptr))
+            return false;
+        if (generator_.next() % 2 == 1 && !page.offered(1).empty() &&
+            !chooseProfession(page, 1, nullptr))
+            return false;
+    } else {
+        for (std::size_t slot = 0; slot < options_.professions.size(); ++slot) {
+            if (!page.enabled(slot))
+                return fail(2, "Profesja " + std::to_string(slot + 1) +
+                                   ": trzecią profesję otwiera poziom drugiej zawierający "
+                                   "„spec” (np. --profession NAZWA:5spec)");
+            if (!chooseProfession(page, slot, &options_.professions[slot]))
+                return false;
+        }
+    }
+    if (const auto field = page.firstProblem())
+        return fail(2, *page.problem(*field));
+    return page.finish();
+}
+
+bool CliWizardPages::chooseProfession(CWizard3& page, std::size_t slot,
+                                      const ProfessionOption* option) {
+    std::vector<PageChoice> offered;
+    std::optional<std::string> wanted;
+    if (option)
+        wanted = option->profession;
+    for (const ProfessionItem& item : page.offered(slot)) {
+        offered.push_back({item.id, item.shown});
+        if (wanted && item.name == *wanted)
+            wanted = item.id;
+    }
+    const auto id = pick(offered, wanted, "Profesja " + std::to_string(slot + 1));
+    if (!id)
+        return false;
+    page.choose(slot, *id);
+    if (option && option->level) {
+        page.setLevelText(slot, *option->level);
+    } else {
+        const int levels = std::min(page.levelLimit(slot), kDrawnLevels);
+        page.setLevelText(slot, std::to_string(1 + generator_.next() % levels));
+    }
+    return true;
+}
+
+bool CliWizardPages::showAbility(CWizard4Ulomnosc& page) {
+    if (const auto roll = pageRoll(std::nullopt, std::string(page.caption()) + " K100"))
+        page.setRollText(*roll);
+    else if (abandoned())
+        return false;
+    else
+        page.roll();
+    return page.finish();
+}
+
+LevelAdvancementChooser* CliWizardPages::levelAdvancement() {
+    return asking_;
 }
 
 namespace {

@@ -14,21 +14,33 @@ namespace tallar::cli {
 
 class StreamUserPort;
 
+// A profession of `tallar2-cli new`: its identifier, name or shown text, and the text of
+// its level field (drawn when not given).
+struct ProfessionOption {
+    std::string profession;
+    std::optional<std::string> level;
+};
+
 // The choices of `tallar2-cli new`; a choice not given is drawn among those a page offers.
 struct NewCharacterOptions {
     std::optional<std::string> player;
     std::optional<std::string> name;
-    std::optional<std::string> stage;      // identifier or shown text
-    std::optional<std::string> alignment;  // identifier or shown text
-    std::optional<std::string> classRoll;  // digits
-    std::optional<std::string> birthRoll;  // digits
-    std::vector<std::string> weaponGroups; // identifiers or names, each ticked
-    std::vector<std::string> weapons;      // identifiers or names, each ticked
-    std::optional<std::string> armour;     // name or identifier, or "none"
-    std::optional<std::string> shield;     // name or identifier, or "none"
-    std::vector<std::string> items;        // NAME[:COUNT] of the equipment, each --item
-    std::vector<std::string> places;       // ITEM=PLACE, each --place
+    std::optional<std::string> stage;          // identifier or shown text
+    std::optional<std::string> alignment;      // identifier or shown text
+    std::optional<std::string> classRoll;      // digits
+    std::optional<std::string> birthRoll;      // digits
+    std::vector<ProfessionOption> professions; // up to three, in the page's order
+    std::vector<std::string> weaponGroups;     // identifiers or names, each ticked
+    std::vector<std::string> weapons;          // identifiers or names, each ticked
+    std::optional<std::string> armour;         // name or identifier, or "none"
+    std::optional<std::string> shield;         // name or identifier, or "none"
+    std::vector<std::string> items;            // NAME[:COUNT] of the equipment, each --item
+    std::vector<std::string> places;           // ITEM=PLACE, each --place
 };
+
+// Levels drawn for a profession given without one, or drawn with it: 1 to this, and not
+// above the profession's limit.
+inline constexpr int kDrawnLevels = 10;
 
 // The wizard's pages without windows: each page is filled from the options, the rest
 // drawn with the given generator (or, for the page rolls with --ask, asked on the input).
@@ -41,6 +53,9 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showProfessions(CWizard3& page) override;
+    bool showAbility(CWizard4Ulomnosc& page) override;
+    LevelAdvancementChooser* levelAdvancement() override;
     // Ticks the groups and weapons of the options; without --weapon-group draws the groups
     // the requirements need, then others while free proficiencies are left; without
     // --weapon draws a weapon of each ticked group. Each new group is trained with one
@@ -71,6 +86,8 @@ private:
     std::optional<std::string> pageRoll(const std::optional<std::string>& option,
                                         std::string_view prompt);
     bool fail(int code, const std::string& message);
+    // Chooses the profession of a slot (as given, or drawn) and its level.
+    bool chooseProfession(CWizard3& page, std::size_t slot, const ProfessionOption* option);
     // The choice of a page: the option, else (with --ask) a line of the input, where an
     // empty line leaves it to the draw. Nothing to draw; the end of the input gives up.
     std::optional<std::string> pageChoice(const std::optional<std::string>& option,

@@ -5,6 +5,7 @@
 #include "rules/core/DiceGenerator.h"
 #include "store/CharacterStore.h"
 #include "store/db/Workspace.h"
+#include "wizard/CWizard3.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,6 +71,20 @@ template <typename Number> std::optional<Number> wholeNumber(std::string_view te
     return value;
 }
 
+// "NAME_OR_ID" or "NAME_OR_ID:LEVEL": a level follows the last colon and begins with a
+// digit (a shown text such as "Mag [limit: 6 poz]" holds a colon of its own).
+std::optional<ProfessionOption> professionOption(const std::string& text) {
+    const std::size_t colon = text.rfind(':');
+    const bool level = colon != std::string::npos && colon + 1 < text.size() &&
+                       text[colon + 1] >= '0' && text[colon + 1] <= '9';
+    ProfessionOption option{level ? text.substr(0, colon) : text, std::nullopt};
+    if (level)
+        option.level = text.substr(colon + 1);
+    if (option.profession.empty())
+        return std::nullopt;
+    return option;
+}
+
 bool allDigits(std::string_view text) {
     return !text.empty() && text.size() <= 3 &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -105,7 +120,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                                              : arg == "--item"       ? &options.items
                                              : arg == "--place"      ? &options.places
                                                                      : nullptr;
-        const bool takesValue = choice || repeated || arg == "--seed" || arg == "--count";
+        const bool takesValue =
+            choice || repeated || arg == "--seed" || arg == "--count" || arg == "--profession";
         if (takesValue && i + 1 == args.size())
             return usage("opcja " + arg + " wymaga wartości");
         if (arg != "--blank" && arg != "--player" && arg != "--name" && wizardOnly.empty())
@@ -118,6 +134,15 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
             *choice = args[++i];
         } else if (repeated) {
             repeated->push_back(args[++i]);
+        } else if (arg == "--profession") {
+            if (options.professions.size() == CWizard3::kSlots)
+                return usage("--profession najwyżej trzy razy (trzy profesje)");
+            const auto profession = professionOption(args[++i]);
+            if (!profession)
+                return usage("--profession wymaga PROFESJA albo PROFESJA:POZIOM (np. Wojownik:3, "
+                             "Mag:2spec), a nie „" +
+                             args[i] + "”");
+            options.professions.push_back(*profession);
         } else if (arg == "--seed") {
             seed = wholeNumber<std::uint32_t>(args[++i]);
             if (!seed)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/NonInteractiveUserPort.h"
+#include "rules/engine/LevelAdvancement.h"
 #include "wizard/AskedThrows.h"
 
 #include <iosfwd>
@@ -13,8 +14,9 @@ namespace tallar::cli {
 // goes to the error stream and one line of the input answers it, checked as the dice-entry
 // dialog checks its entry (asked again while invalid). The answer "a" leaves this and
 // every further throw of the character to the program, as "Rzucaj dalej automatycznie"
-// does. The end of the input gives up.
-class StreamUserPort : public NonInteractiveUserPort {
+// does; a new experience level then takes the program's proposal. The end of the input
+// gives up. A new experience level is asked the same way: which resistance its K10 goes to.
+class StreamUserPort : public NonInteractiveUserPort, public LevelAdvancementChooser {
 public:
     static constexpr const char* kThrowTheRest = "a";
 
@@ -25,6 +27,10 @@ public:
     // when the input has ended (which gives up).
     std::optional<std::string> askLine(std::string_view prompt);
 
+    // Asks "P" (the base psychic resistance), "F" (the base physical one) or 1 to 10 (a
+    // resistance); an empty line takes the proposal.
+    std::optional<std::string> ChooseAdvancement(const LevelAdvancement& level) override;
+
     // A new character: its throws are asked again.
     void beginCharacter() { throws_ = {}; }
     const AskedThrows& askedThrows() const { return throws_; }
@@ -32,6 +38,9 @@ public:
     bool gaveUp() const { return gaveUp_; }
 
 private:
+    // The next line of the input, or nothing (the run is given up) at its end.
+    std::optional<std::string> readLine();
+
     std::istream& in_;
     std::ostream& err_;
     AskedThrows throws_;

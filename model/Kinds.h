@@ -247,8 +247,10 @@ inline constexpr int kCount = 25345;            // "Ilość"
 
 // --- Professions and their levels ---------------------------------------------------------
 namespace profession {
-inline constexpr int kProfession = 512;  // a profession under "Profesje": info = name, specjal
-                                         // = id, memo = the per-level increase expressions
+// A profession under "Profesje": info = name (with its title once it has levels), specjal
+// = id, memo = the 13 per-level increase expressions joined by "|", value = its level limit
+// (999: none), modifier = 1.0 when it gives an extra proficiency roll (`bgl_podst`), else 0.
+inline constexpr int kProfession = 512;
 inline constexpr int kLevel = 542;       // "Poziom": its level
 inline constexpr int kExperience = 8749; // "Punkty doświadczenia": its experience points
 inline constexpr int kBonuses = 9600;    // "Dodatki profesjonalne", under "Profesje"; the
@@ -257,7 +259,10 @@ inline constexpr int kInitialProficiencies = 10273; // "Ilość biegłości pocz
 inline constexpr int kProficiencyBonus = 10289;     // "Dodatek do biegłości"
 inline constexpr int kMinimumProficiency = 10305;   // "Biegłośc minimalna"
 inline constexpr int kLevels = 9616;                // "Poziomy", under "Dodatki profesjonalne"
-inline constexpr int kLevelEntry = 9729; // "Poziom": one experience level, under "Poziomy"
+// "Poziom": one experience level, shared by the professions, under "Poziomy": value = its
+// number, specjal = the 25 expressions chosen for it, memo = their 25 spans, "#", and the
+// 25 dice parts rolled (the fields of rules/engine/LevelAdvancement.h).
+inline constexpr int kLevelEntry = 9729;
 } // namespace profession
 
 // --- Trades -------------------------------------------------------------------------------

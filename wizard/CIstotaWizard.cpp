@@ -4,12 +4,15 @@
 #include "rules/core/GrowthProfile.h"
 #include "rules/data/SampleRules.h"
 #include "rules/engine/CRdzenOdpornosci.h"
+#include "rules/engine/CRdzenProfesja.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "store/CharacterStore.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
@@ -129,16 +132,17 @@ bool CIstotaWizard::birthplacePage() {
     return pages_.showBirthplace(page);
 }
 
-// Page 3: professions (CWizard3). Not built yet; it is shown here and the run goes on
-// only when it ends with OK.
+// Page 3: the professions and their levels; the run goes on only when it ends with OK.
 bool CIstotaWizard::professionPage() {
-    return true;
+    CWizard3 page(rules_, *hero_, port_);
+    page.open();
+    return pages_.showProfessions(page);
 }
 
-// Abilities and disabilities (CWizard4, not a dialog itself). Not built yet; the run goes
-// on only when it returns 1.
+// Abilities and disabilities (CWizard4, not a dialog itself); the run goes on only when it
+// returns 1.
 bool CIstotaWizard::abilitiesAndDisabilities() {
-    return true;
+    return CWizard4(rules_, *hero_, rolls_, port_, pages_).Run() == 1 && !stopped();
 }
 
 // Race stage: the roll of the random parts (height, weight, the chance of death of old age,
@@ -166,11 +170,15 @@ bool CIstotaWizard::abilityFormulas() {
     return !stopped();
 }
 
-// Professions (CRdzenProfesja): AddProfessionBonuses, ApplyProfessionBonuses, then
-// DistributeExperience with the truncated "2K10" rolled with the label
-// "Punkty doświadczenia". Not built yet.
+// Professions: the bonuses rolled and applied, then the truncated "2K10" thrown as
+// "Punkty doświadczenia" shared among them.
 bool CIstotaWizard::professionBonuses() {
-    return true;
+    CRdzenProfesja professions(engine());
+    professions.AddProfessionBonuses();
+    professions.ApplyProfessionBonuses();
+    professions.DistributeExperience(
+        truncateToInt(EvaluateDice("2K10", rolls_, "Punkty doświadczenia", DiceMode::Roll)));
+    return !stopped();
 }
 
 bool CIstotaWizard::baseResistances() {
@@ -184,9 +192,11 @@ bool CIstotaWizard::trades() {
     return true;
 }
 
-// Professions again (CRdzenProfesja): AdvanceLevels with rolls_. Not built yet.
+// Professions again: the experience levels, each new one shown to the person when rolls
+// are asked.
 bool CIstotaWizard::professionLevels() {
-    return true;
+    CRdzenProfesja(engine(), pages_.levelAdvancement()).AdvanceLevels();
+    return !stopped();
 }
 
 bool CIstotaWizard::joinNamesAndRecalculate() {

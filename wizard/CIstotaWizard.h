@@ -14,6 +14,9 @@ namespace tallar {
 class CIstota;
 class CWizard1;
 class CWizard2;
+class CWizard3;
+class CWizard4Ulomnosc;
+class LevelAdvancementChooser;
 class CWizard6;
 class CWizard7;
 class CWizard8;
@@ -33,6 +36,14 @@ public:
     virtual bool showOrigin(CWizard1& page) = 0;
     // Page 2: place of birth (shown only when rolls are asked).
     virtual bool showBirthplace(CWizard2& page) = 0;
+    // Page 3: the professions and their levels. `page` is opened.
+    virtual bool showProfessions(CWizard3& page) = 0;
+    // Step 4's dialog finding one disability or ability from a K100 roll (shown only when
+    // rolls are asked). False ends the run.
+    virtual bool showAbility(CWizard4Ulomnosc& page) = 0;
+    // What shows a new experience level to the person when rolls are asked; null makes the
+    // choice as automatic rolls do.
+    virtual LevelAdvancementChooser* levelAdvancement() { return nullptr; }
     // The weapons page: weapon groups, their training, weapons. `page` is opened; true
     // when it finished (CWizard6::finish).
     virtual bool showWeapons(CWizard6& page) = 0;

@@ -3,9 +3,11 @@
 -- poziomu) oraz parami profesji, które można łączyć.
 -- Identyfikatory: 1, 20 zer, kod tabeli (401 profesje, 402 tytuły, 403 wymagania) i numer.
 
--- Profesje. Premie i przyrosty to wyrażenia kostek; *_podst = T: współczynnik rasy
--- losowany dwa razy (lepszy wynik); bgl_podst = T: dodatkowy rzut biegłości;
--- ext_zawod = T: profesja daje dodatkowy zawód z listy.
+-- Profesje. Premie i przyrosty to wyrażenia kostek (MAX(2K10): lepsza z dwóch kości);
+-- przy kilku profesjach każda premia to największe z ich wyrażeń. *_podst = T:
+-- współczynnik rasy losowany dwa razy (lepszy wynik), zw_podst = T także premia do
+-- zauważenia; bgl_podst = T: dodatkowy rzut biegłości; ext_zawod = T: profesja daje
+-- dodatkowy zawód z listy. Tytuł profesji zależy od jej poziomu (tytuly).
 
 -- Wojownik
 INSERT INTO profesje (
@@ -17,7 +19,7 @@ INSERT INTO profesje (
     zyw_podst, sf_podst, zr_podst, sz_podst, int_podst, md_podst, um_podst, ch_podst, pr_podst, wi_podst, zw_podst, bgl_podst, ext_zawod)
 VALUES (
     '100000000000000000000401000001', 'Wojownicy', 'Wojownik',
-    '2K10', 'K10+5', 'K10', 'K5', '0', '0', '0', '0', '0', '0', '0',
+    '2K10', 'MAX(2K10)+5', 'K10', 'K5', '0', '0', '0', '0', '0', '0', '0',
     '0', '0', '0', '0', '0', 'K5', '0', '0', '0', 'K3',
     'K10', 'K3', 'K2', 'K2', '', '', '', '', '', '', '',
     '3', '1', '5', '10', 'K3+1',
@@ -81,7 +83,7 @@ INSERT INTO profesje (
     zyw_podst, sf_podst, zr_podst, sz_podst, int_podst, md_podst, um_podst, ch_podst, pr_podst, wi_podst, zw_podst, bgl_podst, ext_zawod)
 VALUES (
     '100000000000000000000401000005', 'Łotrzykowie', 'Złodziej',
-    '0', '0', '2K10', 'K5', '0', '0', '0', 'K5', '0', '0', 'K10',
+    '0', '0', 'MAX(2K10)+5', 'K5', '0', '0', '0', 'K5', '0', '0', 'K10',
     '0', 'K3', '0', '0', '0', 'K3', '0', '0', '0', '0',
     '', '', 'K5', 'K2', '', '', '', '', '', '', 'K3',
     '2', '1', '2', '5', 'K2',
@@ -119,7 +121,9 @@ VALUES (
     '3', '1', '5', '15', 'K3',
     'N', 'T', 'N', 'N', 'N', 'N', 'N', 'N', 'T', 'N', 'N', 'N', 'N');
 
--- Pary profesji, które można łączyć (w obie strony).
+-- Pary profesji, które można łączyć (w obie strony). Trzy profesje naraz (trzecią
+-- otwiera „spec” w poziomie drugiej) muszą łączyć się parami: Wojownik, Kapłan i Mag;
+-- Wojownik, Łowca i Złodziej; Łowca, Złodziej i Bard.
 INSERT INTO profprof (id, idpfor) VALUES
     ('100000000000000000000401000001', '100000000000000000000401000003'),
     ('100000000000000000000401000003', '100000000000000000000401000001'),

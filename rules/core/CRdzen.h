@@ -26,6 +26,7 @@ public:
     }
 
     static int roundToInt(double value) { return tallar::roundToInt(value); }
+    static int truncateToInt(double value) { return tallar::truncateToInt(value); }
     static int roundUpWithTolerance(double value) { return tallar::roundUpWithTolerance(value); }
     static double roundToHundredths(double value) { return tallar::roundToHundredths(value); }
     static int ceilQuotient(double a, double b) { return tallar::ceilQuotient(a, b); }

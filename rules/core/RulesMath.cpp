@@ -48,6 +48,10 @@ std::string_view skipBlanks(std::string_view text) {
 
 } // namespace
 
+int truncateToInt(double value) {
+    return clampToInt(value);
+}
+
 int roundToInt(double value) {
     return roundAwayFromZero(value, 0.5);
 }

@@ -14,6 +14,10 @@ namespace tallar {
 // int are clamped to it; NaN gives 0.
 int roundToInt(double value);
 
+// Drops the fraction: 2.9 → 2, −2.9 → −2. Values outside the range of int are clamped to
+// it; NaN gives 0.
+int truncateToInt(double value);
+
 // Rounds away from zero as soon as the fraction reaches 0.001: 3.002 → 4, 3.0005 → 3,
 // −3.002 → −4.
 int roundUpWithTolerance(double value);

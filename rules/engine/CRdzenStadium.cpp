@@ -861,6 +861,20 @@ void CRdzenStadium::applyWeightAndHeight(CPoz& look) {
     }
 }
 
+const CPoz* findNaturalWeapon(const CIstota& character, std::string_view id) {
+    const CPoz* naturalWeapons = character.link(kLinkBronieNaturalne);
+    if (!naturalWeapons)
+        return nullptr;
+    for (const CPoz* child : naturalWeapons->children()) {
+        if (child->typ == natural::kWeapon && child->specjal == id)
+            return child;
+        if (child->typ == natural::kList)
+            if (const CPoz* weapon = child->FindBySpecjal(id))
+                return weapon;
+    }
+    return nullptr;
+}
+
 void CRdzenStadium::RollRandomParts() {
     Passages(0, character().age().value_or(0));
     CPoz* look = appearance();
@@ -960,12 +974,6 @@ void CRdzenStadium::RacialProficiencies() {
             naturalWeapons.push_back(&entry);
             return false;
         });
-    const auto naturalWeapon = [&naturalWeapons](const std::string& id) -> const CPoz* {
-        for (const CPoz* weapon : naturalWeapons)
-            if (weapon->specjal == id)
-                return weapon;
-        return nullptr;
-    };
     const auto hasProficiency = [proficiencies](const std::string& id) {
         for (const CPoz* child : proficiencies->children())
             if (child->typ == kinds::proficiency::kProficiency && child->specjal == id)
@@ -992,7 +1000,7 @@ void CRdzenStadium::RacialProficiencies() {
         if (proficiency->typ != kinds::proficiency::kProficiency)
             continue;
         if (proficiency->memo == "NATURALNA") {
-            const CPoz* weapon = naturalWeapon(proficiency->specjal);
+            const CPoz* weapon = findNaturalWeapon(character(), proficiency->specjal);
             if (weapon && nearlyEqual(weapon->modyfikator, 1.0))
                 (void)proficiency->SetOrAdd({.info = "Rasowa",
                                              .typ = stage::kRacialProficiency,

@@ -9,6 +9,7 @@
 
 namespace tallar {
 
+class CIstota;
 class CPoz;
 
 // Where a weight or height roll lands in a stage's range `from`..`to` (see docs/RULES.md):
@@ -18,6 +19,10 @@ int weightFromRoll(int roll, int from, int to);
 // The overweight (positive) or underweight (negative) distance of a weight roll: 0 for 21
 // to 80, roll − 21 below, roll − 80 above.
 int overweightDistance(int roll);
+
+// The natural weapon with the special text `id` among the children of the character's
+// "Bronie naturalne" and of the natural-weapon lists there, or null.
+const CPoz* findNaturalWeapon(const CIstota& character, std::string_view id);
 
 // The race-stage step: reads the stages a character passes through, writes each passage as
 // entries of the character and computes from them the racial parts of the attributes,

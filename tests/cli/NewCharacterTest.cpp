@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -37,16 +38,18 @@ TEST(CliNew, TheSameSeedGivesTheSameCharacter) {
 
 TEST(CliNew, ChoicesByIdentifierOrShownText) {
     SampleDir d;
-    const auto made =
-        d.cli({"new", "--seed", "1", "--player", "Ala", "--name", "Borin", "--stage",
-               "Krasnolud [Młody krasnolud]", "--class-roll", "42", "--birth-roll", "41"});
+    const auto made = d.cli({"new", "--seed", "1", "--player", "Ala", "--name", "Borin", "--stage",
+                             "Krasnolud [Młody krasnolud]", "--class-roll", "42", "--birth-roll",
+                             "41", "--profession", "Kapłan:0"});
     ASSERT_EQ(made.code, 0) << made.err;
     const std::string tree = d.tree(made.out);
     EXPECT_NE(tree.find("    Stadium: Młody krasnolud\n"), std::string::npos) << tree;
     EXPECT_NE(tree.find("  Miejsce urodzenia: Klasztor\n"), std::string::npos) << tree;
-    EXPECT_NE(tree.find("  WIEK: 20\n"), std::string::npos) << tree;
+    // The stage's 20 years and 2 for the one profession.
+    EXPECT_NE(tree.find("  WIEK: 22\n"), std::string::npos) << tree;
     ASSERT_EQ(d.listed().size(), 1u);
-    EXPECT_EQ(d.listed().front().substr(30), "\tAla\tKrasnolud [Młody krasnolud]\t\tBorin");
+    EXPECT_EQ(d.listed().front().substr(30),
+              "\tAla\tKrasnolud [Młody krasnolud]\tKapłan(0)\tBorin");
 
     const auto byId = d.cli({"new", "--stage", "100000000000000000000102000103"});
     ASSERT_EQ(byId.code, 0) << byId.err;
@@ -99,9 +102,10 @@ TEST(CliNew, ARollFindingNothingEndsTheRunWithTwo) {
 TEST(CliNew, AskedThrowsComeFromTheInput) {
     SampleDir d;
     // The class roll, the wealth and the charisma of the class (Włóczędzy: K5-3 and -K5,
-    // a K5 entered as a K10), the birthplace, then the throws of the rules steps; an
-    // invalid answer is asked again.
-    std::string answers = "0\n42\n10\n11\n3\n41\n";
+    // a K5 entered as a K10), the birthplace, no disability and no ability, then the throws
+    // of the rules steps (and resistance 1 for each new level); an invalid answer is asked
+    // again.
+    std::string answers = "0\n42\n10\n11\n3\n41\n100\n100\n";
     for (int i = 0; i < 500; ++i)
         answers += "1\n"; // a face of every die
     const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, answers);
@@ -168,11 +172,12 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 // racial part then counts at its value.
 TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     SampleDir d;
-    // Only throws are typed: the kit and its places are given (none), so no page asks
-    // for them.
-    const std::vector<std::string> rolls = {
-        "--ask",    "--class-roll", "50",     "--birth-roll", "50",      "--armour", "none",
-        "--shield", "none",         "--item", "none",         "--place", "none"};
+    // A priest of level 0 has no part in Żywotność. Only throws are typed: the kit and its
+    // places are given (none), so no page asks for them.
+    const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",       "--birth-roll",
+                                            "50",    "--profession", "Kapłan:0", "--armour",
+                                            "none",  "--shield",     "none",     "--item",
+                                            "none",  "--place",      "none"};
     const auto ask = [&](const std::string& stage, const std::string& answers) {
         std::vector<std::string> args = {"new", "--stage", stage};
         args.insert(args.end(), rolls.begin(), rolls.end());
@@ -180,7 +185,8 @@ TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
         EXPECT_EQ(made.code, 0) << made.err;
         return d.tree(made.out);
     };
-    std::string ones;
+    // The wealth (2K10) and the class charisma (K5), then no disability and no ability.
+    std::string ones = "1\n1\n1\n100\n100\n";
     for (int i = 0; i < 300; ++i)
         ones += "1\n";
 
@@ -196,24 +202,26 @@ TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     // ("=" K10+15, g 0.8) thrown 10, the rest 5. 25 → 15 + round(10·0.8) = 23. The weight
     // roll 5 in 45..80 gives Niedowaga round(50/35·(5 − 21)) = −23, which would take the
     // value below 1, so it takes nothing.
-    std::string elf = "5\n5\n5\n10\n";
+    std::string elf = "5\n5\n5\n100\n100\n10\n";
     for (int i = 0; i < 300; ++i)
         elf += "5\n";
     const std::string young = ask("Elf [Młody elf]", elf);
     EXPECT_NE(young.find("Żywotność: 23\n  Rasowa: 23\n  Niedowaga: -23\n"), std::string::npos)
         << young;
 
-    // Aged dwarf (age 150), seed 11. Its throws for Żywotność, as the passages show them:
-    // 34 at 20 (young, other 3, limit 300), then 4 4 3 4 5 3 3 5 4 3 at 50 to 140 (mature,
-    // g 1.5, other 3, no limit). 30 + 4·3 = 42; the mature passages take round(w·1.5)
-    // steps: 6 6 5 6 8 5 5 8 6 5 = 60, 60·3 = 180: 222. The young limit 300 does not reach
-    // over the mature passages. Niedowaga −9 goes down the scale from 222 at 2 a step: 204.
-    const auto seeded = d.cli({"new", "--seed", "11", "--stage", "Krasnolud [Sędziwy krasnolud]"});
+    // Aged dwarf (age 150, 152 with the priest), seed 17. Its throws for Żywotność, as the
+    // passages show them: 40 at 20 (young, other 3, limit 300), then 4 4 2 4 4 4 5 4 4 2 at
+    // 50 to 140 (mature, g 1.5, other 3, no limit). 30 + 10·3 = 60; the mature passages take
+    // round(w·1.5) steps: 6 6 3 6 6 6 8 6 6 3 = 56, 56·3 = 168: 228. Niedowaga −17 goes down
+    // the scale from 228: 15 steps of 2 reach 198, below 200 the last 2 steps are worth 1:
+    // 196. (Its disability, Kulawy, changes Szybkość only.)
+    const auto seeded = d.cli({"new", "--seed", "17", "--stage", "Krasnolud [Sędziwy krasnolud]",
+                               "--profession", "Kapłan:0"});
     ASSERT_EQ(seeded.code, 0) << seeded.err;
     const std::string aged = d.tree(seeded.out);
     EXPECT_EQ(linesAfter(aged, "          Żywotnosc: "),
-              (std::vector<std::string>{"34", "4", "4", "3", "4", "5", "3", "3", "5", "4", "3"}));
-    EXPECT_NE(aged.find("Żywotność: 204\n  Rasowa: 222\n  Niedowaga: -9 (-18)\n"),
+              (std::vector<std::string>{"40", "4", "4", "2", "4", "4", "4", "5", "4", "4", "2"}));
+    EXPECT_NE(aged.find("Żywotność: 196\n  Rasowa: 228\n  Niedowaga: -17 (-32)\n"),
               std::string::npos)
         << aged;
 }
@@ -322,6 +330,207 @@ TEST(CliNew, CountMakesDistinctCharacters) {
     EXPECT_EQ(ids.size(), 20u);
     EXPECT_EQ(d.listed().size(), 20u);
     EXPECT_EQ(d.cli({"new", "--count", "0"}).code, 2);
+}
+
+// Field n (from 0) of a line of `list`: identifier, player, race, professions, name.
+std::string listedField(const std::string& line, std::size_t n) {
+    std::istringstream in(line);
+    std::string field;
+    for (std::size_t i = 0; i <= n; ++i)
+        std::getline(in, field, '\t');
+    return field;
+}
+
+TEST(CliNew, ProfessionsByNameIdentifierOrShownTextWithTheirLevels) {
+    SampleDir d;
+    // A human may be a warrior, priest and mage at once (each pair goes together); the
+    // third opens with "spec" in the second one's level.
+    const auto made =
+        d.cli({"new", "--seed", "4", "--stage", "Człowiek [Dorosły]", "--alignment",
+               "090809003304445109060640912796", "--class-roll", "60", "--profession", "Wojownik:3",
+               "--profession", "100000000000000000000401000003:1spec", "--profession", "Mag:1"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    // Titles: Żołnierz from level 3, Akolita and Adept from level 1.
+    EXPECT_EQ(listedField(d.listed().front(), 3),
+              "Wojownik (Żołnierz)(3)/Kapłan (Akolita)(1)/Mag (Adept)(1)");
+    // 18 years and 2, 4 and 6 for the three professions.
+    EXPECT_NE(d.tree(made.out).find("  WIEK: 30\n"), std::string::npos);
+
+    // By the text the list shows, without a level: drawn from 1 to 10 within the dwarf
+    // mage's limit of 6.
+    const auto drawn = d.cli({"new", "--seed", "4", "--stage", "Krasnolud [Młody krasnolud]",
+                              "--profession", "Mag [limit: 6 poz]"});
+    ASSERT_EQ(drawn.code, 0) << drawn.err;
+    const std::string mage = listedField(d.listed().back(), 3);
+    ASSERT_TRUE(mage.starts_with("Mag (")) << mage;
+    const int level = std::stoi(mage.substr(mage.rfind('(') + 1));
+    EXPECT_GE(level, 1);
+    EXPECT_LE(level, 6);
+}
+
+TEST(CliNew, AProfessionThePageWouldNotOfferListsWhatItOffers) {
+    SampleDir d;
+    const std::vector<std::string> human = {"new",
+                                            "--seed",
+                                            "4",
+                                            "--stage",
+                                            "Człowiek [Dorosły]",
+                                            "--alignment",
+                                            "090809003304445109060640912796",
+                                            "--class-roll",
+                                            "60"};
+    const auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> args = human;
+        args.insert(args.end(), more.begin(), more.end());
+        return d.cli(args);
+    };
+    // The bard does not go with the priest: the second list offers the priest's partners.
+    const auto notCombinable = with({"--profession", "Kapłan:1", "--profession", "Bard:1"});
+    EXPECT_EQ(notCombinable.code, 2);
+    EXPECT_NE(notCombinable.err.find("Profesja 2 „Bard” nie jest do wyboru; do wyboru:\n"),
+              std::string::npos)
+        << notCombinable.err;
+    EXPECT_NE(notCombinable.err.find("  100000000000000000000401000001  Wojownik\n"),
+              std::string::npos)
+        << notCombinable.err;
+    // A level above the limit (a dwarf mage: 6).
+    const auto aboveLimit =
+        d.cli({"new", "--stage", "Krasnolud [Młody krasnolud]", "--profession", "Mag:7"});
+    EXPECT_EQ(aboveLimit.code, 2);
+    EXPECT_NE(aboveLimit.err.find("Poziom 1: profesja Mag ma limit 6 poziomów."), std::string::npos)
+        << aboveLimit.err;
+    // A third profession without "spec".
+    const auto third =
+        with({"--profession", "Wojownik:1", "--profession", "Kapłan:1", "--profession", "Mag:1"});
+    EXPECT_EQ(third.code, 2);
+    EXPECT_NE(third.err.find("„spec”"), std::string::npos) << third.err;
+    // A level that is no number makes a name no list offers; usage: no name, a fourth
+    // profession.
+    const auto noLevel = with({"--profession", "Mag:x"});
+    EXPECT_EQ(noLevel.code, 2);
+    EXPECT_NE(noLevel.err.find("Profesja 1 „Mag:x” nie jest do wyboru"), std::string::npos);
+    EXPECT_EQ(with({"--profession", ":3"}).code, 2);
+    EXPECT_EQ(
+        with({"--profession", "A", "--profession", "B", "--profession", "C", "--profession", "D"})
+            .code,
+        2);
+    EXPECT_TRUE(d.listed().empty());
+}
+
+TEST(CliNew, EveryPlayableStageMakesCharactersFromManySeeds) {
+    SampleDir d;
+    std::vector<std::string> stages;
+    std::istringstream rows(d.cli({"rules", "list", "stadia"}).out);
+    std::string header;
+    std::getline(rows, header);
+    // The stage identifiers open to players: `gracze` is "T".
+    std::vector<std::string> names;
+    {
+        std::istringstream columns(header);
+        for (std::string name; std::getline(columns, name, '\t');)
+            names.push_back(name);
+    }
+    const auto column = [&](const std::string& name) {
+        return static_cast<std::size_t>(std::find(names.begin(), names.end(), name) -
+                                        names.begin());
+    };
+    for (std::string line; std::getline(rows, line);) {
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, '\t');)
+            fields.push_back(field);
+        if (fields.size() > column("gracze") && fields[column("gracze")] == "T")
+            stages.push_back(fields[column("id")]);
+    }
+    ASSERT_GE(stages.size(), 10u);
+    for (std::size_t i = 0; i < stages.size(); ++i) {
+        SCOPED_TRACE(stages[i]);
+        const auto made = d.cli(
+            {"new", "--seed", std::to_string(100 + i), "--count", "12", "--stage", stages[i]});
+        ASSERT_EQ(made.code, 0) << made.err;
+        EXPECT_EQ(made.err, "");
+    }
+    EXPECT_EQ(d.listed().size(), stages.size() * 12);
+}
+
+// Every throw typed in: a young dwarf priest of level 2, every die showing 1.
+//
+// The class roll 42 (Włóczędzy): wealth K5-3 = −2 (no gold), charisma −K5 = −1; the
+// birthplace 41. No disability (100 > 20), no ability (100 > 10). Age 20 + 2 = 22: one
+// passage, at 20.
+//
+// Racial parts, every die 1: Żywotność "=" K10+30: 31, 1 step of 3 from 30: 33; Siła
+// fizyczna K10+20: 21, 1 step of 2: 22; Inteligencja 2K10+10: 12; Mądrość K10+15: 16; Wiara
+// K10+15: 16; Odporność nr.1 K10+10: 11. The weight roll 1 (range 60..110, span 50):
+// Niedowaga round(50/50·(1 − 21)) = −20 under Żywotność (33 → 13) and Siła fizyczna (22 → 2).
+//
+// Bonuses (the priest's row): Mądrość K10 = 1 (span 10), Charyzma K5 = 1, Wiara 2K10+5 =
+// 1 + 1 + 5 = 7, Odporność nr.1 K5 = 1, nr.2 K5 = 1, nr.3 K10 = 1, "Ilość biegłości
+// początkowa" 1, "Biegłośc minimalna" 5; the rest 0. Experience: level 2 needs 150, and the
+// 2K10 thrown 1 + 1: 152.
+//
+// Base resistances: psychic = 1 (its K10) + round(13/20) 1 + round(12/10) 1 + round(17/10)
+// 2 = 5; physical = 1 + round(13/10) 1 + round(2/10) 0 = 2. So each new level proposes the
+// physical one (P 5 > F 2); the answer "1" gives its K10 to "Odporność nr.1" instead.
+//
+// Levels 1 and 2, each: Żywotność K5 (1), Mądrość K3 (1), Wiara K5 (1),
+// the proficiency K2-1 (the K2 thrown 1, so 0: zero part −1, span 1 − (−1) = 2,
+// dice part 0 − (−1) = 1; increase −1 + 2/2·1 = 0), Odporność nr.1 K10 (1).
+// Each adds: Żywotność 0 + 5/5·1 = 1, Mądrość 1, Wiara 1, Odporność nr.1
+// 0 + 10/10·1 = 1; two levels: 2 each. Żywotność's 2 go along the scale by its
+// stage's other coefficient 3: 13 + 6 = 19.
+//
+// Totals: Mądrość 16 + 1 + 2 = 19; Wiara 16 + 7 + 2 = 25; Odporność nr.1 = 11 + 1 + 5
+// (psychic base) + 1 (1/10 Inteligencji) + 2 = 20. The title of level 1: Akolita.
+TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
+    SampleDir d;
+    std::string answers = "1\n1\n100\n100\n";
+    for (int i = 0; i < 400; ++i)
+        answers += "1\n";
+    const auto made =
+        d.cli({"new", "--seed", "1", "--ask", "--stage", "Krasnolud [Młody krasnolud]",
+               "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:2"},
+              answers);
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_NE(made.err.find("Czy postać ma ułomność? K100: Czy postać ma zdolność nadnaturalną? "
+                            "K100: "),
+              std::string::npos);
+    EXPECT_NE(made.err.find("Profesja: Wiara K10 1 z 2: Profesja: Wiara K10 2 z 2: "),
+              std::string::npos);
+    EXPECT_NE(made.err.find("Punkty doświadczenia K10 1 z 2: "), std::string::npos);
+    for (const char* level : {"1", "2"})
+        EXPECT_NE(made.err.find(std::string("Awans: Kapłan, poziom ") + level +
+                                ". Odporność bazowa P 5, F 2; odporności 1-10: "),
+                  std::string::npos)
+            << made.err;
+    EXPECT_NE(made.err.find(". K10 poziomu do (P, F, 1-10) [F]: Poziom doświadczenia: Żywotność "
+                            "K5 [wynik K10]: Poziom doświadczenia: Mądrość K3: Poziom "
+                            "doświadczenia: Wiara K5 [wynik K10]: Poziom doświadczenia: Biegłość "
+                            "K2 [wynik K10]: Poziom doświadczenia: Odp.nr 1 K10: "),
+              std::string::npos)
+        << made.err;
+
+    const std::string tree = d.tree(made.out);
+    const auto has = [&](const std::string& lines) {
+        EXPECT_NE(tree.find(lines), std::string::npos) << lines << "\n" << tree;
+    };
+    has("Żywotność: 19\n  Rasowa: 33\n  Niedowaga: -20\n  Poziomy doświadczenia: 2 (6)\n");
+    has("Mądrość: 19\n  Rasowa: 16\n  Profesja: 1\n  Poziomy doświadczenia: 2\n");
+    has("Wiara: 25\n  Rasowa: 16\n  Profesja: 7\n  Poziomy doświadczenia: 2\n");
+    has("Bazowa odporność psychiczna: 5\n");
+    has("Bazowa odporność fizyczna: 2\n");
+    has("Odporność nr.1: 20\n  Rasowa: 11\n  Profesja: 1\n  Bazowa odpornośc psychiczna: 5\n"
+        "  1/10 Inteligencji: 1\n  Poziomy doświadczenia: 2\n");
+    has("  Wolne biegłości: 1\n    Profesja: 1\n");
+    has("Profesje\n  Kapłan (Akolita)\n    Poziom\n    Punkty doświadczenia: 152 ");
+    has("  Dodatki profesjonalne\n    Żywotność: 0\n");
+    has("    Mądrość: 1\n    Umiejętności magiczne: 0\n    Charyzma: 1\n");
+    has("    Wiara: 7\n    Zauważenie: 0\n    Odporność nr.1: 1\n    Odporność nr.2: 1\n"
+        "    Odporność nr.3: 1\n");
+    has("    Ilość biegłości początkowa: 1\n    Dodatek do biegłości: 0\n"
+        "    Biegłośc minimalna: 5\n    Poziomy\n      Poziom: 1\n      Poziom: 2\n");
+    has("  WIEK: 22\n");
+    EXPECT_EQ(listedField(d.listed().front(), 3), "Kapłan (Akolita)(2)");
 }
 
 } // namespace

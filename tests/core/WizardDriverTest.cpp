@@ -4,6 +4,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
 #include "wizard/CWizard7.h"
@@ -13,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <optional>
 
 namespace tallar {
 namespace {
@@ -21,6 +25,10 @@ namespace {
 struct ScriptedPages : WizardPages {
     bool originOk = true;
     bool birthplaceOk = true;
+    bool professionsOk = true;
+    bool abilityOk = true;
+    int professionsShown = 0;
+    int abilitiesShown = 0;
     bool armourOk = true;
     std::optional<std::string> wantedArmour, wantedShield;
     std::function<void(CWizard9&)> placement;
@@ -45,6 +53,20 @@ struct ScriptedPages : WizardPages {
         ++birthplaceShown;
         page.setRollText("41");
         return birthplaceOk && page.finish();
+    }
+    // A warrior of level 2.
+    bool showProfessions(CWizard3& page) override {
+        ++professionsShown;
+        for (const ProfessionItem& item : page.offered(0))
+            if (item.name == "Wojownik")
+                page.choose(0, item.id);
+        page.setLevelText(0, "2");
+        return professionsOk && page.finish();
+    }
+    bool showAbility(CWizard4Ulomnosc& page) override {
+        ++abilitiesShown;
+        page.setRollText("50");
+        return abilityOk && page.finish();
     }
     bool showWeapons(CWizard6& page) override {
         return page.finish([](CWizard6Bgl& training) {
@@ -86,13 +108,24 @@ struct ScriptedPages : WizardPages {
     bool abandoned() const override { return gaveUp; }
 };
 
+// Answers the throws whose prompts it knows; the others are thrown by the program.
+struct PromptPort : NonInteractiveUserPort {
+    std::map<std::string, int> answers;
+    std::optional<int> askDie(int sides, std::string_view prompt) override {
+        (void)NonInteractiveUserPort::askDie(sides, prompt);
+        const auto found = answers.find(std::string(prompt));
+        return found == answers.end() ? std::nullopt : std::optional(found->second);
+    }
+};
+
 struct Driver : ::testing::Test, test::SampleWorkspace {
     ScriptedPages pages;
     DiceGenerator generator{11};
+    PromptPort asked;
 
     int run(bool automaticRolls, std::string* id = nullptr) {
-        port.queueYesNo(automaticRolls);
-        CIstotaWizard wizard(characters(), rules(), "", 'N', port, pages, &generator);
+        asked.queueYesNo(automaticRolls);
+        CIstotaWizard wizard(characters(), rules(), "", 'N', asked, pages, &generator);
         const int result = wizard.Run();
         if (id)
             *id = wizard.characterId();
@@ -114,7 +147,7 @@ long long entriesBelow(const CPoz& entry) {
 TEST_F(Driver, ACompletedRunSavesOneCharacterAndItsTree) {
     std::string id;
     ASSERT_EQ(run(true, &id), 1);
-    EXPECT_EQ(port.questions(), std::vector<std::string>{"Czy automatycznie wykonać rzuty?"});
+    EXPECT_EQ(asked.questions(), std::vector<std::string>{"Czy automatycznie wykonać rzuty?"});
     EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty"), 1);
     CharacterLoad loaded = LoadCharacter(characters(), id);
     ASSERT_NE(loaded.character, nullptr);
@@ -224,6 +257,62 @@ TEST_F(Driver, ChosenArmourAndShieldArePlacedOnTheLastPage) {
     const CPoz* piercing = torso->FindByKind(kinds::armour::kPartPiercing);
     ASSERT_NE(piercing, nullptr);
     EXPECT_EQ(piercing->wartosc, 2);
+}
+
+TEST_F(Driver, TheProfessionGetsItsLevelsBonusesExperienceAndTitle) {
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    EXPECT_EQ(pages.professionsShown, 1);
+    CharacterLoad loaded = LoadCharacter(characters(), id);
+    ASSERT_NE(loaded.character, nullptr);
+    const CIstota& hero = *loaded.character;
+    // A warrior of level 2 bears the title of level 1.
+    EXPECT_EQ(hero.prof, "Wojownik (Rekrut)(2)");
+    const CPoz* professions = hero.link(kLinkProfesje);
+    const CPoz* warrior = professions->FindByKind(kinds::profession::kProfession);
+    ASSERT_NE(warrior, nullptr);
+    // The 150 points of level 2 and the 2K10 thrown (2 to 20).
+    const int points = warrior->FindByKind(kinds::profession::kExperience)->wartosc;
+    EXPECT_GE(points, 152);
+    EXPECT_LE(points, 170);
+    const CPoz* bonuses = professions->FindByKind(kinds::profession::kBonuses);
+    ASSERT_NE(bonuses, nullptr);
+    EXPECT_EQ(bonuses->size(), 25u); // 24 bonuses and the levels
+    EXPECT_EQ(bonuses->FindByKind(kinds::profession::kLevels)->size(), 2u);
+    // The warrior's 2K10 bonus to Żywotność.
+    EXPECT_NE(hero.link(kLinkZywotnosc)->FindByKind(kinds::perMember::kProfession[0]), nullptr);
+    // The young dwarf's 20 years and 2 for the one profession.
+    EXPECT_EQ(hero.age(), std::optional<int>(22));
+}
+
+TEST_F(Driver, ACancelledProfessionPageSavesNothing) {
+    pages.professionsOk = false;
+    EXPECT_EQ(run(true), 0);
+    EXPECT_EQ(pages.professionsShown, 1);
+    EXPECT_EQ(storedRows(), 0);
+}
+
+TEST_F(Driver, AskedRollsFindADisabilityThroughTheDialog) {
+    asked.answers = {{"Czy postać ma ułomność? K100", 5},
+                     {"Czy postać ma 2 ułomności? K100", 100},
+                     {"Czy postać ma zdolność nadnaturalną? K100", 100}};
+    std::string id;
+    ASSERT_EQ(run(false, &id), 1);
+    EXPECT_EQ(pages.abilitiesShown, 1);
+    CharacterLoad loaded = LoadCharacter(characters(), id);
+    ASSERT_NE(loaded.character, nullptr);
+    // The dialog's roll 50 in the dwarves' table: Niezdarny (46-60).
+    const CPoz* disabilities = loaded.character->link(kLinkUlomnosci);
+    ASSERT_EQ(disabilities->size(), 1u);
+    EXPECT_EQ(disabilities->front()->info, "Niezdarny");
+}
+
+TEST_F(Driver, ACancelledAbilityDialogSavesNothing) {
+    asked.answers = {{"Czy postać ma ułomność? K100", 5}, {"Czy postać ma 2 ułomności? K100", 100}};
+    pages.abilityOk = false;
+    EXPECT_EQ(run(false), 0);
+    EXPECT_EQ(pages.abilitiesShown, 1);
+    EXPECT_EQ(storedRows(), 0);
 }
 
 TEST_F(Driver, ARunGivenUpSavesNothing) {

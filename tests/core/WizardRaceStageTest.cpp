@@ -4,6 +4,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
 
@@ -28,6 +30,9 @@ struct FacePort : NonInteractiveUserPort {
 
     std::optional<int> askDie(int sides, std::string_view prompt) override {
         (void)NonInteractiveUserPort::askDie(sides, prompt); // keeps the prompt
+        // No disabilities or abilities: they would change the attributes.
+        if (prompt.starts_with("Czy postać ma "))
+            return sides;
         const bool vitality = prompt.starts_with("Rasa: Żywotnosc ");
         vitalityThrows += vitality;
         return std::min(vitality ? vitalityFace : face, sides);
@@ -51,6 +56,14 @@ struct StagePages : WizardPages {
         page.setRollText("50");
         return page.finish();
     }
+    // A priest of level 0: no bonus to Żywotność and no experience levels.
+    bool showProfessions(CWizard3& page) override {
+        for (const ProfessionItem& item : page.offered(0))
+            if (item.name == "Kapłan")
+                page.choose(0, item.id);
+        return page.finish();
+    }
+    bool showAbility(CWizard4Ulomnosc&) override { return false; }
     // Nothing worn, held or carried.
     bool showArmour(CWizard7&) override { return true; }
     bool showShield(CWizard8&) override { return true; }

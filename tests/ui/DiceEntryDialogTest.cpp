@@ -7,6 +7,8 @@
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard2.h"
+#include "wizard/CWizard3.h"
+#include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
 
@@ -145,6 +147,18 @@ struct ChosenPages : WizardPages {
     bool showBirthplace(CWizard2& page) override {
         page.setRollText("41");
         return page.finish();
+    }
+    bool showProfessions(CWizard3& page) override {
+        if (page.offered(0).empty())
+            return false;
+        page.choose(0, page.offered(0).front().id);
+        page.setLevelText(0, "2");
+        return page.finish();
+    }
+    // Once the throws are left to the program no ability is looked up through a dialog.
+    bool showAbility(CWizard4Ulomnosc&) override {
+        ADD_FAILURE() << "an ability dialog after the throws were left to the program";
+        return false;
     }
     bool showWeapons(CWizard6& page) override {
         return page.finish([](CWizard6Bgl& training) {

@@ -7,8 +7,11 @@
 #include "ui/editors/CListaWybor.h"
 #include "ui/editors/RulesEditors.h"
 #include "ui/wizard/CListaIstot.h"
+#include "ui/wizard/CProfesjaAwans.h"
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
+#include "ui/wizard/CWizard3Dialog.h"
+#include "ui/wizard/CWizard4UlomnoscDialog.h"
 #include "ui/wizard/CWizard6BglDialog.h"
 #include "ui/wizard/CWizard6Dialog.h"
 #include "ui/wizard/CWizard7Dialog.h"
@@ -108,6 +111,15 @@ TEST(ScreenFit, EveryListAndPageFitsA1366x768Screen) {
     CWizard2 birthplace(w.rules(), hero, w.port);
     ui::CWizard2Dialog birthplacePage(birthplace);
     expectFitsTheScreen(birthplacePage, "CWizard2Dialog");
+    CWizard3 professionPage(w.rules(), hero, w.port);
+    professionPage.open();
+    ui::CWizard3Dialog professionsPage(professionPage);
+    expectFitsTheScreen(professionsPage, "CWizard3Dialog");
+    CWizard4Ulomnosc disability(w.rules(), hero, CWizard4Ulomnosc::kDisability, w.port);
+    ui::CWizard4UlomnoscDialog disabilityPage(disability);
+    expectFitsTheScreen(disabilityPage, "CWizard4UlomnoscDialog");
+    ui::CProfesjaAwans advancement(LevelAdvancement{.profession = "Wojownik", .level = 1});
+    expectFitsTheScreen(advancement, "CProfesjaAwans");
     const EngineContext engine{.rules = w.rules(), .character = hero, .port = w.port};
     CWizard6 weapons(engine);
     weapons.open();

@@ -2,6 +2,8 @@
 
 #include "ui/wizard/CWizard1Dialog.h"
 #include "ui/wizard/CWizard2Dialog.h"
+#include "ui/wizard/CWizard3Dialog.h"
+#include "ui/wizard/CWizard4UlomnoscDialog.h"
 #include "ui/wizard/CWizard6Dialog.h"
 #include "ui/wizard/CWizard7Dialog.h"
 #include "ui/wizard/CWizard8Dialog.h"
@@ -17,6 +19,16 @@ bool QtWizardPages::showOrigin(CWizard1& page) {
 
 bool QtWizardPages::showBirthplace(CWizard2& page) {
     CWizard2Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showProfessions(CWizard3& page) {
+    CWizard3Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showAbility(CWizard4Ulomnosc& page) {
+    CWizard4UlomnoscDialog dialog(page, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/wizard/CProfesjaAwans.h"
 #include "wizard/AskedThrows.h"
 #include "wizard/CIstotaWizard.h"
 
@@ -12,10 +13,13 @@ namespace tallar::ui {
 class QtWizardPages : public WizardPages {
 public:
     explicit QtWizardPages(QWidget* parent, const AskedThrows* throws = nullptr)
-        : parent_(parent), throws_(throws) {}
+        : parent_(parent), throws_(throws), levels_(parent, throws) {}
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showProfessions(CWizard3& page) override;
+    bool showAbility(CWizard4Ulomnosc& page) override;
+    LevelAdvancementChooser* levelAdvancement() override { return &levels_; }
     bool showWeapons(CWizard6& page) override;
     bool showArmour(CWizard7& page) override;
     bool showShield(CWizard8& page) override;
@@ -26,6 +30,7 @@ public:
 private:
     QWidget* parent_;
     const AskedThrows* throws_;
+    QtLevelAdvancement levels_;
 };
 
 } // namespace tallar::ui
