@@ -1,5 +1,6 @@
 #include "cli/CliWizardPages.h"
 
+#include "cli/CliAnswers.h"
 #include "cli/NameList.h"
 #include "cli/StreamUserPort.h"
 #include "model/Character.h"
@@ -15,6 +16,8 @@
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
 #include "wizard/CWizard9.h"
+#include "wizard/CWizardZawod.h"
+#include "wizard/DiceEntry.h"
 
 #include <algorithm>
 #include <ostream>
@@ -35,11 +38,22 @@ std::string describe(const std::vector<PageChoice>& offered) {
 } // namespace
 
 CliWizardPages::CliWizardPages(Database& rules, const NewCharacterOptions& options,
-                               DiceGenerator& generator, StreamUserPort* asking, std::ostream& err)
-    : rules_(rules), options_(options), generator_(generator), asking_(asking), err_(err) {}
+                               DiceGenerator& generator, StreamUserPort* asking,
+                               CliAnswers& answers, std::ostream& err)
+    : rules_(rules), options_(options), generator_(generator), asking_(asking), answers_(answers),
+      err_(err) {}
+
+void CliWizardPages::beginCharacter() {
+    tradeRollsUsed_ = 0;
+    answers_.restart();
+}
 
 bool CliWizardPages::abandoned() const {
-    return asking_ && asking_->gaveUp();
+    return (asking_ && asking_->gaveUp()) || answers_.gaveUp() || answers_.refused();
+}
+
+int CliWizardPages::failureCode() const {
+    return answers_.refused() ? 2 : failureCode_;
 }
 
 bool CliWizardPages::throwsLeftToTheProgram() const {
@@ -164,6 +178,25 @@ bool CliWizardPages::showBirthplace(CWizard2& page) {
         return fail(2, "rzut " + page.rollText() +
                            " nie daje miejsca urodzenia; miejsca:" + placeRanges());
     return page.finish();
+}
+
+bool CliWizardPages::showTradeRoll(CWizardZawod& roll) {
+    DiceEntry entry(CWizardZawod::kSides);
+    if (tradeRollsUsed_ < options_.tradeRolls.size()) {
+        entry.setText(options_.tradeRolls[tradeRollsUsed_++]);
+    } else if (asking_ && !throwsLeftToTheProgram()) {
+        const auto face = asking_->askDie(CWizardZawod::kSides, roll.caption() + " K100");
+        if (!face)
+            return false;
+        entry.setText(std::to_string(*face));
+    } else {
+        entry.roll(generator_);
+    }
+    const auto result = entry.result();
+    if (!result)
+        return fail(2, "rzut zawodu „" + entry.text() + "” to nie liczba od 1 do 100");
+    roll.setRoll(*result);
+    return true;
 }
 
 bool CliWizardPages::showProfessions(CWizard3& page) {

@@ -12,6 +12,7 @@
 
 namespace tallar::cli {
 
+class CliAnswers;
 class StreamUserPort;
 
 // A profession of `tallar2-cli new`: its identifier, name or shown text, and the text of
@@ -30,6 +31,9 @@ struct NewCharacterOptions {
     std::optional<std::string> classRoll;      // digits
     std::optional<std::string> birthRoll;      // digits
     std::vector<ProfessionOption> professions; // up to three, in the page's order
+    std::vector<std::string> tradeRolls;       // 1 to 100, one per trade roll in order
+    std::optional<std::string> training;       // name, identifier, or "none"
+    std::vector<std::string> borrowed;         // one per borrowed skill in order
     std::vector<std::string> weaponGroups;     // identifiers or names, each ticked
     std::vector<std::string> weapons;          // identifiers or names, each ticked
     std::optional<std::string> armour;         // name or identifier, or "none"
@@ -47,12 +51,19 @@ inline constexpr int kDrawnLevels = 10;
 // A choice a page does not offer is reported with what it offers.
 class CliWizardPages : public WizardPages {
 public:
-    // `asking` is the port that asks throws on the input (null: every throw drawn).
+    // `asking` is the port that asks throws on the input (null: every throw drawn);
+    // `answers` answers the pick lists and questions.
     CliWizardPages(Database& rules, const NewCharacterOptions& options, DiceGenerator& generator,
-                   StreamUserPort* asking, std::ostream& err);
+                   StreamUserPort* asking, CliAnswers& answers, std::ostream& err);
+
+    // A new character: the options' choices are used again from the first.
+    void beginCharacter();
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showTradeRoll(CWizardZawod& roll) override;
+    // The trade rolls come from --trade-roll, else from the input or the generator.
+    bool showsTradeRollAlways() const override { return true; }
     bool showProfessions(CWizard3& page) override;
     bool showAbility(CWizard4Ulomnosc& page) override;
     LevelAdvancementChooser* levelAdvancement() override;
@@ -73,7 +84,7 @@ public:
 
     // The exit code of a run that stopped: 2 for a choice not offered (a roll finding
     // nothing included), 1 otherwise.
-    int failureCode() const { return failureCode_; }
+    int failureCode() const;
 
 private:
     // The identifier of the offered item named by `wanted`, or of one drawn when nothing
@@ -119,7 +130,9 @@ private:
     const NewCharacterOptions& options_;
     DiceGenerator& generator_;
     StreamUserPort* asking_;
+    CliAnswers& answers_;
     std::ostream& err_;
+    std::size_t tradeRollsUsed_ = 0;
     int failureCode_ = 1;
 };
 

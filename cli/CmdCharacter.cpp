@@ -1,8 +1,10 @@
+#include "cli/CliAnswers.h"
 #include "cli/CliWizardPages.h"
 #include "cli/Commands.h"
 #include "cli/StreamUserPort.h"
 #include "cli/TabSeparated.h"
 #include "rules/core/DiceGenerator.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
 #include "store/CharacterStore.h"
 #include "store/db/Workspace.h"
 #include "wizard/CWizard3.h"
@@ -115,11 +117,15 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                                              : arg == "--armour"     ? &options.armour
                                              : arg == "--shield"     ? &options.shield
                                                                      : nullptr;
-        std::vector<std::string>* repeated = arg == "--weapon-group" ? &options.weaponGroups
-                                             : arg == "--weapon"     ? &options.weapons
-                                             : arg == "--item"       ? &options.items
-                                             : arg == "--place"      ? &options.places
-                                                                     : nullptr;
+        std::vector<std::string>* repeated = arg == "--trade-roll"     ? &options.tradeRolls
+                                             : arg == "--borrowed"     ? &options.borrowed
+                                             : arg == "--weapon-group" ? &options.weaponGroups
+                                             : arg == "--weapon"       ? &options.weapons
+                                             : arg == "--item"         ? &options.items
+                                             : arg == "--place"        ? &options.places
+                                                                       : nullptr;
+        if (arg == "--training")
+            choice = &options.training;
         const bool takesValue =
             choice || repeated || arg == "--seed" || arg == "--count" || arg == "--profession";
         if (takesValue && i + 1 == args.size())
@@ -169,6 +175,9 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))
             return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");
+    for (const std::string& roll : options.tradeRolls)
+        if (const auto number = wholeNumber<int>(roll); !number || *number < 1 || *number > 100)
+            return usage("--trade-roll to rzut k100: liczba od 1 do 100, a nie „" + roll + "”");
     if (blank && !wizardOnly.empty())
         return usage("--blank tworzy sam szkielet: nie łączy się z " + wizardOnly +
                      " (dozwolone tylko --player i --name)");
@@ -185,18 +194,28 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
     StreamUserPort port(context.in, context.err);
     // Yes to "Czy automatycznie wykonać rzuty?" unless the throws are asked.
     port.setDefaultYesNo(!ask);
-    CliWizardPages pages(workspace->rules(), options, generator, ask ? &port : nullptr,
+    CliAnswers answers(context.in, context.err, generator, ask);
+    if (options.training)
+        answers.give(CRdzenUmiejetnosci::kTrainingCaption, {*options.training});
+    answers.give(CRdzenUmiejetnosci::kBorrowedCaption, options.borrowed);
+    port.setAnswers(&answers);
+    CliWizardPages pages(workspace->rules(), options, generator, ask ? &port : nullptr, answers,
                          context.err);
     const bool progress = count > 1 && &context.err == &std::cerr && isatty(STDERR_FILENO);
     for (long made = 0; made < count; ++made) {
         if (progress)
             context.err << "\r" << made << '/' << count << std::flush;
+        pages.beginCharacter();
         port.beginCharacter();
         CIstotaWizard wizard(workspace->characters(), workspace->rules(), "", 'N', port, pages,
                              &generator);
         if (wizard.Run() != 1) {
             if (progress)
                 context.err << '\n';
+            if (answers.refused()) {
+                context.err << "tallar2-cli new: " << *answers.refused() << '\n';
+                return kUsage;
+            }
             if (pages.abandoned())
                 context.err << "tallar2-cli new: koniec wejścia; bohatera nie zapisano\n";
             return pages.abandoned() ? kFailure : pages.failureCode();

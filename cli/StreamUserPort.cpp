@@ -1,5 +1,7 @@
 #include "cli/StreamUserPort.h"
 
+#include "cli/CliAnswers.h"
+#include "wizard/CIstotaWizard.h"
 #include "wizard/DiceEntry.h"
 
 #include <algorithm>
@@ -44,6 +46,20 @@ std::optional<int> StreamUserPort::askDie(int sides, std::string_view prompt) {
 std::optional<std::string> StreamUserPort::askLine(std::string_view prompt) {
     err_ << prompt << ": " << std::flush;
     return readLine();
+}
+
+std::optional<std::vector<std::string>>
+StreamUserPort::pickRows(std::string_view caption, const PickTable& table, bool multiSelect) {
+    if (answers_)
+        return answers_->pick(caption, table, multiSelect);
+    return NonInteractiveUserPort::pickRows(caption, table, multiSelect);
+}
+
+bool StreamUserPort::askYesNo(std::string_view question, std::string_view caption) {
+    if (answers_ && question != CIstotaWizard::kAskRollsQuestion)
+        if (const auto answer = answers_->ask(question))
+            return *answer;
+    return NonInteractiveUserPort::askYesNo(question, caption);
 }
 
 std::optional<std::string> StreamUserPort::readLine() {

@@ -10,6 +10,8 @@
 
 namespace tallar::cli {
 
+class CliAnswers;
+
 // The port of a command that asks throws of a person at the terminal: each throw's prompt
 // goes to the error stream and one line of the input answers it, checked as the dice-entry
 // dialog checks its entry (asked again while invalid). The answer "a" leaves this and
@@ -26,6 +28,12 @@ public:
     // Asks one line of the input (a page's choice), the prompt on the error stream; nothing
     // when the input has ended (which gives up).
     std::optional<std::string> askLine(std::string_view prompt);
+    // Pick lists and questions go to `answers` when it is set; the question whether throws
+    // are asked is answered by the command itself.
+    std::optional<std::vector<std::string>>
+    pickRows(std::string_view caption, const PickTable& table, bool multiSelect) override;
+    bool askYesNo(std::string_view question, std::string_view caption) override;
+    void setAnswers(CliAnswers* answers) { answers_ = answers; }
 
     // Asks "P" (the base psychic resistance), "F" (the base physical one) or 1 to 10 (a
     // resistance); an empty line takes the proposal.
@@ -44,6 +52,7 @@ private:
     std::istream& in_;
     std::ostream& err_;
     AskedThrows throws_;
+    CliAnswers* answers_ = nullptr;
     bool gaveUp_ = false;
 };
 

@@ -7,12 +7,14 @@
 #include "rules/engine/CRdzenProfesja.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
 #include "store/CharacterStore.h"
 #include "wizard/CWizard1.h"
 #include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
+#include "wizard/CWizard5.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
@@ -186,10 +188,9 @@ bool CIstotaWizard::baseResistances() {
     return true;
 }
 
-// Trades (CWizard5, not a dialog itself). Not built yet; the run goes on only when it
-// returns 1.
+// Trades (CWizard5, not a dialog itself): the run goes on only when it returns 1.
 bool CIstotaWizard::trades() {
-    return true;
+    return CWizard5(engine(), pages_).Run() == 1 && !stopped();
 }
 
 // Professions again: the experience levels, each new one shown to the person when rolls
@@ -219,11 +220,11 @@ bool CIstotaWizard::weaponsPage() {
     return pages_.showWeapons(page) && !stopped();
 }
 
-// Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter. The training
-// step is not built yet.
+// Skills (CRdzenUmiejetnosci): the training step, then RecalculateCharacter.
 bool CIstotaWizard::skillTraining() {
+    CRdzenUmiejetnosci(engine()).Training();
     hero_->RecalculateCharacter();
-    return true;
+    return !stopped();
 }
 
 // CWizard9 again without showing it, as placeEquipment.

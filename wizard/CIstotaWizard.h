@@ -14,6 +14,7 @@ namespace tallar {
 class CIstota;
 class CWizard1;
 class CWizard2;
+class CWizardZawod;
 class CWizard3;
 class CWizard4Ulomnosc;
 class LevelAdvancementChooser;
@@ -36,6 +37,10 @@ public:
     virtual bool showOrigin(CWizard1& page) = 0;
     // Page 2: place of birth (shown only when rolls are asked).
     virtual bool showBirthplace(CWizard2& page) = 0;
+    // The roll of a trade (CWizardZawod), shown when rolls are asked or when
+    // showsTradeRollAlways: true with the roll set when it ended with OK, false when
+    // cancelled.
+    virtual bool showTradeRoll(CWizardZawod& roll) = 0;
     // Page 3: the professions and their levels. `page` is opened.
     virtual bool showProfessions(CWizard3& page) = 0;
     // Step 4's dialog finding one disability or ability from a K100 roll (shown only when
@@ -66,6 +71,9 @@ public:
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,
     // so that a roll finding no place ends the run instead of leaving no birthplace).
     virtual bool showsBirthplaceAlways() const { return false; }
+    // Whether the trade rolls go through showTradeRoll even with automatic rolls (the
+    // command line takes them from its options).
+    virtual bool showsTradeRollAlways() const { return false; }
     // Whether the person has let the program throw the rest of the run's throws ("Rzucaj
     // dalej automatycznie"): every later step then throws without asking.
     virtual bool throwsLeftToTheProgram() const { return false; }

@@ -5,7 +5,8 @@
 
 -- Umiejętności. Flagi, których nie wymieniono, mają wartość N.
 -- Rzemiosło jest zapożyczone (wybór jednej z umiejętności powiązanych), Szermierka
--- i Parowanie są łączone, dwie ostatnie walki to szkolenia: $SZKOLENIE|poziom|cena[|cena ulgowa].
+-- i Parowanie oraz Kamieniarstwo i Rzeźba w kamieniu są łączone, dwie ostatnie walki to
+-- szkolenia: $SZKOLENIE|poziom|cena[|cena ulgowa].
 INSERT INTO umiejetnosci (
     id, nazwa, grupa, funkcja, opis,
     deklaracja, inneakcje, okres, okresatak, czas, zasieg, zasiegnasiebie, zasiegdotyk, zasiegbroni, zasiegwzrok, obszar, celwybrane,
@@ -277,6 +278,27 @@ VALUES (
     'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'T', 'N', 'T', 'N',
     'N', 'N', 'N', 'N', 'N', 'N', 'N');
 
+INSERT INTO umiejetnosci (
+    id, nazwa, grupa, funkcja, opis,
+    deklaracja, inneakcje, okres, okresatak, czas, zasieg, zasiegnasiebie, zasiegdotyk, zasiegbroni, zasiegwzrok, obszar, celwybrane,
+    celistoty, celprzedmioty, celsymbole, celznaki, cellimit, trwa, potencjal, inneprzerwanie, innedobrprzerwanie, innewalkawagoni, innewalkawtrudnych, innewalkawtloku,
+    inneszyk, zapozyczenie, obronaprzed, inneselektywny, polaczana, inneformszyk, potencjalcelu)
+VALUES (
+    '100000000000000000000601000028', 'Kamieniarstwo', 'Rzemiosło', '', 'Obróbka kamienia; przychodzi razem z rzeźbą w kamieniu.',
+    'N', 'N', 'N', 'N', 'T', 'N', 'N', 'N', 'N', 'N', 'N', 'N',
+    'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N',
+    'N', 'N', 'N', 'N', 'T', 'N', 'N');
+INSERT INTO umiejetnosci (
+    id, nazwa, grupa, funkcja, opis,
+    deklaracja, inneakcje, okres, okresatak, czas, zasieg, zasiegnasiebie, zasiegdotyk, zasiegbroni, zasiegwzrok, obszar, celwybrane,
+    celistoty, celprzedmioty, celsymbole, celznaki, cellimit, trwa, potencjal, inneprzerwanie, innedobrprzerwanie, innewalkawagoni, innewalkawtrudnych, innewalkawtloku,
+    inneszyk, zapozyczenie, obronaprzed, inneselektywny, polaczana, inneformszyk, potencjalcelu)
+VALUES (
+    '100000000000000000000601000029', 'Rzeźba w kamieniu', 'Rzemiosło', '', 'Rzeźbienie posągów i ozdób.',
+    'N', 'N', 'N', 'N', 'T', 'N', 'N', 'N', 'N', 'N', 'N', 'N',
+    'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N', 'N',
+    'N', 'N', 'N', 'N', 'T', 'N', 'N');
+
 -- Szanse powodzenia: baza, dodatek za każde 'ile' punktów współczynnika 'wsp'
 -- powyżej progu 'powyżej' (pełne kroki, gdy 'pełne' = T).
 INSERT INTO szanse (id, idumiejetnosc, szansabaza, szansaextra, szansaile, szansawsp, szansapelne, szansapowyzej, szansaminus, szansaprzeciwnik, rzutid) VALUES
@@ -321,12 +343,18 @@ INSERT INTO modyfikacje (id, idumiejetnosc, zmianabaza, zmianaextra, zmianaile, 
     ('100000000000000000000605000004', '100000000000000000000601000002', '2', '0', '0', 'ZR', 'N', '0', 'N', 'OG.TAR.SZ', '/', 'N'),
     ('100000000000000000000605000005', '100000000000000000000601000012', '5', '1', '10', 'CH', 'T', '30', 'T', 'AT', '-', 'N');
 
--- Powiązania umiejętności: wybory Rzemiosła, Parowanie przychodzące z Szermierką
--- (i odwrotnie) oraz Tropienie, które obniża cenę szkolenia Strzelectwa wyborowego.
+-- Powiązania umiejętności: wybory Rzemiosła (z łączonych Kamieniarstwa i Rzeźby
+-- w kamieniu do wyboru jest tylko pierwsze, które przynosi drugie), Parowanie
+-- przychodzące z Szermierką (i odwrotnie) oraz Tropienie, które obniża cenę szkolenia
+-- Strzelectwa wyborowego.
 INSERT INTO umiejumiej (idumiejjeden, idumiejdwa) VALUES
     ('100000000000000000000601000017', '100000000000000000000601000018'),
     ('100000000000000000000601000017', '100000000000000000000601000019'),
     ('100000000000000000000601000017', '100000000000000000000601000020'),
+    ('100000000000000000000601000017', '100000000000000000000601000028'),
+    ('100000000000000000000601000017', '100000000000000000000601000029'),
+    ('100000000000000000000601000028', '100000000000000000000601000029'),
+    ('100000000000000000000601000029', '100000000000000000000601000028'),
     ('100000000000000000000601000021', '100000000000000000000601000022'),
     ('100000000000000000000601000022', '100000000000000000000601000021'),
     ('100000000000000000000601000024', '100000000000000000000601000006');

@@ -1,6 +1,8 @@
 -- Przykładowe reguły Tallar2: zawody trzech klas (CHŁOPSKA, MIEJSKA, SZLACHECKA), ich
 -- umiejętności i formuły na stopień (ZAWOD1 podstawy, ZAWODS starz, ZAWOD2 specjalista,
--- ZAWOD3 mistrz) oraz rasy, które mogą się ich uczyć.
+-- ZAWOD3 mistrz, ZAWOD4 mistrz cechu) oraz rasy, które mogą się ich uczyć. W każdej klasie
+-- jeden zawód ma starz i formuły lub umiejętności na każdym stopniu: Myśliwy, Kowal,
+-- Dowódca straży.
 -- Zakresy rzutów każdej klasy pokrywają 1-100; 97-100 to rzuty specjalne (bez modyfikatora).
 -- Identyfikatory: 1, 20 zer, kod tabeli (501 zawody, 302 formuły) i numer.
 
@@ -16,7 +18,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000001', 'Rolnik', '1', '30', 'CHŁOPSKA', '',
     'Uprawa roli.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -28,7 +30,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000002', 'Pasterz', '31', '50', 'CHŁOPSKA', '',
     'Wypas bydła i owiec; mistrz ma te same dochody co specjalista.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '', '', '', '');
 INSERT INTO zawod (
@@ -40,7 +42,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000003', 'Drwal', '51', '65', 'CHŁOPSKA', '',
     'Wyrąb lasu.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -52,7 +54,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000004', 'Rybak', '66', '80', 'CHŁOPSKA', '',
     'Połów ryb.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -63,9 +65,9 @@ INSERT INTO zawod (
     specjmajkxx, specjmaj, mistrzpdkxx, mistrzpd, mistrzmajkxx, mistrzmaj)
 VALUES (
     '100000000000000000000501000005', 'Myśliwy', '81', '96', 'CHŁOPSKA', '',
-    'Polowanie na zwierzynę.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
-    '', '', '', '', '3K10', '20',
+    'Polowanie na zwierzynę; można przejść dobrowolny starz, każdy stopień ma formuły.',
+    'K5+1', 'K2', 'K10', '10', 'K10', '5',
+    'K10', '15', '', '8', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
     id, nazwa, od, do, klasa, innaklasa,
@@ -76,7 +78,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000006', 'Czeladnik miejski', '97', '100', 'CHŁOPSKA', 'MIEJSKA',
     'Rzut specjalny: postać uczy się zawodu miejskiego (rzut w klasie MIEJSKA).',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -88,7 +90,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000007', 'Kowal', '1', '20', 'MIEJSKA', '',
     'Kucie żelaza; można przejść dobrowolny starz.',
-    'K3+1', 'K2', 'K10', '10', 'K10', '5',
+    'K5+1', 'K2', 'K10', '10', 'K10', '5',
     '2K10', '10', 'K5', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -100,7 +102,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000008', 'Płatnerz', '15', '20', 'MIEJSKA', '',
     'Wyrób zbroi; węższy zakres wygrywa z kowalem.',
-    'K3+1', 'K2', 'K10', '10', 'K10', '5',
+    'K5+1', 'K2', 'K10', '10', 'K10', '5',
     '2K10', '10', 'K5', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -112,7 +114,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000009', 'Cieśla', '21', '40', 'MIEJSKA', '',
     'Budowa z drewna.',
-    'K3+1', 'K2', 'K10', '10', 'K10', '5',
+    'K5+1', 'K2', 'K10', '10', 'K10', '5',
     '2K10', '10', 'K5', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -124,7 +126,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000010', 'Piekarz', '41', '55', 'MIEJSKA', '',
     'Wypiek chleba; specjalista ma dochody starzu, a bez starzu podstaw.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '', '',
     '', '', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -136,7 +138,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000011', 'Krawiec', '56', '70', 'MIEJSKA', '',
     'Szycie odzieży.',
-    'K3+1', 'K2', 'K10', '10', 'K10', '5',
+    'K5+1', 'K2', 'K10', '10', 'K10', '5',
     '2K10', '10', 'K5', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -148,7 +150,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000012', 'Kupiec', '71', '96', 'MIEJSKA', '',
     'Handel towarami.',
-    'K3+1', '', 'K10', '10', '5K10', '20',
+    'K5+1', '', 'K10', '10', '5K10', '20',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -160,7 +162,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000013', 'Alchemik', '97', '100', 'MIEJSKA', '',
     'Rzut specjalny: tajemna sztuka przemiany.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -172,7 +174,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000014', 'Zarządca majątku', '1', '40', 'SZLACHECKA', '',
     'Prowadzenie gospodarstwa pańskiego.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -183,9 +185,9 @@ INSERT INTO zawod (
     specjmajkxx, specjmaj, mistrzpdkxx, mistrzpd, mistrzmajkxx, mistrzmaj)
 VALUES (
     '100000000000000000000501000015', 'Dowódca straży', '41', '70', 'SZLACHECKA', '',
-    'Dowodzenie oddziałem.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
-    '', '', '', '', '3K10', '20',
+    'Dowodzenie oddziałem; można przejść dobrowolny starz.',
+    'K5+1', 'K3', 'K10', '10', 'K10', '5',
+    '2K10', '10', 'K10', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
     id, nazwa, od, do, klasa, innaklasa,
@@ -196,7 +198,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000016', 'Dyplomata', '71', '96', 'SZLACHECKA', '',
     'Prowadzenie rokowań.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 INSERT INTO zawod (
@@ -208,7 +210,7 @@ INSERT INTO zawod (
 VALUES (
     '100000000000000000000501000017', 'Uczony', '97', '100', 'SZLACHECKA', '',
     'Rzut specjalny: lata w bibliotekach.',
-    'K3+1', '', 'K10', '10', 'K10', '5',
+    'K5+1', '', 'K10', '10', 'K10', '5',
     '', '', '', '', '3K10', '20',
     '2K10', '20', '5K10', '50', '5K10', '100');
 
@@ -218,9 +220,13 @@ INSERT INTO zawodumiej (idzawod, idumiej, typ) VALUES
     ('100000000000000000000501000003', '100000000000000000000601000004', 'ZAWOD2'),
     ('100000000000000000000501000004', '100000000000000000000601000005', 'ZAWOD1'),
     ('100000000000000000000501000005', '100000000000000000000601000006', 'ZAWOD1'),
+    ('100000000000000000000501000005', '100000000000000000000601000004', 'ZAWODS'),
     ('100000000000000000000501000005', '100000000000000000000601000003', 'ZAWOD2'),
+    ('100000000000000000000501000005', '100000000000000000000601000008', 'ZAWOD3'),
+    ('100000000000000000000501000005', '100000000000000000000601000009', 'ZAWOD4'),
     ('100000000000000000000501000007', '100000000000000000000601000018', 'ZAWOD1'),
     ('100000000000000000000501000007', '100000000000000000000601000026', 'ZAWODS'),
+    ('100000000000000000000501000007', '100000000000000000000601000013', 'ZAWOD2'),
     ('100000000000000000000501000008', '100000000000000000000601000018', 'ZAWOD1'),
     ('100000000000000000000501000009', '100000000000000000000601000019', 'ZAWOD1'),
     ('100000000000000000000501000009', '100000000000000000000601000004', 'ZAWOD3'),
@@ -230,7 +236,9 @@ INSERT INTO zawodumiej (idzawod, idumiej, typ) VALUES
     ('100000000000000000000501000013', '100000000000000000000601000010', 'ZAWOD2'),
     ('100000000000000000000501000014', '100000000000000000000601000010', 'ZAWOD1'),
     ('100000000000000000000501000015', '100000000000000000000601000007', 'ZAWOD1'),
+    ('100000000000000000000501000015', '100000000000000000000601000005', 'ZAWODS'),
     ('100000000000000000000501000015', '100000000000000000000601000012', 'ZAWOD2'),
+    ('100000000000000000000501000015', '100000000000000000000601000010', 'ZAWOD3'),
     ('100000000000000000000501000016', '100000000000000000000601000010', 'ZAWOD1'),
     ('100000000000000000000501000017', '100000000000000000000601000010', 'ZAWOD1');
 
@@ -472,6 +480,70 @@ VALUES (
     '100000000000000000000302000035', '100000000000000000000501000017', 'ZAWOD1', '1',
     '+', 'K5', '', '',
     '+', 'K3', '', '');
+
+-- Myśliwy, ZAWODS
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    zwznak, zwkxx, zwwsp, zwlimit)
+VALUES (
+    '100000000000000000000302000101', '100000000000000000000501000005', 'ZAWODS', '1',
+    '+', '1', '', '');
+
+-- Myśliwy, ZAWOD2
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    zrznak, zrkxx, zrwsp, zrlimit)
+VALUES (
+    '100000000000000000000302000102', '100000000000000000000501000005', 'ZAWOD2', '1',
+    '+', 'K2', '', '');
+
+-- Myśliwy, ZAWOD3: Zauważenie rośnie szybciej, ale najwyżej do 120.
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    zwznak, zwkxx, zwwsp, zwlimit)
+VALUES (
+    '100000000000000000000302000103', '100000000000000000000501000005', 'ZAWOD3', '1',
+    '+', '2', '11/10', '120');
+
+-- Myśliwy, ZAWOD4 (mistrzowie cechu liczą się ponad mistrzem)
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    zwznak, zwkxx, zwwsp, zwlimit)
+VALUES (
+    '100000000000000000000302000104', '100000000000000000000501000005', 'ZAWOD4', '1',
+    '+', '1', '', '');
+
+-- Dowódca straży, ZAWODS
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    chznak, chkxx, chwsp, chlimit)
+VALUES (
+    '100000000000000000000302000105', '100000000000000000000501000015', 'ZAWODS', '1',
+    '+', '1', '', '');
+
+-- Dowódca straży, ZAWOD2
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    sfznak, sfkxx, sfwsp, sflimit)
+VALUES (
+    '100000000000000000000302000106', '100000000000000000000501000015', 'ZAWOD2', '1',
+    '+', 'K3', '', '');
+
+-- Dowódca straży, ZAWOD3
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    chznak, chkxx, chwsp, chlimit)
+VALUES (
+    '100000000000000000000302000107', '100000000000000000000501000015', 'ZAWOD3', '1',
+    '+', '2', '', '');
+
+-- Kowal, ZAWOD4
+INSERT INTO formuly (
+    id, id_nad, typ_nad, typ1,
+    sfznak, sfkxx, sfwsp, sflimit)
+VALUES (
+    '100000000000000000000302000108', '100000000000000000000501000007', 'ZAWOD4', '1',
+    '+', '1', '', '');
 
 -- Grupy broni formuł z biegłością.
 INSERT INTO formulybrone (idgrupybroni, idformuly) VALUES

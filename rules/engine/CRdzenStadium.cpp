@@ -3,6 +3,7 @@
 #include "base/UserPort.h"
 #include "model/Character.h"
 #include "rules/engine/CRdzenUlomnosc.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
 #include "store/db/Database.h"
 
 #include <algorithm>
@@ -290,8 +291,10 @@ bool CRdzenStadium::Passages(int fromAge, int toAge) {
         readStageRow(*passage, firstOfStage);
         readNaturalWeapons(passage->specjal);
         readBodyParts(passage->specjal);
-        joinStageSkills(passage->specjal);
     }
+    // The skills of the character's stage, once for all passages made.
+    if (!made.empty())
+        CRdzenUmiejetnosci(context()).SkillsFromSource(CRdzenUmiejetnosci::kRaceStage);
     return !passages().empty();
 }
 
@@ -640,12 +643,6 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         flag(t[14], "może trzymać broń/tarczę", body::kCanHold);
         flag(t[15], "domyślna lokacja ciosów", body::kDefaultLocation);
     }
-}
-
-void CRdzenStadium::joinStageSkills(const std::string& stageId) {
-    // STAGE SKILLS: the skills of the stage (`stadiumumiej`) are joined here by the skills
-    // engine once it exists; until then a stage gives no skills.
-    (void)stageId;
 }
 
 int CRdzenStadium::racialPart(std::size_t member, const GrowthProfile& profile) const {

@@ -34,7 +34,8 @@ public:
     explicit CRdzenStadium(const EngineContext& context);
 
     // Makes the passages of the character's race stages between the two ages, with their
-    // attribute, natural-weapon and body-part entries. True when the stage entry and at
+    // attribute, natural-weapon and body-part entries, and then the skills of the
+    // character's stage. True when the stage entry and at
     // least one passage exist afterwards. A passage already made (same stage, same age) is
     // not made again.
     bool Passages(int fromAge, int toAge);
@@ -78,8 +79,6 @@ private:
     void makeAmountEntries(CPoz& passage, const AmountGroup& group, bool firstOfStage);
     void readNaturalWeapons(const std::string& stageId);
     void readBodyParts(const std::string& stageId);
-    // Stage skills: the skills engine joins here.
-    void joinStageSkills(const std::string& stageId);
 
     int racialPart(std::size_t member, const GrowthProfile& profile) const;
     void applySkin();

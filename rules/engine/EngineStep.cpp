@@ -26,6 +26,24 @@ void EngineStep::report(const Status& failure) {
         status_ = failure;
 }
 
+std::optional<std::vector<std::string>> EngineStep::pickFromRules(std::string_view caption,
+                                                                  std::string_view sql,
+                                                                  std::span<const SqlParam> params,
+                                                                  bool multiSelect) {
+    PickTable table;
+    (void)queryRules(sql, params, [&](const Row& row) {
+        if (table.columns.empty())
+            for (int c = 0; c < row.columnCount(); ++c)
+                table.columns.push_back(row.name(c));
+        std::vector<std::string> texts;
+        texts.reserve(static_cast<std::size_t>(row.columnCount()));
+        for (int c = 0; c < row.columnCount(); ++c)
+            texts.push_back(row.text(c));
+        table.rows.insert(table.rows.begin(), std::move(texts));
+    });
+    return context_.port.pickRows(caption, table, multiSelect);
+}
+
 void EngineStep::keepFailureOf(const EngineStep& inner) {
     if (status_.ok())
         status_ = inner.status();

@@ -7,9 +7,11 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tallar {
 
@@ -75,6 +77,15 @@ protected:
     // Keeps the first failure of a step this one ran (already shown) when it is this
     // step's first.
     void keepFailureOf(const EngineStep& inner);
+
+    // Offers the rows of a rules query in a pick list captioned `caption`, as a list window
+    // shows them: column 0 is the identifier, the others are shown under their aliases, and
+    // the rows come in the reverse order of the result (a query sorted DESC reads
+    // ascending). The identifiers picked; nothing when cancelled.
+    std::optional<std::vector<std::string>> pickFromRules(std::string_view caption,
+                                                          std::string_view sql,
+                                                          std::span<const SqlParam> params,
+                                                          bool multiSelect = false);
 
     // How this step throws: asked when the context says so, else by its generator.
     DiceRolls rolls() const {

@@ -16,7 +16,6 @@ namespace tallar {
 namespace {
 
 using test::runCli;
-
 using test::SampleDir;
 
 TEST(CliNew, TheSameSeedGivesTheSameCharacter) {
@@ -117,8 +116,11 @@ TEST(CliNew, AskedThrowsComeFromTheInput) {
     EXPECT_NE(made.err.find("Miejsce urodzenia K100: "), std::string::npos);
     const std::string tree = d.tree(made.out);
     EXPECT_NE(tree.find("Miejsce urodzenia: Klasztor"), std::string::npos);
-    EXPECT_NE(tree.find("    złoto monety-święte ryje sztuk 2\n"), std::string::npos)
-        << tree;                                                                // 5-3
+    // The gold of the class, 5 - 3 = 2, and the wealth of the one trade learned: MD is
+    // 11 + 1 = 12 (the child's K10+10 and the adult's K2), the trades roll 1 gives
+    // (12 - 1) / 20 = 0.55, one trade; its roll 1 - 10 held at 1 is a farmer (Rolnik),
+    // whose basics bring K10+5 = 6.
+    EXPECT_NE(tree.find("    złoto monety-święte ryje sztuk 8\n"), std::string::npos) << tree;
     EXPECT_NE(tree.find("  Klasa społeczna: -2\n"), std::string::npos) << tree; // -(3/2)
 }
 
@@ -172,10 +174,14 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 // racial part then counts at its value.
 TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     SampleDir d;
-    // A priest of level 0 has no part in Żywotność. Only throws are typed: the kit and its
-    // places are given (none), so no page asks for them.
+    // A priest of level 0 has no part in Żywotność. A class roll of 50 is the townsfolk;
+    // the trade roll 50 among their trades is a baker (Piekarz), whose trade has no
+    // formulas: it only adds its learning time to the age (K5+1, at most 6 years), which
+    // reaches no further passage here. Only throws are typed: the kit and its places are
+    // given (none), so no page asks for them.
     const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",       "--birth-roll",
-                                            "50",    "--profession", "Kapłan:0", "--armour",
+                                            "50",    "--profession", "Kapłan:0", "--trade-roll",
+                                            "50",    "--trade-roll", "50",       "--armour",
                                             "none",  "--shield",     "none",     "--item",
                                             "none",  "--place",      "none"};
     const auto ask = [&](const std::string& stage, const std::string& answers) {

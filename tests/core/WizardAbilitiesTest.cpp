@@ -25,6 +25,7 @@ struct DialogPages : WizardPages {
     bool showOrigin(CWizard1&) override { return true; }
     bool showBirthplace(CWizard2&) override { return true; }
     bool showProfessions(CWizard3&) override { return true; }
+    bool showTradeRoll(CWizardZawod&) override { return false; }
     bool showAbility(CWizard4Ulomnosc& page) override {
         shown.push_back(page.kind());
         page.setRollText(roll);

@@ -1,5 +1,6 @@
 #include "store/CharacterStore.h"
 #include "support/RulesFixture.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
@@ -11,6 +12,7 @@
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
 #include "wizard/CWizard9.h"
+#include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +56,11 @@ struct ScriptedPages : WizardPages {
         page.setRollText("41");
         return birthplaceOk && page.finish();
     }
+    // A roll of 50: in the towns' trades a baker, whose trade has no formulas.
+    bool showTradeRoll(CWizardZawod& roll) override {
+        roll.setRoll(50);
+        return true;
+    }
     // A warrior of level 2.
     bool showProfessions(CWizard3& page) override {
         ++professionsShown;
@@ -67,12 +74,6 @@ struct ScriptedPages : WizardPages {
         ++abilitiesShown;
         page.setRollText("50");
         return abilityOk && page.finish();
-    }
-    bool showWeapons(CWizard6& page) override {
-        return page.finish([](CWizard6Bgl& training) {
-            training.roll();
-            return training.finish();
-        });
     }
     bool showArmour(CWizard7& page) override {
         ++armourShown;
@@ -104,6 +105,7 @@ struct ScriptedPages : WizardPages {
         page.ApplyPlacements();
         return true;
     }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
     bool abandoned() const override { return gaveUp; }
 };

@@ -1,5 +1,6 @@
 #include "rules/engine/CRdzenStadium.h"
 #include "store/CharacterStore.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard1.h"
@@ -8,6 +9,7 @@
 #include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
+#include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +58,11 @@ struct StagePages : WizardPages {
         page.setRollText("50");
         return page.finish();
     }
+    // A roll of 50: in the towns' trades a baker, whose trade has no formulas.
+    bool showTradeRoll(CWizardZawod& roll) override {
+        roll.setRoll(50);
+        return true;
+    }
     // A priest of level 0: no bonus to Żywotność and no experience levels.
     bool showProfessions(CWizard3& page) override {
         for (const ProfessionItem& item : page.offered(0))
@@ -68,12 +75,7 @@ struct StagePages : WizardPages {
     bool showArmour(CWizard7&) override { return true; }
     bool showShield(CWizard8&) override { return true; }
     bool showPlacement(CWizard9&) override { return true; }
-    bool showWeapons(CWizard6& page) override {
-        return page.finish([](CWizard6Bgl& training) {
-            training.roll();
-            return training.finish();
-        });
-    }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }
 };

@@ -13,16 +13,16 @@
 namespace tallar::test {
 
 // A working directory holding the sample rules (loaded once, then copied: loading takes
-// seconds), for running tallar2-cli in it.
+// seconds).
 struct SampleDir {
-    TempDir dir;
+    test::TempDir dir;
     SampleDir() {
-        static const TempDir templateDir;
+        static const test::TempDir templateDir;
         static const int loaded = runCli({"-C", templateDir.str(), "init", "--sample-rules"}).code;
         EXPECT_EQ(loaded, 0);
         std::filesystem::copy_file(templateDir.path() / "tallar.db", dir.path() / "tallar.db");
     }
-    CliResult cli(std::vector<std::string> args, const std::string& input = "") {
+    test::CliResult cli(std::vector<std::string> args, const std::string& input = "") {
         args.insert(args.begin(), {"-C", dir.str()});
         return runCli(args, input);
     }

@@ -1,6 +1,7 @@
 #include "ui/DiceEntryDialog.h"
 #include "store/CharacterStore.h"
 #include "support/TreeDump.h"
+#include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
 #include "ui/QtUserPort.h"
 #include "wizard/AskedThrows.h"
@@ -11,6 +12,7 @@
 #include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
+#include "wizard/CWizardZawod.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -148,6 +150,11 @@ struct ChosenPages : WizardPages {
         page.setRollText("41");
         return page.finish();
     }
+    // Every throw after the first dialog is the program's, the trade rolls too.
+    bool showTradeRoll(CWizardZawod&) override {
+        ADD_FAILURE() << "a trade roll asked after the throws were left to the program";
+        return false;
+    }
     bool showProfessions(CWizard3& page) override {
         if (page.offered(0).empty())
             return false;
@@ -160,16 +167,11 @@ struct ChosenPages : WizardPages {
         ADD_FAILURE() << "an ability dialog after the throws were left to the program";
         return false;
     }
-    bool showWeapons(CWizard6& page) override {
-        return page.finish([](CWizard6Bgl& training) {
-            training.roll();
-            return training.finish();
-        });
-    }
     // Nothing worn, held or carried.
     bool showArmour(CWizard7&) override { return true; }
     bool showShield(CWizard8&) override { return true; }
     bool showPlacement(CWizard9&) override { return true; }
+    bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page, true); }
     void showCharacter(CIstota&) override {}
     bool throwsLeftToTheProgram() const override { return throws && throws->automatic(); }
 };

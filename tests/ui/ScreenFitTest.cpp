@@ -17,7 +17,9 @@
 #include "ui/wizard/CWizard7Dialog.h"
 #include "ui/wizard/CWizard8Dialog.h"
 #include "ui/wizard/CWizard9Dialog.h"
+#include "ui/wizard/CWizardZawodDialog.h"
 #include "ui/wizard/CharacterTreeDialog.h"
+#include "wizard/CWizardZawod.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -150,6 +152,9 @@ TEST(ScreenFit, EveryListAndPageFitsA1366x768Screen) {
     expectFitsTheScreen(ask, "CKxxAsk");
     ui::CWizardKxx kxx(100, QStringLiteral("Zawód"), QStringLiteral("Zawód:"));
     expectFitsTheScreen(kxx, "CWizardKxx");
+    CWizardZawod tradeRoll(w.rules(), w.port, "MIEJSKA", "100000000000000000000101000001", 0);
+    ui::CWizardZawodDialog trade(tradeRoll);
+    expectFitsTheScreen(trade, "CWizardZawodDialog");
     ui::CharacterTreeDialog tree(hero);
     expectFitsTheScreen(tree, "CharacterTreeDialog");
     app::InfoDialog info(*w.workspace);

@@ -8,6 +8,7 @@
 #include "ui/wizard/CWizard7Dialog.h"
 #include "ui/wizard/CWizard8Dialog.h"
 #include "ui/wizard/CWizard9Dialog.h"
+#include "ui/wizard/CWizardZawodDialog.h"
 #include "ui/wizard/CharacterTreeDialog.h"
 
 namespace tallar::ui {
@@ -49,6 +50,11 @@ bool QtWizardPages::showShield(CWizard8& page) {
 
 bool QtWizardPages::showPlacement(CWizard9& page) {
     CWizard9Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showTradeRoll(CWizardZawod& roll) {
+    CWizardZawodDialog dialog(roll, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

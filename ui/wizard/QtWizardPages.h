@@ -17,6 +17,7 @@ public:
 
     bool showOrigin(CWizard1& page) override;
     bool showBirthplace(CWizard2& page) override;
+    bool showTradeRoll(CWizardZawod& roll) override;
     bool showProfessions(CWizard3& page) override;
     bool showAbility(CWizard4Ulomnosc& page) override;
     LevelAdvancementChooser* levelAdvancement() override { return &levels_; }

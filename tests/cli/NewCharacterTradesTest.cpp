@@ -1,0 +1,211 @@
+#include "model/Character.h"
+#include "store/CharacterStore.h"
+#include "store/db/Database.h"
+#include "support/SampleDir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tallar {
+namespace {
+
+using namespace kinds;
+using test::SampleDir;
+using Lines = std::vector<std::string>;
+
+// The stored character a `new` run printed the identifier of.
+std::unique_ptr<CIstota> stored(SampleDir& dir, const std::string& output) {
+    std::string error;
+    auto characters = Database::open(dir.dir.file("rtistoty.db"), error);
+    if (!characters)
+        return nullptr;
+    CharacterLoad loaded = LoadCharacter(*characters, output.substr(0, 30));
+    if (loaded.character)
+        loaded.character->RecalculateCharacter();
+    return std::move(loaded.character);
+}
+
+std::string lines(const Lines& answers) {
+    std::string text;
+    for (const std::string& answer : answers)
+        text += answer + "\n";
+    return text;
+}
+
+// The 36 flags with "T" at the given places (from 1).
+std::string flags(const std::vector<int>& set) {
+    std::string text(36, 'N');
+    for (const int place : set)
+        text[static_cast<std::size_t>(place - 1)] = 'T';
+    return text;
+}
+
+// A young elf of the peasants with every throw typed in, computed from the sample rules.
+TEST(CliNewTrades, AnElfLearnsTheSmithsTradeAfterTheApprenticeship) {
+    SampleDir d;
+    const Lines answers = {
+        // The peasants' wealth K10: 3 pieces of gold (their charisma is 0, no throw).
+        "3",
+        // The young elf's stage, in column order: Żywotność K10, Siła fizyczna K10,
+        // Zręczność, Szybkość, Inteligencja 2K10 each, Mądrość 2K10+10 (3 and 4: 17),
+        // Umiejętności magiczne, Charyzma, Prezencja 2K10 each, Wiara K10, Zauważenie
+        // 2K10, resistances 1 to 10 K10 each.
+        "5", "5", "5", "5", "5", "5", "5", "5", "3", "4", "5", "5", "5", "5", "5", "5", "5", "5",
+        "5", "5", "5", "5", "5", "5", "5", "5", "5", "5", "5",
+        // Height and weight K100_PR, the random parts of the base resistances K10_PR.
+        "50", "50", "5", "5",
+        // The trades roll r = 2. MD 17 from the race: X = 0 − 2 + 17 = 15, 15 / 20 = 0.75
+        // rounds up to one trade.
+        "2",
+        // 98 among the peasants' trades is a special roll (no −5): the journeyman, who
+        // sends the roll to the towns; 10 there (no modifier) is the smith (1-20).
+        "98", "10",
+        // The smith's learning time K5+1: 6 on the K10 is 3, 4 years. The voluntary
+        // apprenticeship, yes: K2 entered as a K10, 3 is 1 year. Its experience 2K10+10:
+        // 4 and 5, 19; its wealth K5: 7 is 4.
+        "6", "t", "3", "4", "5", "7"};
+    const auto made = d.cli({"new", "--ask", "--stage", "Elf [Młody elf]", "--class-roll", "10",
+                             "--birth-roll", "10", "--name", "Aerin"},
+                            lines(answers));
+    ASSERT_EQ(made.code, 0) << made.err;
+    for (const char* prompt :
+         {"Zawody: ilość zawodów? K100: ", "Zawód - klasa: CHŁOPSKA K100: ",
+          "Zawód - klasa: MIEJSKA K100: ", "Zawód: Kowal czas nauki K5 [wynik K10]: ",
+          "Zawód: Kowal - czy dobrowolny starz ? [t/n]: ",
+          "Zawód: Kowal - czas starzu? K2 [wynik K10]: ", "Pkt.dośw.- starz -Kowal K10 2 z 2: ",
+          "Majątek - starz -Kowal K5 [wynik K10]: "})
+        EXPECT_NE(made.err.find(prompt), std::string::npos) << prompt << "\n" << made.err;
+
+    const auto hero = stored(d, made.out);
+    ASSERT_NE(hero, nullptr);
+    // The trade: "po starzu", 1 year of apprenticeship and 4 of learning, the learning
+    // time kept in the modifier; one grade, the apprenticeship, with the formulas of the
+    // basics (Siła fizyczna + 1) and of the apprenticeship (+ 2).
+    const CPoz* trades = hero->link(kLinkZawody);
+    ASSERT_EQ(trades->size(), 1u);
+    const CPoz& smith = *trades->front();
+    EXPECT_EQ(smith.info, "Kowal - po starzu");
+    EXPECT_EQ(smith.specjal, "Kowal");
+    EXPECT_EQ(smith.memo, "ZAWODS");
+    EXPECT_EQ(smith.wartosc, 5);
+    EXPECT_DOUBLE_EQ(smith.modyfikator, 4.0);
+    ASSERT_EQ(smith.size(), 1u);
+    const CPoz& grade = *smith.front();
+    EXPECT_EQ(grade.info, "Starz");
+    EXPECT_EQ(grade.memo, "ZAWODS");
+    ASSERT_EQ(grade.size(), 2u);
+    Lines effects;
+    for (const CPoz* owner : grade.children())
+        effects.push_back(owner->front()->info);
+    EXPECT_EQ(effects, Lines({"Siła fizyczna + 1", "Siła fizyczna + 2"}));
+    // Their shares in Siła fizyczna, growing by the elf's 0.8.
+    Lines shares;
+    for (const CPoz* part : hero->link(kLinkSilaFizyczna)->children())
+        if (part->typ == perMember::kFormulaShare[member::kStrength]) {
+            shares.push_back(part->info + " " + std::to_string(part->wartosc) + " " + part->memo);
+            EXPECT_DOUBLE_EQ(part->front()->modyfikator, 0.8);
+        }
+    EXPECT_EQ(shares, Lines({"Kowal - po starzu 1 0|zawod", "Kowal - po starzu 2 0|zawod"}));
+
+    // The age step again: 30 and the trade's 5 years.
+    EXPECT_EQ(hero->age(), 35);
+
+    // The wealth 4: the materials worth 10 · 4, the gold at hand 3 + 4.
+    const CPoz* wealth = hero->link(kLinkMajatek);
+    const CPoz* estate = wealth->FindByKind(money::kEstate);
+    ASSERT_NE(estate, nullptr);
+    ASSERT_EQ(estate->size(), 2u); // the family estate and the materials
+    EXPECT_EQ(estate->back()->info, "materiały i zaplecze do wykonywania zawodu Kowal - po starzu");
+    EXPECT_EQ(estate->back()->wartosc, 1);
+    EXPECT_DOUBLE_EQ(estate->back()->modyfikator, 40.0);
+    EXPECT_EQ(wealth->FindByKind(money::kAtHand)->front()->wartosc, 7);
+
+    // Skills: the young elf's stage (its od, 30) and the smith's up to the apprenticeship:
+    // Kowalstwo of the basics (10) and Handel of the apprenticeship (15), not the
+    // specialist's Ogłuszenie ciosem. Their flags: both have chances (2), Kowalstwo
+    // `czas` (9), Handel `deklaracja` (5) and `celprzedmioty` (18); neither is joined (36).
+    const CPoz* skills = hero->link(kLinkUmiejetnosci);
+    ASSERT_EQ(skills->size(), 2u);
+    const CPoz& race = *skills->front();
+    EXPECT_EQ(race.typ, skill::kRaceGroup);
+    EXPECT_EQ(race.info, "Elf");
+    ASSERT_EQ(race.size(), 1u);
+    EXPECT_EQ(race.front()->info, "Widzenie w mroku");
+    EXPECT_EQ(race.front()->wartosc, 30);
+    const CPoz& craft = *skills->back();
+    EXPECT_EQ(craft.typ, skill::kTradeGroup);
+    EXPECT_EQ(craft.info, "Kowal");
+    ASSERT_EQ(craft.size(), 2u);
+    EXPECT_EQ(craft.front()->info, "Kowalstwo");
+    EXPECT_EQ(craft.front()->wartosc, 10);
+    EXPECT_EQ(craft.front()->memo, flags({2, 9, 36}));
+    EXPECT_EQ(craft.back()->info, "Handel");
+    EXPECT_EQ(craft.back()->wartosc, 15);
+    EXPECT_EQ(craft.back()->memo, flags({2, 5, 18, 36}));
+    // No skill of these has modifications.
+    EXPECT_EQ(skills->wartosc, 0);
+}
+
+TEST(CliNewTrades, TradeRollsComeFromTheOptionsInOrder) {
+    SampleDir d;
+    // Every throw 1: the young dwarf's MD K10+15 is 16 and the trades roll 1, X = 15, one
+    // trade. Its roll 97 is a special roll of the peasants (no −5): the journeyman, who
+    // sends the roll to the towns, where the second roll given, 50, is a baker.
+    std::string ones;
+    for (int i = 0; i < 100; ++i)
+        ones += "1\n";
+    const auto made =
+        d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]", "--class-roll", "10",
+               "--birth-roll", "10", "--trade-roll", "97", "--trade-roll", "50"},
+              ones);
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_EQ(made.err.find("Zawód - klasa"), std::string::npos) << made.err;
+    const auto hero = stored(d, made.out);
+    ASSERT_NE(hero, nullptr);
+    const CPoz* trades = hero->link(kLinkZawody);
+    ASSERT_EQ(trades->size(), 1u);
+    EXPECT_EQ(trades->front()->info, "Piekarz");
+    EXPECT_EQ(hero->age(), 22); // 20 and K5+1 with the K10's 1 (1 year) + 1
+}
+
+TEST(CliNewTrades, AWrongTradeRollOrAChoiceNotOfferedIsAUsageError) {
+    SampleDir d;
+    for (const char* roll : {"0", "101", "x"}) {
+        const auto made = d.cli({"new", "--trade-roll", roll});
+        EXPECT_EQ(made.code, 2) << roll;
+        EXPECT_NE(made.err.find("--trade-roll to rzut k100"), std::string::npos) << made.err;
+    }
+    EXPECT_EQ(d.cli({"new", "--blank", "--training", "none"}).code, 2);
+    EXPECT_TRUE(d.listed().empty());
+}
+
+// Every race stage open to players, with many characters drawn from the seeds: each run
+// finishes and saves (trades, skills, redirects and apprenticeships included).
+TEST(CliNewTrades, EveryPlayableStageFinishesForManySeeds) {
+    SampleDir d;
+    std::vector<std::string> stages;
+    {
+        std::string error;
+        auto rules = Database::open(d.dir.file("tallar.db"), error);
+        ASSERT_NE(rules, nullptr) << error;
+        ASSERT_TRUE(rules
+                        ->exec("SELECT id FROM stadia WHERE gracze='T' ORDER BY id;",
+                               [&](const Row& row) { stages.push_back(row.text(0)); })
+                        .ok());
+    }
+    ASSERT_FALSE(stages.empty());
+    std::size_t made = 0;
+    for (const std::string& stage : stages)
+        for (const char* seed : {"1", "2", "3"}) {
+            const auto run = d.cli({"new", "--seed", seed, "--count", "10", "--stage", stage});
+            ASSERT_EQ(run.code, 0) << stage << " " << seed << "\n" << run.err;
+            made += 10;
+        }
+    EXPECT_EQ(d.listed().size(), made);
+}
+
+} // namespace
+} // namespace tallar
