@@ -47,8 +47,8 @@ void CliAnswers::restart() {
     refused_.reset();
 }
 
-std::optional<std::vector<std::string>> CliAnswers::pick(std::string_view caption,
-                                                         const PickTable& table, bool multiSelect) {
+std::optional<std::vector<std::string>>
+CliAnswers::pick(std::string_view caption, const PickTable& table, bool multiSelect, bool mayAsk) {
     if (gaveUp_ || refused_)
         return std::nullopt;
     if (const auto found = wanted_.find(caption); found != wanted_.end()) {
@@ -56,7 +56,7 @@ std::optional<std::vector<std::string>> CliAnswers::pick(std::string_view captio
         if (used < found->second.size())
             return given(caption, found->second[used++], table);
     }
-    if (asking_)
+    if (asking_ && mayAsk)
         return asked(caption, table, multiSelect);
     if (table.rows.empty())
         return std::vector<std::string>();
@@ -118,8 +118,8 @@ CliAnswers::asked(std::string_view caption, const PickTable& table, bool multiSe
     }
 }
 
-std::optional<bool> CliAnswers::ask(std::string_view question) {
-    if (!asking_ || gaveUp_)
+std::optional<bool> CliAnswers::ask(std::string_view question, bool mayAsk) {
+    if (!asking_ || !mayAsk || gaveUp_)
         return std::nullopt;
     for (;;) {
         err_ << question << " [t/n]: " << std::flush;

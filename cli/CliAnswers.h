@@ -27,11 +27,12 @@ public:
     // Forgets the choices used so far (a new character uses them again).
     void restart();
 
+    // `mayAsk` false (the person has left the rest to the program) draws instead of asking.
     std::optional<std::vector<std::string>> pick(std::string_view caption, const PickTable& table,
-                                                 bool multiSelect);
-    // A question read from the input (with --ask); nothing without --ask or at the end of
-    // the input.
-    std::optional<bool> ask(std::string_view question);
+                                                 bool multiSelect, bool mayAsk = true);
+    // A question read from the input (with --ask and `mayAsk`); nothing without them or at
+    // the end of the input.
+    std::optional<bool> ask(std::string_view question, bool mayAsk = true);
 
     // Whether the input ended while a choice was asked.
     bool gaveUp() const { return gaveUp_; }

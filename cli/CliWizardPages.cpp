@@ -332,7 +332,7 @@ void CliWizardPages::drawWeaponGroups(CWizard6& page) {
 void CliWizardPages::drawWeapons(CWizard6& page) {
     for (std::size_t g = 0; g < page.groups().size(); ++g) {
         const WeaponGroupChoice& group = page.groups()[g];
-        const auto ticked = [&group](const WeaponChoice& w) { return w.ticked; };
+        const auto ticked = [](const WeaponChoice& w) { return w.ticked; };
         if (!group.ticked || std::any_of(group.weapons.begin(), group.weapons.end(), ticked))
             continue;
         // A weapon the character is big and strong enough for, when the group has one.

@@ -51,13 +51,13 @@ std::optional<std::string> StreamUserPort::askLine(std::string_view prompt) {
 std::optional<std::vector<std::string>>
 StreamUserPort::pickRows(std::string_view caption, const PickTable& table, bool multiSelect) {
     if (answers_)
-        return answers_->pick(caption, table, multiSelect);
+        return answers_->pick(caption, table, multiSelect, !throws_.automatic());
     return NonInteractiveUserPort::pickRows(caption, table, multiSelect);
 }
 
 bool StreamUserPort::askYesNo(std::string_view question, std::string_view caption) {
     if (answers_ && question != CIstotaWizard::kAskRollsQuestion)
-        if (const auto answer = answers_->ask(question))
+        if (const auto answer = answers_->ask(question, !throws_.automatic()))
             return *answer;
     return NonInteractiveUserPort::askYesNo(question, caption);
 }

@@ -16,8 +16,9 @@ class CliAnswers;
 // goes to the error stream and one line of the input answers it, checked as the dice-entry
 // dialog checks its entry (asked again while invalid). The answer "a" leaves this and
 // every further throw of the character to the program, as "Rzucaj dalej automatycznie"
-// does; a new experience level then takes the program's proposal. The end of the input
-// gives up. A new experience level is asked the same way: which resistance its K10 goes to.
+// does; a new experience level then takes the program's proposal and the pick lists are
+// drawn as without --ask. The end of the input gives up. A new experience level is asked
+// the same way: which resistance its K10 goes to.
 class StreamUserPort : public NonInteractiveUserPort, public LevelAdvancementChooser {
 public:
     static constexpr const char* kThrowTheRest = "a";

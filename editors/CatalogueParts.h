@@ -29,14 +29,23 @@ inline std::vector<ColumnNote> withBodyPartProperties(std::vector<ColumnNote> fi
         {"proc_cal_zyw", "Procent całej żywotności", K::Dice},
         {"wpl_obr_na_zyw", "Wpływ obrażeń na żywotność", K::Dice},
         {"odc_pow_smi", "Odcięcie powoduje śmierć", K::Flag},
-        {"wyp_kl", "Wyparowania kłute", K::Number, "", "Wyparowania kłute"},
-        {"wyp_kl_proc", "%", K::Number, "", "Wyparowania kłute"},
-        {"wyp_tn", "Wyparowania tnące", K::Number, "", "Wyparowania tnące"},
-        {"wyp_tn_proc", "%", K::Number, "", "Wyparowania tnące"},
-        {"wyp_ob", "Wyparowania obuchowe", K::Number, "", "Wyparowania obuchowe"},
-        {"wyp_ob_proc", "%", K::Number, "", "Wyparowania obuchowe"},
-        {"obr", "Obrona", K::Number, "", "Obrona"},
-        {"obr_proc", "%", K::Number, "", "Obrona"},
+        {.column = "wyp_kl",
+         .label = "Wyparowania kłute",
+         .kind = K::Number,
+         .group = "Wyparowania kłute"},
+        {.column = "wyp_kl_proc", .label = "%", .kind = K::Number, .group = "Wyparowania kłute"},
+        {.column = "wyp_tn",
+         .label = "Wyparowania tnące",
+         .kind = K::Number,
+         .group = "Wyparowania tnące"},
+        {.column = "wyp_tn_proc", .label = "%", .kind = K::Number, .group = "Wyparowania tnące"},
+        {.column = "wyp_ob",
+         .label = "Wyparowania obuchowe",
+         .kind = K::Number,
+         .group = "Wyparowania obuchowe"},
+        {.column = "wyp_ob_proc", .label = "%", .kind = K::Number, .group = "Wyparowania obuchowe"},
+        {.column = "obr", .label = "Obrona", .kind = K::Number, .group = "Obrona"},
+        {.column = "obr_proc", .label = "%", .kind = K::Number, .group = "Obrona"},
         {"modtrsel", "Modyfikator trafienia selektywnego", K::Dice},
         {"bron_tarcza", "Może trzymać broń/tarczę", K::Flag},
         {"domyslna", "Domyślna lokacja ciosów", K::Flag},
@@ -48,15 +57,19 @@ inline std::vector<ColumnNote> withBodyPartProperties(std::vector<ColumnNote> fi
 // A pick list of the rows of `table` by name.
 inline PickList pickByName(const std::string& title, const std::string& table,
                            const std::string& heading) {
-    return {title, "SELECT id,nazwa '" + heading + "' FROM " + table + " WHERE id NOT IN (",
-            "'') ORDER BY nazwa DESC;", true, ""};
+    return {.title = title,
+            .selectBeforeExclusion =
+                "SELECT id,nazwa '" + heading + "' FROM " + table + " WHERE id NOT IN (",
+            .selectAfterExclusion = "'') ORDER BY nazwa DESC;"};
 }
 
 // The pick list of weapon groups, shared by several editors.
 inline PickList weaponGroupPick() {
-    return {"Lista grup broni",
-            "SELECT id,nazwa 'Grupa Broni     ' FROM grupybroni WHERE id NOT IN (",
-            "'') ORDER BY nazwa DESC;", true, "Wybór"};
+    return {.title = "Lista grup broni",
+            .selectBeforeExclusion =
+                "SELECT id,nazwa 'Grupa Broni     ' FROM grupybroni WHERE id NOT IN (",
+            .selectAfterExclusion = "'') ORDER BY nazwa DESC;",
+            .buttonText = "Wybór"};
 }
 
 // The name of an alignment from the columns of `charaktery` under the alias `t`.
@@ -67,10 +80,11 @@ inline std::string alignmentName(const std::string& t) {
 }
 
 inline PickList alignmentPick() {
-    return {"Lista charakterów",
-            "SELECT C.id," + alignmentName("C") +
+    return {.title = "Lista charakterów",
+            .selectBeforeExclusion =
+                "SELECT C.id," + alignmentName("C") +
                 " 'Charakter                         ' FROM charaktery C WHERE C.id NOT IN (",
-            "'') ORDER BY C.prawo DESC,C.moralnosc DESC;", true, ""};
+            .selectAfterExclusion = "'') ORDER BY C.prawo DESC,C.moralnosc DESC;"};
 }
 
 inline std::string alignmentNames(const std::string& link, const std::string& owner,

@@ -18,23 +18,23 @@ struct FixedValue {
 // around the exclusion of the rows already linked ("… WHERE id NOT IN (" + one bound value
 // per linked row + "'') ORDER BY …"). Column 0 of the result is the identifier.
 struct PickList {
-    std::string title;
-    std::string selectBeforeExclusion;
-    std::string selectAfterExclusion;
+    std::string title = {};
+    std::string selectBeforeExclusion = {};
+    std::string selectAfterExclusion = {};
     bool multiSelect = true;
-    std::string buttonText; // the pick button's caption when it is not "Dodaj"
+    std::string buttonText = {}; // the pick button's caption when it is not "Dodaj"
 };
 
 // A link table saved with the row: rows (ownerColumn = the row's id, otherColumn = a linked
 // row, then `values`). `namesSql` reads the linked rows' identifiers, names and values for
 // the row (one `?`).
 struct LinkDef {
-    std::string table;
-    std::string ownerColumn;
-    std::string otherColumn;
-    std::string label;
-    std::string namesSql;
-    PickList pick;
+    std::string table = {};
+    std::string ownerColumn = {};
+    std::string otherColumn = {};
+    std::string label = {};
+    std::string namesSql = {};
+    PickList pick = {};
     std::vector<ColumnNote> values = {}; // columns of the link row edited per row
     std::string valueTitle = {};         // the title of the dialog that edits them
     std::string page = {};               // the tab the section goes to; empty: below
@@ -48,8 +48,8 @@ using EditorRef = const EditorDef& (*)();
 // One statement of a delete cascade: rows of `table` whose `column` holds the identifier.
 // With `through`, each such row is deleted through that editor's cascade instead.
 struct CascadeStep {
-    std::string table;
-    std::string column;
+    std::string table = {};
+    std::string column = {};
     EditorRef through = nullptr;
     std::string condition = {};   // a further SQL condition on the rows
     std::string ownerColumn = {}; // compared too, with the editor's fixed value of it
@@ -61,10 +61,10 @@ struct CascadeStep {
 // names (column compared with the child's id), then the child rows; without it a removed
 // child is deleted at once through its editor's cascade.
 struct ChildrenDef {
-    std::string label;
-    EditorRef editor;
-    std::string ownerColumn;
-    std::string namesSql; // id and name of the children, one `?`
+    std::string label = {};
+    EditorRef editor = nullptr;
+    std::string ownerColumn = {};
+    std::string namesSql = {}; // id and name of the children, one `?`
     std::string page = {};
     std::vector<CascadeStep> prune = {};
     std::vector<FixedValue> fixed = {}; // further values the children get (a formula's kind)
@@ -73,10 +73,10 @@ struct ChildrenDef {
 // Rows of another table held in the form and saved with the row: deleted by the owner
 // column, inserted again (natural weapons and body parts of a stage).
 struct OwnedRowsDef {
-    std::string label;
-    EditorRef editor;
-    std::string ownerColumn;
-    std::string nameColumn;
+    std::string label = {};
+    EditorRef editor = nullptr;
+    std::string ownerColumn = {};
+    std::string nameColumn = {};
     Reference reference = {}; // when set, the name is looked up through nameColumn
     std::string page = {};
 };
@@ -85,16 +85,16 @@ struct OwnedRowsDef {
 // schema and the notes), what it requires, its link tables in save order, and its delete
 // cascade in execution order.
 struct EditorDef {
-    std::string className;
-    std::string dialogTitle;
-    std::array<std::string, 3> titles; // for the modes N, E and D
-    std::string table;
-    std::vector<ColumnNote> notes;
-    std::vector<std::string> required;
-    std::vector<FixedValue> fixed;
-    std::vector<LinkDef> links;
-    std::vector<CascadeStep> cascade; // empty: the editor deletes nothing
-    bool ownsFormulas = false;        // formulas with id_nad = id and typ_nad = the fixed typ
+    std::string className = {};
+    std::string dialogTitle = {};
+    std::array<std::string, 3> titles = {}; // for the modes New, Edit and Delete
+    std::string table = {};
+    std::vector<ColumnNote> notes = {};
+    std::vector<std::string> required = {};
+    std::vector<FixedValue> fixed = {};
+    std::vector<LinkDef> links = {};
+    std::vector<CascadeStep> cascade = {}; // empty: the editor deletes nothing
+    bool ownsFormulas = false;             // formulas with id_nad = id and typ_nad = the fixed typ
     std::vector<OwnedRowsDef> owned = {};
     std::vector<ChildrenDef> children = {};
     std::vector<std::string> pages = {};       // the tabs in order, when not the columns' order

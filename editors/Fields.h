@@ -26,7 +26,7 @@ enum class ValueKind {
 // column whose value the field stores (the identifier, or a name such as a trade class).
 // With `freeText` the field also takes a value no row holds yet.
 struct Reference {
-    std::string table;
+    std::string table = {};
     std::string display = "nazwa";
     std::string value = "id";
     bool freeText = false;
@@ -35,8 +35,8 @@ struct Reference {
 // The description of one editable column, keyed by the column's name in the schema. Only
 // what the schema does not say is written here: the label, the kind, and where it goes.
 struct ColumnNote {
-    std::string column;
-    std::string label;
+    std::string column = {};
+    std::string label = {};
     ValueKind kind = ValueKind::Text;
     std::string page = {};  // a tab of the form; empty means the first one
     std::string group = {}; // fields of one group share a row, headed by the group

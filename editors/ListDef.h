@@ -12,9 +12,9 @@ namespace tallar::editors {
 // headings, sorted DESC so that it reads ascending) with its bound values, and the editor
 // its rows open.
 struct ListDef {
-    std::string name; // how tallar2-cli names it: the table of its rows, or "ulomnosci"
-    std::string title;
-    std::string select;
+    std::string name = {}; // how tallar2-cli names it: the table of its rows, or "ulomnosci"
+    std::string title = {};
+    std::string select = {};
     EditorRef editor = nullptr;             // null: its rows are no rules editor's (the characters)
     bool deletes = true;                    // whether "Usuń" deletes its rows
     std::vector<std::string> headings = {}; // shown instead of the aliases, when given

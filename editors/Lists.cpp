@@ -9,15 +9,12 @@ namespace c = catalogue;
 
 const ListDef& characters() {
     static const ListDef def{
-        "istoty",
-        "Lista bohaterów",
-        "SELECT id,gracz,rasa,prof,imie FROM istoty order by gracz DESC,rasa DESC,prof "
-        "DESC,imie DESC;",
-        nullptr,
-        true,
-        {"Gracz", "Rasa", "Profesje", "Imię"},
-        {},
-        3,
+        .name = "istoty",
+        .title = "Lista bohaterów",
+        .select = "SELECT id,gracz,rasa,prof,imie FROM istoty order by gracz DESC,rasa DESC,prof "
+                  "DESC,imie DESC;",
+        .headings = {"Gracz", "Rasa", "Profesje", "Imię"},
+        .nameColumn = 3,
     };
     return def;
 }
@@ -46,12 +43,13 @@ const ListDef& bodyParts() {
 
 const ListDef& professions() {
     static const ListDef def{
-        "profesje",
-        "Profesje",
-        "select id,nazwa 'Profesja          ',kasta 'Kasta       ' from profesje order by "
-        "kasta desc,nazwa desc;",
-        &c::profession,
-        false,
+        .name = "profesje",
+        .title = "Profesje",
+        .select =
+            "select id,nazwa 'Profesja          ',kasta 'Kasta       ' from profesje order by "
+            "kasta desc,nazwa desc;",
+        .editor = &c::profession,
+        .deletes = false,
     };
     return def;
 }
@@ -91,24 +89,24 @@ const ListDef& birthplaces() {
 
 const ListDef& disabilities() {
     static const ListDef def{
-        "ulomnosci",
-        "Ułomności",
-        "select id,nazwa 'Ułomność',od,do from zdolnosci where typ='ULOMNOSC' order by "
-        "CAST(od AS INT) desc;",
-        &c::disability,
-        false,
+        .name = "ulomnosci",
+        .title = "Ułomności",
+        .select = "select id,nazwa 'Ułomność',od,do from zdolnosci where typ='ULOMNOSC' order by "
+                  "CAST(od AS INT) desc;",
+        .editor = &c::disability,
+        .deletes = false,
     };
     return def;
 }
 
 const ListDef& abilities() {
     static const ListDef def{
-        "zdolnosci",
-        "Zdolności nadnaturalne",
-        "select id,nazwa 'Zdolność',od,do from zdolnosci where typ='ZDOLNOSC' order by "
-        "CAST(od AS INT) desc;",
-        &c::ability,
-        false,
+        .name = "zdolnosci",
+        .title = "Zdolności nadnaturalne",
+        .select = "select id,nazwa 'Zdolność',od,do from zdolnosci where typ='ZDOLNOSC' order by "
+                  "CAST(od AS INT) desc;",
+        .editor = &c::ability,
+        .deletes = false,
     };
     return def;
 }
@@ -198,8 +196,13 @@ const ListDef& equipment() {
 
 ListDef ownedFormulas(const std::string& ownerId, const std::string& ownerKind) {
     Query query = ownedFormulasQuery(ownerId, ownerKind);
-    return {"formuly", "Formuły", std::move(query.sql),   &c::formula,
-            true,      {},        std::move(query.values)};
+    return {
+        .name = "formuly",
+        .title = "Formuły",
+        .select = std::move(query.sql),
+        .editor = &c::formula,
+        .values = std::move(query.values),
+    };
 }
 
 const std::vector<const ListDef*>& rules() {

@@ -14,17 +14,6 @@ namespace {
 
 const std::string kEmpty;
 
-RowEditor::Mode modeFromLetter(char letter) {
-    switch (letter) {
-    case 'E':
-        return RowEditor::Mode::Edit;
-    case 'D':
-        return RowEditor::Mode::Delete;
-    default:
-        return RowEditor::Mode::New;
-    }
-}
-
 std::vector<SqlParam> bound(const std::vector<std::string>& values) {
     return std::vector<SqlParam>(values.begin(), values.end());
 }
@@ -73,12 +62,11 @@ Status deleteCascade(Database& db, const EditorDef& def, const std::string& id,
     });
 }
 
-RowEditor::RowEditor(Database& db, const EditorDef& def, std::string id, char mode,
+RowEditor::RowEditor(Database& db, const EditorDef& def, std::string id, Mode mode,
                      std::vector<FixedValue> extraFixed)
-    : db_(db), def_(def), table_(findTable(def.table)), id_(std::move(id)),
-      mode_(modeFromLetter(mode)), fixed_(def.fixed), linked_(def.links.size()),
-      children_(def.children.size()), removedChildren_(def.children.size()),
-      owned_(def.owned.size()) {
+    : db_(db), def_(def), table_(findTable(def.table)), id_(std::move(id)), mode_(mode),
+      fixed_(def.fixed), linked_(def.links.size()), children_(def.children.size()),
+      removedChildren_(def.children.size()), owned_(def.owned.size()) {
     fixed_.insert(fixed_.end(), extraFixed.begin(), extraFixed.end());
     std::vector<std::string> skipped = {"id"};
     for (const FixedValue& fixed : fixed_)
@@ -128,6 +116,7 @@ const Field* RowEditor::field(const std::string& column) const {
 
 Status RowEditor::load() {
     loaded_ = false;
+    loadFailed_ = true; // until every query below has succeeded
     values_.clear();
     for (auto& rows : linked_)
         rows.clear();
@@ -176,6 +165,7 @@ Status RowEditor::load() {
             return status;
     }
     loaded_ = true;
+    loadFailed_ = false;
     return {};
 }
 
@@ -397,8 +387,8 @@ RowEditor::SaveResult RowEditor::save(UserPort& port) {
         return SaveResult::Failed;
     }
     // Rows the form holds or keeps are rewritten by the save: without having read them it
-    // would delete them.
-    if (!loaded_ && (!def_.owned.empty() || !def_.children.empty())) {
+    // would delete them. So are the links, after a load that failed to read them.
+    if (loadFailed_ || (!loaded_ && (!def_.owned.empty() || !def_.children.empty()))) {
         port.showError("Nie zapisano zmian: wiersz nie został wczytany.", title());
         return SaveResult::Failed;
     }

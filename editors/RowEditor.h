@@ -42,17 +42,20 @@ struct Query {
     std::vector<std::string> values;
 };
 
+// What an editor is opened for: a new row, editing a row, or deleting one.
+enum class EditorMode { New, Edit, Delete };
+
 // The logic of an editor of one rules row: the contract every editor keeps (database,
-// identifier, mode letter N/E/D), its fields and their checks, the linked rows, the save
+// identifier, mode), its fields and their checks, the linked rows, the save
 // (delete the row and its links by identifier, insert them again, all in one transaction)
 // and the delete cascade. Widgets show its state and forward what the user types.
 class RowEditor {
 public:
-    enum class Mode : char { New = 'N', Edit = 'E', Delete = 'D' };
+    using Mode = EditorMode;
     enum class SaveResult { Saved, Incomplete, Invalid, Failed };
 
     // `extraFixed` adds values the opener decides (the owner of a formula).
-    RowEditor(Database& db, const EditorDef& def, std::string id, char mode,
+    RowEditor(Database& db, const EditorDef& def, std::string id, Mode mode,
               std::vector<FixedValue> extraFixed = {});
     ~RowEditor();
     RowEditor(const RowEditor&) = delete;
@@ -158,7 +161,8 @@ private:
     std::vector<std::vector<LinkedRow>> children_;
     std::vector<std::vector<std::string>> removedChildren_;
     std::vector<std::vector<RowValues>> owned_;
-    bool loaded_ = false; // whether load() read the row and what it holds
+    bool loaded_ = false;     // whether load() read the row and what it holds
+    bool loadFailed_ = false; // whether the last load() failed (the form holds a part)
     std::unique_ptr<Transaction> unit_;
 };
 

@@ -206,26 +206,35 @@ std::string BuildLabel(const CPoz& entry);
 // in list order) with their depth below `root` (1 for its children). A visitor that returns
 // bool says whether to go into the entry's children; one that returns nothing goes into
 // all. The path is kept in a list, not on the call stack, so a tree of any depth can be
-// walked. The visitor may change entries outside the part of the tree still to be walked.
+// walked. The visitor may destroy entries, the visited one too (its children are skipped
+// then): the walk goes on with the entries still there.
 template <class Visit> void WalkTree(const CPoz& root, Visit&& visit) {
-    using Iterator = CKolejka<CPoz>::const_iterator;
-    std::vector<std::pair<Iterator, Iterator>> path;
-    path.emplace_back(root.children().begin(), root.children().end());
+    // Each level's iterator stands on the entry visited last, so that it follows the
+    // entries that leave (see CKolejka::const_iterator).
+    struct Level {
+        CKolejka<CPoz>::const_iterator at;
+        bool started = false;
+    };
+    std::vector<Level> path;
+    path.push_back({root.children().begin()});
     while (!path.empty()) {
-        auto& [next, end] = path.back();
-        if (next == end) {
+        Level& level = path.back();
+        if (level.started)
+            ++level.at;
+        level.started = true;
+        if (level.at == CKolejka<CPoz>::const_iterator()) {
             path.pop_back();
             continue;
         }
-        CPoz& entry = **next++;
+        CPoz& entry = **level.at;
         const int depth = static_cast<int>(path.size());
         bool descend = true;
         if constexpr (std::is_void_v<std::invoke_result_t<Visit&, CPoz&, int>>)
             visit(entry, depth);
         else
             descend = visit(entry, depth);
-        if (descend && !entry.empty())
-            path.emplace_back(entry.children().begin(), entry.children().end());
+        if (descend && path.back().at.standsOn(&entry) && !entry.empty())
+            path.push_back({entry.children().begin()});
     }
 }
 

@@ -49,6 +49,11 @@ public:
     virtual ~CKolejka() {
         trace("\n CKolejka::~CKolejka() \n");
         destroyAll();
+        while (const_iterator* walker = walkers_) {
+            walkers_ = walker->nextWalker_;
+            walker->queue_ = nullptr;
+            walker->previousWalker_ = walker->nextWalker_ = nullptr;
+        }
     }
 
     bool empty() const { return list_.empty(); }
@@ -115,30 +120,92 @@ public:
         return element.queue_ == this ? unlink(element) : nullptr;
     }
 
-    // Iteration over the elements in order; the cursor is not involved.
+    // Iteration over the elements in order; the cursor is not involved. An iterator stays
+    // valid while elements leave the queue, including the one it stands on (destroying an
+    // entry destroys the entries that refer to it, which may be its siblings): it steps back
+    // to the previous element, so that the next step reaches the element after the one that
+    // left. An iterator of a destroyed queue is at the end. Elements added during a walk
+    // after the iterator are reached.
     class const_iterator {
     public:
         using value_type = T*;
         using difference_type = std::ptrdiff_t;
         const_iterator() = default;
-        explicit const_iterator(typename List::const_iterator it) : it_(it) {}
-        T* operator*() const { return it_->get(); }
+        const_iterator(const const_iterator& other) noexcept
+            : queue_(other.queue_), place_(other.place_), beforeFirst_(other.beforeFirst_) {
+            attach();
+        }
+        const_iterator& operator=(const const_iterator& other) noexcept {
+            if (this != &other) {
+                detach();
+                queue_ = other.queue_;
+                place_ = other.place_;
+                beforeFirst_ = other.beforeFirst_;
+                attach();
+            }
+            return *this;
+        }
+        ~const_iterator() { detach(); }
+
+        T* operator*() const { return place_->get(); }
         const_iterator& operator++() {
-            ++it_;
+            if (queue_) {
+                place_ = beforeFirst_ ? queue_->list_.begin() : std::next(place_);
+                beforeFirst_ = false;
+            }
             return *this;
         }
         const_iterator operator++(int) {
             auto copy = *this;
-            ++it_;
+            ++*this;
             return copy;
         }
-        bool operator==(const const_iterator&) const = default;
+        bool operator==(const const_iterator& other) const {
+            if (atEnd() || other.atEnd())
+                return atEnd() && other.atEnd();
+            return beforeFirst_ == other.beforeFirst_ && (beforeFirst_ || place_ == other.place_);
+        }
+        // True when the iterator stands on `element` (it has not left the queue).
+        bool standsOn(const T* element) const {
+            return !atEnd() && !beforeFirst_ && place_->get() == element;
+        }
 
     private:
-        typename List::const_iterator it_;
+        friend class CKolejka;
+        const_iterator(const CKolejka& queue, typename List::const_iterator place)
+            : queue_(&queue), place_(place) {
+            attach();
+        }
+        bool atEnd() const { return !queue_ || (!beforeFirst_ && place_ == queue_->list_.end()); }
+        // The queue keeps its live iterators in a list threaded through them.
+        void attach() {
+            if (!queue_)
+                return;
+            nextWalker_ = queue_->walkers_;
+            if (nextWalker_)
+                nextWalker_->previousWalker_ = this;
+            queue_->walkers_ = this;
+        }
+        void detach() {
+            if (!queue_)
+                return;
+            if (previousWalker_)
+                previousWalker_->nextWalker_ = nextWalker_;
+            else
+                queue_->walkers_ = nextWalker_;
+            if (nextWalker_)
+                nextWalker_->previousWalker_ = previousWalker_;
+            previousWalker_ = nextWalker_ = nullptr;
+        }
+
+        const CKolejka* queue_ = nullptr; // null at the end and after the queue is gone
+        typename List::const_iterator place_{};
+        bool beforeFirst_ = false; // the element it stood on left from the front
+        const_iterator* previousWalker_ = nullptr;
+        const_iterator* nextWalker_ = nullptr;
     };
-    const_iterator begin() const { return const_iterator(list_.begin()); }
-    const_iterator end() const { return const_iterator(list_.end()); }
+    const_iterator begin() const { return const_iterator(*this, list_.begin()); }
+    const_iterator end() const { return const_iterator(); }
     T* front() const { return list_.empty() ? nullptr : list_.front().get(); }
     T* back() const { return list_.empty() ? nullptr : list_.back().get(); }
 
@@ -185,6 +252,12 @@ private:
         if (cursor_ == it)
             cursor_ = first ? std::next(it) : std::prev(it);
         elementLeaving(element);
+        for (const_iterator* walker = walkers_; walker; walker = walker->nextWalker_) {
+            if (walker->beforeFirst_ || walker->place_ != it)
+                continue;
+            walker->beforeFirst_ = it == list_.begin();
+            walker->place_ = walker->beforeFirst_ ? list_.end() : std::prev(it);
+        }
         std::unique_ptr<T> owned = std::move(*it);
         list_.erase(it);
         element.queue_ = nullptr;
@@ -194,6 +267,7 @@ private:
 
     List list_;
     typename List::iterator cursor_ = list_.end();
+    mutable const_iterator* walkers_ = nullptr; // the live iterators over this queue
 };
 
 template <class T> T* CPozycja<T>::nextInQueue() const {

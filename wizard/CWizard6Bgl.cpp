@@ -57,11 +57,10 @@ bool inRange(std::string_view text, int low, int high) {
     return value >= low && value <= high;
 }
 
-// Marked place: whether a profession entry carries the `dodrzut` flag (an extra training
-// roll). The professions page writes the flag into its profession entries; until it is
-// connected here no profession gives an extra roll.
-bool givesExtraRoll(const CPoz& /*profession*/) {
-    return false;
+// A profession whose rules grant an extra proficiency roll (`bgl_podst`) keeps it as the
+// modifier 1.0 of its entry.
+bool givesExtraRoll(const CPoz& profession) {
+    return nearlyEqual(profession.modyfikator, 1.0);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "model/Character.h"
 #include "rules/core/RulesMath.h"
-#include "rules/engine/CRdzenStadium.h"
+#include "rules/engine/CRdzenBieglosci.h"
 
 namespace tallar {
 
@@ -28,27 +28,8 @@ int pointsTaken(const CPoz& proficiency) {
     return points;
 }
 
-// Marked place: the recount of the proficiency pool (CRdzenBieglosci's Recount: the racial
-// proficiencies, the disabilities and abilities, the trades, the professions' proficiency
-// steps, then the spent points). Until that step is connected here, this does its first
-// and last parts: the racial proficiencies and the spent points.
 void recountProficiencyPool(const EngineContext& context) {
-    CRdzenStadium(context.automatic()).RacialProficiencies();
-    CPoz* proficiencies = context.character.link(kLinkBieglosci);
-    if (!proficiencies)
-        return;
-    proficiencies->Recalculate();
-    int spent = 0;
-    for (const CPoz* child : proficiencies->children())
-        if (child->typ == proficiency::kProficiency)
-            spent -= pointsTaken(*child);
-    if (proficiencies->empty())
-        return;
-    CPoz* pool = proficiencies->FindByKind(proficiency::kFree);
-    if (!pool)
-        pool = &proficiencies->AddChild({.info = "Wolne biegłości", .typ = proficiency::kFree});
-    (void)pool->SetOrAdd({.info = "Wykorzystane", .typ = proficiency::kSpent, .wartosc = spent});
-    pool->Recalculate();
+    CRdzenBieglosci(context).Recount();
 }
 
 } // namespace tallar

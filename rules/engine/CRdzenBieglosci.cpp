@@ -3,6 +3,7 @@
 #include "model/Character.h"
 #include "model/Entry.h"
 #include "rules/core/GrowthProfile.h"
+#include "rules/engine/CRdzenProfesja.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "rules/engine/CRdzenZawod.h"
@@ -20,7 +21,7 @@ void CRdzenBieglosci::Recount() {
     for (const auto kind : {CRdzenUlomnosc::kDisabilities, CRdzenUlomnosc::kAbilities})
         CRdzenUlomnosc(quiet, kind).ApplyToAttributes(raceStage);
     CRdzenZawod(quiet).ApplyTradeFormulas();
-    refreshProfessionParts();
+    refreshProfessionParts(quiet);
 
     CPoz* proficiencies = character().link(kLinkBieglosci);
     if (!proficiencies)
@@ -50,10 +51,13 @@ int CRdzenBieglosci::SpentPoints() const {
     return spent;
 }
 
-void CRdzenBieglosci::refreshProfessionParts() {
-    // PROFESSIONS ENGINE: CRdzenProfesja's professional-bonus step (ApplyProfessionBonuses)
-    // and its step that hands out the proficiency parts join here; until then the parts the
-    // professions wrote stay as they are.
+void CRdzenBieglosci::refreshProfessionParts(const EngineContext& quiet) {
+    // The bonuses' parts, then the levels' parts: levels already made keep their throws, so
+    // this throws only for a level the character has not had yet, automatically.
+    CRdzenProfesja professions(quiet);
+    professions.ApplyProfessionBonuses();
+    professions.AdvanceLevels();
+    keepFailureOf(professions);
 }
 
 } // namespace tallar

@@ -20,9 +20,9 @@ public:
     int SpentPoints() const;
 
 private:
-    // Where the professions engine joins: its professional-bonus step and its step that
-    // hands out the proficiency parts.
-    void refreshProfessionParts();
+    // The professions engine's professional-bonus step and its experience levels, which
+    // hand out the professions' proficiency parts.
+    void refreshProfessionParts(const EngineContext& quiet);
 };
 
 } // namespace tallar

@@ -4,6 +4,8 @@
 #include "model/Entry.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
+#include "rules/engine/CRdzenZawod.h"
 
 #include <algorithm>
 #include <climits>
@@ -148,10 +150,14 @@ GrowthProfile CRdzenProfesja::growthProfile() const {
 }
 
 void CRdzenProfesja::foldTradeFormulas(GrowthProfile& profile) const {
-    (void)profile;
+    CRdzenZawod(context()).FoldTradeFormulas(profile);
 }
 
-void CRdzenProfesja::trainProfessionSkills() {}
+void CRdzenProfesja::trainProfessionSkills() {
+    CRdzenUmiejetnosci skills(context());
+    skills.SkillsFromSource(CRdzenUmiejetnosci::kProfessions);
+    keepFailureOf(skills);
+}
 
 // --- Bonuses ------------------------------------------------------------------------------
 

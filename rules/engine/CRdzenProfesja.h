@@ -62,11 +62,9 @@ private:
     CPoz* freeProficiencies(bool make) const;
     GrowthProfile growthProfile() const;
 
-    // TRADE FORMULAS: the trades engine folds the character's trade formulas into the
-    // profile here once it exists; until then the trades change no growth.
+    // The character's trade formulas folded into the profile (the trades engine).
     void foldTradeFormulas(GrowthProfile& profile) const;
-    // PROFESSION SKILLS: the skills engine gives the professions their skills up to their
-    // levels here (its mode 1) once it exists.
+    // The professions' skills up to their levels (the skills engine's professions source).
     void trainProfessionSkills();
 
     // A "Profesja" or "Poziomy doświadczenia" part of a member of the attribute set, with

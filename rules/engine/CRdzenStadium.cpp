@@ -5,6 +5,7 @@
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "rules/engine/CRdzenUmiejetnosci.h"
 #include "store/db/Database.h"
+#include "store/db/RowTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -345,17 +346,13 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
                             " FROM stadia A LEFT JOIN profesje B ON B.id IN (" + placeholders +
                             ") WHERE A.id=? GROUP BY A.id";
 
-    std::vector<std::string> row;
-    (void)queryRules(sql, params, [&row](const Row& r) {
-        row.clear();
-        for (int c = 0; c < r.columnCount(); ++c)
-            row.push_back(r.text(c));
-    });
+    RowTexts row;
+    (void)queryRules(sql, params, [&row](const Row& r) { row = RowTexts(r); });
     if (row.empty())
         return;
 
     std::size_t at = 4;
-    const auto next = [&row, &at]() -> const std::string& { return row.at(at++); };
+    const auto next = [&row, &at]() -> const std::string& { return row[at++]; };
     std::array<AmountGroup, kStageMembers> members;
     for (std::size_t m = 0; m < kStageMembers; ++m) {
         AmountGroup& g = members[m];
@@ -430,6 +427,8 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
         g.valueKind = extra.kind;
         makeAmountEntries(passage, g, firstOfStage);
     }
+    if (Status read = row.status("stadia"); !read)
+        report(read);
 }
 
 void CRdzenStadium::makeAmountEntries(CPoz& passage, const AmountGroup& group, bool firstOfStage) {
@@ -480,25 +479,16 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId) {
         columns += std::string(",") + flag.column;
     columns += ",ilosc";
 
-    struct Weapon {
-        std::vector<std::string> texts;
-    };
-    std::vector<Weapon> weapons;
+    std::vector<RowTexts> weapons;
     (void)queryRules("SELECT " + columns + " FROM stadiumbronie WHERE idstadium=? ORDER BY id",
-                     {stageId}, [&weapons](const Row& row) {
-                         Weapon weapon;
-                         for (int c = 0; c < row.columnCount(); ++c)
-                             weapon.texts.push_back(row.text(c));
-                         weapons.push_back(std::move(weapon));
-                     });
+                     {stageId}, [&weapons](const Row& row) { weapons.emplace_back(row); });
     if (weapons.empty())
         return;
 
     CPoz* list = naturalWeapons->FindByKind(natural::kList);
     if (!list)
         list = &naturalWeapons->AddChild({.info = "Bronie rasowe", .typ = natural::kList});
-    for (const Weapon& weapon : weapons) {
-        const std::vector<std::string>& t = weapon.texts;
+    for (const RowTexts& t : weapons) {
         // A later passage of the same stage keeps the weapon rolled at the first one.
         if (list->FindBySpecjal(t[0]))
             continue;
@@ -546,6 +536,8 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId) {
         // holds for every profession (1.0) or depends on the profession (0).
         entry.memo = std::to_string(proficiency);
         entry.modyfikator = dependsOnProfession ? 0.0 : 1.0;
+        if (Status read = t.status("stadiumbronie"); !read)
+            return report(read);
     }
 }
 
@@ -561,19 +553,19 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         "A.modtrsel,A.bron_tarcza,A.domyslna,B.id"
         " FROM stadiumczesci A JOIN czescicialadef B ON B.id=A.id_nad"
         " JOIN stadia C ON C.id=A.idstadium WHERE A.idstadium=? ORDER BY A.id";
-    std::vector<std::vector<std::string>> parts;
+    std::vector<RowTexts> parts;
     (void)queryRules(sql, {stageId}, [&parts](const Row& row) {
         std::vector<std::string> texts;
         texts.reserve(static_cast<std::size_t>(row.columnCount()));
         for (int c = 0; c < row.columnCount(); ++c)
             texts.push_back(trimmed(row.text(c)));
-        parts.push_back(std::move(texts));
+        parts.emplace_back(std::move(texts));
     });
 
     const auto evaluated = [this](const std::string& text) {
         return evaluate(text, DiceMode::Zero);
     };
-    for (const std::vector<std::string>& t : parts) {
+    for (const RowTexts& t : parts) {
         // A character has each part once: a later stage's part of the same default part
         // takes the place of the earlier one; a later passage of the same stage keeps it.
         CPoz* part = nullptr;
@@ -642,6 +634,8 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
                      truncated(evaluated(t[13])));
         flag(t[14], "może trzymać broń/tarczę", body::kCanHold);
         flag(t[15], "domyślna lokacja ciosów", body::kDefaultLocation);
+        if (Status read = t.status("stadiumczesci"); !read)
+            return report(read);
     }
 }
 

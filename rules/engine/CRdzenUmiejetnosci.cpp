@@ -3,6 +3,7 @@
 #include "base/UserPort.h"
 #include "model/Character.h"
 #include "model/Entry.h"
+#include "rules/engine/CRdzenProfesja.h"
 #include "store/db/Database.h"
 
 #include <algorithm>
@@ -332,18 +333,6 @@ std::vector<std::string> CRdzenUmiejetnosci::skillIds() const {
     return ids;
 }
 
-int CRdzenUmiejetnosci::highestProfessionLevel() const {
-    // PROFESSIONS ENGINE: CRdzenProfesja::HighestLevel joins here; until then the same
-    // count is made in place: the greatest level among the professions, 0 without any.
-    int highest = 0;
-    if (const CPoz* professions = character().link(kLinkProfesje))
-        for (const CPoz* profession : professions->children())
-            if (profession->typ == profession::kProfession)
-                if (const CPoz* level = profession->FindByKind(profession::kLevel))
-                    highest = std::max(highest, level->wartosc);
-    return highest;
-}
-
 std::vector<TrainingOffer> CRdzenUmiejetnosci::TrainingOffers() {
     int free = 0;
     if (CPoz* proficiencies = character().link(kLinkBieglosci)) {
@@ -351,7 +340,7 @@ std::vector<TrainingOffer> CRdzenUmiejetnosci::TrainingOffers() {
         if (const CPoz* pool = proficiencies->FindByKind(proficiency::kFree))
             free = static_cast<int>(pool->total);
     }
-    const int level = highestProfessionLevel();
+    const int level = CRdzenProfesja(context()).HighestLevel();
 
     const std::vector<std::string> ids = skillIds();
     std::vector<SqlParam> params(ids.begin(), ids.end());

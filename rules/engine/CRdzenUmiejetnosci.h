@@ -96,8 +96,6 @@ private:
     void resolveBorrowedSkills(CPoz& group);
 
     std::vector<std::string> skillIds() const;
-    // Where the professions engine's HighestLevel joins.
-    int highestProfessionLevel() const;
 };
 
 } // namespace tallar

@@ -4,6 +4,7 @@
 #include "model/Character.h"
 #include "model/Entry.h"
 #include "rules/engine/CRdzenFormula.h"
+#include "rules/engine/CRdzenProfesja.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "rules/engine/CRdzenUmiejetnosci.h"
@@ -293,9 +294,7 @@ void CRdzenZawod::addWealth(const CPoz& trade, int amount) {
 }
 
 void CRdzenZawod::shareExperienceWithProfessions(int points) {
-    // PROFESSIONS ENGINE: CRdzenProfesja::DistributeExperience(points) joins here; until
-    // then the trades' experience is not shared among the professions.
-    (void)points;
+    CRdzenProfesja(context()).DistributeExperience(points);
 }
 
 } // namespace tallar

@@ -75,7 +75,7 @@ private:
     bool readTrade(std::string_view tradeId);
     CPoz& tradeEntry();
     void addWealth(const CPoz& trade, int amount);
-    // Where the professions engine's DistributeExperience joins.
+    // The professions engine shares the points among the professions.
     void shareExperienceWithProfessions(int points);
 
     // The trade row: the expressions of each group (absent: none).

@@ -51,6 +51,12 @@ private:
     bool* busy_;
 };
 
+// A column past the row's end reads as NULL rather than asking SQLite about it (RowTexts
+// tells a reader that went past the end).
+bool inRange(const Row& row, int column) {
+    return column >= 0 && column < row.columnCount();
+}
+
 } // namespace
 
 // --- Row -----------------------------------------------------------------------------
@@ -58,11 +64,11 @@ private:
 Row::Row(sqlite3_stmt* stmt) : stmt_(stmt), columns_(sqlite3_column_count(stmt)) {}
 
 bool Row::isNull(int column) const {
-    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+    return !inRange(*this, column) || sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
 std::string Row::text(int column) const {
-    const auto* bytes = sqlite3_column_text(stmt_, column);
+    const auto* bytes = inRange(*this, column) ? sqlite3_column_text(stmt_, column) : nullptr;
     if (!bytes)
         return {};
     const int size = sqlite3_column_bytes(stmt_, column);
@@ -76,15 +82,15 @@ std::optional<std::string> Row::value(int column) const {
 }
 
 long long Row::integer(int column) const {
-    return sqlite3_column_int64(stmt_, column);
+    return inRange(*this, column) ? sqlite3_column_int64(stmt_, column) : 0;
 }
 
 double Row::real(int column) const {
-    return sqlite3_column_double(stmt_, column);
+    return inRange(*this, column) ? sqlite3_column_double(stmt_, column) : 0.0;
 }
 
 std::string Row::name(int column) const {
-    const char* name = sqlite3_column_name(stmt_, column);
+    const char* name = inRange(*this, column) ? sqlite3_column_name(stmt_, column) : nullptr;
     return name ? decodeCp1250(name) : std::string();
 }
 

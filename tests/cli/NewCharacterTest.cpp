@@ -400,8 +400,8 @@ TEST(CliNew, AProfessionThePageWouldNotOfferListsWhatItOffers) {
               std::string::npos)
         << notCombinable.err;
     // A level above the limit (a dwarf mage: 6).
-    const auto aboveLimit =
-        d.cli({"new", "--stage", "Krasnolud [Młody krasnolud]", "--profession", "Mag:7"});
+    const auto aboveLimit = d.cli(
+        {"new", "--seed", "1", "--stage", "Krasnolud [Młody krasnolud]", "--profession", "Mag:7"});
     EXPECT_EQ(aboveLimit.code, 2);
     EXPECT_NE(aboveLimit.err.find("Poziom 1: profesja Mag ma limit 6 poziomów."), std::string::npos)
         << aboveLimit.err;
@@ -463,7 +463,7 @@ TEST(CliNew, EveryPlayableStageMakesCharactersFromManySeeds) {
 //
 // The class roll 42 (Włóczędzy): wealth K5-3 = −2 (no gold), charisma −K5 = −1; the
 // birthplace 41. No disability (100 > 20), no ability (100 > 10). Age 20 + 2 = 22: one
-// passage, at 20.
+// passage, at 20 (the trade's 2 years below add none).
 //
 // Racial parts, every die 1: Żywotność "=" K10+30: 31, 1 step of 3 from 30: 33; Siła
 // fizyczna K10+20: 21, 1 step of 2: 22; Inteligencja 2K10+10: 12; Mądrość K10+15: 16; Wiara
@@ -488,6 +488,15 @@ TEST(CliNew, EveryPlayableStageMakesCharactersFromManySeeds) {
 //
 // Totals: Mądrość 16 + 1 + 2 = 19; Wiara 16 + 7 + 2 = 25; Odporność nr.1 = 11 + 1 + 5
 // (psychic base) + 1 (1/10 Inteligencji) + 2 = 20. The title of level 1: Akolita.
+//
+// The trade, before the levels: the trades roll 1, Mądrość from race and profession 16 + 1
+// = 17, X = 0 − 1 + 17 = 16: one trade. 97 is a special roll among the peasants, the
+// journeyman, who sends the roll to the towns; 50 there is the baker (41-55, no formulas).
+// Its learning time K5+1 = 2 (age 24), its experience K10+10 = 11, all of it the one
+// profession's: 152 + 11 = 163; its wealth K10+5 = 6, materials worth 10 · 6 = 60.
+//
+// The weapons page gets only the racial Broń obuchowa, which meets the requirement every
+// profession has and costs nothing: the free proficiency stays.
 TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
     SampleDir d;
     std::string answers = "1\n1\n100\n100\n";
@@ -495,7 +504,8 @@ TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
         answers += "1\n";
     const auto made =
         d.cli({"new", "--seed", "1", "--ask", "--stage", "Krasnolud [Młody krasnolud]",
-               "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:2"},
+               "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:2",
+               "--trade-roll", "97", "--trade-roll", "50", "--weapon-group", "Broń obuchowa"},
               answers);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Czy postać ma ułomność? K100: Czy postać ma zdolność nadnaturalną? "
@@ -528,14 +538,16 @@ TEST(CliNew, AskedProfessionThrowsAndLevelChoicesComeFromTheInput) {
     has("Odporność nr.1: 20\n  Rasowa: 11\n  Profesja: 1\n  Bazowa odpornośc psychiczna: 5\n"
         "  1/10 Inteligencji: 1\n  Poziomy doświadczenia: 2\n");
     has("  Wolne biegłości: 1\n    Profesja: 1\n");
-    has("Profesje\n  Kapłan (Akolita)\n    Poziom\n    Punkty doświadczenia: 152 ");
+    has("Profesje\n  Kapłan (Akolita)\n    Poziom\n    Punkty doświadczenia: 163 ");
+    has("Zawody\n  Piekarz\n");
+    has("    materiały i zaplecze do wykonywania zawodu Piekarz ( wartość: 60 złota )\n");
     has("  Dodatki profesjonalne\n    Żywotność: 0\n");
     has("    Mądrość: 1\n    Umiejętności magiczne: 0\n    Charyzma: 1\n");
     has("    Wiara: 7\n    Zauważenie: 0\n    Odporność nr.1: 1\n    Odporność nr.2: 1\n"
         "    Odporność nr.3: 1\n");
     has("    Ilość biegłości początkowa: 1\n    Dodatek do biegłości: 0\n"
         "    Biegłośc minimalna: 5\n    Poziomy\n      Poziom: 1\n      Poziom: 2\n");
-    has("  WIEK: 22\n");
+    has("  WIEK: 24\n");
     EXPECT_EQ(listedField(d.listed().front(), 3), "Kapłan (Akolita)(2)");
 }
 

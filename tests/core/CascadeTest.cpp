@@ -61,7 +61,7 @@ TEST(Cascade, EachDeletesExactlyItsRowsInOrder) {
         std::set<std::string> reached;
         expectedCascade(f, *def, "X", expected, reached);
         f.record();
-        RowEditor editor(*f.db, *def, "X", 'D');
+        RowEditor editor(*f.db, *def, "X", EditorMode::Delete);
         ASSERT_TRUE(editor.remove().ok());
         f.stopRecording();
 

@@ -1,4 +1,5 @@
 #include "store/db/Database.h"
+#include "store/db/RowTexts.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -244,6 +245,30 @@ TEST(Database, OpeningADirectoryOrAForeignFileFails) {
     message.clear();
     EXPECT_EQ(Database::open(dir.file("junk.db"), message), nullptr);
     EXPECT_FALSE(message.empty());
+}
+
+// A reader that asks for more columns than its query selected gets empty texts and a
+// message naming the table, and the program goes on.
+TEST(RowTexts, AShortRowReadsEmptyAndIsReported) {
+    TestDatabase t;
+    RowTexts row;
+    ASSERT_TRUE(t.db->exec("SELECT 'a', NULL, ' b ';",
+                           [&](const Row& r) {
+                               EXPECT_EQ(r.text(3), ""); // past the end: NULL, no call into SQLite
+                               EXPECT_TRUE(r.isNull(-1));
+                               EXPECT_EQ(r.integer(7), 0);
+                               row = RowTexts(r);
+                           })
+                    .ok());
+    ASSERT_EQ(row.size(), 3u);
+    EXPECT_EQ(row[0], "a");
+    EXPECT_EQ(row[1], ""); // NULL
+    EXPECT_EQ(row[2], " b ");
+    EXPECT_TRUE(row.status("stadia").ok()); // columns 0…2 of 3 read
+
+    EXPECT_EQ(row[5], "");
+    // Three columns; reading index 5 means six were wanted.
+    EXPECT_EQ(row.status("stadia").message(), "Wiersz tabeli „stadia” ma 3 kolumn, a odczytano 6.");
 }
 
 } // namespace

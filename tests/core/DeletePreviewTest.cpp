@@ -31,7 +31,7 @@ TEST(DeletePreview, CountsWhatTheCascadeTakesAndNamesWhatStillPoints) {
     f.insert("rasybronie", {"idrasa", "idgrupybroni"}, {"r2", "g1"});
     const long long before = allRows(f);
 
-    RowEditor group(*f.db, catalogue::weaponGroup(), "g1", 'D');
+    RowEditor group(*f.db, catalogue::weaponGroup(), "g1", EditorMode::Delete);
     DeletePreview preview;
     ASSERT_TRUE(group.previewRemoval(preview).ok());
     EXPECT_EQ(allRows(f), before); // the trial changed nothing
@@ -59,7 +59,7 @@ TEST(DeletePreview, ARaceCountsItsStagesAndWhatTheyHold) {
     f.insert("rasyklasy", {"idrasa", "idklasy"}, {"r1", "k1"});
     f.insert("rasyklasy", {"idrasa", "idklasy"}, {"r2", "k1"});
 
-    RowEditor race(*f.db, catalogue::race(), "r1", 'D');
+    RowEditor race(*f.db, catalogue::race(), "r1", EditorMode::Delete);
     DeletePreview preview;
     ASSERT_TRUE(race.previewRemoval(preview).ok());
     EXPECT_EQ(preview.removedWith, 8);

@@ -17,18 +17,18 @@ using test::RulesFixture;
 // and a link row's value.
 TEST(EditorForms, ADecimalCommaStoresAPoint) {
     RulesFixture f;
-    RowEditor bag(*f.db, catalogue::equipment(), "e1", 'N');
+    RowEditor bag(*f.db, catalogue::equipment(), "e1", EditorMode::New);
     ASSERT_FALSE(bag.setValue("nazwa", "Worek"));
     ASSERT_FALSE(bag.setValue("waga", "0,5"));
     ASSERT_EQ(bag.save(f.port), RowEditor::SaveResult::Saved);
     EXPECT_EQ(f.db->queryValue("SELECT waga FROM ekwipunek WHERE id='e1';"), "0.5");
 
-    RowEditor formula(*f.db, catalogue::formula(), "f1", 'N');
+    RowEditor formula(*f.db, catalogue::formula(), "f1", EditorMode::New);
     ASSERT_FALSE(formula.setValue("sfkxx", "0,75"));
     EXPECT_EQ(formula.value("sfkxx"), "0.75");
 
     f.insert("grupybroni", {"id", "nazwa"}, {"g1", "Łuki"});
-    RowEditor race(*f.db, catalogue::race(), "r1", 'N');
+    RowEditor race(*f.db, catalogue::race(), "r1", EditorMode::New);
     ASSERT_TRUE(race.load().ok());
     ASSERT_FALSE(race.setValue("nazwa", "Elf"));
     race.link(1, {"g1", "Łuki"});
@@ -47,13 +47,13 @@ TEST(EditorForms, AnOwnerIsOneUnitWithTheRowsItsChildEditorsSave) {
     f.insert("rasy", {"id", "nazwa"}, {"r1", "Elf"});
     f.insert("stadia", {"id", "idrasa", "nazwa", "od"}, {"s1", "r1", "Młody", "10"});
     const auto editStage = [&f](const std::string& name) {
-        RowEditor stage(*f.db, catalogue::stage(), "s1", 'E', {{"idrasa", "r1"}});
+        RowEditor stage(*f.db, catalogue::stage(), "s1", EditorMode::Edit, {{"idrasa", "r1"}});
         ASSERT_TRUE(stage.load().ok());
         ASSERT_FALSE(stage.setValue("nazwa", name));
         ASSERT_EQ(stage.save(f.port), RowEditor::SaveResult::Saved);
     };
     {
-        RowEditor race(*f.db, catalogue::race(), "r1", 'E');
+        RowEditor race(*f.db, catalogue::race(), "r1", EditorMode::Edit);
         ASSERT_TRUE(race.load().ok());
         ASSERT_TRUE(race.beginUnit().ok());
         EXPECT_TRUE(race.inUnit());
@@ -64,7 +64,7 @@ TEST(EditorForms, AnOwnerIsOneUnitWithTheRowsItsChildEditorsSave) {
     }
     EXPECT_EQ(f.db->queryValue("SELECT nazwa FROM stadia WHERE id='s1';"), "Młody");
     {
-        RowEditor race(*f.db, catalogue::race(), "r1", 'E');
+        RowEditor race(*f.db, catalogue::race(), "r1", EditorMode::Edit);
         ASSERT_TRUE(race.load().ok());
         ASSERT_TRUE(race.beginUnit().ok());
         editStage("Stary");
@@ -73,10 +73,10 @@ TEST(EditorForms, AnOwnerIsOneUnitWithTheRowsItsChildEditorsSave) {
     }
     EXPECT_EQ(f.db->queryValue("SELECT nazwa FROM stadia WHERE id='s1';"), "Stary");
     // Rows that own nothing need no unit; neither does a delete.
-    RowEditor shield(*f.db, catalogue::shield(), "t1", 'N');
+    RowEditor shield(*f.db, catalogue::shield(), "t1", EditorMode::New);
     ASSERT_TRUE(shield.beginUnit().ok());
     EXPECT_FALSE(shield.inUnit());
-    RowEditor gone(*f.db, catalogue::race(), "r1", 'D');
+    RowEditor gone(*f.db, catalogue::race(), "r1", EditorMode::Delete);
     ASSERT_TRUE(gone.beginUnit().ok());
     EXPECT_FALSE(gone.inUnit());
 }
@@ -101,7 +101,7 @@ TEST(EditorForms, FlagsAreCheckBoxesAndReferencesAreChoices) {
     }
     int flags = 0;
     for (const EditorDef* def : catalogue::all()) {
-        RowEditor editor(*f.db, *def, "x", 'N');
+        RowEditor editor(*f.db, *def, "x", EditorMode::New);
         for (const Field& field : editor.fields()) {
             const std::string sql = "SELECT count(*) FROM " + def->table + " WHERE " +
                                     field.column + "<>'' AND " + field.column +
@@ -130,7 +130,7 @@ TEST(EditorForms, ATextThatNamesOthersOffersTheirNames) {
     f.insert("klasyspoleczne", {"id", "nazwa", "klasa"}, {"k2", "Mieszczanie", "MIEJSKA"});
     f.insert("klasyspoleczne", {"id", "nazwa", "klasa"}, {"k3", "Biedota", "MIEJSKA"});
     f.insert("klasyspoleczne", {"id", "nazwa", "klasa"}, {"k4", "Włóczędzy", ""});
-    RowEditor trade(*f.db, catalogue::trade(), "z1", 'N');
+    RowEditor trade(*f.db, catalogue::trade(), "z1", EditorMode::New);
     std::vector<std::string> offered;
     for (const LinkedRow& choice : trade.referenceChoices("klasa"))
         offered.push_back(choice.id);

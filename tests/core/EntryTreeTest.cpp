@@ -331,6 +331,60 @@ TEST(EntryReference, AnOwnedPrivateTargetGoesWithItsOwner) {
     EXPECT_EQ(destroyed, 2);
 }
 
+// Destroying a target destroys its referrers; a loop over their siblings goes on with the
+// entries still there (the sanitizer build catches a step onto a freed entry).
+TEST(EntryReference, ALoopOverChildrenGoesOnWhileReferrersDie) {
+    destroyed = 0;
+    CPoz elsewhere(nullptr);
+    CPoz* far = elsewhere.Append(std::make_unique<Counted>("far"));
+    CPoz root(nullptr);
+    root.Append(entry("keep0"));
+    CPoz* current = root.Append(std::make_unique<Counted>("current"));
+    CPoz* target = root.Append(std::make_unique<Counted>("target"));
+    CPoz* next = root.Append(std::make_unique<Counted>("next"));
+    root.Append(entry("keep"));
+    CPoz* last = root.Append(std::make_unique<Counted>("last"));
+    current->MakeReference(*far, true);
+    next->MakeReference(*target, true);
+    last->MakeReference(*target, false);
+
+    Names visited;
+    for (CPoz* child : root.children()) {
+        visited.push_back(child->info);
+        if (child == current)
+            elsewhere.UsunAll(); // "far" takes the entry being visited with it
+        else if (child == target)
+            root.Take(*child).reset(); // takes "next", the following sibling, and "last"
+    }
+    // keep0; current (dies: the loop steps back to keep0); target (dies with next and last:
+    // back to keep0 again); keep.
+    EXPECT_EQ(visited, (Names{"keep0", "current", "target", "keep"}));
+    EXPECT_EQ(labels(root), (Names{"keep0", "keep"}));
+    EXPECT_EQ(destroyed, 5); // far, current, target, next, last
+}
+
+TEST(EntryReference, AWalkOverTheTreeGoesOnWhileEntriesDie) {
+    destroyed = 0;
+    CPoz root(nullptr);
+    CPoz* a = root.Append(entry("a"));
+    CPoz* first = a->Append(std::make_unique<Counted>("a1"));
+    first->Append(std::make_unique<Counted>("a1x"));
+    a->Append(entry("a2"));
+    CPoz* target = root.Append(std::make_unique<Counted>("t"));
+    root.Append(entry("b"));
+    first->MakeReference(*target, true);
+
+    Names visited;
+    WalkTree(root, [&](CPoz& visitedEntry, int depth) {
+        visited.push_back(visitedEntry.info + "/" + std::to_string(depth));
+        if (&visitedEntry == first)
+            root.Take(*target).reset(); // "t", the next entry at depth 1, takes "a1" along
+    });
+    // a1 goes while visited: its child is not walked, a2 follows; "t" is gone, b follows a.
+    EXPECT_EQ(visited, (Names{"a/1", "a1/2", "a2/2", "b/1"}));
+    EXPECT_EQ(destroyed, 3); // t, a1, a1x
+}
+
 TEST(EntryCopy, CopyTreeCopiesDataFiltersTheFirstLevelAndMakesReferences) {
     CPoz root(nullptr);
     CPoz* target = root.Append(entry("target", 1, 4));

@@ -111,7 +111,8 @@ TEST(FaultInjection, AnImportIsWholeOrNothing) {
 
 TEST(FaultInjection, AnEditorSaveWithLinksIsWholeOrNothing) {
     test::SampleWorkspace w;
-    editors::RowEditor editor(w.rules(), editors::catalogue::profession(), kProfession, 'E');
+    editors::RowEditor editor(w.rules(), editors::catalogue::profession(), kProfession,
+                              editors::EditorMode::Edit);
     ASSERT_TRUE(editor.load().ok());
     ASSERT_FALSE(editor.setValue("nazwa", "Profesja po zmianie"));
     editor.unlinkAt(0, 0);

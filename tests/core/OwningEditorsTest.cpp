@@ -23,7 +23,7 @@ std::map<std::string, long long> rowCounts(RulesFixture& f) {
 // A stage of race `race` with one natural weapon, one body part, one skill and one armour
 // element allowed for it, saved through the stage editor.
 void addStage(RulesFixture& f, const std::string& race, const std::string& stage) {
-    RowEditor editor(*f.db, catalogue::stage(), stage, 'N', {{"idrasa", race}});
+    RowEditor editor(*f.db, catalogue::stage(), stage, EditorMode::New, {{"idrasa", race}});
     ASSERT_TRUE(editor.load().ok());
     ASSERT_FALSE(editor.setValue("nazwa", "Stadium " + stage));
     ASSERT_FALSE(editor.setValue("zyw_wartosc", "2K10+5"));
@@ -58,7 +58,7 @@ TEST(RaceEditor, SavesItsRowAndLinksWithTheirValuesAndReloadsThem) {
     RulesFixture f;
     f.insert("profesje", {"id", "nazwa"}, {"p1", "Wojownik"});
     f.insert("grupybroni", {"id", "nazwa"}, {"g1", "Miecze"});
-    RowEditor editor(*f.db, catalogue::race(), "r1", 'N');
+    RowEditor editor(*f.db, catalogue::race(), "r1", EditorMode::New);
     ASSERT_TRUE(editor.load().ok());
     ASSERT_FALSE(editor.setValue("nazwa", "Krasnolud"));
     ASSERT_FALSE(editor.setValue("typ", "H"));
@@ -77,7 +77,7 @@ TEST(RaceEditor, SavesItsRowAndLinksWithTheirValuesAndReloadsThem) {
     ASSERT_EQ(editor.save(f.port), RowEditor::SaveResult::Saved);
     EXPECT_EQ(rowCounts(f), once);
 
-    RowEditor again(*f.db, catalogue::race(), "r1", 'E');
+    RowEditor again(*f.db, catalogue::race(), "r1", EditorMode::Edit);
     ASSERT_TRUE(again.load().ok());
     EXPECT_EQ(again.value("nazwa"), "Krasnolud");
     EXPECT_EQ(again.value("typ"), "H");
@@ -99,7 +99,7 @@ TEST(RaceEditor, SavesItsRowAndLinksWithTheirValuesAndReloadsThem) {
 TEST(StageEditor, SavesItsRowWeaponsPartsAndSkillsAndReloadsThem) {
     RulesFixture f;
     populateRaces(f);
-    RowEditor stage(*f.db, catalogue::stage(), "s1", 'E', {{"idrasa", "r1"}});
+    RowEditor stage(*f.db, catalogue::stage(), "s1", EditorMode::Edit, {{"idrasa", "r1"}});
     EXPECT_EQ(stage.title(), "Stadium - edycja");
     ASSERT_TRUE(stage.load().ok());
     EXPECT_EQ(stage.value("zyw_wartosc"), "2K10+5");
@@ -133,7 +133,7 @@ TEST(StageEditor, SavesItsRowWeaponsPartsAndSkillsAndReloadsThem) {
 TEST(RaceEditor, SavingWithoutAStageDeletesItAndWhatItHeld) {
     RulesFixture f;
     populateRaces(f);
-    RowEditor race(*f.db, catalogue::race(), "r1", 'E');
+    RowEditor race(*f.db, catalogue::race(), "r1", EditorMode::Edit);
     ASSERT_TRUE(race.load().ok());
     ASSERT_EQ(race.children(0).size(), 2u);
     ASSERT_TRUE(race.removeChild(0, "s2").ok());
@@ -152,7 +152,7 @@ TEST(RaceEditor, DeleteRemovesEachStageThroughTheStageDeleteThenTheRaceInOrder) 
     RulesFixture f;
     populateRaces(f);
     f.record();
-    ASSERT_TRUE(RowEditor(*f.db, catalogue::race(), "r1", 'D').remove().ok());
+    ASSERT_TRUE(RowEditor(*f.db, catalogue::race(), "r1", EditorMode::Delete).remove().ok());
     f.stopRecording();
     std::vector<std::string> expected;
     for (const std::string stage : {"s1", "s2"})
@@ -186,7 +186,7 @@ TEST(RaceEditor, AFailureInTheMiddleOfTheCascadeLeavesEverything) {
     ASSERT_TRUE(f.db->exec("CREATE TRIGGER keep BEFORE DELETE ON rasycharakter "
                            "BEGIN SELECT RAISE(ABORT,'zablokowane'); END;")
                     .ok());
-    EXPECT_FALSE(RowEditor(*f.db, catalogue::race(), "r1", 'D').remove().ok());
+    EXPECT_FALSE(RowEditor(*f.db, catalogue::race(), "r1", EditorMode::Delete).remove().ok());
     EXPECT_EQ(rowCounts(f), before);
     EXPECT_FALSE(f.db->inTransaction());
 }
@@ -195,7 +195,7 @@ TEST(RaceEditor, ARaceWhoseStagesWereNotReadIsNotSaved) {
     RulesFixture f;
     populateRaces(f);
     const auto before = rowCounts(f);
-    RowEditor race(*f.db, catalogue::race(), "r1", 'E');
+    RowEditor race(*f.db, catalogue::race(), "r1", EditorMode::Edit);
     ASSERT_FALSE(race.setValue("nazwa", "Elfy"));
     EXPECT_EQ(race.save(f.port), RowEditor::SaveResult::Failed);
     EXPECT_EQ(rowCounts(f), before);
@@ -204,7 +204,7 @@ TEST(RaceEditor, ARaceWhoseStagesWereNotReadIsNotSaved) {
 TEST(RaceEditor, CancellingANewRaceTakesItsSavedStagesWithIt) {
     RulesFixture f;
     populateRaces(f);
-    RowEditor race(*f.db, catalogue::race(), "r9", 'N');
+    RowEditor race(*f.db, catalogue::race(), "r9", EditorMode::New);
     ASSERT_TRUE(race.load().ok());
     addStage(f, "r9", "s9");
     ASSERT_TRUE(race.discardUnsaved().ok());
@@ -216,7 +216,7 @@ TEST(RaceEditor, CancellingANewRaceTakesItsSavedStagesWithIt) {
 
 TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
     RulesFixture f;
-    RowEditor skill(*f.db, catalogue::skill(), "u1", 'N');
+    RowEditor skill(*f.db, catalogue::skill(), "u1", EditorMode::New);
     ASSERT_TRUE(skill.load().ok());
     ASSERT_FALSE(skill.setValue("nazwa", "Pływanie"));
     ASSERT_FALSE(skill.setValue("okresbaza", "10"));
@@ -226,7 +226,8 @@ TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
                                  &catalogue::throwEffect(), &catalogue::modification()};
     for (std::size_t i = 0; i < 4; ++i)
         for (const std::string n : {"a", "b"}) {
-            RowEditor child(*f.db, *throws[i], throws[i]->table + n, 'N', skill.childFixed(i));
+            RowEditor child(*f.db, *throws[i], throws[i]->table + n, EditorMode::New,
+                            skill.childFixed(i));
             ASSERT_TRUE(child.load().ok());
             ASSERT_EQ(child.save(f.port), RowEditor::SaveResult::Saved);
             EXPECT_EQ(
@@ -235,7 +236,7 @@ TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
                 "u1");
         }
     ASSERT_EQ(skill.save(f.port), RowEditor::SaveResult::Saved);
-    RowEditor again(*f.db, catalogue::skill(), "u1", 'E');
+    RowEditor again(*f.db, catalogue::skill(), "u1", EditorMode::Edit);
     ASSERT_TRUE(again.load().ok());
     EXPECT_EQ(again.value("okresbaza"), "10");
     EXPECT_EQ(again.linked(0)[0].id, "u2");
@@ -254,7 +255,7 @@ TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
     f.insert("profumiej", {"id", "idumiej"}, {"p1", "u1"});
     f.insert("stadiumumiej", {"idstadium", "idumiej"}, {"s1", "u1"});
     f.insert("umiejumiej", {"idumiejjeden", "idumiejdwa"}, {"u3", "u1"});
-    ASSERT_TRUE(RowEditor(*f.db, catalogue::skill(), "u1", 'D').remove().ok());
+    ASSERT_TRUE(RowEditor(*f.db, catalogue::skill(), "u1", EditorMode::Delete).remove().ok());
     for (const std::string table : {"szanse", "rzutyobronne", "skutkirzutow", "modyfikacje"})
         EXPECT_EQ(f.rows(table, "idumiejetnosc='u1'"), 0) << table;
     EXPECT_EQ(f.rows("szanse"), 1); // the other skill's
@@ -265,7 +266,7 @@ TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
 
 TEST(TradeEditor, SavesSkillsPerGradeAndDeletesItsFormulasThroughTheFormulaDelete) {
     RulesFixture f;
-    RowEditor trade(*f.db, catalogue::trade(), "t1", 'N');
+    RowEditor trade(*f.db, catalogue::trade(), "t1", EditorMode::New);
     ASSERT_TRUE(trade.load().ok());
     ASSERT_FALSE(trade.setValue("nazwa", "Kowal"));
     ASSERT_FALSE(trade.setValue("podstpdkxx", "K10+2"));
@@ -282,13 +283,14 @@ TEST(TradeEditor, SavesSkillsPerGradeAndDeletesItsFormulasThroughTheFormulaDelet
     // A formula of each of two grades, saved by the formula editor with the grade's kind.
     for (std::size_t grade : {0u, 2u}) {
         const std::string id = "f" + std::to_string(grade);
-        RowEditor formula(*f.db, catalogue::formula(), id, 'N', trade.childFixed(grade));
+        RowEditor formula(*f.db, catalogue::formula(), id, EditorMode::New,
+                          trade.childFixed(grade));
         ASSERT_TRUE(formula.load().ok());
         formula.link(0, {"g1", "Miecze"});
         ASSERT_EQ(formula.save(f.port), RowEditor::SaveResult::Saved);
     }
     EXPECT_EQ(f.db->queryValue("SELECT typ_nad FROM formuly WHERE id='f2';"), "ZAWOD2");
-    RowEditor again(*f.db, catalogue::trade(), "t1", 'E');
+    RowEditor again(*f.db, catalogue::trade(), "t1", EditorMode::Edit);
     ASSERT_TRUE(again.load().ok());
     EXPECT_EQ(again.children(0).size(), 1u);
     EXPECT_EQ(again.children(1).size(), 0u);
@@ -298,7 +300,7 @@ TEST(TradeEditor, SavesSkillsPerGradeAndDeletesItsFormulasThroughTheFormulaDelet
 
     // An ability's formula with the same owner id is not the trade's.
     f.insert("formuly", {"id", "id_nad", "typ_nad"}, {"f9", "t1", "ZDOLNOSC"});
-    ASSERT_TRUE(RowEditor(*f.db, catalogue::trade(), "t1", 'D').remove().ok());
+    ASSERT_TRUE(RowEditor(*f.db, catalogue::trade(), "t1", EditorMode::Delete).remove().ok());
     EXPECT_EQ(f.rows("formuly"), 1);
     EXPECT_EQ(f.rows("formulybrone"), 0);
     EXPECT_EQ(f.rows("zawodumiej") + f.rows("zawodrasa") + f.rows("zawod"), 0);
@@ -315,14 +317,14 @@ TEST(TradeEditor, AFailingFormulaDeleteLeavesTheTradeWhole) {
                            "BEGIN SELECT RAISE(ABORT,'zablokowane'); END;")
                     .ok());
     const auto before = rowCounts(f);
-    EXPECT_FALSE(RowEditor(*f.db, catalogue::trade(), "t1", 'D').remove().ok());
+    EXPECT_FALSE(RowEditor(*f.db, catalogue::trade(), "t1", EditorMode::Delete).remove().ok());
     EXPECT_EQ(rowCounts(f), before);
 }
 
 TEST(ProfessionEditor, SavesEveryLinkInOrderAndReloadsIt) {
     RulesFixture f;
     f.insert("profesje", {"id", "nazwa"}, {"p2", "Kapłan"});
-    RowEditor prof(*f.db, catalogue::profession(), "p1", 'N');
+    RowEditor prof(*f.db, catalogue::profession(), "p1", EditorMode::New);
     ASSERT_TRUE(prof.load().ok());
     ASSERT_FALSE(prof.setValue("nazwa", "Wojownik"));
     ASSERT_FALSE(prof.setValue("zyw", "K10"));
@@ -354,7 +356,7 @@ TEST(ProfessionEditor, SavesEveryLinkInOrderAndReloadsIt) {
     EXPECT_EQ(f.rows("profprof", "id='p3' AND idpfor='p1'"), 1);
     EXPECT_EQ(f.rows("profumiej", "id='p1'"), 2);
 
-    RowEditor again(*f.db, catalogue::profession(), "p1", 'E');
+    RowEditor again(*f.db, catalogue::profession(), "p1", EditorMode::Edit);
     ASSERT_TRUE(again.load().ok());
     EXPECT_EQ(again.value("zw_podst"), "T");
     EXPECT_EQ(again.linked(0)[0].name, "Kapłan");
@@ -382,7 +384,7 @@ TEST(OwningEditors, EverySampleRowOpensWithoutAComplaint) {
                         .ok());
         EXPECT_FALSE(ids.empty()) << def->table;
         for (const std::string& id : ids) {
-            RowEditor editor(*f.db, *def, id, 'E');
+            RowEditor editor(*f.db, *def, id, EditorMode::Edit);
             ASSERT_TRUE(editor.load().ok());
             for (const Field& field : editor.fields())
                 EXPECT_FALSE(editor.problem(field.column))

@@ -1,6 +1,7 @@
 #include "editors/RowEditor.h"
 #include "editors/FormulaFields.h"
 #include "editors/RowList.h"
+#include "support/FaultInjection.h"
 #include "support/RulesFixture.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,21 @@ namespace {
 
 using test::RulesFixture;
 
-TEST(RowEditor, TitlesFollowTheModeLetter) {
+TEST(RowEditor, TitlesFollowTheMode) {
     RulesFixture f;
-    EXPECT_EQ(RowEditor(*f.db, catalogue::equipment(), "x", 'N').title(), "Ekwipunek - nowy");
-    EXPECT_EQ(RowEditor(*f.db, catalogue::equipment(), "x", 'E').title(), "Ekwipunek - edycja");
-    EXPECT_EQ(RowEditor(*f.db, catalogue::equipment(), "x", 'D').title(), "Ekwipunek - usunięcie");
-    EXPECT_EQ(RowEditor(*f.db, catalogue::birthplace(), "x", 'E').title(),
+    EXPECT_EQ(RowEditor(*f.db, catalogue::equipment(), "x", EditorMode::New).title(),
+              "Ekwipunek - nowy");
+    EXPECT_EQ(RowEditor(*f.db, catalogue::equipment(), "x", EditorMode::Edit).title(),
+              "Ekwipunek - edycja");
+    EXPECT_EQ(RowEditor(*f.db, catalogue::equipment(), "x", EditorMode::Delete).title(),
+              "Ekwipunek - usunięcie");
+    EXPECT_EQ(RowEditor(*f.db, catalogue::birthplace(), "x", EditorMode::Edit).title(),
               "Miejsce pochodzenia - edycja");
 }
 
 TEST(RowEditor, EquipmentNeedsNameAndWeightAndSaysNothingWhenOneIsMissing) {
     RulesFixture f;
-    RowEditor editor(*f.db, catalogue::equipment(), "e1", 'N');
+    RowEditor editor(*f.db, catalogue::equipment(), "e1", EditorMode::New);
     ASSERT_FALSE(editor.setValue("nazwa", "Lina"));
     EXPECT_EQ(editor.save(f.port), RowEditor::SaveResult::Incomplete);
     EXPECT_EQ(f.rows("ekwipunek"), 0);
@@ -33,7 +37,7 @@ TEST(RowEditor, EquipmentNeedsNameAndWeightAndSaysNothingWhenOneIsMissing) {
 
 TEST(RowEditor, ABlockedSaveNamesTheFieldThatBlocksIt) {
     RulesFixture f;
-    RowEditor editor(*f.db, catalogue::equipment(), "e1", 'N');
+    RowEditor editor(*f.db, catalogue::equipment(), "e1", EditorMode::New);
     // Both required fields are empty: the first in the description's order is named.
     auto blocked = editor.blocker();
     ASSERT_TRUE(blocked);
@@ -48,7 +52,7 @@ TEST(RowEditor, ABlockedSaveNamesTheFieldThatBlocksIt) {
     EXPECT_FALSE(editor.blocker());
 
     // A kept but malformed dice expression blocks the save too, named with its group.
-    RowEditor stage(*f.db, catalogue::stage(), "s1", 'N');
+    RowEditor stage(*f.db, catalogue::stage(), "s1", EditorMode::New);
     ASSERT_FALSE(stage.setValue("nazwa", "Młody"));
     EXPECT_TRUE(stage.setValue("zyw_wartosc", "2K"));
     blocked = stage.blocker();
@@ -63,7 +67,7 @@ TEST(RowEditor, ABlockedSaveNamesTheFieldThatBlocksIt) {
 
 TEST(RowEditor, FieldsRefuseWhatTheyCannotHold) {
     RulesFixture f;
-    RowEditor editor(*f.db, catalogue::socialClass(), "k1", 'N');
+    RowEditor editor(*f.db, catalogue::socialClass(), "k1", EditorMode::New);
     ASSERT_FALSE(editor.setValue("nazwa", "Mieszczanie"));
 
     // A character Windows-1250 has no byte for is refused at the field.
@@ -97,12 +101,12 @@ TEST(RowEditor, QuotesLineEndsAndLongTextsRoundTrip) {
     while (description.size() < 600)
         description += " i dalej";
     {
-        RowEditor editor(*f.db, catalogue::requirement(), "w1", 'N');
+        RowEditor editor(*f.db, catalogue::requirement(), "w1", EditorMode::New);
         ASSERT_FALSE(editor.setValue("nazwa", "O'Brien"));
         ASSERT_FALSE(editor.setValue("opis", description));
         ASSERT_EQ(editor.save(f.port), RowEditor::SaveResult::Saved);
     }
-    RowEditor loaded(*f.db, catalogue::requirement(), "w1", 'E');
+    RowEditor loaded(*f.db, catalogue::requirement(), "w1", EditorMode::Edit);
     ASSERT_TRUE(loaded.load().ok());
     EXPECT_EQ(loaded.value("nazwa"), "O'Brien");
     EXPECT_EQ(loaded.value("opis"), description);
@@ -121,13 +125,13 @@ TEST(RowEditor, SavingTwiceLeavesOneRowAndNewAndEditedRowsSaveAlike) {
         editor.link(0, {"g2", "Topory"});
         editor.link(0, {"g1", "Miecze"}); // linking twice links once
     };
-    RowEditor fresh(*f.db, catalogue::requirement(), "w1", 'N');
+    RowEditor fresh(*f.db, catalogue::requirement(), "w1", EditorMode::New);
     fill(fresh);
     f.record();
     ASSERT_EQ(fresh.save(f.port), RowEditor::SaveResult::Saved);
     const auto asNew = f.statements;
 
-    RowEditor edited(*f.db, catalogue::requirement(), "w1", 'E');
+    RowEditor edited(*f.db, catalogue::requirement(), "w1", EditorMode::Edit);
     ASSERT_TRUE(edited.load().ok());
     EXPECT_EQ(edited.linked(0).size(), 2u);
     f.record();
@@ -151,7 +155,7 @@ TEST(RowEditor, AFailingInsertLeavesTheOldRowAndLinks) {
     ASSERT_TRUE(f.db->exec("CREATE TRIGGER refuse BEFORE INSERT ON zbroja WHEN NEW.nazwa='zła' "
                            "BEGIN SELECT RAISE(ABORT,'odmowa'); END;")
                     .ok());
-    RowEditor editor(*f.db, catalogue::armour(), "z1", 'E');
+    RowEditor editor(*f.db, catalogue::armour(), "z1", EditorMode::Edit);
     ASSERT_TRUE(editor.load().ok());
     editor.unlink(0, "el1");
     ASSERT_FALSE(editor.setValue("nazwa", "zła"));
@@ -163,11 +167,36 @@ TEST(RowEditor, AFailingInsertLeavesTheOldRowAndLinks) {
     EXPECT_FALSE(f.db->inTransaction());
 }
 
+// A form whose links could not be read holds none: saving it would delete the stored ones.
+TEST(RowEditor, AFormWhoseLinksWereNotReadRefusesToSave) {
+    RulesFixture f;
+    f.insert("wymagania", {"id", "nazwa"}, {"w1", "Wojownik"});
+    f.insert("wymaganiagrupybroni", {"idwymagania", "idgrupy"}, {"w1", "g1"});
+    f.insert("wymaganiagrupybroni", {"idwymagania", "idgrupy"}, {"w1", "g2"});
+    RowEditor editor(*f.db, catalogue::requirement(), "w1", EditorMode::Edit);
+    {
+        test::StatementFault fault(*f.db, 2); // the row is read, its links are not
+        EXPECT_FALSE(editor.load().ok());
+        EXPECT_NE(fault.statement().find("FROM wymaganiagrupybroni"), std::string::npos);
+    }
+    EXPECT_EQ(editor.value("nazwa"), "Wojownik");
+    EXPECT_TRUE(editor.linked(0).empty());
+    EXPECT_EQ(editor.save(f.port), RowEditor::SaveResult::Failed);
+    ASSERT_EQ(f.port.errors().size(), 1u);
+    EXPECT_EQ(f.port.errors()[0].text, "Nie zapisano zmian: wiersz nie został wczytany.");
+    EXPECT_EQ(f.rows("wymaganiagrupybroni"), 2);
+
+    // Read whole, the same form saves and keeps both links.
+    ASSERT_TRUE(editor.load().ok());
+    EXPECT_EQ(editor.save(f.port), RowEditor::SaveResult::Saved);
+    EXPECT_EQ(f.rows("wymaganiagrupybroni"), 2);
+}
+
 TEST(RowEditor, PickListLeavesOutTheRowsAlreadyLinked) {
     RulesFixture f;
     for (const char* id : {"g1", "g2", "g'3"})
         f.insert("grupybroni", {"id", "nazwa"}, {id, std::string("Grupa ") + id});
-    RowEditor editor(*f.db, catalogue::requirement(), "w1", 'N');
+    RowEditor editor(*f.db, catalogue::requirement(), "w1", EditorMode::New);
     editor.link(0, {"g'3", "Grupa g'3"});
     editor.link(0, {"g1", "Grupa g1"});
     const Query query = editor.pickQuery(0);
@@ -179,7 +208,7 @@ TEST(RowEditor, PickListLeavesOutTheRowsAlreadyLinked) {
     EXPECT_EQ(pick.contents().idOf(0), "g2");
 
     // With nothing linked every row is offered.
-    RowEditor empty(*f.db, catalogue::requirement(), "w2", 'N');
+    RowEditor empty(*f.db, catalogue::requirement(), "w2", EditorMode::New);
     const Query all = empty.pickQuery(0);
     RowList everything(*f.db, "Lista grup broni", all.sql, true, all.values);
     ASSERT_TRUE(everything.refresh(f.port).ok());
@@ -189,7 +218,7 @@ TEST(RowEditor, PickListLeavesOutTheRowsAlreadyLinked) {
 TEST(RowEditor, AbilityKeepsItsKindAndRaces) {
     RulesFixture f;
     f.insert("rasy", {"id", "nazwa"}, {"r1", "Elf"});
-    RowEditor editor(*f.db, catalogue::ability(), "z1", 'N');
+    RowEditor editor(*f.db, catalogue::ability(), "z1", EditorMode::New);
     EXPECT_EQ(editor.field("typ"), nullptr);
     ASSERT_FALSE(editor.setValue("nazwa", "Widzenie w ciemności"));
     editor.link(0, {"r1", "Elf"});
@@ -197,7 +226,7 @@ TEST(RowEditor, AbilityKeepsItsKindAndRaces) {
     EXPECT_EQ(f.db->queryValue("SELECT typ FROM zdolnosci WHERE id='z1';"), "ZDOLNOSC");
     EXPECT_EQ(f.rows("rasyzdolnosci", "idrasa='r1' AND idzdolnosci='z1'"), 1);
 
-    RowEditor loaded(*f.db, catalogue::ability(), "z1", 'E');
+    RowEditor loaded(*f.db, catalogue::ability(), "z1", EditorMode::Edit);
     ASSERT_TRUE(loaded.load().ok());
     ASSERT_EQ(loaded.linked(0).size(), 1u);
     EXPECT_EQ(loaded.linked(0)[0].name, "Elf");
@@ -206,7 +235,7 @@ TEST(RowEditor, AbilityKeepsItsKindAndRaces) {
 TEST(RowEditor, FormulaSavesItsOwnerAndWeaponGroups) {
     RulesFixture f;
     f.insert("grupybroni", {"id", "nazwa"}, {"g1", "Łuki"});
-    RowEditor formula(*f.db, catalogue::formula(), "f1", 'N',
+    RowEditor formula(*f.db, catalogue::formula(), "f1", EditorMode::New,
                       {{"id_nad", "z1"}, {"typ_nad", "ZDOLNOSC"}});
     EXPECT_EQ(formula.field("id_nad"), nullptr);
     ASSERT_FALSE(formula.setValue("typ1", "1"));
@@ -256,7 +285,7 @@ TEST(RowEditor, EveryDescriptionNamesRealColumnsAndTables) {
     }
     RulesFixture f;
     // The weapon editor edits all 44 columns: 43 fields and the identifier.
-    RowEditor weapon(*f.db, catalogue::weapon(), "b1", 'N');
+    RowEditor weapon(*f.db, catalogue::weapon(), "b1", EditorMode::New);
     EXPECT_EQ(weapon.fields().size(), 43u);
     ASSERT_TRUE(weapon.load().ok());
     EXPECT_EQ(weapon.value("szarza"), "N");
@@ -264,7 +293,7 @@ TEST(RowEditor, EveryDescriptionNamesRealColumnsAndTables) {
     for (const Field& field : weapon.fields())
         EXPECT_NE(field.label, field.column) << field.column << " has no label";
     // The formula editor: nine type columns, 22 attribute groups of four, four of two.
-    RowEditor formula(*f.db, catalogue::formula(), "f1", 'N',
+    RowEditor formula(*f.db, catalogue::formula(), "f1", EditorMode::New,
                       {{"id_nad", "z1"}, {"typ_nad", "ZDOLNOSC"}});
     EXPECT_EQ(formula.fields().size(), 9u + 22 * 4 + 4 * 2);
     for (const Field& field : formula.fields())

@@ -140,7 +140,7 @@ TEST(RowList, MultiSelectionActsOnEveryTickedRowThenRefreshesOnce) {
 struct PreviewingActions : DeletingActions {
     using DeletingActions::DeletingActions;
     Status previewRemoval(const std::string& id, DeletePreview& preview) override {
-        return RowEditor(db, catalogue::shield(), id, 'D').previewRemoval(preview);
+        return RowEditor(db, catalogue::shield(), id, EditorMode::Delete).previewRemoval(preview);
     }
 };
 

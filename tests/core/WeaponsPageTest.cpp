@@ -17,6 +17,7 @@ using namespace kinds;
 constexpr const char* kSwords = "100000000000000000000701000001";
 constexpr const char* kAxes = "100000000000000000000701000002";
 constexpr const char* kBlunt = "100000000000000000000701000006";
+constexpr const char* kDaggers = "100000000000000000000701000007";
 constexpr const char* kWarrior = "100000000000000000000401000001"; // "Broń wojownika" from 1
 constexpr const char* kKnight = "100000000000000000000401000007";  // and "Kopia i miecz" from 5
 
@@ -307,6 +308,41 @@ TEST_F(WeaponsPage, GivingUpATrainingEndsOk) {
     EXPECT_TRUE(hero.link(kLinkEkwipunek)->FindByKind(equipment::kCarried)->empty());
 }
 
+// The pool's recount refreshes the professions' parts: when the page opens, the racial
+// group gets the professions' "Dodatek do biegłości"; after a training, the new group gets
+// it too and the professions' minimum raises a lower training roll.
+TEST_F(WeaponsPage, TheRecountBringsTheProfessionsBonusAndMinimum) {
+    racialGroup(kAxes, "Topory", 10);
+    pool(1);
+    CPoz& bonuses = hero.link(kLinkProfesje)
+                        ->AddChild({.info = "Dodatki profesjonalne", .typ = profession::kBonuses});
+    bonuses.AddChild(
+        {.info = "Dodatek do biegłości", .typ = profession::kProficiencyBonus, .wartosc = 2});
+    bonuses.AddChild(
+        {.info = "Biegłośc minimalna", .typ = profession::kMinimumProficiency, .wartosc = 5});
+    auto page = open();
+    const CPoz* list = hero.link(kLinkBieglosci);
+    const CPoz* axes = list->FindBySpecjal(kAxes);
+    ASSERT_NE(axes, nullptr);
+    // Rasowa 10 + Profesja 2.
+    EXPECT_DOUBLE_EQ(axes->total, 12.0);
+
+    // A dagger: its group meets the requirement every profession has.
+    tick(*page, "Sztylet");
+    ASSERT_TRUE(page->finish([](CWizard6Bgl& training) {
+        training.setRollText("3");
+        training.setSpentText("1");
+        return training.finish();
+    }));
+    const CPoz* daggers = list->FindBySpecjal(kDaggers);
+    ASSERT_NE(daggers, nullptr);
+    // The roll 3 is raised to the minimum 5; with Profesja 2 and BIEGŁY 0: 7.
+    EXPECT_EQ(daggers->FindByKind(proficiency::kBasicTraining)->wartosc, 5);
+    EXPECT_DOUBLE_EQ(daggers->total, 7.0);
+    // 1 granted − 1 spent.
+    EXPECT_EQ(freeProficiencies(hero), 0);
+}
+
 // --- The proficiency dialog of one group ------------------------------------------------
 
 struct TrainingDialog : ::testing::Test, test::EngineFixture {
@@ -438,6 +474,27 @@ TEST_F(TrainingDialog, OkWritesTheLevelsAndAGroupTrainedBeforeKeepsItsTraining) 
     ASSERT_TRUE(again.finish());
     EXPECT_EQ(swords->FindByKind(proficiency::kAmbidexterity), nullptr);
     EXPECT_EQ(freeProficiencies(*character), 1);
+}
+
+// A profession whose rules grant an extra proficiency roll keeps it as the modifier 1.0
+// of its entry; the rolls count up to and including the first profession with a level.
+TEST_F(TrainingDialog, ExtraRollsComeFromTheProfessionsUpToTheFirstWithALevel) {
+    const auto profession = [&](const char* id, int level, bool extraRoll) {
+        CPoz& entry = add(top(kLinkProfesje), "Profesja", profession::kProfession, 0, id);
+        entry.modyfikator = extraRoll ? 1.0 : 0.0;
+        add(entry, "Poziom", profession::kLevel, level);
+    };
+    profession("p1", 0, true);
+    profession("p2", 0, false);
+    EXPECT_EQ(trainingRights(*character).extraRolls, 1);
+    profession("p3", 2, true);
+    // p3 has a level: counted, and the last one counted.
+    profession("p4", 1, true);
+    const TrainingRights rights = trainingRights(*character);
+    EXPECT_EQ(rights.extraRolls, 2);
+    EXPECT_TRUE(rights.specialisationOpen);
+    // "Max z 3 rzut.K100": the extra rolls and the roll itself.
+    EXPECT_EQ(CWizard6Bgl(context(), *swords, 5).rollButtonCaption(), "Max z 3 rzut.K100");
 }
 
 TEST_F(TrainingDialog, SpecialisationOpensWithAProfessionOfALevelAboveZero) {

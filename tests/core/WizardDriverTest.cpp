@@ -7,8 +7,6 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
-#include "wizard/CWizard6.h"
-#include "wizard/CWizard6Bgl.h"
 #include "wizard/CWizard7.h"
 #include "wizard/CWizard8.h"
 #include "wizard/CWizard9.h"

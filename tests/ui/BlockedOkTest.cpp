@@ -42,7 +42,7 @@ void typeInto(QLineEdit* line, const QString& text) {
 
 TEST(BlockedEditor, EnterWithAnEmptyRequiredFieldNamesItAndGoesThere) {
     test::RulesFixture r;
-    ui::CEdycjaEkwipunek editor(*r.db, "e1", 'N', nullptr);
+    ui::CEdycjaEkwipunek editor(*r.db, "e1", editors::EditorMode::New, nullptr);
     showActive(editor);
     auto* weight = qobject_cast<QLineEdit*>(editor.control("waga"));
     ASSERT_NE(weight, nullptr);
@@ -63,7 +63,7 @@ TEST(BlockedEditor, EnterWithAnEmptyRequiredFieldNamesItAndGoesThere) {
 
 TEST(BlockedEditor, AFieldOnAnotherPageIsBroughtIntoView) {
     test::RulesFixture r;
-    ui::CStadium stage(*r.db, "s1", 'N', nullptr, {{"idrasa", "r1"}});
+    ui::CStadium stage(*r.db, "s1", editors::EditorMode::New, nullptr, {{"idrasa", "r1"}});
     showActive(stage);
     auto* tabs = stage.findChild<QTabWidget*>(QStringLiteral("pages"));
     ASSERT_NE(tabs, nullptr);
@@ -86,7 +86,7 @@ TEST(BlockedEditor, AFieldOnAnotherPageIsBroughtIntoView) {
 
 TEST(BlockedEditor, ACharacterWindows1250CannotHoldIsRefusedAtTheField) {
     test::RulesFixture r;
-    ui::CEdycjaEkwipunek editor(*r.db, "e1", 'N', nullptr);
+    ui::CEdycjaEkwipunek editor(*r.db, "e1", editors::EditorMode::New, nullptr);
     showActive(editor);
     auto* name = qobject_cast<QLineEdit*>(editor.control("nazwa"));
     typeInto(name, QStringLiteral("Lina"));

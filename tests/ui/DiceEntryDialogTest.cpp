@@ -3,6 +3,7 @@
 #include "support/TreeDump.h"
 #include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
+#include "ui/PickRowsDialog.h"
 #include "ui/QtUserPort.h"
 #include "wizard/AskedThrows.h"
 #include "wizard/CIstotaWizard.h"
@@ -10,8 +11,6 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
-#include "wizard/CWizard6.h"
-#include "wizard/CWizard6Bgl.h"
 #include "wizard/CWizardZawod.h"
 
 #include <QApplication>
@@ -195,6 +194,11 @@ TEST(CKxxAsk, ThrowingTheRestAutomaticallyCompletesTheCharacter) {
             else if (auto* dice = qobject_cast<CKxxAsk*>(modal); dice && dice->isVisible()) {
                 ++*dialogs;
                 dice->throwTheRestButton()->click();
+            } else if (auto* pick = qobject_cast<ui::PickRowsDialog*>(modal);
+                       pick && pick->isVisible()) {
+                // An extra trade, a training or a borrowed skill is the person's choice,
+                // not a throw: OK with no row chosen takes none in either run.
+                pick->accept();
             }
         });
         watcher.start(5);

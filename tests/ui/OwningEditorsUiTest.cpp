@@ -35,7 +35,7 @@ TEST(OwningEditorWindows, AStageEditedFromTheRaceShowsThereAtOnce) {
     Rules r;
     r.exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Elf');");
     r.exec("INSERT INTO stadia (id,idrasa,nazwa,od) VALUES ('s1','r1','Młody','10');");
-    ui::CRasa race(*r.db, "r1", 'E', nullptr);
+    ui::CRasa race(*r.db, "r1", editors::EditorMode::Edit, nullptr);
     ASSERT_EQ(race.childView(0)->count(), 1);
     EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Młody (od 10)"));
 
@@ -62,7 +62,7 @@ TEST(OwningEditorWindows, CancellingTheRaceLeavesAnEditedStageAsItWas) {
     r.exec("INSERT INTO stadia (id,idrasa,nazwa,od,zyw_wartosc) VALUES "
            "('s1','r1','Młody','10','2K10');");
     {
-        ui::CRasa race(*r.db, "r1", 'E', nullptr);
+        ui::CRasa race(*r.db, "r1", editors::EditorMode::Edit, nullptr);
         QTimer::singleShot(0, [] {
             auto* stage = qobject_cast<ui::EditorDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(stage, nullptr);
@@ -85,7 +85,7 @@ TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
     r.exec("INSERT INTO rasy (id,nazwa) VALUES ('r1','Elf');");
     r.exec("INSERT INTO stadia (id,idrasa,nazwa,zyw_wartosc) VALUES ('s1','r1','Młody','2K');");
     r.exec("INSERT INTO stadiumbronie (id,idstadium,nazwa) VALUES ('b1','s1','Pięść');");
-    ui::CStadium stage(*r.db, "s1", 'E', nullptr, {{"idrasa", "r1"}});
+    ui::CStadium stage(*r.db, "s1", editors::EditorMode::Edit, nullptr, {{"idrasa", "r1"}});
     EXPECT_EQ(tabsOf(stage), (QStringList{"Współczynniki", "Odporności", "Inne"}));
     for (const char* page : {"CStadiumWsp", "CStadiumOdp", "CStadiumInne"})
         EXPECT_NE(stage.findChild<QWidget*>(QString::fromLatin1(page)), nullptr) << page;
@@ -97,14 +97,14 @@ TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
     EXPECT_EQ(stage.ownedView(0)->count(), 1);
     EXPECT_EQ(stage.ownedView(0)->item(0)->text(), QStringLiteral("Pięść"));
 
-    ui::CRasa race(*r.db, "r1", 'E', nullptr);
+    ui::CRasa race(*r.db, "r1", editors::EditorMode::Edit, nullptr);
     ASSERT_NE(race.childView(0), nullptr);
     EXPECT_EQ(race.childView(0)->item(0)->text(), QStringLiteral("Młody"));
 
-    ui::CEdycjaZawod trade(*r.db, "t1", 'N', nullptr);
+    ui::CEdycjaZawod trade(*r.db, "t1", editors::EditorMode::New, nullptr);
     EXPECT_EQ(tabsOf(trade),
               (QStringList{"Ogólne", "Stopnie", "Opis", "Rasy i umiejętności", "Formuły"}));
-    ui::CZdolnosc skill(*r.db, "u1", 'N', nullptr);
+    ui::CZdolnosc skill(*r.db, "u1", editors::EditorMode::New, nullptr);
     EXPECT_EQ(tabsOf(skill), (QStringList{"Ogólne", "Zasady"}));
     EXPECT_NE(skill.findChild<QWidget*>(QStringLiteral("CZdolnoscZ2")), nullptr);
     EXPECT_NE(trade.findChild<QWidget*>(QStringLiteral("CEdycjaZawodZ5")), nullptr);
@@ -113,8 +113,8 @@ TEST(OwningEditorWindows, PagesAndSectionsAreWhereTheyBelong) {
 TEST(OwningEditorWindows, AHeldRowIsCheckedAndHandedBackNotWritten) {
     Rules r;
     const editors::RowValues held{{"id", "b1"}, {"nazwa", "Pięść"}, {"ataki", "1"}};
-    ui::EditorDialog form(*r.db, editors::catalogue::naturalWeapon(), "b1", 'E', nullptr,
-                          {{"idstadium", "s1"}}, &held);
+    ui::EditorDialog form(*r.db, editors::catalogue::naturalWeapon(), "b1",
+                          editors::EditorMode::Edit, nullptr, {{"idstadium", "s1"}}, &held);
     auto* attacks = form.findChild<QLineEdit*>(QStringLiteral("ataki"));
     ASSERT_NE(attacks, nullptr);
     EXPECT_EQ(attacks->text(), QStringLiteral("1"));

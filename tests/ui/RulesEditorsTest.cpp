@@ -35,7 +35,7 @@ protected:
     void Edit(const std::string& id) override { edited.push_back(id); }
     void Delete(const std::string& id) override {
         deleted.push_back(id);
-        ui::CEdycjaTarczy editor(database(), id, 'D', this);
+        ui::CEdycjaTarczy editor(database(), id, editors::EditorMode::Delete, this);
         editor.remove();
     }
 };
@@ -86,7 +86,7 @@ TEST(RulesListWindow, ShowsTheRowsAndActsOnTheSelectionOrTheTicks) {
 TEST(RulesPickList, WeaponGroupsOfferOnlyTheUnlinkedAndPickWithWybor) {
     Rules r;
     r.exec("INSERT INTO grupybroni VALUES ('g1','Miecze'),('g2','Topory'),('g3','Łuki');");
-    ui::CEdycjaWymagan editor(*r.db, "w1", 'N', nullptr);
+    ui::CEdycjaWymagan editor(*r.db, "w1", editors::EditorMode::New, nullptr);
     editor.editor().link(0, {"g2", "Topory"});
 
     ui::CListaWybor pick(&editor, *r.db, editor.editor().def().links[0].pick,
@@ -111,7 +111,7 @@ TEST(RulesPickList, WeaponGroupsOfferOnlyTheUnlinkedAndPickWithWybor) {
 
 TEST(RulesEditorWindow, BuildsItsFormFromTheDescriptionAndSaves) {
     Rules r;
-    ui::CEdycjaKlasaSpoleczna editor(*r.db, "k1", 'N', nullptr);
+    ui::CEdycjaKlasaSpoleczna editor(*r.db, "k1", editors::EditorMode::New, nullptr);
     editor.show();
     QApplication::processEvents();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Klasa społeczna - nowa"));
@@ -142,7 +142,7 @@ TEST(RulesEditorWindow, BuildsItsFormFromTheDescriptionAndSaves) {
               "Szlachta/90/2K100*10");
 
     // Opened to edit, it shows what was saved.
-    ui::CEdycjaKlasaSpoleczna again(*r.db, "k1", 'E', nullptr);
+    ui::CEdycjaKlasaSpoleczna again(*r.db, "k1", editors::EditorMode::Edit, nullptr);
     EXPECT_EQ(again.windowTitle(), QStringLiteral("Klasa społeczna - edycja"));
     EXPECT_EQ(qobject_cast<QLineEdit*>(again.control("nazwa"))->text(), QStringLiteral("Szlachta"));
 }
@@ -152,7 +152,7 @@ TEST(RulesEditorWindow, WeaponPagesFlagsAndDeleteWithoutShowing) {
     r.exec("INSERT INTO grupybroni VALUES ('g1','Miecze');");
     r.exec("INSERT INTO bronie (id,nazwa,idgrupy,szarza) VALUES ('b1','Kopia','g1','T');");
     {
-        ui::CBronEdycja editor(*r.db, "b1", 'E', nullptr);
+        ui::CBronEdycja editor(*r.db, "b1", editors::EditorMode::Edit, nullptr);
         auto* tabs = editor.findChild<QTabWidget*>();
         ASSERT_NE(tabs, nullptr);
         EXPECT_EQ(tabs->count(), 4);
@@ -161,7 +161,7 @@ TEST(RulesEditorWindow, WeaponPagesFlagsAndDeleteWithoutShowing) {
         ASSERT_NE(group, nullptr);
         EXPECT_EQ(group->currentText(), QStringLiteral("Miecze"));
     }
-    ui::CBronEdycja remover(*r.db, "b1", 'D', nullptr);
+    ui::CBronEdycja remover(*r.db, "b1", editors::EditorMode::Delete, nullptr);
     EXPECT_EQ(remover.windowTitle(), QStringLiteral("Broń - usunięcie"));
     EXPECT_TRUE(remover.remove());
     EXPECT_FALSE(remover.isVisible());
@@ -172,7 +172,7 @@ TEST(RulesEditorWindow, WeaponPagesFlagsAndDeleteWithoutShowing) {
 // stores a point.
 TEST(RulesEditorWindow, CheckBoxesWriteTOrNAndNumbersTakeACommaAndStoreAPoint) {
     Rules r;
-    ui::CEdycjaTarczy shield(*r.db, "t1", 'N', nullptr);
+    ui::CEdycjaTarczy shield(*r.db, "t1", editors::EditorMode::New, nullptr);
     auto* metal = qobject_cast<QCheckBox*>(shield.control("metal"));
     auto* spikes = qobject_cast<QCheckBox*>(shield.control("szpikulce"));
     auto* weight = qobject_cast<QLineEdit*>(shield.control("waga"));
@@ -192,9 +192,9 @@ TEST(RulesEditorWindow, CheckBoxesWriteTOrNAndNumbersTakeACommaAndStoreAPoint) {
 
     // A skill's flags are check boxes too, and a trade's class offers the classes in use.
     r.exec("INSERT INTO klasyspoleczne (id,nazwa,klasa) VALUES ('k1','Chłopi','WIEJSKA');");
-    ui::CZdolnosc skill(*r.db, "u1", 'N', nullptr);
+    ui::CZdolnosc skill(*r.db, "u1", editors::EditorMode::New, nullptr);
     EXPECT_NE(qobject_cast<QCheckBox*>(skill.control("zapozyczenie")), nullptr);
-    ui::CEdycjaZawod trade(*r.db, "z1", 'N', nullptr);
+    ui::CEdycjaZawod trade(*r.db, "z1", editors::EditorMode::New, nullptr);
     auto* tradeClass = qobject_cast<QComboBox*>(trade.control("klasa"));
     ASSERT_NE(tradeClass, nullptr);
     EXPECT_TRUE(tradeClass->isEditable());
@@ -206,7 +206,7 @@ TEST(RulesEditorWindow, AbilityListsItsFormulas) {
     r.exec("INSERT INTO zdolnosci (id,typ,nazwa) VALUES ('z1','ULOMNOSC','Kulawość');");
     r.exec("INSERT INTO formuly (id,id_nad,typ_nad,typ1,znak1,typ2) VALUES "
            "('f1','z1','ULOMNOSC','2','*','ZR'),('f2','z9','ULOMNOSC','1',NULL,NULL);");
-    ui::CUlomnoscEdycja editor(*r.db, "z1", 'E', nullptr);
+    ui::CUlomnoscEdycja editor(*r.db, "z1", editors::EditorMode::Edit, nullptr);
     editor.show();
     QApplication::processEvents();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Ulomnosc - Edycja"));
@@ -217,7 +217,7 @@ TEST(RulesEditorWindow, AbilityListsItsFormulas) {
 TEST(RulesEditorWindow, CancellingANewAbilityTakesItsFormulas) {
     Rules r;
     {
-        ui::CZdolnoscNadnaturalnaEdycja fresh(*r.db, "z1", 'N', nullptr);
+        ui::CZdolnoscNadnaturalnaEdycja fresh(*r.db, "z1", editors::EditorMode::New, nullptr);
         EXPECT_EQ(fresh.windowTitle(), QStringLiteral("Zdolność nadnaturalna - Nowa"));
         // As if its formula editor had saved a formula for it.
         r.exec("INSERT INTO formuly (id,id_nad,typ_nad) VALUES ('f1','z1','ZDOLNOSC');");
@@ -227,7 +227,7 @@ TEST(RulesEditorWindow, CancellingANewAbilityTakesItsFormulas) {
 
     r.exec("INSERT INTO zdolnosci (id,typ,nazwa) VALUES ('z2','ZDOLNOSC','Lot');");
     r.exec("INSERT INTO formuly (id,id_nad,typ_nad) VALUES ('f2','z2','ZDOLNOSC');");
-    ui::CZdolnoscNadnaturalnaEdycja existing(*r.db, "z2", 'E', nullptr);
+    ui::CZdolnoscNadnaturalnaEdycja existing(*r.db, "z2", editors::EditorMode::Edit, nullptr);
     existing.reject();
     EXPECT_EQ(r.count("SELECT count(*) FROM formuly;"), 1);
 }

@@ -70,16 +70,19 @@ std::string firstId(Database& db, const std::string& table) {
 TEST(ScreenFit, EveryEditorFitsA1366x768Screen) {
     test::SampleWorkspace w;
     for (const editors::EditorDef* def : editors::catalogue::all()) {
-        ui::EditorDialog editor(w.rules(), *def, firstId(w.rules(), def->table), 'E', nullptr);
+        ui::EditorDialog editor(w.rules(), *def, firstId(w.rules(), def->table),
+                                editors::EditorMode::Edit, nullptr);
         expectFitsTheScreen(editor, def->className);
-        ui::EditorDialog fresh(w.rules(), *def, "n1", 'N', nullptr);
+        ui::EditorDialog fresh(w.rules(), *def, "n1", editors::EditorMode::New, nullptr);
         expectFitsTheScreen(fresh, def->className + " (nowy)");
     }
-    ui::CUlomnoscEdycja disability(w.rules(), firstId(w.rules(), "zdolnosci"), 'E', nullptr);
+    ui::CUlomnoscEdycja disability(w.rules(), firstId(w.rules(), "zdolnosci"),
+                                   editors::EditorMode::Edit, nullptr);
     expectFitsTheScreen(disability, "CUlomnoscEdycja");
-    ui::CZdolnoscNadnaturalnaEdycja ability(w.rules(), "n2", 'N', nullptr);
+    ui::CZdolnoscNadnaturalnaEdycja ability(w.rules(), "n2", editors::EditorMode::New, nullptr);
     expectFitsTheScreen(ability, "CZdolnoscNadnaturalnaEdycja");
-    ui::CFormula formula(w.rules(), firstId(w.rules(), "formuly"), 'E', nullptr);
+    ui::CFormula formula(w.rules(), firstId(w.rules(), "formuly"), editors::EditorMode::Edit,
+                         nullptr);
     expectFitsTheScreen(formula, "CFormula");
     ui::LinkValueDialog values(nullptr, "EDYCJA", "Miecze", {{"bonus", "Bonus"}}, {"2"});
     expectFitsTheScreen(values, "LinkValueDialog");

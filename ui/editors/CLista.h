@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/RowEditor.h"
 #include "editors/RowList.h"
 #include "ui/QtUserPort.h"
 
@@ -121,7 +122,7 @@ private:
     int sizedColumns_ = -1;      // the column count the widths were made for
 };
 
-// A list bound to the editor class T: "Dodaj" and "Edycja" show T in mode N or E,
+// A list bound to the editor class T: "Dodaj" and "Edycja" show T to add or edit a row,
 // "Usuń" asks, then runs T's delete routine without showing it.
 template <class T> class CListaTemplate : public CLista {
 public:
@@ -129,19 +130,19 @@ public:
 
 protected:
     void Add(const std::string& id) override {
-        T editor(database(), id, 'N', this);
+        T editor(database(), id, editors::EditorMode::New, this);
         editor.exec();
     }
     void Edit(const std::string& id) override {
-        T editor(database(), id, 'E', this);
+        T editor(database(), id, editors::EditorMode::Edit, this);
         editor.exec();
     }
     void Delete(const std::string& id) override {
-        T editor(database(), id, 'D', this);
+        T editor(database(), id, editors::EditorMode::Delete, this);
         editor.remove();
     }
     Status removalPreview(const std::string& id, editors::DeletePreview& preview) override {
-        T editor(database(), id, 'D', this);
+        T editor(database(), id, editors::EditorMode::Delete, this);
         return editor.editor().previewRemoval(preview);
     }
 };

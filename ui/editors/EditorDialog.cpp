@@ -78,7 +78,8 @@ QPushButton* sectionButton(const char* text, QWidget* parent, QHBoxLayout* row) 
 } // namespace
 
 EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const std::string& id,
-                           char mode, QWidget* parent, std::vector<editors::FixedValue> extraFixed,
+                           editors::EditorMode mode, QWidget* parent,
+                           std::vector<editors::FixedValue> extraFixed,
                            const editors::RowValues* held)
     : QDialog(parent), db_(db), editor_(db, def, id, mode, std::move(extraFixed)), port_(this),
       held_(held != nullptr) {
@@ -87,9 +88,9 @@ EditorDialog::EditorDialog(Database& db, const editors::EditorDef& def, const st
     if (held)
         editor_.assign(*held);
     else if (editor_.mode() != editors::RowEditor::Mode::Delete)
-        (void)editor_.load(); // a failure is written to the error stream; the form stays empty
+        loaded_ = editor_.load(); // a failure is shown by exec(), which then shows no form
     // Child rows saved while the form is open are undone by "Anuluj".
-    if (!held)
+    if (!held && loaded_)
         (void)editor_.beginUnit();
 
     // The fields, page by page; a page is a grid whose rows are fields or groups of them,
@@ -497,8 +498,8 @@ void EditorDialog::showChildren(std::size_t list) {
 }
 
 void EditorDialog::addChild(std::size_t list) {
-    EditorDialog child(db_, editor_.def().children[list].editor(), NewId(), 'N', this,
-                       editor_.childFixed(list));
+    EditorDialog child(db_, editor_.def().children[list].editor(), NewId(),
+                       editors::EditorMode::New, this, editor_.childFixed(list));
     child.exec();
     (void)editor_.reloadChildren(list);
     showChildren(list);
@@ -508,8 +509,8 @@ void EditorDialog::editChild(std::size_t list, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= editor_.children(list).size())
         return;
     EditorDialog child(db_, editor_.def().children[list].editor(),
-                       editor_.children(list)[static_cast<std::size_t>(index)].id, 'E', this,
-                       editor_.childFixed(list));
+                       editor_.children(list)[static_cast<std::size_t>(index)].id,
+                       editors::EditorMode::Edit, this, editor_.childFixed(list));
     child.exec();
     (void)editor_.reloadChildren(list);
     showChildren(list);
@@ -558,8 +559,8 @@ void EditorDialog::showOwned(std::size_t list) {
 void EditorDialog::addOwned(std::size_t list) {
     const editors::OwnedRowsDef& def = editor_.def().owned[list];
     const editors::RowValues row{{"id", NewId()}};
-    EditorDialog form(db_, def.editor(), row.at("id"), 'N', this, {{def.ownerColumn, editor_.id()}},
-                      &row);
+    EditorDialog form(db_, def.editor(), row.at("id"), editors::EditorMode::New, this,
+                      {{def.ownerColumn, editor_.id()}}, &row);
     if (form.exec() != QDialog::Accepted)
         return;
     editors::RowValues values = form.editor().values();
@@ -575,8 +576,8 @@ void EditorDialog::editOwned(std::size_t list, int index) {
     const editors::OwnedRowsDef& def = editor_.def().owned[list];
     const editors::RowValues row = editor_.owned(list)[at];
     const auto id = row.find("id");
-    EditorDialog form(db_, def.editor(), id == row.end() ? std::string() : id->second, 'E', this,
-                      {{def.ownerColumn, editor_.id()}}, &row);
+    EditorDialog form(db_, def.editor(), id == row.end() ? std::string() : id->second,
+                      editors::EditorMode::Edit, this, {{def.ownerColumn, editor_.id()}}, &row);
     if (form.exec() != QDialog::Accepted)
         return;
     editors::RowValues values = row;
@@ -648,6 +649,15 @@ std::vector<std::string> LinkValueDialog::values() const {
     for (QWidget* edit : edits_)
         out.push_back(utf8(static_cast<QLineEdit*>(edit)->text()));
     return out;
+}
+
+int EditorDialog::exec() {
+    // A row read only in part is not shown: its save would write the part over the rest.
+    if (!loaded_) {
+        port_.showError("Nie wczytano wiersza: " + loaded_.message(), editor_.title());
+        return QDialog::Rejected;
+    }
+    return QDialog::exec();
 }
 
 void EditorDialog::saveClicked() {

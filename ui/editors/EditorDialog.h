@@ -31,8 +31,9 @@ class EditorDialog : public QDialog {
 public:
     // With `held`, the row is one its opener keeps (a natural weapon of a stage): the form
     // starts from those values and "Zapisz" only checks them; the opener reads them back.
-    EditorDialog(Database& db, const editors::EditorDef& def, const std::string& id, char mode,
-                 QWidget* parent, std::vector<editors::FixedValue> extraFixed = {},
+    EditorDialog(Database& db, const editors::EditorDef& def, const std::string& id,
+                 editors::EditorMode mode, QWidget* parent,
+                 std::vector<editors::FixedValue> extraFixed = {},
                  const editors::RowValues* held = nullptr);
 
     editors::RowEditor& editor() { return editor_; }
@@ -60,6 +61,8 @@ public:
     StatusLine* statusLine() const { return status_; }
     // Cancelling a new row that was never saved takes the children saved meanwhile with it.
     void reject() override;
+    // Shows the form; a row that could not be read is reported instead (Rejected).
+    int exec() override;
 
 protected:
     Database& database() { return db_; }
@@ -87,6 +90,7 @@ private:
     Database& db_;
     editors::RowEditor editor_;
     QtUserPort port_;
+    Status loaded_; // the load of the row; ok when the form reads nothing
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, std::string> refused_; // shown text the editor did not take
     QVBoxLayout* sections_ = nullptr;

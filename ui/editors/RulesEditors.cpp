@@ -31,15 +31,15 @@ public:
     }
 
 protected:
-    void Add(const std::string& id) override { openEditor(id, 'N'); }
-    void Edit(const std::string& id) override { openEditor(id, 'E'); }
+    void Add(const std::string& id) override { openEditor(id, editors::EditorMode::New); }
+    void Edit(const std::string& id) override { openEditor(id, editors::EditorMode::Edit); }
     void Delete(const std::string& id) override {
-        CFormula formula(database(), id, 'D', this, ownerId_, ownerKind_);
+        CFormula formula(database(), id, editors::EditorMode::Delete, this, ownerId_, ownerKind_);
         formula.remove();
     }
 
 private:
-    void openEditor(const std::string& id, char mode) {
+    void openEditor(const std::string& id, editors::EditorMode mode) {
         CFormula formula(database(), id, mode, this, ownerId_, ownerKind_);
         formula.exec();
     }
@@ -56,7 +56,7 @@ std::string fixedValue(const editors::EditorDef& def, const std::string& column)
 
 } // namespace
 
-CFormula::CFormula(Database& db, const std::string& id, char mode, QWidget* parent,
+CFormula::CFormula(Database& db, const std::string& id, editors::EditorMode mode, QWidget* parent,
                    const std::string& ownerId, const std::string& ownerKind)
     : EditorDialog(db, editors::catalogue::formula(), id, mode, parent,
                    ownerValues(ownerId, ownerKind)) {
@@ -64,7 +64,8 @@ CFormula::CFormula(Database& db, const std::string& id, char mode, QWidget* pare
 }
 
 CZdolnoscEdycjaBase::CZdolnoscEdycjaBase(Database& db, const editors::EditorDef& def,
-                                         const std::string& id, char mode, QWidget* parent)
+                                         const std::string& id, editors::EditorMode mode,
+                                         QWidget* parent)
     : EditorDialog(db, def, id, mode, parent) {
     auto* box = new QGroupBox(this);
     formulas_ = new CListaFormul(box, db, id, fixedValue(def, "typ"));

@@ -14,7 +14,7 @@ namespace tallar::ui {
 #define TALLAR_RULES_EDITOR(Name, definition)                                                      \
     class Name : public EditorDialog {                                                             \
     public:                                                                                        \
-        Name(Database& db, const std::string& id, char mode, QWidget* parent,                      \
+        Name(Database& db, const std::string& id, editors::EditorMode mode, QWidget* parent,       \
              std::vector<editors::FixedValue> fixed = {})                                          \
             : EditorDialog(db, editors::catalogue::definition(), id, mode, parent,                 \
                            std::move(fixed)) {}                                                    \
@@ -57,7 +57,7 @@ TALLAR_RULES_EDITOR(CEdycjaProfesja, profession)
 // identifier and kind go to `id_nad` and `typ_nad`.
 class CFormula : public EditorDialog {
 public:
-    CFormula(Database& db, const std::string& id, char mode, QWidget* parent,
+    CFormula(Database& db, const std::string& id, editors::EditorMode mode, QWidget* parent,
              const std::string& ownerId = {}, const std::string& ownerKind = {});
 };
 
@@ -66,7 +66,7 @@ public:
 class CZdolnoscEdycjaBase : public EditorDialog {
 public:
     CZdolnoscEdycjaBase(Database& db, const editors::EditorDef& def, const std::string& id,
-                        char mode, QWidget* parent);
+                        editors::EditorMode mode, QWidget* parent);
 
     CLista* formulas() const { return formulas_; }
 
@@ -76,13 +76,14 @@ private:
 
 class CUlomnoscEdycja : public CZdolnoscEdycjaBase {
 public:
-    CUlomnoscEdycja(Database& db, const std::string& id, char mode, QWidget* parent)
+    CUlomnoscEdycja(Database& db, const std::string& id, editors::EditorMode mode, QWidget* parent)
         : CZdolnoscEdycjaBase(db, editors::catalogue::disability(), id, mode, parent) {}
 };
 
 class CZdolnoscNadnaturalnaEdycja : public CZdolnoscEdycjaBase {
 public:
-    CZdolnoscNadnaturalnaEdycja(Database& db, const std::string& id, char mode, QWidget* parent)
+    CZdolnoscNadnaturalnaEdycja(Database& db, const std::string& id, editors::EditorMode mode,
+                                QWidget* parent)
         : CZdolnoscEdycjaBase(db, editors::catalogue::ability(), id, mode, parent) {}
 };
 

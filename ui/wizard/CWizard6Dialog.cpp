@@ -45,6 +45,9 @@ Qt::CheckState checked(bool ticked) {
 CWizard6Dialog::CWizard6Dialog(CWizard6& page, QWidget* parent) : QDialog(parent), page_(page) {
     weapons_ = tree(this, {QStringLiteral("Broń")});
     requirements_ = tree(this, {QStringLiteral("Wymaganie"), QStringLiteral("Stan")});
+    // The state takes what its word needs; the names of the groups get the rest.
+    requirements_->header()->setStretchLastSection(false);
+    requirements_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     properties_ = tree(this, {QStringLiteral("Cecha"), QStringLiteral("Wartość")});
     properties_->setRootIsDecorated(false);
     properties_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
