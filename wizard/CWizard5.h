@@ -63,8 +63,6 @@ private:
 
     WizardPages& pages_;
     std::string classId_, raceId_, stageId_;
-    std::string tradeClass_;
-    int modifier_ = 0;
     GrowthProfile profile_;
 };
 

@@ -65,6 +65,9 @@ constexpr std::array<ShownProperty, 37> kShownProperties = {{
     {"Bronią można wykonać powstrzymanie:TAK", "powstrzymanie", true},
 }};
 
+// The columns of the requirement query.
+enum RequirementColumn : int { rId, rName, rDescription, rGroupId, rGroupName };
+
 // The columns of the weapon-tree query.
 enum WeaponColumn : int { wGroupId, wGroupName, wId, wName, wProperties, wMinHeight, wMinStrength };
 
@@ -153,15 +156,17 @@ void CWizard6::fillRequirements() {
         }
     sql += "   );";
     query(context_, sql, params, [this](const Row& row) {
-        const std::string id = row.text(0);
+        const std::string id = row.text(rId);
         auto found = std::find_if(requirements_.begin(), requirements_.end(),
                                   [&id](const WeaponRequirement& r) { return r.id == id; });
         if (found == requirements_.end()) {
-            requirements_.push_back(
-                {.id = id, .name = row.text(1), .description = row.text(2), .groups = {}});
+            requirements_.push_back({.id = id,
+                                     .name = row.text(rName),
+                                     .description = row.text(rDescription),
+                                     .groups = {}});
             found = std::prev(requirements_.end());
         }
-        found->groups.push_back({.id = row.text(3), .name = row.text(4)});
+        found->groups.push_back({.id = row.text(rGroupId), .name = row.text(rGroupName)});
     });
 }
 

@@ -107,7 +107,11 @@ TEST(CliNew, AskedThrowsComeFromTheInput) {
     std::string answers = "0\n42\n10\n11\n3\n41\n100\n100\n";
     for (int i = 0; i < 500; ++i)
         answers += "1\n"; // a face of every die
-    const auto made = d.cli({"new", "--ask", "--stage", "Człowiek [Dorosły]"}, answers);
+    // A priest of level 0 (his alignment one that the priests and vagrants share).
+    const auto made =
+        d.cli({"new", "--ask", "--seed", "1", "--stage", "Człowiek [Dorosły]", "--alignment",
+               "090809003304445109060640912796", "--profession", "Kapłan:0"},
+              answers);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Klasa społeczna K100: "), std::string::npos) << made.err;
     EXPECT_NE(made.err.find("Niepoprawny wynik: podaj liczbę od 1 do 100."), std::string::npos);
@@ -117,9 +121,9 @@ TEST(CliNew, AskedThrowsComeFromTheInput) {
     const std::string tree = d.tree(made.out);
     EXPECT_NE(tree.find("Miejsce urodzenia: Klasztor"), std::string::npos);
     // The gold of the class, 5 - 3 = 2, and the wealth of the one trade learned: MD is
-    // 11 + 1 = 12 (the child's K10+10 and the adult's K2), the trades roll 1 gives
-    // (12 - 1) / 20 = 0.55, one trade; its roll 1 - 10 held at 1 is a farmer (Rolnik),
-    // whose basics bring K10+5 = 6.
+    // 11 + 1 + 1 = 13 (the child's K10+10, the adult's K2 and the priest's K10), the
+    // trades roll 1 gives (13 - 1) / 20 = 0.6, one trade; its roll 1 - 10 held at 1 is a
+    // farmer (Rolnik), whose basics bring K10+5 = 6.
     EXPECT_NE(tree.find("    złoto monety-święte ryje sztuk 8\n"), std::string::npos) << tree;
     EXPECT_NE(tree.find("  Klasa społeczna: -2\n"), std::string::npos) << tree; // -(3/2)
 }
