@@ -206,8 +206,12 @@ TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
     EXPECT_EQ(hero->link(kLinkObciazenie)->total, 21.0);
 }
 
-// A young dwarf with every throw and every choice typed in. What the wizard makes of
-// it, computed from the sample rules (the first stage sets each value with "="):
+// A young dwarf priest of level 0 with every throw and every choice typed in. What the
+// wizard makes of it, computed from the sample rules (the first stage sets each value
+// with "="):
+// - No disability (100), no ability (100). The priest's bonuses go to Mądrość, Charyzma,
+//   Wiara and resistances 1 to 3, none to Zręczność or Szybkość; the trades roll 100
+//   leaves no trade. The only weapon group is the racial "Topory", so nothing is trained.
 // - Zręczność 2K10+10 with 4 and 6: 20; Szybkość K10+10 with 7: 17. The weight roll 50
 //   lies in 21..80: no overweight or underweight part. The skin limits nothing (1/1).
 // - "Kolczuga pełna" on the body: the torso and arms have the mail shirt (layer 2:
@@ -230,20 +234,22 @@ TEST(CliNewKit, AGivenKitIsWornHeldAndCarried) {
 TEST(CliNewKit, AFullyTypedInCharacter) {
     KitDir d;
     std::vector<std::string> answers = {
-        "5",       // Klasa społeczna K100
-        "5",       // Majątek K10
-        "50",      // Miejsce urodzenia K100
-        "5",       // Żywotnosc K10
-        "5",       // Siła fizyczna K10
-        "4",  "6", // Zręczność K10 1 z 2, 2 z 2
-        "7",       // Szybkość K10
-        "5",  "5", // Inteligencja
-        "5",       // Mądrość
-        "5",       // Umiejętności Magiczne K5 [wynik K10]
-        "5",  "5", // Charyzma
-        "5",       // Prezencja
-        "5",       // Wiara
-        "5",  "5", // Zauważenie
+        "5",        // Klasa społeczna K100
+        "5",        // Majątek K10
+        "50",       // Miejsce urodzenia K100
+        "100",      // Czy postać ma ułomność? K100
+        "100",      // Czy postać ma zdolność nadnaturalną? K100
+        "5",        // Żywotnosc K10
+        "5",        // Siła fizyczna K10
+        "4",   "6", // Zręczność K10 1 z 2, 2 z 2
+        "7",        // Szybkość K10
+        "5",   "5", // Inteligencja
+        "5",        // Mądrość
+        "5",        // Umiejętności Magiczne K5 [wynik K10]
+        "5",   "5", // Charyzma
+        "5",        // Prezencja
+        "5",   "5", // Wiara, its extra throw
+        "5",   "5", // Zauważenie
     };
     for (int resistance = 1; resistance <= 10; ++resistance)
         answers.push_back("5");
@@ -253,7 +259,13 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
                                       "50", // Waga K100
                                       "5",  // Bazowa odporność psychiczna K10
                                       "5",  // Bazowa odporność fizyczna K10
-                                      "1",  // Zbroja: 1. Kolczuga pełna
+                                  });
+    // The priest's Mądrość, Charyzma, Wiara (two), resistances 1 to 3 and experience (two).
+    for (int bonus = 1; bonus <= 9; ++bonus)
+        answers.push_back("5");
+    answers.insert(answers.end(), {
+                                      "100", // Zawody: ilość zawodów? K100
+                                      "1",   // Zbroja: 1. Kolczuga pełna
                                       "Tarcza rycerska", "Plecak;Pochodnia:3",
                                       "Prawa ręka",          // where the axe goes
                                       "Ciało",               // where the armour goes
@@ -262,9 +274,10 @@ TEST(CliNewKit, AFullyTypedInCharacter) {
     std::string input;
     for (const std::string& answer : answers)
         input += answer + "\n";
-    const auto made = d.cli(
-        {"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]", "--weapon", "Topór bojowy"},
-        input);
+    const auto made =
+        d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]", "--profession", "Kapłan:0",
+               "--weapon-group", "Topory", "--weapon", "Topór bojowy"},
+              input);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_NE(made.err.find("Rasa: Zręczność K10 2 z 2: Rasa: Szybkość K10: "), std::string::npos)
         << made.err;

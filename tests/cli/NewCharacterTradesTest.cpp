@@ -76,8 +76,10 @@ TEST(CliNewTrades, AnElfPriestLearnsTheSmithsTradeAfterTheApprenticeship) {
         // Mądrość K3, Wiara K5, the proficiency K2 and the base resistance's K10.
         "", "5", "1", "5", "5", "5"};
     const auto made =
-        d.cli({"new", "--ask", "--seed", "1", "--stage", "Elf [Młody elf]", "--class-roll", "10",
-               "--birth-roll", "10", "--name", "Aerin", "--profession", "Kapłan:1"},
+        d.cli({"new",          "--ask",    "--seed",       "1",    "--stage",  "Elf [Młody elf]",
+               "--class-roll", "10",       "--birth-roll", "10",   "--name",   "Aerin",
+               "--profession", "Kapłan:1", "--armour",     "none", "--shield", "none",
+               "--item",       "none",     "--place",      "none"},
               lines(answers));
     ASSERT_EQ(made.code, 0) << made.err;
     for (const char* prompt :

@@ -155,10 +155,13 @@ TEST(CliNewWeapons, AskedRunTrainsANewGroupWithTheTypedThrow) {
     for (int i = 0; i < 45; ++i)
         answers += "1\n";
     answers += "64\n";
-    const auto made = d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]",
-                             "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:0",
-                             "--training", "none", "--weapon", "Kusza lekka", "--weapon", "Nóż"},
-                            answers);
+    const auto made =
+        d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]", "--class-roll", "42",
+               "--birth-roll", "41", "--profession", "Kapłan:0", "--training", "none", "--weapon",
+               "Kusza lekka", "--weapon", "Nóż",
+               // The kit is not asked: the last question is the training's.
+               "--armour", "none", "--shield", "none", "--item", "none", "--place", "none"},
+              answers);
     ASSERT_EQ(made.code, 0) << made.err;
     // One training throw, the last one asked.
     EXPECT_TRUE(made.err.ends_with("Majątek -Rolnik K10: Biegłość: Sztylety i noże K100: "))
