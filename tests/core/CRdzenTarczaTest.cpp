@@ -1,6 +1,8 @@
 #include "rules/engine/CRdzenTarcza.h"
 
 #include "model/Character.h"
+#include "rules/core/AttributeSet.h"
+#include "rules/engine/CRdzenUmiejetnosci.h"
 #include "support/EngineFixture.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +152,59 @@ TEST_F(ShieldTest, AnAppliedShieldRefersToItsLimitsAndDefenceWithTheSkillsModifi
     (void)shield->Recalculate();
     (void)defence->Recalculate();
     EXPECT_EQ(defence->total, 25.0); // 11 · 2 + 3
+}
+
+// The skills step gathers the modifications of a skill into the memo this step reads.
+// "Walka tarczą" at Zręczność 45: "+" 2 and 1 for every whole 10 above 30 on the defence:
+// 2 + trunc((45 − 30) / 10) = 3, so 10 + 3 = 13; "-" 5 on the dexterity limit of 3, held
+// to 3 − 1 = 2, so 1. A modification against an opponent is not gathered (it would add
+// 100 to the defence).
+TEST_F(ShieldTest, TheModificationsTheSkillsStepGathersChangeTheShield) {
+    insert("umiejetnosci", {{"id", "u1"}, {"nazwa", "Walka tarczą"}});
+    const auto modification = [this](const char* id, const char* base, const char* extra,
+                                     const char* step, const char* above, const char* opponent,
+                                     const char* target, const char* sign) {
+        insert("modyfikacje", {{"id", id},
+                               {"idumiejetnosc", "u1"},
+                               {"zmianabaza", base},
+                               {"zmianaextra", extra},
+                               {"zmianaile", step},
+                               {"zmianawsp", "ZR"},
+                               {"zmianapelne", "T"},
+                               {"zmianapowyzej", above},
+                               {"zmianaprzeciwnik", opponent},
+                               {"zmianazmiana", target},
+                               {"zmianaznak", sign},
+                               {"zmianawspprzeciwnik", "N"}});
+    };
+    modification("m1", "2", "1", "10", "30", "N", "OB.TAR", "+");
+    modification("m2", "5", "0", "0", "0", "N", "OG.TAR.ZR", "-");
+    modification("m3", "100", "0", "0", "0", "T", "OB.TAR", "+");
+    CPoz& skills = top(kLinkUmiejetnosci);
+    skills.wartosc = 1;
+    // The flags: modifications, no chances, no declaration.
+    skills.AddChild({.typ = skill::kRaceGroup})
+        .AddChild({.info = "Walka tarczą",
+                   .specjal = "u1",
+                   .typ = skill::kSkill,
+                   .wartosc = 1,
+                   .memo = "T" + std::string(skillFlag::kCount - 1, 'N')});
+    character->FindByKind(attributeSet()[member::kDexterity].entryKind)->wartosc = 45;
+    character->RecalculateCharacter();
+    CRdzenUmiejetnosci(context()).GatherModifications();
+    ASSERT_EQ(skills.wartosc, 1);
+
+    shieldRow("1", {{"ogrzr", "3"}, {"obrona", "10"}});
+    CPoz* shield = addShield("1");
+    CPoz& use = CRdzenTarcza(context()).ApplyShield(shields(), *shield, true, "CC#p");
+    const CPoz* defence = nullptr;
+    for (const CPoz* child : use.children())
+        if (child->info == "Obrona")
+            defence = child;
+    ASSERT_NE(defence, nullptr);
+    EXPECT_EQ(defence->total, 13.0);
+    EXPECT_EQ(defence->FindByKind(shield::kAbilityAmount)->info, "Walka tarczą");
+    EXPECT_EQ(use.FindByKind(shield::kUseDexterityLimit)->total, 1.0);
 }
 
 TEST_F(ShieldTest, ALinkedShieldGivesBonusMetalAndRangedDefenceThatGoWithItsUse) {
