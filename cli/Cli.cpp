@@ -92,7 +92,9 @@ const std::vector<Command>& commands() {
          "      [--alignment CHARAKTER] [--class-roll K100] [--birth-roll K100]\n"
          "      [--profession PROFESJA[:POZIOM]]... [--trade-roll K100]...\n"
          "      [--training NAZWA|none] [--borrowed NAZWA]... [--weapon-group GRUPA]...\n"
-         "      [--weapon BROŃ]... | --blank [--player GRACZ] [--name IMIĘ]",
+         "      [--weapon BROŃ]... [--armour NAZWA|none] [--shield NAZWA|none]\n"
+         "      [--item NAZWA[:ILOŚĆ]]... [--place RZECZ=MIEJSCE]... | --blank [--player GRACZ]\n"
+         "      [--name IMIĘ]",
          "Tworzy bohatera kreatorem bez okien i zapisuje go w rtistoty.db (jednym zapisem na\n"
          "końcu); wypisuje jego identyfikator (30 cyfr) w jednym wierszu. Rzuty są\n"
          "automatyczne; z --seed N pochodzą z generatora zasianego liczbą N (same cyfry, od\n"
@@ -159,7 +161,28 @@ const std::vector<Command>& commands() {
          "„... K100 1 z 2” i „... K100 2 z 2”, liczy się lepszy), bez specjalizacji i\n"
          "oburęczności. Grupa albo broń, której strona broni by nie przyjęła (nieznana,\n"
          "albo nowa grupa bez wolnej biegłości), i wymaganie profesji, którego nie da się\n"
-         "spełnić podanymi grupami: komunikat z listą dostępnych na stderr, kod 2.",
+         "spełnić podanymi grupami: komunikat z listą dostępnych na stderr, kod 2.\n"
+         "Wyposażenie: --armour i --shield wybierają zbroję i tarczę (nazwa albo\n"
+         "identyfikator z listy kreatora; none: bez zbroi, bez tarczy); --item dodaje\n"
+         "rzecz z listy ekwipunku (np. \"Plecak\", \"Pochodnia:3\"; powtarzalna; none: nic\n"
+         "poza bronią, zbroją i tarczą); --place\n"
+         "kładzie rzecz (broń, tarczę, zbroję) w miejscu z listy rozmieszczenia: kończynie\n"
+         "(\"Prawa ręka\"), \"Prawa ręka (umocowanie)\", \"Umocowanie do zbroi\",\n"
+         "\"Oparcie/wbicie w ziemię\" albo \"Ciało\" dla zbroi (np. --place\n"
+         "\"Tarcza okrągła=Lewa ręka\"; broń dwuręczna: dwa razy, po jednej kończynie).\n"
+         "Niepodane są losowane: zbroja spośród tych, które stadium może nosić, tarcza\n"
+         "tylko dla istoty z co najmniej dwiema kończynami chwytnymi, dwie do czterech\n"
+         "rzeczy ekwipunku; bez --place zbroja idzie na ciało, pierwsza broń do kończyny\n"
+         "(dwuręczna do dwóch), tarcza do wolnej kończyny, a gdy jej brak, na umocowanie\n"
+         "lub do ziemi. Z --place rozmieszczone jest tylko to, co podano (--place none:\n"
+         "nic). Z --ask wybory niepodane opcjami są pytane po jednym wierszu stdin:\n"
+         "zbroja i tarcza (nazwa, identyfikator albo \"brak\"; pusty wiersz: losowo),\n"
+         "ekwipunek (NAZWA[:ILOŚĆ] rozdzielone \";\", \"brak\"; pusty: losowo), potem dla\n"
+         "każdej rzeczy jej miejsca\n"
+         "rozdzielone \";\" (pusty albo \"brak\": nigdzie; rzecz, dla której żadne miejsce\n"
+         "nie jest wolne, nie jest pytana). Rzecz lub miejsce niedostępne:\n"
+         "komunikat z listą dostępnych, kod 2. Po odpowiedzi \"a\" także te wybory są\n"
+         "losowane.",
          runNewCharacter},
         {"show", "ID",
          "Wczytuje bohatera, przelicza go i wypisuje drzewo jego pozycji: jeden wiersz\n"

@@ -3,14 +3,19 @@
 #include "cli/CliAnswers.h"
 #include "cli/NameList.h"
 #include "cli/StreamUserPort.h"
+#include "model/Character.h"
 #include "rules/core/RulesMath.h"
 #include "store/db/Database.h"
 #include "wizard/CWizard1.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
+#include "wizard/CWizard7.h"
+#include "wizard/CWizard8.h"
+#include "wizard/CWizard9.h"
 #include "wizard/CWizardZawod.h"
 #include "wizard/DiceEntry.h"
 
@@ -387,6 +392,297 @@ bool CliWizardPages::showWeapons(CWizard6& page) {
         training.roll(asking_ != nullptr);
         return !abandoned() && training.finish();
     });
+}
+
+} // namespace tallar::cli
+
+namespace tallar::cli {
+
+namespace {
+
+bool meansNone(const std::string& text) {
+    return text == "none" || text == "brak";
+}
+
+// An answer typed with --ask may be the number of a choice in the list shown (from 1).
+std::optional<std::size_t> numberOf(const std::string& text, std::size_t count) {
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const auto n = static_cast<std::size_t>(textToInt(text));
+    if (n < 1 || n > count)
+        return std::nullopt;
+    return n - 1;
+}
+
+// The choices of a page as a numbered list for a prompt.
+std::string numbered(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += "\n  " + std::to_string(i + 1) + ". " + names[i];
+    return text;
+}
+
+// The holding limbs of a character: the body parts that can hold a weapon or a shield.
+int holdingLimbs(const CIstota& hero) {
+    int n = 0;
+    if (const CPoz* body = hero.link(kLinkCialo))
+        for (const CPoz* part : body->children())
+            n += part->typ == kinds::body::kPart && part->wartosc != 0 ? 1 : 0;
+    return n;
+}
+
+std::string placeNames(const CWizard9& page, const std::vector<std::size_t>& indices) {
+    std::string text;
+    for (const std::size_t p : indices)
+        text += "\n  " + page.places()[p].name;
+    return text.empty() ? std::string(" nic") : text;
+}
+
+} // namespace
+
+StreamUserPort* CliWizardPages::choicesAsked() const {
+    return throwsLeftToTheProgram() ? nullptr : asking_;
+}
+
+std::optional<std::string> CliWizardPages::pageChoice(const std::optional<std::string>& option,
+                                                      std::string_view prompt) {
+    if (option)
+        return option;
+    StreamUserPort* asking = choicesAsked();
+    if (!asking)
+        return std::nullopt;
+    auto line = asking->askLine(prompt);
+    if (!line || line->empty())
+        return std::nullopt;
+    return line;
+}
+
+bool CliWizardPages::showArmour(CWizard7& page) {
+    std::vector<PageChoice> offered;
+    std::vector<std::string> names;
+    for (const ArmourChoice& armour : page.armours()) {
+        offered.push_back({armour.id, armour.name});
+        names.push_back(armour.name);
+    }
+    auto wanted = pageChoice(options_.armour, "Zbroja (numer, nazwa albo „brak”; pusto: losowo)" +
+                                                  numbered(names) + "\n");
+    if (abandoned())
+        return false;
+    if (wanted && !options_.armour)
+        if (const auto n = numberOf(*wanted, offered.size()))
+            wanted = offered[*n].id;
+    // Nothing to wear is no failure: the character goes without armour.
+    if ((wanted && meansNone(*wanted)) || (!wanted && offered.empty())) {
+        page.finish();
+        return true;
+    }
+    const auto id = pick(offered, wanted, "Zbroja");
+    if (!id)
+        return false;
+    for (std::size_t i = 0; i < page.armours().size(); ++i)
+        if (page.armours()[i].id == *id)
+            (void)page.setTicked({.armour = i, .element = {}}, true);
+    page.finish();
+    return true;
+}
+
+bool CliWizardPages::showShield(CWizard8& page) {
+    std::vector<PageChoice> offered;
+    std::vector<std::string> names;
+    for (const ShieldChoice& shield : page.shields()) {
+        offered.push_back({shield.id, shield.name});
+        names.push_back(shield.name);
+    }
+    auto wanted = pageChoice(options_.shield, "Tarcza (numer, nazwa albo „brak”; pusto: losowo)" +
+                                                  numbered(names) + "\n");
+    if (abandoned())
+        return false;
+    if (wanted && !options_.shield)
+        if (const auto n = numberOf(*wanted, offered.size()))
+            wanted = offered[*n].id;
+    // A shield is drawn only for a character with a hand left beside its weapon.
+    if ((wanted && meansNone(*wanted)) ||
+        (!wanted && (offered.empty() || holdingLimbs(page.character()) < 2))) {
+        page.finish();
+        return true;
+    }
+    const auto id = pick(offered, wanted, "Tarcza");
+    if (!id)
+        return false;
+    for (std::size_t i = 0; i < page.shields().size(); ++i)
+        if (page.shields()[i].id == *id)
+            (void)page.setTicked(i, true);
+    page.finish();
+    return true;
+}
+
+bool CliWizardPages::chooseEquipment(CWizard10& page) {
+    const PickTable table = page.equipmentTable();
+    std::vector<std::string> wanted = options_.items;
+    bool typed = false;
+    if (StreamUserPort* asking = choicesAsked(); wanted.empty() && asking) {
+        std::vector<std::string> names;
+        for (const auto& row : table.rows)
+            names.push_back(row.size() > 1 ? row[1] : row[0]);
+        const auto line = asking->askLine(
+            "Ekwipunek (NUMER albo NAZWA, z „:ILOŚĆ”, rozdzielone „;”; „brak”; pusto: losowo)" +
+            numbered(names) + "\n");
+        if (!line)
+            return false;
+        if (!line->empty())
+            wanted = splitText(*line, ';');
+        typed = true;
+    }
+    if (wanted.empty()) {
+        // A few different things, drawn.
+        std::vector<std::size_t> rows(table.rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i] = i;
+        const std::size_t count = std::min<std::size_t>(rows.size(), 2 + generator_.next() % 3);
+        for (std::size_t n = 0; n < count; ++n) {
+            const std::size_t at =
+                n + static_cast<std::size_t>(generator_.next()) % (rows.size() - n);
+            std::swap(rows[n], rows[at]);
+            (void)page.AddItem(table.rows[rows[n]].front());
+        }
+        return true;
+    }
+    for (const std::string& item : wanted) {
+        if (meansNone(item))
+            continue;
+        std::string name = item;
+        int count = 1;
+        if (const auto colon = item.rfind(':'); colon != std::string::npos) {
+            const std::string digits = item.substr(colon + 1);
+            if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
+                digits.size() <= 5) {
+                name = item.substr(0, colon);
+                count = std::max(textToInt(digits), 1);
+            }
+        }
+        std::optional<std::string> id;
+        for (const auto& row : table.rows)
+            if (row.size() > 1 && (row[0] == name || row[1] == name))
+                id = row[0];
+        if (typed)
+            if (const auto n = numberOf(name, table.rows.size()))
+                id = table.rows[*n].front();
+        if (!id) {
+            std::string offered;
+            for (const auto& row : table.rows)
+                offered += "\n  " + row[0] + "  " + (row.size() > 1 ? row[1] : std::string());
+            return fail(2, "Ekwipunek „" + name + "” nie jest do wyboru; do wyboru:" +
+                               (offered.empty() ? std::string(" nic") : offered));
+        }
+        (void)page.AddItem(*id, count);
+    }
+    return true;
+}
+
+bool CliWizardPages::place(CWizard9& page, const std::string& itemName,
+                           const std::string& wantedPlaces, bool byNumber) {
+    std::optional<std::size_t> item;
+    for (std::size_t i = 0; i < page.items().size() && !item; ++i)
+        if (page.items()[i].name == itemName && page.placesOf(i).empty())
+            item = i;
+    for (std::size_t i = 0; i < page.items().size() && !item; ++i)
+        if (page.items()[i].name == itemName)
+            item = i;
+    if (!item) {
+        std::string offered;
+        for (const PlacementItem& it : page.items())
+            offered += "\n  " + it.name;
+        return fail(2, "Rzecz „" + itemName + "” nie jest do rozmieszczenia; do rozmieszczenia:" +
+                           (offered.empty() ? std::string(" nic") : offered));
+    }
+    for (const std::string& wantedPlace : splitText(wantedPlaces, ';')) {
+        if (wantedPlace.empty() || meansNone(wantedPlace))
+            continue;
+        const auto offered = page.placesOffered(*item);
+        bool placed = false;
+        if (byNumber)
+            if (const auto n = numberOf(wantedPlace, offered.size()))
+                placed = page.setPlaced(*item, offered[*n], true);
+        for (const std::size_t p : offered)
+            if (!placed && page.places()[p].name == wantedPlace && !page.places()[p].owner)
+                placed = page.setPlaced(*item, p, true);
+        if (!placed)
+            return fail(2, "Miejsce „" + wantedPlace + "” nie jest dostępne dla „" + itemName +
+                               "”; dostępne:" + placeNames(page, offered));
+    }
+    return true;
+}
+
+void CliWizardPages::placeKit(CWizard9& page) {
+    const auto& items = page.items();
+    const auto put = [&page](std::size_t item, std::initializer_list<Place::Kind> kinds,
+                             int count) {
+        for (const Place::Kind kind : kinds)
+            for (const std::size_t p : page.placesOffered(item))
+                if (count > 0 && page.places()[p].kind == kind && !page.places()[p].owner &&
+                    page.setPlaced(item, p, true))
+                    --count;
+        return count == 0;
+    };
+    const auto first = [&items](PlacementItem::Kind kind) -> std::optional<std::size_t> {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i].kind == kind)
+                return i;
+        return std::nullopt;
+    };
+    const auto limbsFor = [&items](std::size_t item) {
+        const CPoz* type = items[item].entry->FindByKind(kinds::weapon::kType);
+        const std::string code = type ? type->memo : std::string();
+        return code == "DW" || code == "PT" ? 2 : 1;
+    };
+    if (const auto armour = first(PlacementItem::Kind::Armour))
+        (void)put(*armour, {Place::Kind::Body}, 1);
+    const auto weapon = first(PlacementItem::Kind::Weapon);
+    if (weapon)
+        (void)put(*weapon, {Place::Kind::Limb}, limbsFor(*weapon));
+    if (const auto shield = first(PlacementItem::Kind::Shield))
+        (void)put(*shield,
+                  {Place::Kind::Limb, Place::Kind::HandMount, Place::Kind::ArmourMount,
+                   Place::Kind::Ground},
+                  1);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].kind == PlacementItem::Kind::Weapon && i != weapon && page.placesOf(i).empty())
+            (void)put(i, {Place::Kind::Limb}, limbsFor(i));
+}
+
+bool CliWizardPages::showPlacement(CWizard9& page) {
+    if (!options_.places.empty()) {
+        for (const std::string& given : options_.places) {
+            if (meansNone(given)) // nothing placed but what the other --place name
+                continue;
+            const auto equals = given.find('=');
+            if (!place(page, given.substr(0, equals), given.substr(equals + 1), false))
+                return false;
+        }
+    } else if (StreamUserPort* asking = choicesAsked()) {
+        for (std::size_t i = 0; i < page.items().size(); ++i) {
+            const std::string name = page.items()[i].name;
+            std::vector<std::string> names;
+            for (const std::size_t p : page.placesOffered(i))
+                names.push_back(page.places()[p].name);
+            if (names.empty()) // every place it could take is taken: nothing to ask
+                continue;
+            const auto line =
+                asking->askLine("Gdzie „" + name +
+                                "” (numery albo nazwy miejsc rozdzielone „;”; pusto albo „brak”: "
+                                "nigdzie)" +
+                                numbered(names) + "\n");
+            if (!line)
+                return false;
+            if (!place(page, name, *line, true))
+                return false;
+        }
+    } else {
+        placeKit(page);
+    }
+    page.ApplyPlacements();
+    return true;
 }
 
 } // namespace tallar::cli

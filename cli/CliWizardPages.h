@@ -36,6 +36,10 @@ struct NewCharacterOptions {
     std::vector<std::string> borrowed;         // one per borrowed skill in order
     std::vector<std::string> weaponGroups;     // identifiers or names, each ticked
     std::vector<std::string> weapons;          // identifiers or names, each ticked
+    std::optional<std::string> armour;         // name or identifier, or "none"
+    std::optional<std::string> shield;         // name or identifier, or "none"
+    std::vector<std::string> items;            // NAME[:COUNT] of the equipment, each --item
+    std::vector<std::string> places;           // ITEM=PLACE, each --place
 };
 
 // Levels drawn for a profession given without one, or drawn with it: 1 to this, and not
@@ -68,6 +72,10 @@ public:
     // --weapon draws a weapon of each ticked group. Each new group is trained with one
     // throw (asked with --ask).
     bool showWeapons(CWizard6& page) override;
+    bool showArmour(CWizard7& page) override;
+    bool showShield(CWizard8& page) override;
+    bool showPlacement(CWizard9& page) override;
+    bool chooseEquipment(CWizard10& page) override;
     void showCharacter(CIstota&) override {}
     bool abandoned() const override;
     bool throwsLeftToTheProgram() const override;
@@ -91,6 +99,18 @@ private:
     bool fail(int code, const std::string& message);
     // Chooses the profession of a slot (as given, or drawn) and its level.
     bool chooseProfession(CWizard3& page, std::size_t slot, const ProfessionOption* option);
+    // The choice of a page: the option, else (with --ask) a line of the input, where an
+    // empty line leaves it to the draw. Nothing to draw; the end of the input gives up.
+    std::optional<std::string> pageChoice(const std::optional<std::string>& option,
+                                          std::string_view prompt);
+    // The default kit when no --place is given: armour on the body, the first weapon in
+    // a holding limb (two for a two-handed one), each shield in a limb left or else
+    // fixed or rested, further weapons in the limbs still free.
+    void placeKit(CWizard9& page);
+    // Places the item named in the places named (";" between them; with `byNumber` a
+    // number is the place's in the list offered, from 1).
+    bool place(CWizard9& page, const std::string& itemName, const std::string& placeNames,
+               bool byNumber);
 
     // The social classes of a stage's race, or the places of birth, with their ranges,
     // for a roll none holds.
@@ -102,6 +122,9 @@ private:
                                     const std::function<bool(std::size_t)>& allowed);
     void drawWeaponGroups(CWizard6& page);
     void drawWeapons(CWizard6& page);
+    // The input the page choices are read from: none without --ask, and none once the
+    // person has left the rest of the character to the program ("a").
+    StreamUserPort* choicesAsked() const;
 
     Database& rules_;
     const NewCharacterOptions& options_;

@@ -114,11 +114,15 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
                                              : arg == "--alignment"  ? &options.alignment
                                              : arg == "--class-roll" ? &options.classRoll
                                              : arg == "--birth-roll" ? &options.birthRoll
+                                             : arg == "--armour"     ? &options.armour
+                                             : arg == "--shield"     ? &options.shield
                                                                      : nullptr;
         std::vector<std::string>* repeated = arg == "--trade-roll"     ? &options.tradeRolls
                                              : arg == "--borrowed"     ? &options.borrowed
                                              : arg == "--weapon-group" ? &options.weaponGroups
                                              : arg == "--weapon"       ? &options.weapons
+                                             : arg == "--item"         ? &options.items
+                                             : arg == "--place"        ? &options.places
                                                                        : nullptr;
         if (arg == "--training")
             choice = &options.training;
@@ -164,6 +168,10 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
         if (*text)
             if (auto problem = textStorageProblem(option, **text))
                 return usage(*problem);
+    for (const std::string& place : options.places)
+        if (place != "none" && place != "brak" &&
+            (place.find('=') == std::string::npos || place.front() == '='))
+            return usage("--place wymaga postaci RZECZ=MIEJSCE, a nie „" + place + "”");
     for (const auto* roll : {&options.classRoll, &options.birthRoll})
         if (*roll && !allDigits(**roll))
             return usage("rzut k100 to liczba od 1 do 100, a nie „" + **roll + "”");

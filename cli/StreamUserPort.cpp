@@ -43,6 +43,11 @@ std::optional<int> StreamUserPort::askDie(int sides, std::string_view prompt) {
     }
 }
 
+std::optional<std::string> StreamUserPort::askLine(std::string_view prompt) {
+    err_ << prompt << ": " << std::flush;
+    return readLine();
+}
+
 std::optional<std::vector<std::string>>
 StreamUserPort::pickRows(std::string_view caption, const PickTable& table, bool multiSelect) {
     if (answers_)

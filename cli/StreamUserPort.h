@@ -5,6 +5,8 @@
 #include "wizard/AskedThrows.h"
 
 #include <iosfwd>
+#include <optional>
+#include <string>
 
 namespace tallar::cli {
 
@@ -24,6 +26,9 @@ public:
     StreamUserPort(std::istream& in, std::ostream& err);
 
     std::optional<int> askDie(int sides, std::string_view prompt) override;
+    // Asks one line of the input (a page's choice), the prompt on the error stream; nothing
+    // when the input has ended (which gives up).
+    std::optional<std::string> askLine(std::string_view prompt);
     // Pick lists and questions go to `answers` when it is set; the question whether throws
     // are asked is answered by the command itself.
     std::optional<std::vector<std::string>>

@@ -428,6 +428,11 @@ inline constexpr int kUseDefence = 22569;
 inline constexpr int kUseSpeedLimit = 22585; // "Ograniczenia szybkości 1/"
 inline constexpr int kRangedDefence = 22553; // the shield's part of a body part's
                                              // "Obrona daleka"
+// A skill's modification of a use's limit or defence (info: the skill's name): a factor
+// (modifier) or an amount (value). Their kinds are their value kinds, like the entries
+// "Dodaj" of the preview makes.
+inline constexpr int kAbilityFactor = 2;
+inline constexpr int kAbilityAmount = 1;
 } // namespace shield
 
 // --- An armour (`zbroja`), under "przy sobie", its elements and its use --------------------

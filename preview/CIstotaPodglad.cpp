@@ -15,8 +15,13 @@
 #include "wizard/CWizard10.h"
 #include "wizard/CWizard6.h"
 #include "wizard/CWizard6Bgl.h"
+#include "wizard/CWizard7.h"
+#include "wizard/CWizard8.h"
+#include "wizard/CWizard9.h"
 
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace tallar {
 
@@ -289,18 +294,40 @@ bool CIstotaPodglad::weaponsPage() {
     return pages_->showWeapons(page);
 }
 
-// The armour page CWizard7. Joins here with the armour page.
+// The armour page and the shield page; changed when they ended with OK (they have then
+// added what was ticked).
 bool CIstotaPodglad::armourPage() {
-    return false;
+    if (!pages_)
+        return false;
+    CWizard7 page(engine(true));
+    page.open();
+    return pages_->showArmour(page);
 }
 
-// The shield page CWizard8. Joins here with the shield page.
 bool CIstotaPodglad::shieldPage() {
-    return false;
+    if (!pages_)
+        return false;
+    CWizard8 page(engine(true));
+    page.open();
+    return pages_->showShield(page);
 }
 
+// The equipment list "Ekwipunek": what is picked is carried "przy sobie". Changed when the
+// carried entries or their counts differ afterwards.
 bool CIstotaPodglad::equipmentList() {
-    return CWizard10(rules_, hero_, port_).Run();
+    const CPoz* equipment = hero_.link(kLinkEkwipunek);
+    const CPoz* carried = equipment ? equipment->FindByKind(kinds::equipment::kCarried) : nullptr;
+    if (!carried)
+        return false;
+    const auto state = [&] {
+        std::vector<std::pair<std::string, int>> items;
+        for (const CPoz* item : carried->children())
+            items.emplace_back(item->id(), item->wartosc);
+        return items;
+    };
+    const auto before = state();
+    (void)CWizard10(engine(false)).Run();
+    return state() != before;
 }
 
 // The proficiency dialog on one weapon group, with what the group may spend; changed when
@@ -312,10 +339,14 @@ bool CIstotaPodglad::proficiencyPage(CPoz& proficiency) {
     return pages_->showProficiency(training);
 }
 
-// The placement dialog of CWizard9 ("Wybór broni/tarczy z ekwipunku"), shown. Joins here
-// with the placement page.
+// The placement page ("Wybór broni/tarczy z ekwipunku") with the placements recorded;
+// changed when it ended with OK (it has then applied them). Nothing to place: not shown.
 bool CIstotaPodglad::placementPage() {
-    return false;
+    if (!pages_)
+        return false;
+    CWizard9 page(engine(true));
+    page.LoadPlacements();
+    return !page.items().empty() && pages_->showPlacement(page);
 }
 
 // --- Saving and exports ----------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "rules/engine/CRdzenUmiejetnosci.h"
 #include "rules/engine/CRdzenZawod.h"
+#include "wizard/CWizard9.h"
 
 namespace tallar {
 
@@ -89,6 +90,8 @@ void CharacterRecompute::skills() {
     skills.SkillsFromSource(CRdzenUmiejetnosci::kRaceStage);
 }
 
+// The placement page without showing it: the placements recorded restored and applied
+// (weapons held, shields and armour worn, with their statistics and limits).
 void CharacterRecompute::placement() {
     PlaceCarriedEquipment(context_);
 }
@@ -97,9 +100,5 @@ void CharacterRecompute::loadAndTotals() {
     context_.character.RebuildLoad();
     context_.character.RecalculateCharacter();
 }
-
-// CWizard9 without showing it: loads the items and places, restores the placements recorded
-// and applies them. Joins here with the placement page.
-void PlaceCarriedEquipment(const EngineContext& /*context*/) {}
 
 } // namespace tallar

@@ -35,8 +35,4 @@ private:
     LevelAdvancementChooser* chooser_;
 };
 
-// The placement of carried equipment (CWizard9 without showing it): what follows a change
-// under "przy sobie", before "Obciążenie" is rebuilt.
-void PlaceCarriedEquipment(const EngineContext& context);
-
 } // namespace tallar

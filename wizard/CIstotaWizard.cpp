@@ -10,11 +10,15 @@
 #include "rules/engine/CRdzenUmiejetnosci.h"
 #include "store/CharacterStore.h"
 #include "wizard/CWizard1.h"
+#include "wizard/CWizard10.h"
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
 #include "wizard/CWizard5.h"
 #include "wizard/CWizard6.h"
+#include "wizard/CWizard7.h"
+#include "wizard/CWizard8.h"
+#include "wizard/CWizard9.h"
 
 #include <array>
 
@@ -194,9 +198,10 @@ bool CIstotaWizard::joinNamesAndRecalculate() {
 }
 
 // Equipment placement (CWizard9, not shown): loads the items and places, restores the
-// placements already recorded and applies them. Not built yet.
+// placements already recorded and applies them.
 bool CIstotaWizard::placeEquipment() {
-    return true;
+    PlaceCarriedEquipment(engine());
+    return !stopped();
 }
 
 // Page CWizard6: weapon groups and their training, weapons. The run goes on only on OK.
@@ -213,25 +218,36 @@ bool CIstotaWizard::skillTraining() {
     return !stopped();
 }
 
-// CWizard9 again without showing it, as placeEquipment. Not built yet.
+// CWizard9 again without showing it, as placeEquipment.
 bool CIstotaWizard::placeEquipmentAgain() {
-    return true;
+    return placeEquipment();
 }
 
-// Page CWizard7: armour. Not built yet; the run goes on only on OK.
+// Page CWizard7: armour; the run goes on only on OK.
 bool CIstotaWizard::armourPage() {
-    return true;
+    CWizard7 page(engine());
+    page.open();
+    return pages_.showArmour(page);
 }
 
-// Page CWizard8: shield. Not built yet; the run goes on only on OK.
+// Page CWizard8: shield; the run goes on only on OK.
 bool CIstotaWizard::shieldPage() {
-    return true;
+    CWizard8 page(engine());
+    page.open();
+    return pages_.showShield(page);
 }
 
 // CWizard9 once more: it loads; only when the character has items to place it is shown
-// and the run goes on only on OK. Not built yet.
+// and the run goes on only on OK.
 bool CIstotaWizard::finalPlacement() {
-    return true;
+    CWizard10 equipment(engine());
+    if (!pages_.chooseEquipment(equipment) || stopped())
+        return false;
+    CWizard9 page(engine());
+    page.LoadPlacements();
+    if (page.items().empty())
+        return true;
+    return pages_.showPlacement(page);
 }
 
 // The character's istoty row and all its pozycje rows, in one transaction.

@@ -20,6 +20,10 @@ class CWizard4Ulomnosc;
 class LevelAdvancementChooser;
 class CWizard6;
 class CWizard6Bgl;
+class CWizard7;
+class CWizard8;
+class CWizard9;
+class CWizard10;
 class Database;
 class UserPort;
 
@@ -55,6 +59,20 @@ public:
     virtual bool showProficiency(CWizard6Bgl& training) {
         (void)training;
         return false;
+    }
+    // The armour page (CWizard7, opened) and the shield page (CWizard8, opened); on "OK"
+    // the page's finish has added what was ticked.
+    virtual bool showArmour(CWizard7& page) = 0;
+    virtual bool showShield(CWizard8& page) = 0;
+    // The placement page (CWizard9, loaded; shown only when there is something to place);
+    // on "OK" its ApplyPlacements has run.
+    virtual bool showPlacement(CWizard9& page) = 0;
+    // Before the last placement: equipment to carry besides weapons, shields and armour.
+    // The desktop wizard has no such page (the preview's "Ekwipunek" adds it); the command
+    // line adds what its options name or a few things drawn. False ends the run.
+    virtual bool chooseEquipment(CWizard10& page) {
+        (void)page;
+        return true;
     }
     // Shows a stored character (mode "E").
     virtual void showCharacter(CIstota& hero) = 0;

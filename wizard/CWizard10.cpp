@@ -1,52 +1,73 @@
 #include "wizard/CWizard10.h"
 
-#include "base/UserPort.h"
 #include "model/Character.h"
-#include "model/Kinds.h"
-#include "rules/core/Dice.h"
-#include "rules/core/RulesMath.h"
-#include "store/db/Database.h"
+#include "rules/engine/EquipmentEntries.h"
+#include "wizard/CWizard1.h"
 
-#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace tallar {
 
-CWizard10::CWizard10(Database& rules, CIstota& hero, UserPort& port)
-    : rules_(rules), hero_(hero), port_(port) {}
+using namespace kinds;
 
-bool CWizard10::Run() {
+CWizard10::CWizard10(const EngineContext& context) : context_(context) {}
+
+PickTable CWizard10::equipmentTable() {
     PickTable table;
-    if (Status status =
-            rules_.exec(kQuery,
-                        [&](const Row& row) {
-                            if (table.columns.empty())
-                                for (int c = 0; c < row.columnCount(); ++c)
-                                    table.columns.push_back(row.name(c));
-                            table.rows.push_back({row.text(0), row.text(1), row.text(2)});
-                        });
-        !status) {
-        port_.showError(status.message(), kRulesErrorCaption);
-        return false;
-    }
-    // The list shows a descending query ascending, as every list window does.
-    std::reverse(table.rows.begin(), table.rows.end());
-    const auto picked = port_.pickRows(kCaption, table, true);
-    CPoz* equipment = hero_.link(kLinkEkwipunek);
-    CPoz* carried = equipment ? equipment->FindByKind(kinds::equipment::kCarried) : nullptr;
-    if (!picked || picked->empty() || !carried)
-        return false;
-    for (const std::string& id : *picked) {
-        const auto row = std::find_if(table.rows.begin(), table.rows.end(),
-                                      [&](const auto& r) { return r[0] == id; });
-        if (row == table.rows.end())
-            continue;
-        carried->AddChild({.info = (*row)[1],
-                           .specjal = id,
-                           .typ = kinds::equipment::kItem,
-                           .wartosc = 1,
-                           .modyfikator = textToReal((*row)[2])});
-    }
-    return true;
+    Status status = context_.rules.exec(
+        "SELECT id,nazwa'Nazwa   ',waga 'waga' FROM ekwipunek ORDER BY nazwa DESC;", {},
+        [&table](const Row& row) {
+            if (table.columns.empty())
+                for (int c = 0; c < row.columnCount(); ++c)
+                    table.columns.push_back(row.name(c));
+            std::vector<std::string> texts;
+            texts.reserve(static_cast<std::size_t>(row.columnCount()));
+            for (int c = 0; c < row.columnCount(); ++c)
+                texts.push_back(row.text(c));
+            table.rows.push_back(std::move(texts));
+        });
+    if (!status)
+        context_.port.showError(status.message(), kWizardErrorCaption);
+    if (table.columns.empty())
+        table.columns = {"id", "Nazwa   ", "waga"};
+    return table;
+}
+
+int CWizard10::Run() {
+    const PickTable table = equipmentTable();
+    if (const auto picked = context_.port.pickRows(kCaption, table, true))
+        for (const std::string& id : *picked)
+            (void)AddItem(id);
+    return 1;
+}
+
+CPoz* CWizard10::AddItem(std::string_view id, int count) {
+    CPoz* carried = carriedEquipment(context_.character);
+    if (!carried || count < 1)
+        return nullptr;
+    std::optional<std::pair<std::string, double>> found;
+    Status status = context_.rules.exec(
+        "SELECT nazwa,waga FROM ekwipunek WHERE id=?;", {std::string(id)},
+        [&found](const Row& row) { found.emplace(row.text(0), textToReal(row.text(1))); });
+    if (!status)
+        context_.port.showError(status.message(), kWizardErrorCaption);
+    if (!found)
+        return nullptr;
+    CPoz* item = nullptr;
+    for (CPoz* child : carried->children())
+        if (child->typ == equipment::kItem && child->specjal == id)
+            item = child;
+    if (item)
+        item->wartosc += count;
+    else
+        item = &carried->AddChild({.info = found->first,
+                                   .specjal = std::string(id),
+                                   .typ = equipment::kItem,
+                                   .wartosc = count,
+                                   .modyfikator = found->second});
+    context_.character.RebuildLoad();
+    return item;
 }
 
 } // namespace tallar

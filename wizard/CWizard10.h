@@ -1,32 +1,33 @@
 #pragma once
 
+#include "base/UserPort.h"
+#include "rules/engine/EngineStep.h"
+
 #include <string_view>
 
 namespace tallar {
 
-class CIstota;
-class Database;
-class UserPort;
+class CPoz;
 
-// The equipment list "Ekwipunek" opened on a character (from the preview's "Dodaj" on
-// "Ekwipunek"): the rows of `ekwipunek` picked become items carried "przy sobie", one piece
-// each, with the row's weight as the unit weight and its identifier as the key text.
+// The equipment pick list ("Ekwipunek"), opened by the preview: the items picked are
+// added to what the character carries ("przy sobie"), one each, and the load is refilled.
 class CWizard10 {
 public:
-    static constexpr std::string_view kCaption = "Ekwipunek";
-    static constexpr std::string_view kQuery =
-        "SELECT id,nazwa'Nazwa   ',waga 'waga' FROM ekwipunek ORDER BY nazwa DESC;";
+    static constexpr const char* kCaption = "Ekwipunek";
 
-    CWizard10(Database& rules, CIstota& hero, UserPort& port);
+    explicit CWizard10(const EngineContext& context);
 
-    // Shows the list; true when items were added (false: cancelled, nothing picked, or the
-    // rules could not be read, which is shown).
-    bool Run();
+    // The rows offered: the equipment of the rules by name.
+    PickTable equipmentTable();
+    // Shows the pick list and adds what was picked. Returns 1.
+    int Run();
+    // Adds `count` of the item of this id to the carried equipment (more of one already
+    // carried) and refills the load. The entry, or null when no item has the id or the
+    // character carries nothing.
+    CPoz* AddItem(std::string_view id, int count = 1);
 
 private:
-    Database& rules_;
-    CIstota& hero_;
-    UserPort& port_;
+    EngineContext context_;
 };
 
 } // namespace tallar

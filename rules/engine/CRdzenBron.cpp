@@ -723,7 +723,10 @@ void CRdzenBron::AddNaturalWeaponStatistics() {
         return false;
     });
     for (CPoz* naturalWeapon : found) {
-        if (naturalWeapon->wartosc != 0 || !proficiencyIn(naturalWeapon->specjal))
+        // One that takes a holding limb is held: the placement makes its statistics.
+        const CPoz* takesLimb = naturalWeapon->FindByKind(natural::kTakesHoldingLimb);
+        if (naturalWeapon->wartosc != 0 || (takesLimb && takesLimb->wartosc != 0) ||
+            !proficiencyIn(naturalWeapon->specjal))
             continue;
         // A holder linked to the natural weapon, in the one limb of a container of its own;
         // both go when this weapon is done (the limb first, unregistering from the holder).

@@ -120,7 +120,8 @@ public:
     CPoz* AddWeaponStatistics(CPoz& owner, CPoz& holder, const CPoz* limbs, bool limbsRequired);
 
     // The statistics of every natural weapon of the character with a proficiency, under
-    // "Bronie" of "Walka": once per piece ("Ilość").
+    // "Bronie" of "Walka": once per piece ("Ilość"). Those that take a holding limb are
+    // left to the placement, which counts them once per limb that holds them.
     void AddNaturalWeaponStatistics();
 
     // The character's proficiency in a weapon group (its entry under "Biegłości w

@@ -582,6 +582,10 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
             part = &bodyEntry->AddChild(
                 {.info = t[1], .specjal = t[0], .typ = body::kPart, .memo = t[16]});
         }
+        // What the equipment and armour read at once: a part that can hold a weapon or a
+        // shield has the value 1, the default location of blows the modifier 1.0.
+        part->wartosc = isSet(t[14]) ? 1 : 0;
+        part->modyfikator = isSet(t[15]) ? 1.0 : 0.0;
         const auto child = [part](const char* info, int kind) -> CPoz& {
             return part->AddChild({.info = info, .typ = kind});
         };

@@ -181,10 +181,13 @@ TEST(CliNew, EachStageGrowsByItsOwnMultiplier) {
     // A priest of level 0 has no part in Żywotność. A class roll of 50 is the townsfolk;
     // the trade roll 50 among their trades is a baker (Piekarz), whose trade has no
     // formulas: it only adds its learning time to the age (K5+1, at most 6 years), which
-    // reaches no further passage here.
+    // reaches no further passage here. Only throws are typed: the kit and its places are
+    // given (none), so no page asks for them.
     const std::vector<std::string> rolls = {"--ask", "--class-roll", "50",       "--birth-roll",
                                             "50",    "--profession", "Kapłan:0", "--trade-roll",
-                                            "50",    "--trade-roll", "50"};
+                                            "50",    "--trade-roll", "50",       "--armour",
+                                            "none",  "--shield",     "none",     "--item",
+                                            "none",  "--place",      "none"};
     const auto ask = [&](const std::string& stage, const std::string& answers) {
         std::vector<std::string> args = {"new", "--stage", stage};
         args.insert(args.end(), rolls.begin(), rolls.end());

@@ -78,9 +78,31 @@ TEST(CliNewTrades, AnElfPriestLearnsTheSmithsTradeAfterTheApprenticeship) {
         // The weapons page: the elf's racial Łuki and Miecze do not meet "Broń podręczna",
         // so the daggers take the priest's free proficiency, trained with one throw.
         "64"};
-    const auto made = d.cli({"new", "--ask", "--seed", "1", "--stage", "Elf [Młody elf]",
-                             "--class-roll", "10", "--birth-roll", "10", "--name", "Aerin",
-                             "--profession", "Kapłan:1", "--weapon-group", "Sztylety i noże"},
+    // The kit is given (none): nothing more is asked.
+    const auto made = d.cli({"new",
+                             "--ask",
+                             "--seed",
+                             "1",
+                             "--stage",
+                             "Elf [Młody elf]",
+                             "--class-roll",
+                             "10",
+                             "--birth-roll",
+                             "10",
+                             "--name",
+                             "Aerin",
+                             "--profession",
+                             "Kapłan:1",
+                             "--weapon-group",
+                             "Sztylety i noże",
+                             "--armour",
+                             "none",
+                             "--shield",
+                             "none",
+                             "--item",
+                             "none",
+                             "--place",
+                             "none"},
                             lines(answers));
     ASSERT_EQ(made.code, 0) << made.err;
     for (const char* prompt :

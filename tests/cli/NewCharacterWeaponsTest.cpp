@@ -42,8 +42,11 @@ std::vector<std::string> carried(const std::string& tree) {
 // A human priest of level 0: one free proficiency (the priest's "bgl_start" 1), the
 // human's racial groups Miecze and Włócznie i drzewcowe, and the requirement every
 // profession has, "Broń podręczna": Broń obuchowa or Sztylety i noże.
+// Nothing carried but the weapons.
 const std::vector<std::string> kHumanPriest = {
-    "new", "--seed", "5", "--stage", "Człowiek [Dorosły]", "--profession", "Kapłan:0"};
+    "new",          "--seed",   "5",        "--stage", "Człowiek [Dorosły]",
+    "--profession", "Kapłan:0", "--armour", "none",    "--shield",
+    "none",         "--item",   "none"};
 
 TEST(CliNewWeapons, AGroupOrWeaponThePageWouldNotAllowEndsWithTwoAndTheList) {
     SampleDir d;
@@ -152,10 +155,13 @@ TEST(CliNewWeapons, AskedRunTrainsANewGroupWithTheTypedThrow) {
     for (int i = 0; i < 45; ++i)
         answers += "1\n";
     answers += "64\n";
-    const auto made = d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]",
-                             "--class-roll", "42", "--birth-roll", "41", "--profession", "Kapłan:0",
-                             "--training", "none", "--weapon", "Kusza lekka", "--weapon", "Nóż"},
-                            answers);
+    const auto made =
+        d.cli({"new", "--ask", "--stage", "Krasnolud [Młody krasnolud]", "--class-roll", "42",
+               "--birth-roll", "41", "--profession", "Kapłan:0", "--training", "none", "--weapon",
+               "Kusza lekka", "--weapon", "Nóż",
+               // The kit is not asked: the last question is the training's.
+               "--armour", "none", "--shield", "none", "--item", "none", "--place", "none"},
+              answers);
     ASSERT_EQ(made.code, 0) << made.err;
     // One training throw, the last one asked.
     EXPECT_TRUE(made.err.ends_with("Majątek -Rolnik K10: Biegłość: Sztylety i noże K100: "))
@@ -180,19 +186,21 @@ TEST(CliNewWeapons, AskedRunTrainsANewGroupWithTheTypedThrow) {
     // shield factor is empty: 1, no child), 1 attack, durability 30, damage factor 1 (no
     // child), delay 10, hit bonus 2, damage bonus 0 (always), weight 3, range, users
     // "WSZYSTKICH" (no child), the one flag set: drożna.
-    EXPECT_EQ(branch(tree, "    Kusza lekka"), "    Kusza lekka\n"
-                                               "      Typ: DW\n"
-                                               "      Skuteczność kłuta daleka: 8\n"
-                                               "      Obrona: 0\n"
-                                               "      Modyfikator obrony zbroi: 200 %\n"
-                                               "      Ataki: 1\n"
-                                               "      Wytrzymałość: 30\n"
-                                               "      Opóźnienie: 10\n"
-                                               "      Bonus do trafienia: 2\n"
-                                               "      Bonus obrażeń: 0\n"
-                                               "      Waga: 3\n"
-                                               "      Zasięg: 50/100/150\n"
-                                               "      Broń drożna: TAK\n");
+    // (The crossbow carried, not its statistics as held.)
+    EXPECT_EQ(branch(branch(tree, "  przy sobie"), "    Kusza lekka"),
+              "    Kusza lekka\n"
+              "      Typ: DW\n"
+              "      Skuteczność kłuta daleka: 8\n"
+              "      Obrona: 0\n"
+              "      Modyfikator obrony zbroi: 200 %\n"
+              "      Ataki: 1\n"
+              "      Wytrzymałość: 30\n"
+              "      Opóźnienie: 10\n"
+              "      Bonus do trafienia: 2\n"
+              "      Bonus obrażeń: 0\n"
+              "      Waga: 3\n"
+              "      Zasięg: 50/100/150\n"
+              "      Broń drożna: TAK\n");
     // The knife's row: JL, piercing 3, cutting 3 (no ranged or blunt), defence 1, 2
     // attacks, durability 20, delay 2, hit bonus 0, limits "1/4" and "1/4", weight 0, range
     // 1; no flag set.

@@ -39,6 +39,9 @@ struct TradePages : WizardPages {
     bool showProfessions(CWizard3&) override { return true; }
     bool showAbility(CWizard4Ulomnosc&) override { return false; }
     bool showWeapons(CWizard6&) override { return true; }
+    bool showArmour(CWizard7&) override { return true; }
+    bool showShield(CWizard8&) override { return true; }
+    bool showPlacement(CWizard9&) override { return true; }
     void showCharacter(CIstota&) override {}
     bool showTradeRoll(CWizardZawod& roll) override {
         shown.emplace_back(roll.tradeClass(), roll.modifier());

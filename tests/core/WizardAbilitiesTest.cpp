@@ -32,6 +32,9 @@ struct DialogPages : WizardPages {
         return ok && page.finish();
     }
     bool showWeapons(CWizard6&) override { return true; }
+    bool showArmour(CWizard7&) override { return true; }
+    bool showShield(CWizard8&) override { return true; }
+    bool showPlacement(CWizard9&) override { return true; }
     void showCharacter(CIstota&) override {}
 };
 

@@ -7,6 +7,9 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
+#include "wizard/CWizard7.h"
+#include "wizard/CWizard8.h"
+#include "wizard/CWizard9.h"
 #include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +29,11 @@ struct ScriptedPages : WizardPages {
     bool abilityOk = true;
     int professionsShown = 0;
     int abilitiesShown = 0;
+    bool armourOk = true;
+    std::optional<std::string> wantedArmour, wantedShield;
+    std::function<void(CWizard9&)> placement;
+    int armourShown = 0;
+    int placementShown = 0;
     bool gaveUp = false;
     int originShown = 0;
     int birthplaceShown = 0;
@@ -64,6 +72,36 @@ struct ScriptedPages : WizardPages {
         ++abilitiesShown;
         page.setRollText("50");
         return abilityOk && page.finish();
+    }
+    bool showArmour(CWizard7& page) override {
+        ++armourShown;
+        if (!armourOk)
+            return false;
+        if (wantedArmour)
+            for (std::size_t i = 0; i < page.armours().size(); ++i) {
+                if (page.armours()[i].name == *wantedArmour) {
+                    EXPECT_TRUE(page.setTicked({.armour = i, .element = {}}, true));
+                }
+            }
+        page.finish();
+        return true;
+    }
+    bool showShield(CWizard8& page) override {
+        if (wantedShield)
+            for (std::size_t i = 0; i < page.shields().size(); ++i) {
+                if (page.shields()[i].name == *wantedShield) {
+                    EXPECT_TRUE(page.setTicked(i, true));
+                }
+            }
+        page.finish();
+        return true;
+    }
+    bool showPlacement(CWizard9& page) override {
+        ++placementShown;
+        if (placement)
+            placement(page);
+        page.ApplyPlacements();
+        return true;
     }
     bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota& hero) override { shownName = hero.imie; }
@@ -159,6 +197,66 @@ TEST_F(Driver, ACancelledPageSavesNothing) {
     EXPECT_EQ(run(false), 0);
     EXPECT_EQ(pages.birthplaceShown, 1);
     EXPECT_EQ(storedRows(), 0);
+}
+
+TEST_F(Driver, CancellingTheArmourPageLeavesNoTrace) {
+    pages.armourOk = false;
+    EXPECT_EQ(run(true), 0);
+    EXPECT_EQ(pages.armourShown, 1);
+    EXPECT_EQ(storedRows(), 0);
+}
+
+TEST_F(Driver, WithNothingToPlaceTheCharacterIsSavedWithoutThePlacementPage) {
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    EXPECT_EQ(pages.armourShown, 1);
+    EXPECT_EQ(pages.placementShown, 0);
+    EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty"), 1);
+}
+
+// The young dwarf wears "Zbroja skórzana" and fixes "Puklerz" (metal, defence 5, 1/1) to
+// its right hand: the placement page is shown, and what it placed is worn and held in the
+// saved character, the metal shield taking 10 from resistance 9.
+TEST_F(Driver, ChosenArmourAndShieldArePlacedOnTheLastPage) {
+    pages.wantedArmour = "Zbroja skórzana";
+    pages.wantedShield = "Puklerz";
+    pages.placement = [](CWizard9& page) {
+        for (std::size_t i = 0; i < page.items().size(); ++i)
+            for (const std::size_t p : page.placesOffered(i)) {
+                const std::string& place = page.places()[p].name;
+                if (place == "Ciało" || place == "Prawa ręka (umocowanie)") {
+                    EXPECT_TRUE(page.setPlaced(i, p, true)) << place;
+                }
+            }
+    };
+    std::string id;
+    ASSERT_EQ(run(true, &id), 1);
+    EXPECT_EQ(pages.placementShown, 1);
+    CharacterLoad loaded = LoadCharacter(characters(), id);
+    ASSERT_NE(loaded.character, nullptr);
+    const CIstota& hero = *loaded.character;
+    const CPoz& combat = *hero.link(kLinkWalka);
+    ASSERT_EQ(combat.FindByKind(kinds::top::kCombatArmour)->size(), 1u);
+    const CPoz& shields = *combat.FindByKind(kinds::top::kCombatShields);
+    ASSERT_EQ(shields.size(), 1u);
+    const CPoz& use = *shields.children().front();
+    EXPECT_EQ(use.info, "Puklerz");
+    ASSERT_TRUE(use.memo.starts_with("MR#")) << use.memo;
+    const CPoz* hand = hero.link(kLinkCialo)->FindBySpecjal(use.memo.substr(3));
+    ASSERT_NE(hand, nullptr);
+    EXPECT_EQ(hand->info, "Prawa ręka");
+    const CPoz* metal = hero.link(kLinkOdpornosc1 + 8)->FindByKind(kinds::shield::kResistanceBonus);
+    ASSERT_NE(metal, nullptr);
+    EXPECT_EQ(metal->wartosc, -10);
+    // The leather jerkin (layer 2: defence 1, piercing 2) covers the torso.
+    const CPoz* torso = nullptr;
+    for (const CPoz* part : hero.link(kLinkCialo)->children())
+        if (part->info == "Tułów")
+            torso = part;
+    ASSERT_NE(torso, nullptr);
+    const CPoz* piercing = torso->FindByKind(kinds::armour::kPartPiercing);
+    ASSERT_NE(piercing, nullptr);
+    EXPECT_EQ(piercing->wartosc, 2);
 }
 
 TEST_F(Driver, TheProfessionGetsItsLevelsBonusesExperienceAndTitle) {

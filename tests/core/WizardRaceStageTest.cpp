@@ -69,6 +69,10 @@ struct StagePages : WizardPages {
         return page.finish();
     }
     bool showAbility(CWizard4Ulomnosc&) override { return false; }
+    // Nothing worn, held or carried.
+    bool showArmour(CWizard7&) override { return true; }
+    bool showShield(CWizard8&) override { return true; }
+    bool showPlacement(CWizard9&) override { return true; }
     bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
     void showCharacter(CIstota&) override {}
     bool abandoned() const override { return false; }

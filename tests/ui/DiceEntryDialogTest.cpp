@@ -166,6 +166,10 @@ struct ChosenPages : WizardPages {
         ADD_FAILURE() << "an ability dialog after the throws were left to the program";
         return false;
     }
+    // Nothing worn, held or carried.
+    bool showArmour(CWizard7&) override { return true; }
+    bool showShield(CWizard8&) override { return true; }
+    bool showPlacement(CWizard9&) override { return true; }
     bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page, true); }
     void showCharacter(CIstota&) override {}
     bool throwsLeftToTheProgram() const override { return throws && throws->automatic(); }

@@ -17,6 +17,9 @@
 #include "ui/wizard/CWizard4UlomnoscDialog.h"
 #include "ui/wizard/CWizard6BglDialog.h"
 #include "ui/wizard/CWizard6Dialog.h"
+#include "ui/wizard/CWizard7Dialog.h"
+#include "ui/wizard/CWizard8Dialog.h"
+#include "ui/wizard/CWizard9Dialog.h"
 #include "ui/wizard/CWizardZawodDialog.h"
 #include "wizard/CWizardZawod.h"
 
@@ -137,6 +140,19 @@ TEST(ScreenFit, EveryListAndPageFitsA1366x768Screen) {
                          TrainingRights{.extraRolls = 1, .specialisationOpen = true});
     ui::CWizard6BglDialog trainingPage(training);
     expectFitsTheScreen(trainingPage, "CWizard6BglDialog");
+    const EngineContext context{.rules = w.rules(), .character = hero, .port = w.port};
+    CWizard7 armour(context);
+    armour.open();
+    ui::CWizard7Dialog armourPage(armour);
+    expectFitsTheScreen(armourPage, "CWizard7Dialog");
+    CWizard8 shield(context);
+    shield.open();
+    ui::CWizard8Dialog shieldPage(shield);
+    expectFitsTheScreen(shieldPage, "CWizard8Dialog");
+    CWizard9 placement(context);
+    placement.LoadPlacements();
+    ui::CWizard9Dialog placementPage(placement);
+    expectFitsTheScreen(placementPage, "CWizard9Dialog");
     ui::CKxxAsk ask(100, QStringLiteral("Punkty doświadczenia K10 1 z 2"));
     expectFitsTheScreen(ask, "CKxxAsk");
     ui::CWizardKxx kxx(100, QStringLiteral("Zawód"), QStringLiteral("Zawód:"));

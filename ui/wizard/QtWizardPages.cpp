@@ -10,6 +10,9 @@
 #include "ui/wizard/CWizard4UlomnoscDialog.h"
 #include "ui/wizard/CWizard6BglDialog.h"
 #include "ui/wizard/CWizard6Dialog.h"
+#include "ui/wizard/CWizard7Dialog.h"
+#include "ui/wizard/CWizard8Dialog.h"
+#include "ui/wizard/CWizard9Dialog.h"
 #include "ui/wizard/CWizardZawodDialog.h"
 
 namespace tallar::ui {
@@ -36,6 +39,21 @@ bool QtWizardPages::showAbility(CWizard4Ulomnosc& page) {
 
 bool QtWizardPages::showWeapons(CWizard6& page) {
     CWizard6Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showArmour(CWizard7& page) {
+    CWizard7Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showShield(CWizard8& page) {
+    CWizard8Dialog dialog(page, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWizardPages::showPlacement(CWizard9& page) {
+    CWizard9Dialog dialog(page, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

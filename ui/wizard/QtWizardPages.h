@@ -25,6 +25,9 @@ public:
     LevelAdvancementChooser* levelAdvancement() override { return &levels_; }
     bool showWeapons(CWizard6& page) override;
     bool showProficiency(CWizard6Bgl& training) override;
+    bool showArmour(CWizard7& page) override;
+    bool showShield(CWizard8& page) override;
+    bool showPlacement(CWizard9& page) override;
     void showCharacter(CIstota& hero) override;
     bool throwsLeftToTheProgram() const override { return throws_ && throws_->automatic(); }
 
