@@ -7,6 +7,9 @@
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
 #include "wizard/CWizard6Bgl.h"
+#include "wizard/CWizard7.h"
+#include "wizard/CWizard8.h"
+#include "wizard/CWizard9.h"
 
 #include <gtest/gtest.h>
 
@@ -279,15 +282,19 @@ TEST_F(Preview, PagesThatChangeNothingMakeNoCommand) {
     EXPECT_FALSE(add->changed());
 }
 
-// The proficiency dialog as a person fills it: a training roll of 60 for 2 proficiencies;
-// nothing else is shown.
+// The proficiency dialog as a person fills it: a training roll of 60 for 2 proficiencies.
+// The pages of "Dodaj" on "Ekwipunek" are counted and cancelled.
 struct TrainingPages : WizardPages {
+    std::string shown;
     bool showOrigin(CWizard1&) override { return false; }
     bool showBirthplace(CWizard2&) override { return false; }
     bool showTradeRoll(CWizardZawod&) override { return false; }
     bool showProfessions(CWizard3&) override { return false; }
     bool showAbility(CWizard4Ulomnosc&) override { return false; }
-    bool showWeapons(CWizard6&) override { return false; }
+    bool showWeapons(CWizard6&) override { return shown += "bronie ", false; }
+    bool showArmour(CWizard7&) override { return shown += "zbroja ", false; }
+    bool showShield(CWizard8&) override { return shown += "tarcza ", false; }
+    bool showPlacement(CWizard9&) override { return false; }
     bool showProficiency(CWizard6Bgl& training) override {
         training.setRollText("60");
         training.setSpentText("2");
@@ -367,6 +374,16 @@ TEST(CharacterSnapshot, PutsBackNamesIdentifiersTotalsAndAnOwnedTarget) {
     EXPECT_EQ(restored.target()->wartosc, 6);
     // The nested "Zręczność" still refers to the top-level one.
     EXPECT_EQ(hero.link(kLinkZrecznoscAktualna)->front()->target(), hero.link(kLinkZrecznosc));
+}
+
+TEST_F(Preview, DodajOnEkwipunekShowsTheWeaponsArmourAndShieldPagesThenTheList) {
+    TrainingPages pages;
+    preview->setPages(&pages);
+    port.queuePick(std::nullopt); // the equipment list cancelled too
+    auto add = preview->addThroughPages(*hero->link(kLinkEkwipunek));
+    run(add);
+    EXPECT_EQ(pages.shown, "bronie zbroja tarcza ");
+    EXPECT_FALSE(add->changed());
 }
 
 } // namespace

@@ -12,6 +12,9 @@
 #include "wizard/CWizard2.h"
 #include "wizard/CWizard3.h"
 #include "wizard/CWizard4.h"
+#include "wizard/CWizard7.h"
+#include "wizard/CWizard8.h"
+#include "wizard/CWizard9.h"
 #include "wizard/CWizardZawod.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +51,18 @@ struct OriginPages : WizardPages {
     }
     bool showAbility(CWizard4Ulomnosc& page) override { return page.finish(); }
     bool showWeapons(CWizard6& page) override { return test::finishWeaponsPage(page); }
+    bool showArmour(CWizard7& page) override {
+        page.finish();
+        return true;
+    }
+    bool showShield(CWizard8& page) override {
+        page.finish();
+        return true;
+    }
+    bool showPlacement(CWizard9& page) override {
+        page.ApplyPlacements();
+        return true;
+    }
     void showCharacter(CIstota&) override {}
 };
 
