@@ -44,8 +44,9 @@ void CharacterRecompute::raceStage() {
     stage.Apply(profile);
 }
 
-// The body entries (the character's recomputation of "Ciało" with the skin and the armour
-// worn). Joins here with the armour engine; the race stage has written the skin already.
+// The body entries: nothing of its own. The race stage has written the skin; the armour
+// worn on the body parts is written by the placement, which comes after the steps that
+// change what the armour's wearer can carry.
 void CharacterRecompute::body() {}
 
 // Disabilities, then abilities: their formulas, as rolled when they were applied, written
