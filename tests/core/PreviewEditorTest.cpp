@@ -321,8 +321,9 @@ TEST_F(Preview, ModyfikacjaOnAProficiencyTrainsItThroughItsDialog) {
     EXPECT_EQ(training->wartosc, 60);
     EXPECT_DOUBLE_EQ(pool.total, 3.0); // 5 free, 2 spent ("Wykorzystane" −2)
 
-    modify->undo();
-    const CPoz* undone = preview->find(axes.id());
+    const std::string axesId = axes.id();
+    modify->undo(); // the tree is built again: entries are found by identifier
+    const CPoz* undone = preview->find(axesId);
     ASSERT_NE(undone, nullptr);
     EXPECT_EQ(undone->FindByKind(kinds::proficiency::kBasicTraining), nullptr);
     // A page ended with "Anuluj" makes no command.
