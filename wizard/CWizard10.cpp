@@ -17,16 +17,7 @@ PickTable CWizard10::equipmentTable() {
     PickTable table;
     Status status = context_.rules.exec(
         "SELECT id,nazwa'Nazwa   ',waga 'waga' FROM ekwipunek ORDER BY nazwa DESC;", {},
-        [&table](const Row& row) {
-            if (table.columns.empty())
-                for (int c = 0; c < row.columnCount(); ++c)
-                    table.columns.push_back(row.name(c));
-            std::vector<std::string> texts;
-            texts.reserve(static_cast<std::size_t>(row.columnCount()));
-            for (int c = 0; c < row.columnCount(); ++c)
-                texts.push_back(row.text(c));
-            table.rows.push_back(std::move(texts));
-        });
+        [&table](const Row& row) { table.rows.push_back(pickRowTexts(table, row)); });
     if (!status)
         context_.port.showError(status.message(), kWizardErrorCaption);
     if (table.columns.empty())

@@ -18,6 +18,17 @@ Status EngineStep::queryRules(std::string_view sql, std::span<const SqlParam> pa
     return status;
 }
 
+std::vector<std::string> pickRowTexts(PickTable& table, const Row& row) {
+    if (table.columns.empty())
+        for (int c = 0; c < row.columnCount(); ++c)
+            table.columns.push_back(row.name(c));
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(row.columnCount()));
+    for (int c = 0; c < row.columnCount(); ++c)
+        texts.push_back(row.text(c));
+    return texts;
+}
+
 void EngineStep::report(const Status& failure) {
     if (failure.ok())
         return;
@@ -32,14 +43,7 @@ std::optional<std::vector<std::string>> EngineStep::pickFromRules(std::string_vi
                                                                   bool multiSelect) {
     PickTable table;
     (void)queryRules(sql, params, [&](const Row& row) {
-        if (table.columns.empty())
-            for (int c = 0; c < row.columnCount(); ++c)
-                table.columns.push_back(row.name(c));
-        std::vector<std::string> texts;
-        texts.reserve(static_cast<std::size_t>(row.columnCount()));
-        for (int c = 0; c < row.columnCount(); ++c)
-            texts.push_back(row.text(c));
-        table.rows.insert(table.rows.begin(), std::move(texts));
+        table.rows.insert(table.rows.begin(), pickRowTexts(table, row));
     });
     return context_.port.pickRows(caption, table, multiSelect);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Status.h"
+#include "base/UserPort.h"
 #include "rules/core/CRdzen.h"
 #include "rules/core/Dice.h"
 #include "store/db/Database.h"
@@ -38,6 +39,10 @@ struct EngineContext {
         return copy;
     }
 };
+
+// Adds a query row to a pick table: the column names (aliases) once, from the first row,
+// and returns the row's texts for the caller to place.
+std::vector<std::string> pickRowTexts(PickTable& table, const Row& row);
 
 // The base of the rules-engine steps (CRdzen…): the context and the helpers each step
 // needs, once. A step reads rules rows and writes entries of the character; it writes no

@@ -4,6 +4,7 @@
 #include "store/db/Database.h"
 #include "store/db/Workspace.h"
 #include "support/CliRunner.h"
+#include "support/SampleDir.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +19,8 @@ namespace {
 using namespace kinds;
 using test::runCli;
 
-// A working directory holding the sample rules (loaded once, then copied).
-struct KitDir {
-    test::TempDir dir;
-    KitDir() {
-        static const test::TempDir templateDir;
-        static const int loaded = runCli({"-C", templateDir.str(), "init", "--sample-rules"}).code;
-        EXPECT_EQ(loaded, 0);
-        std::filesystem::copy_file(templateDir.path() / "tallar.db", dir.path() / "tallar.db");
-    }
-    test::CliResult cli(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), {"-C", dir.str()});
-        return runCli(args, input);
-    }
+// The sample-rules directory, with look-ups into its databases.
+struct KitDir : test::SampleDir {
     // The rows of one query on a database of the directory, each row's columns joined.
     std::vector<std::string> rows(const std::string& file, const std::string& sql,
                                   std::initializer_list<SqlParam> params = {}) {
