@@ -211,8 +211,8 @@ bool CliWizardPages::showProfessions(CWizard3& page) {
         for (std::size_t slot = 0; slot < options_.professions.size(); ++slot) {
             if (!page.enabled(slot))
                 return fail(2, "Profesja " + std::to_string(slot + 1) +
-                                   ": trzecią profesję otwiera poziom drugiej zawierający "
-                                   "„spec” (np. --profession NAZWA:5spec)");
+                                   ": trzecią profesję otwiera poziom drugiej ze znacznikiem "
+                                   "specjalizacji „spec” (np. --profession NAZWA:5spec)");
             if (!chooseProfession(page, slot, &options_.professions[slot]))
                 return false;
         }
