@@ -257,8 +257,7 @@ TEST_F(TradesTest, TheFormulasFoldAndActAgainWithTheGradeInTheirLabel) {
 // The apprenticeship brings the basics' formulas with its own: two shares of one grade in
 // Siła fizyczna, which their labels tell apart by the grade each formula belongs to.
 TEST_F(TradesTest, TheApprenticeshipsSharesNameTheGradeOfTheirFormula) {
-    CPoz& trade =
-        add(top(kLinkZawody), "Kowal - po starzu", trade::kTrade, 5, "Kowal", "ZAWODS");
+    CPoz& trade = add(top(kLinkZawody), "Kowal - po starzu", trade::kTrade, 5, "Kowal", "ZAWODS");
     engine().LoadGradeFormulas(add(trade, "Starz", trade::kGrade, 0, kSmith, "ZAWODS"));
     for (CPoz* grade : trade.children())
         for (CPoz* owner : grade->children())
