@@ -1,4 +1,5 @@
 #include "store/db/Database.h"
+#include "store/db/ColumnList.h"
 #include "store/db/RowTexts.h"
 #include "support/TestDatabase.h"
 
@@ -268,6 +269,24 @@ TEST(RowTexts, AShortRowReadsEmptyAndIsReported) {
     EXPECT_EQ(row[5], "");
     // Three columns; reading index 5 means six were wanted.
     EXPECT_EQ(row.status("stadia").message(), "Wiersz tabeli „stadia” ma 3 kolumn, a odczytano 6.");
+}
+
+// Each column is read where its own `add` said, whatever was added before or after it.
+TEST(ColumnList, EachColumnIsReadWhereItsAddPutIt) {
+    TestDatabase t;
+    ColumnList columns;
+    const std::size_t word = columns.add("'miecz'");
+    const std::size_t sum = columns.add("2+3");
+    const std::size_t upper = columns.add("upper('ab')");
+    EXPECT_EQ(columns.sql(), "'miecz',2+3,upper('ab')");
+    ASSERT_EQ(columns.size(), 3u);
+    RowTexts row;
+    ASSERT_TRUE(
+        t.db->exec("SELECT " + columns.sql() + ";", [&](const Row& r) { row = RowTexts(r); }).ok());
+    EXPECT_EQ(row[upper], "AB");
+    EXPECT_EQ(row[word], "miecz");
+    EXPECT_EQ(row[sum], "5"); // 2 + 3
+    EXPECT_TRUE(row.status("test").ok());
 }
 
 } // namespace
