@@ -442,7 +442,7 @@ Result<std::string> characterFileBytes(Database& characters, std::string_view ch
 Status ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
                        UserPort& port) {
     bool fileFailed = false;
-    const Status status = writeFileReplacing(
+    Status status = writeFileReplacing(
         path,
         [&](std::FILE* file) {
             return writeCharacterFile(characters, characterId, [&](std::string_view bytes) {
