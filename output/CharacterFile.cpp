@@ -501,8 +501,9 @@ Result<std::vector<std::string>> importCharacterBytes(Database& characters, std:
     });
     if (stored)
         return ids;
-    // A failure of the unit itself (its start or commit) does not name the file yet.
-    if (!stored.message().starts_with("Plik „"))
+    // A failure of a query or of the unit itself (its start or commit) has no place in the
+    // file yet; its message does not name the file.
+    if (stored.error().place.file.empty())
         return importFailure(fileName, stored.message());
     return stored.error();
 }
