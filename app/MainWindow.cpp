@@ -94,7 +94,10 @@ QWidget* MainWindow::makeSampleRulesNotice() {
 }
 
 void MainWindow::showSampleRulesNotice() {
-    const bool empty = workspace_ && !rulesHaveRace(workspace_->rules());
+    // Rules that cannot be read are not offered the sample set: loading would fail the same way.
+    const Result<bool> hasRace =
+        workspace_ ? rulesHaveRace(workspace_->rules()) : Result<bool>(true);
+    const bool empty = hasRace.ok() && !*hasRace;
     noticeText_->setText(QString::fromUtf8(kEmptyRulesNotice));
     loadSampleRules_->setVisible(empty);
     notice_->setVisible(empty);

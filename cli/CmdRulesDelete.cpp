@@ -34,7 +34,13 @@ int runRulesDelete(Context& context, std::span<const std::string> args) {
         return kFailure;
     Database& db = workspace->rules();
     db.setErrorStream(&context.err);
-    if (!db.queryValue("SELECT 1 FROM " + tableName + " WHERE id=?;", {id})) {
+    Result<std::optional<std::string>> row =
+        db.queryValue("SELECT 1 FROM " + tableName + " WHERE id=?;", {id});
+    if (!row) {
+        context.err << "tallar2-cli rules delete: nic nie usunięto: " << row.message() << '\n';
+        return kFailure;
+    }
+    if (!*row) {
         context.err << "tallar2-cli rules delete: w tabeli „" << tableName << "” nie ma wiersza "
                     << id << '\n';
         return kFailure;

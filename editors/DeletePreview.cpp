@@ -60,8 +60,21 @@ Status findReferrers(Database& db, std::string_view table, const std::string& id
     return {};
 }
 
-long long totalChanges(Database& db) {
-    return std::stoll(db.queryValue("SELECT total_changes();").value_or("0"));
+Result<long long> totalChanges(Database& db) {
+    Result<std::optional<std::string>> changes = db.queryValue("SELECT total_changes();");
+    if (!changes)
+        return changes.error();
+    return std::stoll(changes->value_or("0"));
+}
+
+// Whether the row `key` (a column of `table`, id or rowid) is there.
+Result<bool> hasRow(Database& db, std::string_view table, std::string_view key,
+                    const SqlParam& value) {
+    Result<std::optional<std::string>> row = db.queryValue(
+        "SELECT 1 FROM " + std::string(table) + " WHERE " + std::string(key) + "=?;", {value});
+    if (!row)
+        return row.error();
+    return row->has_value();
 }
 
 // The Polish forms of a count: 1 wiersz, 2-4 wiersze (not 12-14), else wierszy.
@@ -93,18 +106,27 @@ Status previewDeletion(Database& db, std::string_view table, const std::string& 
     std::vector<Found> found;
     if (Status s = findReferrers(db, table, id, found); !s)
         return s;
-    const bool exists =
-        db.queryValue("SELECT 1 FROM " + std::string(table) + " WHERE id=?;", {id}).has_value();
-    const long long before = totalChanges(db);
+    const Result<bool> exists = hasRow(db, table, "id", id);
+    if (!exists)
+        return exists.error();
+    const Result<long long> before = totalChanges(db);
+    if (!before)
+        return before.error();
     if (Status s = deletion(); !s)
         return s;
-    preview.removedWith = totalChanges(db) - before - (exists ? 1 : 0);
+    const Result<long long> after = totalChanges(db);
+    if (!after)
+        return after.error();
+    preview.removedWith = *after - *before - (*exists ? 1 : 0);
     for (Found& group : found) {
         Referrers left{group.group.what, group.group.column, {}};
-        for (std::size_t i = 0; i < group.rowids.size(); ++i)
-            if (db.queryValue("SELECT 1 FROM " + group.table + " WHERE rowid=?;",
-                              {group.rowids[i]}))
+        for (std::size_t i = 0; i < group.rowids.size(); ++i) {
+            const Result<bool> stays = hasRow(db, group.table, "rowid", group.rowids[i]);
+            if (!stays)
+                return stays.error();
+            if (*stays)
                 left.names.push_back(group.group.names[i]);
+        }
         if (!left.names.empty())
             preview.stillPointing.push_back(std::move(left));
     }

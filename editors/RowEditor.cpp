@@ -201,7 +201,11 @@ Status RowEditor::removeChild(std::size_t list, const std::string& id) {
 Status RowEditor::discardUnsaved() {
     if (mode_ != Mode::New || (def_.children.empty() && !def_.ownsFormulas))
         return {};
-    if (db_.queryValue("SELECT 1 FROM " + def_.table + " WHERE id=?;", {id_}))
+    Result<std::optional<std::string>> saved =
+        db_.queryValue("SELECT 1 FROM " + def_.table + " WHERE id=?;", {id_});
+    if (!saved)
+        return saved.error(); // unknown whether the row was saved: its children stay
+    if (*saved)
         return {};
     return inTransaction(db_, [&]() -> Status {
         if (def_.ownsFormulas)

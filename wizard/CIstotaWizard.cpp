@@ -283,7 +283,12 @@ void ApplyAbilityFormulas(const EngineContext& context) {
 bool readyForNewCharacter(Database& rules, UserPort& port) {
     if (offersPlayableStage(rules))
         return true;
-    if (rulesHaveRace(rules)) {
+    const Result<bool> hasRace = rulesHaveRace(rules);
+    if (!hasRace) {
+        port.showError(hasRace.message(), kWizardErrorCaption);
+        return false;
+    }
+    if (*hasRace) {
         port.showError(kNoPlayableStage, kNoRaceCaption);
         return false;
     }

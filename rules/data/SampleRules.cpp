@@ -47,12 +47,18 @@ Status stageAndCopy(Database& rules) {
 
 } // namespace
 
-bool rulesHaveRace(Database& rules) {
-    return rules.queryValue("SELECT 1 FROM rasy LIMIT 1;").has_value();
+Result<bool> rulesHaveRace(Database& rules) {
+    Result<std::optional<std::string>> race = rules.queryValue("SELECT 1 FROM rasy LIMIT 1;");
+    if (!race)
+        return race.error();
+    return race->has_value();
 }
 
 Status loadSampleRules(Database& rules) {
-    if (rulesHaveRace(rules))
+    const Result<bool> hasRace = rulesHaveRace(rules);
+    if (!hasRace)
+        return hasRace.error();
+    if (*hasRace)
         return Status::error(kSampleRulesRefusal);
     Status status = inTransaction(rules, [&] { return stageAndCopy(rules); });
     // A rolled-back unit takes the temporary tables with it; this only guards the case where
@@ -63,7 +69,12 @@ Status loadSampleRules(Database& rules) {
 }
 
 bool offerSampleRules(Database& rules, UserPort& port) {
-    if (rulesHaveRace(rules) || !port.askYesNo(kSampleRulesQuestion, "Tallar2"))
+    const Result<bool> hasRace = rulesHaveRace(rules);
+    if (!hasRace) {
+        port.showError(hasRace.message(), "Błąd!");
+        return false;
+    }
+    if (*hasRace || !port.askYesNo(kSampleRulesQuestion, "Tallar2"))
         return false;
     if (Status status = loadSampleRules(rules); !status) {
         port.showError(status.message(), "Błąd!");

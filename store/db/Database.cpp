@@ -147,15 +147,15 @@ Status Database::tryExec(std::string_view sql, std::span<const SqlParam> params,
     return run(sql, params, onRow).status;
 }
 
-std::optional<std::string> Database::queryValue(std::string_view sql,
-                                                std::initializer_list<SqlParam> params) {
+Result<std::optional<std::string>> Database::queryValue(std::string_view sql,
+                                                        std::initializer_list<SqlParam> params) {
     std::optional<std::string> result;
-    const Status status = exec(sql, params, [&](const Row& row) {
+    Status status = exec(sql, params, [&](const Row& row) {
         if (!result && row.columnCount() > 0)
             result = row.text(0);
     });
     if (!status)
-        return std::nullopt;
+        return status.error();
     return result;
 }
 

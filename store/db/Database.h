@@ -108,9 +108,11 @@ public:
     Status tryExec(std::string_view sql, std::span<const SqlParam> params = {},
                    const RowCallback& onRow = {});
 
-    // The text of column 0 of the first row, or nothing when there is no row or it fails.
-    std::optional<std::string> queryValue(std::string_view sql,
-                                          std::initializer_list<SqlParam> params = {});
+    // The text of column 0 of the first row, or nothing when there is no row. A failing
+    // statement is an error with the database's message (and its "SQL error" line written,
+    // as exec does), never taken for a missing row.
+    Result<std::optional<std::string>> queryValue(std::string_view sql,
+                                                  std::initializer_list<SqlParam> params = {});
 
     // Where "SQL error: …" lines go; standard error by default, null for nowhere.
     void setErrorStream(std::ostream* stream) { errorStream_ = stream; }

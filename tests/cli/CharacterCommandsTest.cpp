@@ -88,7 +88,8 @@ TEST(CliCharacters, AnEntrysIdentifierIsNoCharacterToShowOrDelete) {
     const auto db = test::openDatabase(dir.file("rtistoty.db"));
     ASSERT_TRUE(db);
     const std::string entry =
-        db->queryValue("SELECT id FROM pozycje WHERE id_n=? AND lp=3;", {hero}).value_or("");
+        test::selectValue(*db, "SELECT id FROM pozycje WHERE id_n=? AND lp=3;", {hero})
+            .value_or("");
     ASSERT_EQ(entry.size(), 30u);
     for (const char* command : {"show", "delete"}) {
         const auto result = runCli({"-C", dir.str(), command, entry});

@@ -34,7 +34,8 @@ struct Workdir {
     }
     std::string count(const std::string& table) {
         auto db = test::openDatabase(dir.file("rtistoty.db"));
-        return db ? db->queryValue("SELECT count(*) FROM " + table + ";").value_or("?") : "?";
+        return db ? test::selectValue(*db, "SELECT count(*) FROM " + table + ";").value_or("?")
+                  : "?";
     }
 };
 

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace tallar {
 namespace {
@@ -26,7 +29,8 @@ struct RulesDirectory {
         ASSERT_TRUE(rules->exec(sql, values).ok()) << sql;
     }
     long long count(const std::string& table) {
-        return std::stoll(rules->queryValue("SELECT count(*) FROM " + table + ";").value_or("-1"));
+        return std::stoll(
+            test::selectValue(*rules, "SELECT count(*) FROM " + table + ";").value_or("-1"));
     }
 };
 
@@ -118,14 +122,50 @@ TEST(CliRulesDelete, FailsOnAMissingRowAndRefusesUnknownTables) {
     EXPECT_EQ(d.count("zdolnosci"), 1);
 }
 
+// A table whose rows cannot be read (its pages damaged, its schema intact) is a failure with
+// the database's message, not a row that is missing.
+TEST(CliRulesDelete, AnUnreadableTableIsAFailureNotAMissingRow) {
+    RulesDirectory d;
+    d.exec("INSERT INTO ekwipunek (id,nazwa) VALUES ('e1','Lina');");
+    std::vector<long long> pages;
+    ASSERT_TRUE(d.rules
+                    ->exec("SELECT rootpage FROM sqlite_master WHERE tbl_name='tarcza';",
+                           [&](const Row& row) { pages.push_back(row.integer(0)); })
+                    .ok());
+    const long long pageSize = std::stoll(test::selectValue(*d.rules, "PRAGMA page_size;").value());
+    ASSERT_FALSE(pages.empty());
+    d.rules.reset();
+    {
+        std::fstream file(d.dir.file("tallar.db"), std::ios::in | std::ios::out | std::ios::binary);
+        for (const long long page : pages) {
+            // 0xFF is no page kind: the page's header says the file is damaged.
+            file.seekp((page - 1) * pageSize);
+            file.write("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 8);
+        }
+        ASSERT_TRUE(file.good());
+    }
+
+    const auto result = runCli({"-C", d.dir.str(), "rules", "delete", "tarcza", "t1"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("tallar2-cli rules delete: nic nie usunięto: database disk image "
+                              "is malformed\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.err.find("nie ma wiersza"), std::string::npos) << result.err;
+    d.rules = test::openDatabase(d.dir.file("tallar.db"));
+    ASSERT_TRUE(d.rules);
+    EXPECT_EQ(d.count("ekwipunek"), 1);
+}
+
 TEST(CliRulesDelete, ARaceGoesWithItsStagesAndWhatTheyHold) {
     test::TempDir dir;
     ASSERT_EQ(runCli({"-C", dir.str(), "init", "--sample-rules"}).code, 0);
     auto rules = test::openDatabase(dir.file("tallar.db"));
     ASSERT_TRUE(rules);
-    const std::string race = rules->queryValue("SELECT id FROM rasy ORDER BY id LIMIT 1;").value();
+    const std::string race =
+        test::selectValue(*rules, "SELECT id FROM rasy ORDER BY id LIMIT 1;").value();
     auto count = [&](const std::string& sql) {
-        return std::stoll(rules->queryValue(sql, {race}).value_or("-1"));
+        return std::stoll(test::selectValue(*rules, sql, {race}).value_or("-1"));
     };
     const std::string ofStages = " IN (SELECT id FROM stadia WHERE idrasa=?);";
     ASSERT_GT(count("SELECT count(*) FROM stadia WHERE idrasa=?;"), 1);
@@ -149,7 +189,7 @@ TEST(CliRulesDelete, ARaceGoesWithItsStagesAndWhatTheyHold) {
 
     // Professions are not deleted from the program.
     const std::string profession =
-        rules->queryValue("SELECT id FROM profesje LIMIT 1;").value_or("");
+        test::selectValue(*rules, "SELECT id FROM profesje LIMIT 1;").value_or("");
     EXPECT_EQ(runCli({"-C", dir.str(), "rules", "delete", "profesje", profession}).code, 1);
 }
 

@@ -19,7 +19,8 @@ long long tableCount(const std::string& path) {
     if (!db)
         return -1;
     return std::stoll(
-        (*db)->queryValue("SELECT count(*) FROM sqlite_master WHERE type='table';").value_or("-1"));
+        test::selectValue(**db, "SELECT count(*) FROM sqlite_master WHERE type='table';")
+            .value_or("-1"));
 }
 
 TEST(CliInit, CreatesBothDatabasesSilently) {

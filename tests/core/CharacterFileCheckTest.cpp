@@ -22,11 +22,11 @@ struct StoredCharacter : test::TestDatabase {
                         .ok());
     }
     std::string rows() {
-        return db
-            ->queryValue("SELECT group_concat(r, ';') FROM (SELECT quote(id)||quote(imie) AS r "
-                         "FROM istoty UNION ALL SELECT quote(id)||quote(id_n)||quote(id_ist)||"
-                         "quote(lp)||quote(info)||quote(typ)||quote(wartosc)||quote(modyfikator) "
-                         "FROM pozycje ORDER BY 1);")
+        return test::selectValue(
+                   *db, "SELECT group_concat(r, ';') FROM (SELECT quote(id)||quote(imie) AS r "
+                        "FROM istoty UNION ALL SELECT quote(id)||quote(id_n)||quote(id_ist)||"
+                        "quote(lp)||quote(info)||quote(typ)||quote(wartosc)||quote(modyfikator) "
+                        "FROM pozycje ORDER BY 1);")
             .value_or("");
     }
 };
@@ -143,8 +143,8 @@ TEST(CharacterFileCheck, NumbersAsTheDatabaseWritesThemAreAccepted) {
                      entry("b", "a", "k", "<modyfikator>-0.25</modyfikator>")}),
         "dobry.xml");
     ASSERT_TRUE(result.ok()) << result.message();
-    EXPECT_EQ(t.db->queryValue("SELECT group_concat(quote(modyfikator)) FROM pozycje WHERE "
-                               "id_ist='k' AND modyfikator IS NOT NULL;"),
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT group_concat(quote(modyfikator)) FROM pozycje WHERE "
+                                       "id_ist='k' AND modyfikator IS NOT NULL;"),
               "1.0e+20,-0.25");
 }
 
@@ -172,13 +172,13 @@ TEST(CharacterFileCheck, AFileInUtf8WithPolishLettersIsRefused) {
     std::string other = utf8;
     other.replace(other.find("Żółw"), std::string("Żółw").size(), "é");
     ASSERT_TRUE(importCharacterBytes(*t.db, other, "inny.xml").ok());
-    EXPECT_EQ(t.db->queryValue("SELECT imie FROM istoty WHERE id='k';"), "Ă©");
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT imie FROM istoty WHERE id='k';"), "Ă©");
 
     // The same letters in Windows-1250 are what a character file holds.
     std::string cp1250 = utf8;
     cp1250.replace(cp1250.find("Żółw"), std::string("Żółw").size(), "\xAF\xF3\xB3w");
     ASSERT_TRUE(importCharacterBytes(*t.db, cp1250, "dobry.xml").ok());
-    EXPECT_EQ(t.db->queryValue("SELECT imie FROM istoty WHERE id='k';"), "Żółw");
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT imie FROM istoty WHERE id='k';"), "Żółw");
 }
 
 } // namespace

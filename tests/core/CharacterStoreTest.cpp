@@ -118,15 +118,17 @@ TEST(CharacterStore, ANewCharacterIsStoredAsFiftyFourRows) {
     EXPECT_EQ(t.count("SELECT count(*) FROM istoty;"), 1);
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje;"), 54);
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje WHERE id_ist<>'" + hero.id() + "';"), 0);
-    EXPECT_EQ(t.db->queryValue("SELECT id_n || '/' || id_ist || '/' || lp FROM pozycje WHERE id=?;",
-                               {hero.id()}),
+    EXPECT_EQ(test::selectValue(
+                  *t.db, "SELECT id_n || '/' || id_ist || '/' || lp FROM pozycje WHERE id=?;",
+                  {hero.id()}),
               hero.id() + "/" + hero.id() + "/1");
-    EXPECT_EQ(t.db->queryValue("SELECT imie || gracz || rasa || prof FROM istoty;"), "RagnarOla");
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT imie || gracz || rasa || prof FROM istoty;"),
+              "RagnarOla");
     // Places count from 1 among siblings.
     EXPECT_EQ(t.count("SELECT max(lp) FROM pozycje WHERE id_n='" + hero.id() + "' AND id<>id_n;"),
               41);
-    EXPECT_EQ(t.db->queryValue("SELECT info FROM pozycje WHERE id_n=? AND lp=3;",
-                               {hero.link(kLinkMajatek)->id()}),
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT info FROM pozycje WHERE id_n=? AND lp=3;",
+                                {hero.link(kLinkMajatek)->id()}),
               "w siedzibie");
     EXPECT_TRUE(t.errors.str().empty());
 }

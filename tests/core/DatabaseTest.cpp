@@ -33,14 +33,14 @@ TEST(Database, AnyTextRoundTripsUnchangedAndIsStoredAsWindows1250) {
     // One byte per Polish letter on disk: "Żół" and the 10,000 "ą" take two in UTF-8.
     EXPECT_EQ(t.count("SELECT length(CAST(v AS BLOB)) FROM t;"),
               static_cast<long long>(awkward.size() - 3 - 10000));
-    EXPECT_EQ(t.db->queryValue("SELECT hex(substr(v, -1)) FROM t;"), "B9");
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT hex(substr(v, -1)) FROM t;"), "B9");
     EXPECT_TRUE(t.errors.str().empty());
 }
 
 TEST(Database, StatementTextIsEncodedToo) {
     TestDatabase t;
     ASSERT_TRUE(t.db->exec("CREATE TABLE t (v TEXT); INSERT INTO t VALUES ('żółć');").ok());
-    EXPECT_EQ(t.db->queryValue("SELECT hex(v) FROM t WHERE v = 'żółć';"), "BFF3B3E6");
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT hex(v) FROM t WHERE v = 'żółć';"), "BFF3B3E6");
     std::string alias;
     ASSERT_TRUE(
         t.db->exec("SELECT v 'Ułomność  ' FROM t;", [&](const Row& row) { alias = row.name(0); })
@@ -74,6 +74,25 @@ TEST(Database, FailingStatementWritesTheSqlErrorLine) {
     t.errors.str("");
     EXPECT_FALSE(t.db->tryExec("SELECT * FROM nic;").ok());
     EXPECT_EQ(t.errors.str(), "");
+}
+
+TEST(Database, AQueriedValueTellsNoRowFromAFailure) {
+    TestDatabase t;
+    ASSERT_TRUE(t.db->exec("CREATE TABLE t (v TEXT); INSERT INTO t VALUES (NULL), ('b');").ok());
+    // The first row's column 0; NULL reads as the empty text.
+    const Result<std::optional<std::string>> first = t.db->queryValue("SELECT v FROM t;");
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(*first, std::optional<std::string>(""));
+    const Result<std::optional<std::string>> none =
+        t.db->queryValue("SELECT v FROM t WHERE v=?;", {"c"});
+    ASSERT_TRUE(none.ok());
+    EXPECT_EQ(*none, std::nullopt);
+    EXPECT_EQ(t.errors.str(), "");
+
+    const Result<std::optional<std::string>> failed = t.db->queryValue("SELECT v FROM nic;");
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.message(), "no such table: nic");
+    EXPECT_EQ(t.errors.str(), "SQL error: no such table: nic\n");
 }
 
 TEST(Database, UnstorableTextIsRefusedAndNothingIsWritten) {
@@ -136,7 +155,7 @@ TEST(Transaction, FailureMidwayLeavesTheDatabaseAsBefore) {
     });
     ASSERT_FALSE(status.ok());
     EXPECT_FALSE(t.db->inTransaction());
-    EXPECT_EQ(t.db->queryValue("SELECT group_concat(id || v) FROM t;"), "1old");
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT group_concat(id || v) FROM t;"), "1old");
 }
 
 TEST(Transaction, NestedUnitsBecomeSavepointsAndRollBackTogether) {
@@ -166,7 +185,7 @@ TEST(Transaction, NestedUnitsBecomeSavepointsAndRollBackTogether) {
         } // the inner unit rolls back alone
         ASSERT_TRUE(outer.commit().ok());
     }
-    EXPECT_EQ(t.db->queryValue("SELECT group_concat(v) FROM t;"), "kept");
+    EXPECT_EQ(test::selectValue(*t.db, "SELECT group_concat(v) FROM t;"), "kept");
 }
 
 TEST(Database, TheHookMakesAStatementFailAsTheDatabaseWould) {
@@ -208,7 +227,7 @@ TEST(Database, OpeningWaitsForAnotherConnectionsLock) {
     const auto third = test::openDatabase(f.dir.file("wspolna.db"));
     writer.join();
     ASSERT_NE(third, nullptr);
-    EXPECT_EQ(third->queryValue("SELECT count(*) FROM t;"), "2");
+    EXPECT_EQ(test::selectValue(*third, "SELECT count(*) FROM t;"), "2");
 }
 
 TEST(Transaction, AUnitThatReadsBeforeItWritesWaitsForAnotherWriter) {
@@ -221,13 +240,15 @@ TEST(Transaction, AUnitThatReadsBeforeItWritesWaitsForAnotherWriter) {
     // Holding a read lock, a unit could not wait for the write lock: it must take that
     // lock first.
     const Status status = inTransaction(*f.second, [&]() -> Status {
-        if (!f.second->queryValue("SELECT count(*) FROM t;"))
-            return Status::error("odczyt nie powiódł się");
+        if (Result<std::optional<std::string>> read =
+                f.second->queryValue("SELECT count(*) FROM t;");
+            !read)
+            return read.error();
         return f.second->exec("DELETE FROM t WHERE v='a';");
     });
     writer.join();
     EXPECT_TRUE(status.ok()) << status.message();
-    EXPECT_EQ(f.first->queryValue("SELECT group_concat(v) FROM t;"), "b");
+    EXPECT_EQ(test::selectValue(*f.first, "SELECT group_concat(v) FROM t;"), "b");
 }
 
 TEST(Database, OpeningADirectoryOrAForeignFileFails) {

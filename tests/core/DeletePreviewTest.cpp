@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace tallar::editors {
 namespace {
 
@@ -41,6 +45,35 @@ TEST(DeletePreview, CountsWhatTheCascadeTakesAndNamesWhatStillPoints) {
               "Czy usunąć „Miecze”?\n\nRazem z nim zostaną usunięte 4 zależne wiersze.\n\n"
               "Wciąż wskazują na niego (po usunięciu będą wskazywać wiersz, którego nie ma):\n"
               "• Broń (idgrupy): „Miecz długi”, „Szabla”");
+}
+
+// Each look-up of the preview that fails (does the row exist, the change counts before and
+// after, does each referrer stay) is reported, never read as a missing row; nothing changes.
+TEST(DeletePreview, AFailingLookUpIsReportedAndChangesNothing) {
+    RulesFixture f;
+    f.insert("grupybroni", {"id", "nazwa"}, {"g1", "Miecze"});
+    f.insert("bronie", {"id", "nazwa", "idgrupy"}, {"b1", "Szabla", "g1"});
+    f.insert("bronie", {"id", "nazwa", "idgrupy"}, {"b2", "Miecz długi", "g1"});
+    f.insert("rasybronie", {"idrasa", "idgrupybroni"}, {"r1", "g1"});
+    const long long before = allRows(f);
+    const std::vector<std::pair<std::string, int>> failing = {{"SELECT 1 FROM grupybroni", 1},
+                                                              {"SELECT total_changes", 1},
+                                                              {"SELECT total_changes", 2},
+                                                              {"SELECT 1 FROM bronie", 1},
+                                                              {"SELECT 1 FROM bronie", 2}};
+    for (const auto& [prefix, nth] : failing) {
+        f.db->setStatementHook([prefix, nth, seen = 0](std::string_view sql) mutable {
+            return sql.starts_with(prefix) && ++seen == nth ? Status::error("wstrzyknięty błąd")
+                                                            : Status();
+        });
+        RowEditor group(*f.db, catalogue::weaponGroup(), "g1", EditorMode::Delete);
+        DeletePreview preview;
+        const Status status = group.previewRemoval(preview);
+        f.db->setStatementHook({});
+        EXPECT_EQ(status.message(), "wstrzyknięty błąd") << prefix << " #" << nth;
+        EXPECT_EQ(allRows(f), before) << prefix << " #" << nth;
+        EXPECT_FALSE(f.db->inTransaction());
+    }
 }
 
 // A race takes its stages through the stage cascade: a stage with two natural weapons, a

@@ -21,7 +21,7 @@ TEST(EditorForms, ADecimalCommaStoresAPoint) {
     ASSERT_FALSE(bag.setValue("nazwa", "Worek"));
     ASSERT_FALSE(bag.setValue("waga", "0,5"));
     ASSERT_EQ(bag.save(f.port), RowEditor::SaveResult::Saved);
-    EXPECT_EQ(f.db->queryValue("SELECT waga FROM ekwipunek WHERE id='e1';"), "0.5");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT waga FROM ekwipunek WHERE id='e1';"), "0.5");
 
     RowEditor formula(*f.db, catalogue::formula(), "f1", EditorMode::New);
     ASSERT_FALSE(formula.setValue("sfkxx", "0,75"));
@@ -34,7 +34,7 @@ TEST(EditorForms, ADecimalCommaStoresAPoint) {
     race.link(1, {"g1", "Łuki"});
     race.setLinkValues(1, 0, {"1,5"});
     ASSERT_EQ(race.save(f.port), RowEditor::SaveResult::Saved);
-    EXPECT_EQ(f.db->queryValue("SELECT bonus FROM rasybronie WHERE idrasa='r1';"), "1.5");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT bonus FROM rasybronie WHERE idrasa='r1';"), "1.5");
     // Text fields keep their commas.
     ASSERT_FALSE(bag.setValue("nazwa", "Worek, duży"));
     EXPECT_EQ(bag.value("nazwa"), "Worek, duży");
@@ -62,7 +62,7 @@ TEST(EditorForms, AnOwnerIsOneUnitWithTheRowsItsChildEditorsSave) {
         EXPECT_EQ(race.children(0)[0].name, "Dorosły (od 10)");
         ASSERT_TRUE(race.cancel().ok());
     }
-    EXPECT_EQ(f.db->queryValue("SELECT nazwa FROM stadia WHERE id='s1';"), "Młody");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT nazwa FROM stadia WHERE id='s1';"), "Młody");
     {
         RowEditor race(*f.db, catalogue::race(), "r1", EditorMode::Edit);
         ASSERT_TRUE(race.load().ok());
@@ -71,7 +71,7 @@ TEST(EditorForms, AnOwnerIsOneUnitWithTheRowsItsChildEditorsSave) {
         ASSERT_EQ(race.save(f.port), RowEditor::SaveResult::Saved);
         EXPECT_FALSE(race.inUnit());
     }
-    EXPECT_EQ(f.db->queryValue("SELECT nazwa FROM stadia WHERE id='s1';"), "Stary");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT nazwa FROM stadia WHERE id='s1';"), "Stary");
     // Rows that own nothing need no unit; neither does a delete.
     RowEditor shield(*f.db, catalogue::shield(), "t1", EditorMode::New);
     ASSERT_TRUE(shield.beginUnit().ok());

@@ -91,9 +91,11 @@ TEST(RaceEditor, SavesItsRowAndLinksWithTheirValuesAndReloadsThem) {
     EXPECT_EQ(again.linked(4)[0].id, "z1");
     ASSERT_EQ(again.children(0).size(), 1u);
     EXPECT_EQ(again.children(0)[0].id, "s1");
-    EXPECT_EQ(f.db->queryValue("SELECT procent FROM rasycharakter WHERE idrasa='r1';"), "40");
-    EXPECT_EQ(f.db->queryValue("SELECT pozlimit FROM profrasa WHERE idrasa='r1' AND id='p1';"),
-              "12");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT procent FROM rasycharakter WHERE idrasa='r1';"),
+              "40");
+    EXPECT_EQ(
+        test::selectValue(*f.db, "SELECT pozlimit FROM profrasa WHERE idrasa='r1' AND id='p1';"),
+        "12");
 }
 
 TEST(StageEditor, SavesItsRowWeaponsPartsAndSkillsAndReloadsThem) {
@@ -123,10 +125,10 @@ TEST(StageEditor, SavesItsRowWeaponsPartsAndSkillsAndReloadsThem) {
     stage.setOwned(0, 0, {{"id", "s1-b2"}, {"nazwa", "Kły"}});
     ASSERT_EQ(stage.save(f.port), RowEditor::SaveResult::Saved);
     EXPECT_EQ(rowCounts(f), before);
-    EXPECT_EQ(f.db->queryValue("SELECT nazwa||'/'||idstadium FROM stadiumbronie WHERE "
-                               "idstadium='s1';"),
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT nazwa||'/'||idstadium FROM stadiumbronie WHERE "
+                                       "idstadium='s1';"),
               "Kły/s1");
-    EXPECT_EQ(f.db->queryValue("SELECT idrasa||'/'||sf_wartosc FROM stadia WHERE id='s1';"),
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT idrasa||'/'||sf_wartosc FROM stadia WHERE id='s1';"),
               "r1/2K10");
 }
 
@@ -214,6 +216,25 @@ TEST(RaceEditor, CancellingANewRaceTakesItsSavedStagesWithIt) {
     EXPECT_EQ(f.rows("stadia"), 3);
 }
 
+TEST(RaceEditor, CancellingANewRaceThatCannotBeLookedUpKeepsItsStages) {
+    RulesFixture f;
+    populateRaces(f);
+    RowEditor race(*f.db, catalogue::race(), "r9", EditorMode::New);
+    ASSERT_TRUE(race.load().ok());
+    addStage(f, "r9", "s9");
+    // Whether the race was saved cannot be read: its stages are not taken as unsaved.
+    f.db->setStatementHook([](std::string_view sql) {
+        return sql.starts_with("SELECT 1 FROM rasy") ? Status::error("odczyt nie powiódł się")
+                                                     : Status();
+    });
+    const Status discarded = race.discardUnsaved();
+    f.db->setStatementHook({});
+    ASSERT_FALSE(discarded.ok());
+    EXPECT_EQ(discarded.message(), "odczyt nie powiódł się");
+    EXPECT_EQ(f.rows("stadia", "id='s9'"), 1);
+    EXPECT_EQ(f.rows("stadia"), 4); // the three of populateRaces and s9
+}
+
 TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
     RulesFixture f;
     RowEditor skill(*f.db, catalogue::skill(), "u1", EditorMode::New);
@@ -230,10 +251,10 @@ TEST(SkillEditor, OwnsItsThrowsWhichGoAtOnceOrWithTheSkill) {
                             skill.childFixed(i));
             ASSERT_TRUE(child.load().ok());
             ASSERT_EQ(child.save(f.port), RowEditor::SaveResult::Saved);
-            EXPECT_EQ(
-                f.db->queryValue("SELECT idumiejetnosc FROM " + throws[i]->table + " WHERE id=?;",
-                                 {throws[i]->table + n}),
-                "u1");
+            EXPECT_EQ(test::selectValue(
+                          *f.db, "SELECT idumiejetnosc FROM " + throws[i]->table + " WHERE id=?;",
+                          {throws[i]->table + n}),
+                      "u1");
         }
     ASSERT_EQ(skill.save(f.port), RowEditor::SaveResult::Saved);
     RowEditor again(*f.db, catalogue::skill(), "u1", EditorMode::Edit);
@@ -289,7 +310,7 @@ TEST(TradeEditor, SavesSkillsPerGradeAndDeletesItsFormulasThroughTheFormulaDelet
         formula.link(0, {"g1", "Miecze"});
         ASSERT_EQ(formula.save(f.port), RowEditor::SaveResult::Saved);
     }
-    EXPECT_EQ(f.db->queryValue("SELECT typ_nad FROM formuly WHERE id='f2';"), "ZAWOD2");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT typ_nad FROM formuly WHERE id='f2';"), "ZAWOD2");
     RowEditor again(*f.db, catalogue::trade(), "t1", EditorMode::Edit);
     ASSERT_TRUE(again.load().ok());
     EXPECT_EQ(again.children(0).size(), 1u);

@@ -32,7 +32,8 @@ TEST(RowEditor, EquipmentNeedsNameAndWeightAndSaysNothingWhenOneIsMissing) {
     EXPECT_TRUE(f.port.errors().empty());
     ASSERT_FALSE(editor.setValue("waga", "2"));
     EXPECT_EQ(editor.save(f.port), RowEditor::SaveResult::Saved);
-    EXPECT_EQ(f.db->queryValue("SELECT nazwa||'/'||waga FROM ekwipunek WHERE id='e1';"), "Lina/2");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT nazwa||'/'||waga FROM ekwipunek WHERE id='e1';"),
+              "Lina/2");
 }
 
 TEST(RowEditor, ABlockedSaveNamesTheFieldThatBlocksIt) {
@@ -162,7 +163,7 @@ TEST(RowEditor, AFailingInsertLeavesTheOldRowAndLinks) {
     EXPECT_EQ(editor.save(f.port), RowEditor::SaveResult::Failed);
     EXPECT_EQ(f.port.errors().size(), 1u);
     EXPECT_NE(f.errors.str().find("SQL error: odmowa"), std::string::npos);
-    EXPECT_EQ(f.db->queryValue("SELECT nazwa FROM zbroja WHERE id='z1';"), "Kolczuga");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT nazwa FROM zbroja WHERE id='z1';"), "Kolczuga");
     EXPECT_EQ(f.rows("zbrojaelem"), 1);
     EXPECT_FALSE(f.db->inTransaction());
 }
@@ -223,7 +224,7 @@ TEST(RowEditor, AbilityKeepsItsKindAndRaces) {
     ASSERT_FALSE(editor.setValue("nazwa", "Widzenie w ciemności"));
     editor.link(0, {"r1", "Elf"});
     ASSERT_EQ(editor.save(f.port), RowEditor::SaveResult::Saved);
-    EXPECT_EQ(f.db->queryValue("SELECT typ FROM zdolnosci WHERE id='z1';"), "ZDOLNOSC");
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT typ FROM zdolnosci WHERE id='z1';"), "ZDOLNOSC");
     EXPECT_EQ(f.rows("rasyzdolnosci", "idrasa='r1' AND idzdolnosci='z1'"), 1);
 
     RowEditor loaded(*f.db, catalogue::ability(), "z1", EditorMode::Edit);
@@ -244,7 +245,7 @@ TEST(RowEditor, FormulaSavesItsOwnerAndWeaponGroups) {
     ASSERT_FALSE(formula.setValue("bglznak", "+"));
     formula.link(0, {"g1", "Łuki"});
     ASSERT_EQ(formula.save(f.port), RowEditor::SaveResult::Saved);
-    EXPECT_EQ(f.db->queryValue("SELECT id_nad||typ_nad||typ1||sfznak||sfkxx FROM formuly;"),
+    EXPECT_EQ(test::selectValue(*f.db, "SELECT id_nad||typ_nad||typ1||sfznak||sfkxx FROM formuly;"),
               "z1ZDOLNOSC1+K6");
     EXPECT_EQ(f.rows("formulybrone", "idformuly='f1' AND idgrupybroni='g1'"), 1);
 }

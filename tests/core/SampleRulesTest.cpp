@@ -21,6 +21,13 @@ struct RulesDatabase : test::TestDatabase {
     NonInteractiveUserPort port{&portErrors};
     RulesDatabase() { EXPECT_TRUE(ensureRulesSchema(*db, port).ok()); }
 
+    // Whether a race is there; a failing check is a test failure.
+    bool hasRace() {
+        const Result<bool> race = rulesHaveRace(*db);
+        EXPECT_TRUE(race.ok()) << race.message();
+        return race.ok() && *race;
+    }
+
     // Every row of every rules table, as one text, to see that nothing changed.
     std::string dump() {
         std::string text;
@@ -38,7 +45,7 @@ struct RulesDatabase : test::TestDatabase {
 TEST(SampleRules, LoadsIntoAnEmptyDatabaseAndPassesTheChecker) {
     RulesDatabase r;
     ASSERT_TRUE(loadSampleRules(*r.db).ok());
-    EXPECT_TRUE(rulesHaveRace(*r.db));
+    EXPECT_TRUE(r.hasRace());
     EXPECT_EQ(r.errors.str(), "");
     EXPECT_EQ(r.count("SELECT count(*) FROM rasy WHERE nazwa IN ('Człowiek','Niziołek');"), 2);
     // The staging tables are gone and the alignments were not touched.
@@ -161,7 +168,7 @@ TEST(SampleRules, AFailureKeepsNothingOfTheSet) {
     EXPECT_NE(r.errors.str().find("SQL error: "), std::string::npos);
     EXPECT_EQ(r.dump(), before); // the user's NULL stays NULL, no sample row is kept
     EXPECT_EQ(r.count("SELECT count(*) FROM sqlite_temp_master;"), 0);
-    EXPECT_FALSE(rulesHaveRace(*r.db));
+    EXPECT_FALSE(r.hasRace());
 }
 
 TEST(SampleRules, StartUpOffersTheSetOnlyForRulesWithoutRaces) {
@@ -169,12 +176,12 @@ TEST(SampleRules, StartUpOffersTheSetOnlyForRulesWithoutRaces) {
     declined.port.queueYesNo(false);
     EXPECT_FALSE(offerSampleRules(*declined.db, declined.port));
     EXPECT_EQ(declined.port.questions(), std::vector<std::string>{kSampleRulesQuestion});
-    EXPECT_FALSE(rulesHaveRace(*declined.db));
+    EXPECT_FALSE(declined.hasRace());
 
     RulesDatabase accepted;
     accepted.port.queueYesNo(true);
     EXPECT_TRUE(offerSampleRules(*accepted.db, accepted.port));
-    EXPECT_TRUE(rulesHaveRace(*accepted.db));
+    EXPECT_TRUE(accepted.hasRace());
     EXPECT_TRUE(accepted.port.errors().empty());
 
     // Once there are races the question is not asked again.
@@ -189,7 +196,29 @@ TEST(SampleRules, AFailedLoadAtStartUpIsShown) {
     EXPECT_FALSE(offerSampleRules(*r.db, r.port));
     ASSERT_EQ(r.port.errors().size(), 1u);
     EXPECT_EQ(r.port.errors()[0].caption, "Błąd!");
-    EXPECT_FALSE(rulesHaveRace(*r.db));
+    EXPECT_FALSE(r.hasRace());
+}
+
+TEST(SampleRules, RulesThatCannotBeReadAreReportedNotTakenForEmpty) {
+    RulesDatabase r;
+    ASSERT_TRUE(r.db->exec("DROP TABLE rasy;").ok());
+    const std::string before = r.dump();
+
+    const Result<bool> race = rulesHaveRace(*r.db);
+    ASSERT_FALSE(race.ok());
+    EXPECT_NE(race.message().find("no such table: rasy"), std::string::npos) << race.message();
+
+    // Loading says why it cannot look for races instead of trying to copy the set.
+    const Status loaded = loadSampleRules(*r.db);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message(), race.message());
+
+    // At start-up the error is shown and no question asked.
+    EXPECT_FALSE(offerSampleRules(*r.db, r.port));
+    EXPECT_TRUE(r.port.questions().empty());
+    ASSERT_EQ(r.port.errors().size(), 1u);
+    EXPECT_EQ(r.port.errors()[0].text, race.message());
+    EXPECT_EQ(r.dump(), before);
 }
 
 } // namespace

@@ -13,13 +13,13 @@ namespace tallar {
 namespace {
 
 long long countOf(Database& db, const std::string& sql) {
-    return std::stoll(db.queryValue(sql).value_or("-1"));
+    return std::stoll(test::selectValue(db, sql).value_or("-1"));
 }
 
 std::string masterDump(Database& db) {
-    return db
-        .queryValue("SELECT group_concat(type || ':' || name || ':' || sql, '\n') FROM "
-                    "(SELECT * FROM sqlite_master ORDER BY name);")
+    return test::selectValue(db,
+                             "SELECT group_concat(type || ':' || name || ':' || sql, '\n') FROM "
+                             "(SELECT * FROM sqlite_master ORDER BY name);")
         .value_or("");
 }
 
@@ -81,20 +81,22 @@ TEST(Schema, TablesHaveTheirColumnsTypesAndConstraintsInOrder) {
         EXPECT_EQ(names.back(), e.last);
     }
     // Declared constraints: a primary key, a plain NOT NULL, and a link table with no key.
-    EXPECT_EQ(w.workspace->rules().queryValue(
-                  "SELECT group_concat(name || '/' || \"notnull\" || '/' || pk) FROM "
-                  "pragma_table_info('stadia') WHERE name IN ('id','idrasa','nazwa');"),
-              "id/1/1,idrasa/1/0,nazwa/0/0");
-    EXPECT_EQ(w.workspace->rules().queryValue(
-                  "SELECT group_concat(name || '/' || \"notnull\" || '/' || pk) FROM "
-                  "pragma_table_info('charaktery');"),
+    EXPECT_EQ(
+        test::selectValue(w.workspace->rules(),
+                          "SELECT group_concat(name || '/' || \"notnull\" || '/' || pk) FROM "
+                          "pragma_table_info('stadia') WHERE name IN ('id','idrasa','nazwa');"),
+        "id/1/1,idrasa/1/0,nazwa/0/0");
+    EXPECT_EQ(test::selectValue(w.workspace->rules(),
+                                "SELECT group_concat(name || '/' || \"notnull\" || '/' || pk) FROM "
+                                "pragma_table_info('charaktery');"),
               "id/1/0,prawo/0/0,prawo_ew/0/0,moralnosc/0/0,moralnosc_ew/0/0");
-    EXPECT_EQ(w.workspace->characters().queryValue(
+    EXPECT_EQ(test::selectValue(
+                  w.workspace->characters(),
                   "SELECT group_concat(name || ':' || type) FROM pragma_table_info('pozycje');"),
               "id:TEXT,id_n:TEXT,id_ist:TEXT,lp:INTEGER,info:TEXT,specjal:TEXT,typ:INTEGER,"
               "wartosc:INTEGER,modyfikator:REAL,memo:TEXT");
-    EXPECT_EQ(w.workspace->characters().queryValue(
-                  "SELECT group_concat(name) FROM pragma_index_info('id_nadlp');"),
+    EXPECT_EQ(test::selectValue(w.workspace->characters(),
+                                "SELECT group_concat(name) FROM pragma_index_info('id_nadlp');"),
               "id_n,lp");
 }
 
@@ -102,15 +104,17 @@ TEST(Schema, AlignmentsHaveTheFixedIdentifiersAndWindows1250Bytes) {
     OpenedWorkspace w;
     w.open();
     Database& rules = w.workspace->rules();
-    EXPECT_EQ(rules.queryValue("SELECT prawo || '|' || prawo_ew || '|' || moralnosc || '|' || "
-                               "moralnosc_ew FROM charaktery WHERE "
-                               "id='090809003305595251681512809718';"),
+    EXPECT_EQ(test::selectValue(rules,
+                                "SELECT prawo || '|' || prawo_ew || '|' || moralnosc || '|' || "
+                                "moralnosc_ew FROM charaktery WHERE "
+                                "id='090809003305595251681512809718';"),
               "praworządny|ewidentny|zły|ewidentny");
-    EXPECT_EQ(rules.queryValue("SELECT id FROM charaktery LIMIT 1;"),
+    EXPECT_EQ(test::selectValue(rules, "SELECT id FROM charaktery LIMIT 1;"),
               "090809003300186145251489319234");
     // The "ą" of "praworządny" is the single byte 0xB9 on disk.
-    EXPECT_EQ(rules.queryValue("SELECT hex(prawo) FROM charaktery WHERE prawo LIKE 'prawor%' "
-                               "LIMIT 1;"),
+    EXPECT_EQ(test::selectValue(rules,
+                                "SELECT hex(prawo) FROM charaktery WHERE prawo LIKE 'prawor%' "
+                                "LIMIT 1;"),
               "707261776F727AB9646E79");
     // Every combination of the two axes and two flags occurs once.
     EXPECT_EQ(countOf(rules, "SELECT count(DISTINCT prawo || prawo_ew || moralnosc || "

@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <sstream>
+#include <string>
+#include <string_view>
 
 namespace tallar::test {
 
@@ -30,6 +34,18 @@ inline std::unique_ptr<Workspace> openWorkspace(const std::string& directory, Us
         return nullptr;
     }
     return std::move(*opened);
+}
+
+// The value of a query that must not fail (see Database::queryValue): a failure is a test
+// failure and gives nothing.
+inline std::optional<std::string> selectValue(Database& db, std::string_view sql,
+                                              std::initializer_list<SqlParam> params = {}) {
+    Result<std::optional<std::string>> value = db.queryValue(sql, params);
+    if (!value) {
+        ADD_FAILURE() << "query failed: " << sql << ": " << value.message();
+        return std::nullopt;
+    }
+    return std::move(*value);
 }
 
 // A database file in a temporary directory whose "SQL error" lines are kept in `errors`.

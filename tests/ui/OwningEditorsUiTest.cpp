@@ -73,10 +73,10 @@ TEST(OwningEditorWindows, CancellingTheRaceLeavesAnEditedStageAsItWas) {
             stage->saveClicked();
         });
         race.editChild(0, 0);
-        EXPECT_EQ(r.db->queryValue("SELECT zyw_wartosc FROM stadia;"), "3K10"); // saved...
+        EXPECT_EQ(test::selectValue(*r.db, "SELECT zyw_wartosc FROM stadia;"), "3K10"); // saved...
         race.reject();
     }
-    EXPECT_EQ(r.db->queryValue("SELECT zyw_wartosc FROM stadia;"), "2K10"); // ...and undone
+    EXPECT_EQ(test::selectValue(*r.db, "SELECT zyw_wartosc FROM stadia;"), "2K10"); // ...and undone
     EXPECT_EQ(r.count("SELECT count(*) FROM stadia;"), 1);
 }
 

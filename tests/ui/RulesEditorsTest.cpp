@@ -138,8 +138,9 @@ TEST(RulesEditorWindow, BuildsItsFormFromTheDescriptionAndSaves) {
 
     editor.saveClicked();
     EXPECT_EQ(editor.result(), QDialog::Accepted);
-    EXPECT_EQ(r.db->queryValue("SELECT nazwa||'/'||rzutod||'/'||majatek FROM klasyspoleczne;"),
-              "Szlachta/90/2K100*10");
+    EXPECT_EQ(
+        test::selectValue(*r.db, "SELECT nazwa||'/'||rzutod||'/'||majatek FROM klasyspoleczne;"),
+        "Szlachta/90/2K100*10");
 
     // Opened to edit, it shows what was saved.
     ui::CEdycjaKlasaSpoleczna again(*r.db, "k1", editors::EditorMode::Edit, nullptr);
@@ -188,7 +189,8 @@ TEST(RulesEditorWindow, CheckBoxesWriteTOrNAndNumbersTakeACommaAndStoreAPoint) {
     EXPECT_TRUE(weight->styleSheet().isEmpty()); // a comma is no mistake
     shield.saveClicked();
     ASSERT_EQ(shield.result(), QDialog::Accepted);
-    EXPECT_EQ(r.db->queryValue("SELECT metal||szpikulce||'|'||waga FROM tarcza;"), "TN|2.5");
+    EXPECT_EQ(test::selectValue(*r.db, "SELECT metal||szpikulce||'|'||waga FROM tarcza;"),
+              "TN|2.5");
 
     // A skill's flags are check boxes too, and a trade's class offers the classes in use.
     r.exec("INSERT INTO klasyspoleczne (id,nazwa,klasa) VALUES ('k1','Chłopi','WIEJSKA');");

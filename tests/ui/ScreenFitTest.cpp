@@ -66,7 +66,8 @@ void expectFitsTheScreen(QWidget& window, const std::string& name) {
 
 // The first row of a table, so that an editor shows a filled row where there is one.
 std::string firstId(Database& db, const std::string& table) {
-    return db.queryValue("SELECT id FROM " + table + " ORDER BY rowid LIMIT 1;").value_or("x1");
+    return test::selectValue(db, "SELECT id FROM " + table + " ORDER BY rowid LIMIT 1;")
+        .value_or("x1");
 }
 
 TEST(ScreenFit, EveryEditorFitsA1366x768Screen) {

@@ -144,7 +144,9 @@ TEST(CharacterList, DodajWithoutARaceSaysSoAndOffersTheSampleRules) {
     });
     list.addClicked();
     EXPECT_EQ(asked, QString::fromUtf8(kNoRaceQuestion));
-    EXPECT_FALSE(rulesHaveRace(workspace->rules()));
+    const Result<bool> hasRace = rulesHaveRace(workspace->rules());
+    ASSERT_TRUE(hasRace.ok()) << hasRace.message();
+    EXPECT_FALSE(*hasRace);
     EXPECT_EQ(list.shownCount(), 0);
 }
 
