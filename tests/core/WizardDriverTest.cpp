@@ -378,5 +378,15 @@ TEST(NewCharacterRules, RacesWithoutAStageOpenToPlayersSaySoWithoutOffering) {
     EXPECT_TRUE(readyForNewCharacter(*rules.db, rules.port));
 }
 
+TEST(NewCharacterRules, RacesThatCannotBeReadAreShownNotTakenForNone) {
+    test::RulesFixture rules;
+    ASSERT_TRUE(rules.db->exec("DROP TABLE rasy;").ok());
+    EXPECT_FALSE(readyForNewCharacter(*rules.db, rules.port));
+    EXPECT_TRUE(rules.port.questions().empty()); // no offer of the sample rules
+    ASSERT_FALSE(rules.port.errors().empty());
+    EXPECT_EQ(rules.port.errors().back().text, "no such table: rasy");
+    EXPECT_EQ(rules.port.errors().back().caption, kWizardErrorCaption);
+}
+
 } // namespace
 } // namespace tallar
