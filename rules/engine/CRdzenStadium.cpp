@@ -575,7 +575,7 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         if (part && part->specjal == t[0])
             continue;
         if (part) {
-            part->destroyChildren();
+            part->UsunAll();
             part->info = t[1];
             part->specjal = t[0];
         } else {

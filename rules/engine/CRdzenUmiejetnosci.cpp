@@ -80,10 +80,6 @@ bool holdsBorrowedChoice(const CPoz& group) {
                                [](const CPoz* child) { return isBorrowedChoice(*child); });
 }
 
-void removeChild(CPoz& parent, CPoz& child) {
-    (void)parent.Take(child);
-}
-
 } // namespace
 
 const std::string& skillFlagsExpression() {
@@ -211,7 +207,7 @@ void CRdzenUmiejetnosci::skillsFromProfessions() {
                 kept.push_back(skill->specjal);
         }
         for (CPoz* skill : above)
-            removeChild(group, *skill);
+            (void)skill->Odlaczenie();
 
         std::vector<SqlParam> params = {level, profession->specjal};
         std::string exclusion;
@@ -241,7 +237,7 @@ void CRdzenUmiejetnosci::resolveBorrowedSkills(CPoz& group) {
             borrowed.push_back(skill);
     for (CPoz* skill : borrowed) {
         (void)ChooseBorrowedSkill(*skill, group);
-        removeChild(group, *skill);
+        (void)skill->Odlaczenie();
     }
 }
 
@@ -285,7 +281,7 @@ void CRdzenUmiejetnosci::skillsFromTrades() {
         if (!grade)
             continue;
         CPoz& group = groupFor(*trade, skill::kTradeGroup, grade->specjal);
-        group.destroyChildren();
+        group.UsunAll();
         const SqlParam params[] = {trade->memo, grade->specjal};
         addSkillRows(group,
                      std::string(" SELECT C.id,C.nazwa,CASE B.typ ") + kGradeNumbers +
@@ -308,7 +304,7 @@ void CRdzenUmiejetnosci::skillsFromRaceStage() {
     if (!stage || !skillsEntry())
         return;
     CPoz& group = groupFor(*stage, skill::kRaceGroup, stage->specjal);
-    group.destroyChildren();
+    group.UsunAll();
     const SqlParam params[] = {stage->specjal};
     addSkillRows(group,
                  " SELECT C.id,C.nazwa,D.[od] poz,A.id,A.nazwa, " + skillFlagsExpression() +
@@ -320,7 +316,7 @@ void CRdzenUmiejetnosci::skillsFromRaceStage() {
                      " ORDER BY C.id,C.nazwa,poz,A.id,A.nazwa;",
                  params);
     if (group.empty())
-        removeChild(*skillsEntry(), group);
+        (void)group.Odlaczenie();
 }
 
 std::vector<std::string> CRdzenUmiejetnosci::skillIds() const {

@@ -479,19 +479,19 @@ TEST_F(HeldWeapon, DeletingAWeaponAProficiencyOrAnAttributeLeavesNoReferenceBehi
     CPoz* stats = statistics(*sword, 1);
     ASSERT_EQ(combatWeapons().children().size(), 2u);
     // The proficiency goes: the parts that referred to it go with it.
-    (void)top(kLinkBieglosci).Take(*skill);
+    (void)skill->Odlaczenie();
     EXPECT_EQ(part(*stats, weaponStats::kPiercingWounds)->FindByKind(weaponStats::kProficiency),
               nullptr);
     EXPECT_EQ(part(*stats, weaponStats::kHit)->FindByKind(weaponStats::kHitProficiency), nullptr);
     // So does Siła fizyczna, with the parts that read it.
-    (void)character->Take(attribute(member::kStrength));
+    (void)attribute(member::kStrength).Odlaczenie();
     EXPECT_EQ(part(*stats, weaponStats::kHit)->FindByKind(attribute::kStrengthReference), nullptr);
     EXPECT_NE(part(*stats, weaponStats::kHit)->FindByKind(attribute::kDexterityReference), nullptr);
     character->RecalculateCharacter();
     // Hit: 30 / 10 + 1.
     EXPECT_DOUBLE_EQ(total(*stats, weaponStats::kHit), 4);
     // The weapon goes: both of its statistics go.
-    (void)carried().Take(*sword);
+    (void)sword->Odlaczenie();
     EXPECT_TRUE(combatWeapons().empty());
     character->RecalculateCharacter();
 }

@@ -98,7 +98,7 @@ TEST_F(SampleCharacter, RecomputeGivesTheTreeTheWizardMade) {
     CPoz& wisdom = *hero->link(kLinkMadrosc);
     const int racialKind = kinds::perMember::kRacial[member::kWisdom];
     ASSERT_NE(wisdom.FindByKind(racialKind), nullptr);
-    (void)wisdom.Take(*wisdom.FindByKind(racialKind));
+    (void)wisdom.FindByKind(racialKind)->Odlaczenie();
     hero->RecalculateCharacter();
     ASSERT_NE(test::dumpTree(*hero), made);
     CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
