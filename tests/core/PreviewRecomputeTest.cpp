@@ -74,7 +74,7 @@ struct SampleCharacter : ::testing::Test, test::SampleWorkspace {
         OriginPages pages;
         DiceGenerator generator{7};
         port.queueYesNo(true); // "Czy automatycznie wykonać rzuty?": yes
-        CIstotaWizard wizard(characters(), rules(), "", 'N', port, pages, &generator);
+        CIstotaWizard wizard(characters(), rules(), "", WizardMode::New, port, pages, &generator);
         EXPECT_EQ(wizard.Run(), 1);
         hero = LoadCharacter(characters(), wizard.characterId()).character;
         EXPECT_NE(hero, nullptr);
