@@ -5,6 +5,7 @@
 #include "model/Entry.h"
 #include "rules/engine/CRdzenProfesja.h"
 #include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 #include <array>
@@ -18,38 +19,6 @@ using namespace kinds;
 // The tables whose rows a skill may have, in the order of the first four flags.
 constexpr std::array<const char*, 4> kOwnedTables = {"modyfikacje", "szanse", "skutkirzutow",
                                                      "rzutyobronne"};
-// The skill's own flag columns, flags 5 to 35.
-constexpr std::array<const char*, 31> kFlagColumns = {"deklaracja",
-                                                      "inneakcje",
-                                                      "okres",
-                                                      "okresatak",
-                                                      "czas",
-                                                      "zasieg",
-                                                      "zasiegnasiebie",
-                                                      "zasiegdotyk",
-                                                      "zasiegbroni",
-                                                      "zasiegwzrok",
-                                                      "obszar",
-                                                      "celwybrane",
-                                                      "celistoty",
-                                                      "celprzedmioty",
-                                                      "celsymbole",
-                                                      "celznaki",
-                                                      "cellimit",
-                                                      "trwa",
-                                                      "potencjal",
-                                                      "inneprzerwanie",
-                                                      "innedobrprzerwanie",
-                                                      "innewalkawagoni",
-                                                      "innewalkawtrudnych",
-                                                      "innewalkawtloku",
-                                                      "inneszyk",
-                                                      "zapozyczenie",
-                                                      "obronaprzed",
-                                                      "inneselektywny",
-                                                      "polaczana",
-                                                      "inneformszyk",
-                                                      "potencjalcelu"};
 
 // The grade numbers of the trade skills' query. The master grades rank above "ZAWOD3"
 // (docs/RULES.md); any other code is 0.
@@ -88,8 +57,10 @@ const std::string& skillFlagsExpression() {
         for (const char* table : kOwnedTables)
             sql += std::string(" CASE WHEN EXISTS (SELECT 1 FROM ") + table +
                    "  B WHERE B.idumiejetnosc=A.id) THEN 'T' ELSE 'N' END|| ";
-        for (const char* column : kFlagColumns)
-            sql += std::string(" CASE WHEN A.") + column + "='T' THEN 'T' ELSE 'N' END|| ";
+        // The skill's own flags, 5 to 35: its flag columns in the table's order.
+        for (const ColumnDef& column : findTable("umiejetnosci")->columns)
+            if (column.flag)
+                sql += " CASE WHEN A." + std::string(column.name) + "='T' THEN 'T' ELSE 'N' END|| ";
         sql += " CASE WHEN A.polaczana<>'T' THEN 'T' ELSE CASE WHEN (SELECT "
                "MIN(CASE WHEN SUBB.idumiejjeden<SUBB.idumiejdwa THEN SUBB.idumiejjeden ELSE "
                "SUBB.idumiejdwa END) FROM umiejumiej SUBB WHERE (SUBB.idumiejdwa=A.id OR "
