@@ -217,7 +217,7 @@ TEST_F(TradesTest, AGradeBringsTheFormulasOfTheGradesUpToIt) {
         CPoz& trade = add(top(kLinkZawody), "Kowal", trade::kTrade, 0, "Kowal", code);
         CPoz& grade = add(trade, "", trade::kGrade, 0, kSmith, code);
         engine().LoadGradeFormulas(grade);
-        const Lines ids = owners(grade);
+        Lines ids = owners(grade);
         (void)trade.Odlaczenie();
         return ids;
     };
