@@ -39,6 +39,27 @@ void raiseByUses(LimitDivisors& divisors, const CPoz* fight, int listKind, int k
 
 } // namespace
 
+const CPoz* defaultBodyPart(const CIstota& character) {
+    const CPoz* body = character.link(kLinkCialo);
+    if (!body)
+        return nullptr;
+    const CPoz* first = nullptr;
+    const CPoz* flagged = nullptr;
+    for (const CPoz* part : body->children()) {
+        if (part->typ != kinds::body::kPart)
+            continue;
+        if (part->modyfikator == 1.0)
+            return part;
+        first = first ? first : part;
+        const CPoz* properties = part->FindByKind(kinds::body::kProperties);
+        const CPoz* flag =
+            properties ? properties->FindByKind(kinds::body::kDefaultLocation) : nullptr;
+        if (!flagged && flag && flag->wartosc != 0)
+            flagged = part;
+    }
+    return flagged ? flagged : first;
+}
+
 LimitDivisors currentLimitDivisors(const CIstota& character) {
     LimitDivisors divisors;
     const CPoz* info = character.link(kLinkDodatkoweInformacje);

@@ -385,28 +385,6 @@ private:
         });
     }
 
-    // The body part blows land on by default: the one marked so by its modifier or by
-    // its properties, else the first.
-    const CPoz* defaultBodyPart() const {
-        const CPoz* body = top(kLinkCialo);
-        if (!body)
-            return nullptr;
-        const CPoz* first = nullptr;
-        const CPoz* flagged = nullptr;
-        for (const CPoz* part : body->children()) {
-            if (part->typ != k::body::kPart)
-                continue;
-            if (part->modyfikator == 1.0)
-                return part;
-            first = first ? first : part;
-            const CPoz* flag =
-                childOfKind(part->FindByKind(k::body::kProperties), k::body::kDefaultLocation);
-            if (!flagged && flag && flag->wartosc != 0)
-                flagged = part;
-        }
-        return flagged ? flagged : first;
-    }
-
     // The entries of the uses of `kind` under the fight list `list`, resolved.
     std::vector<std::pair<const CPoz*, const CPoz*>> uses(int list, int kind) const {
         std::vector<std::pair<const CPoz*, const CPoz*>> found;
@@ -429,7 +407,7 @@ private:
     }
 
     void protection() {
-        const CPoz* part = defaultBodyPart();
+        const CPoz* part = defaultBodyPart(c_);
         if (part) {
             r_.defence = text(truncated(part->FindByKind(k::body::kDefence)));
             r_.piercing = text(truncated(part->FindByKind(k::body::kPiercing)));

@@ -1,6 +1,7 @@
 #include "preview/StatsExport.h"
 
 #include "base/Cp1250.h"
+#include "model/ArmourLimits.h"
 #include "model/Character.h"
 #include "model/GameCalendar.h"
 #include "model/Kinds.h"
@@ -8,9 +9,12 @@
 #include "rules/core/RulesMath.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <set>
 
 namespace tallar {
 
@@ -113,26 +117,61 @@ const CPoz* carried(const CIstota& hero) {
     return equipment ? equipment->FindByKind(equipment::kCarried) : nullptr;
 }
 
-// The fields of a weapon's combat statistics after its name. Joins here with the weapons
-// engine, which computes them for the weapon as held; until then a weapon line holds its
-// name alone.
-std::vector<std::string> weaponStatistics(const CIstota& /*hero*/, const CPoz& /*weapon*/) {
-    return {};
+// A rounded total of an entry, or 0 without one.
+int rounded(const CPoz* entry) {
+    return entry ? roundToInt(entry->total) : 0;
 }
 
+// "LABEL k/t/o" of three entries of `parent` (piercing, cutting, blunt), or nothing when
+// the parent has none of them.
+std::optional<std::string> threeWays(const CPoz& parent, std::string_view label,
+                                     const std::array<int, 3>& kinds) {
+    std::array<const CPoz*, 3> entries{};
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        entries[i] = parent.FindByKind(kinds[i]);
+    if (!entries[0] && !entries[1] && !entries[2])
+        return std::nullopt;
+    return std::string(label) + " " + std::to_string(rounded(entries[0])) + "/" +
+           std::to_string(rounded(entries[1])) + "/" + std::to_string(rounded(entries[2]));
+}
+
+// The fields of a held weapon's statistics (docs/STATISTICS.md): attacks per round, delay,
+// hit, defence, then the wounds near and far, each group only when the weapon deals them.
+std::vector<std::string> weaponStatistics(const CPoz& statistics) {
+    const auto field = [&](std::string_view label, int kind) {
+        return std::string(label) + " " + std::to_string(rounded(statistics.FindByKind(kind)));
+    };
+    std::vector<std::string> fields = {
+        field("AT", weaponStats::kAttacksPerRound), field("OPÓŹ.", weaponStats::kDelay),
+        field("TR", weaponStats::kHit), field("OB", weaponStats::kDefence)};
+    if (auto near = threeWays(
+            statistics, "RANY",
+            {weaponStats::kPiercingWounds, weaponStats::kCuttingWounds, weaponStats::kBluntWounds}))
+        fields.push_back(std::move(*near));
+    if (auto far = threeWays(statistics, "RANY DAL.",
+                             {weaponStats::kPiercingRangedWounds, weaponStats::kCuttingRangedWounds,
+                              weaponStats::kBluntRangedWounds}))
+        fields.push_back(std::move(*far));
+    return fields;
+}
+
+// The held weapons (their statistics under "Bronie" of "Walka") with their figures, then
+// the weapons carried and held by nothing, by name alone.
 std::vector<std::string> weaponLines(const CIstota& hero) {
     std::vector<std::string> lines;
-    std::vector<const CPoz*> weapons =
-        entriesOfKind(combatList(hero, top::kCombatWeapons), weapon::kWeapon);
-    for (const CPoz* weapon : entriesOfKind(carried(hero), weapon::kWeapon))
-        weapons.push_back(weapon);
-    for (const CPoz* weapon : weapons) {
+    std::set<const CPoz*> held;
+    for (const CPoz* statistics :
+         entriesOfKind(combatList(hero, top::kCombatWeapons), weaponStats::kStatistics)) {
+        held.insert(statistics->target());
         Line line("BR. ");
-        line.field(weapon->info);
-        for (const std::string& field : weaponStatistics(hero, *weapon))
+        line.field(statistics->info);
+        for (const std::string& field : weaponStatistics(*statistics))
             line.field(field);
         lines.push_back(line.text());
     }
+    for (const CPoz* weapon : entriesOfKind(carried(hero), weapon::kWeapon))
+        if (!held.contains(weapon))
+            lines.push_back(Line("BR. ").field(weapon->info).text());
     return lines;
 }
 
@@ -163,25 +202,66 @@ int limitOf(const CPoz* skin, int kind) {
     return largest;
 }
 
-// The armour and shields worn and what the character's protection comes to. Joins here with
-// the armour and shield engines; until then the figures are the skin's, whose one defence
-// counts near and far.
+// The sum of the rounded totals of the children of `kind` of `parent` (the parts every
+// armour worn gives a body part).
+int sumOfChildren(const CPoz* parent, int kind) {
+    int sum = 0;
+    if (parent)
+        for (const CPoz* child : parent->children())
+            if (child->typ == kind)
+                sum += rounded(child);
+    return sum;
+}
+
+// The defence of a shield in use: its part "Obrona" (whose kind the limit of Zręczność
+// shares).
+int shieldDefence(const CPoz& use) {
+    for (const CPoz* child : use.children())
+        if (child->typ == shield::kUseDefence && child->info == "Obrona")
+            return rounded(child);
+    return 0;
+}
+
+// The armour and shields in use and what the character's protection comes to. Worn armour
+// gives the defence and absorption of the body part blows land on by default (every
+// armour's parts there); without armour the skin's, whose one defence counts near and far.
+// Shields add their defence near and their part of that body part's "Obrona daleka" far.
+// The limits are the most restrictive of the skin, shields and armour; with neither
+// shields nor armour the skin's.
 ArmourFigures armourFigures(const CIstota& hero) {
     ArmourFigures figures;
     for (const CPoz* armour : entriesOfKind(combatList(hero, top::kCombatArmour), armour::kArmour))
         figures.armour.push_back(armour->info);
-    for (const CPoz* shield : entriesOfKind(combatList(hero, top::kCombatShields), shield::kShield))
+    const std::vector<const CPoz*> shields =
+        entriesOfKind(combatList(hero, top::kCombatShields), shield::kShield);
+    for (const CPoz* shield : shields)
         figures.shields.push_back(shield->info);
-    const CPoz* extra = hero.link(kLinkDodatkoweInformacje);
-    const CPoz* appearance = extra ? extra->FindByKind(info::kAppearance) : nullptr;
-    const CPoz* stage = appearance ? appearance->FindByKind(stage::kStage) : nullptr;
-    const CPoz* skin = stage ? stage->FindByKind(stage::kSkin) : nullptr;
-    figures.stabbing = valueOf(skin, stage::kSkinPiercingAbsorption);
-    figures.cutting = valueOf(skin, stage::kSkinCuttingAbsorption);
-    figures.blunt = valueOf(skin, stage::kSkinBluntAbsorption);
-    figures.defenceNear = figures.defenceFar = valueOf(skin, stage::kSkinDefenceValue);
-    figures.dexterityLimit = limitOf(skin, stage::kSkinDexterityLimit);
-    figures.speedLimit = limitOf(skin, stage::kSkinSpeedLimit);
+    const CPoz* part = defaultBodyPart(hero);
+    if (!figures.armour.empty()) {
+        figures.stabbing = sumOfChildren(part, armour::kPartPiercing);
+        figures.cutting = sumOfChildren(part, armour::kPartCutting);
+        figures.blunt = sumOfChildren(part, armour::kPartBlunt);
+        figures.defenceNear = figures.defenceFar = sumOfChildren(part, armour::kPartDefence);
+    } else {
+        const CPoz* extra = hero.link(kLinkDodatkoweInformacje);
+        const CPoz* appearance = extra ? extra->FindByKind(info::kAppearance) : nullptr;
+        const CPoz* stage = appearance ? appearance->FindByKind(stage::kStage) : nullptr;
+        const CPoz* skin = stage ? stage->FindByKind(stage::kSkin) : nullptr;
+        figures.stabbing = valueOf(skin, stage::kSkinPiercingAbsorption);
+        figures.cutting = valueOf(skin, stage::kSkinCuttingAbsorption);
+        figures.blunt = valueOf(skin, stage::kSkinBluntAbsorption);
+        figures.defenceNear = figures.defenceFar = valueOf(skin, stage::kSkinDefenceValue);
+        figures.dexterityLimit = limitOf(skin, stage::kSkinDexterityLimit);
+        figures.speedLimit = limitOf(skin, stage::kSkinSpeedLimit);
+    }
+    if (!figures.armour.empty() || !shields.empty()) {
+        const LimitDivisors limits = currentLimitDivisors(hero);
+        figures.dexterityLimit = limits.dexterity;
+        figures.speedLimit = limits.speed;
+    }
+    for (const CPoz* shield : shields)
+        figures.defenceNear += shieldDefence(*shield);
+    figures.defenceFar += rounded(part ? part->FindByKind(body::kRangedDefence) : nullptr);
     return figures;
 }
 

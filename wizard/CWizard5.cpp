@@ -3,6 +3,7 @@
 #include "base/UserPort.h"
 #include "model/Character.h"
 #include "model/Entry.h"
+#include "rules/engine/CRdzenOdpornosci.h"
 #include "rules/engine/CRdzenStadium.h"
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "rules/engine/CRdzenZawod.h"
@@ -145,6 +146,9 @@ int CWizard5::tradeLoop() {
         --extra;
     }
     CRdzenStadium(context()).AgeStep();
+    // The years the trades took may have made passages that change the racial and
+    // overweight parts; the base resistances are made of those parts, so they follow.
+    CRdzenOdpornosci(context()).BaseResistances();
     return 1;
 }
 

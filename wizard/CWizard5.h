@@ -18,7 +18,8 @@ int tradesDue(int x);
 // character learns (a K100 against its Mądrość), each found by a K100 in the trades of its
 // social class (with the class's modifier; a trade that names another class sends the roll
 // there, without it), extra trades picked from a list for professions that grant one, each
-// learned through the trades engine; then the age step again. A trade's roll is entered in
+// learned through the trades engine; then the age step again and the base resistances
+// computed anew from the parts it changed. A trade's roll is entered in
 // the dialog CWizardZawod when rolls are asked.
 class CWizard5 : public EngineStep {
 public:

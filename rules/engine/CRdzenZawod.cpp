@@ -253,13 +253,30 @@ void CRdzenZawod::ApplyTradeFormulas() {
     CRdzenStadium(context()).FoldProfile(profile);
     FoldDisabilitiesAndAbilities(context(), profile);
     forEachFormula([&](CPoz& trade, CPoz& grade, CPoz& owner) {
-        std::string label = trade.specjal;
-        if (grade.memo != "ZAWOD1")
-            label += " - " + grade.info;
         CRdzenFormula formula(context(), owner);
-        formula.ApplyToAttributes(profile, label, kFormulaTag);
+        formula.ApplyToAttributes(profile, shareLabel(trade, grade, owner), kFormulaTag);
         formula.FoldIntoProfile(profile);
     });
+}
+
+// The trade's name, then, unless the grade is the basics, " - " and the grade's name. A
+// grade brings the formulas of the grades below it too (the apprenticeship those of the
+// basics): such a formula's share adds its own grade's name in brackets, so that the
+// shares of one grade in one attribute tell apart ("Myśliwy - Starz (Podstawy)" beside
+// "Myśliwy - Starz").
+std::string CRdzenZawod::shareLabel(const CPoz& trade, const CPoz& grade, const CPoz& owner) {
+    std::string label = trade.specjal;
+    if (grade.memo != "ZAWOD1")
+        label += " - " + grade.info;
+    std::string code;
+    (void)queryRules("SELECT typ_nad FROM formuly WHERE id=?;", {owner.specjal},
+                     [&code](const Row& row) { code = row.text(0); });
+    if (code == grade.memo)
+        return label;
+    for (const TradeGrade& own : kGrades)
+        if (own.code == code)
+            return label + " (" + std::string(own.name) + ")";
+    return label;
 }
 
 void CRdzenZawod::ApplyTradeFormulasToProficiencies(CPoz& candidates) const {

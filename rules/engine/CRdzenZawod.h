@@ -69,6 +69,8 @@ public:
     const std::array<int, 4>& wealth() const { return wealth_; }
 
 private:
+    // The label of the shares of a trade formula (the owner entry) of a grade.
+    std::string shareLabel(const CPoz& trade, const CPoz& grade, const CPoz& owner);
     // Calls visit(trade, grade, owner) for every formula owner of every grade of every
     // trade, in order.
     template <typename Visit> void forEachFormula(Visit&& visit) const;

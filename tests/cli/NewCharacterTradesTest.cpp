@@ -138,14 +138,15 @@ TEST(CliNewTrades, AnElfPriestLearnsTheSmithsTradeAfterTheApprenticeship) {
         effects.push_back(owner->front()->info);
     EXPECT_EQ(effects, Lines({"Siła fizyczna + 1", "Siła fizyczna + 2"}));
     // Their shares in Siła fizyczna, growing by the elf's 0.8. The weapons page's recount
-    // applied the trade's formulas again, labelled by the trade's name and its grade's.
+    // applied the trade's formulas again, labelled by the trade's name and its grade's,
+    // the basics' formula with its own grade's name as well.
     Lines shares;
     for (const CPoz* part : hero->link(kLinkSilaFizyczna)->children())
         if (part->typ == perMember::kFormulaShare[member::kStrength]) {
             shares.push_back(part->info + " " + std::to_string(part->wartosc) + " " + part->memo);
             EXPECT_DOUBLE_EQ(part->front()->modyfikator, 0.8);
         }
-    EXPECT_EQ(shares, Lines({"Kowal - Starz 1 0|zawod", "Kowal - Starz 2 0|zawod"}));
+    EXPECT_EQ(shares, Lines({"Kowal - Starz (Podstawy) 1 0|zawod", "Kowal - Starz 2 0|zawod"}));
 
     // The age step again: 30, the profession's 2 and the trade's 5 years.
     EXPECT_EQ(hero->age(), 37);

@@ -39,6 +39,74 @@ TEST(CliPreview, RecalcKeepsAWizardMadeCharacterAndPrintsNothing) {
     EXPECT_EQ(runCli({"-C", dir.str(), "recalc"}).code, 2);
 }
 
+// The lines of a top-level entry of `show`: its own and its children's, down to the next
+// top-level entry.
+std::string entryLines(const std::string& shown, const std::string& label) {
+    const std::string text = "\n" + shown;
+    std::size_t start = text.find("\n" + label);
+    while (start != std::string::npos && text[start + 1 + label.size()] != ':' &&
+           text[start + 1 + label.size()] != '\n')
+        start = text.find("\n" + label, start + 1);
+    if (start == std::string::npos)
+        return {};
+    std::size_t end = start + 1;
+    do
+        end = text.find('\n', end) + 1;
+    while (end != 0 && end < text.size() && text[end] == ' ');
+    return text.substr(start + 1, end == 0 ? std::string::npos : end - start - 1);
+}
+
+// The wizard computes the base resistances after the years its trades took, so "Przelicz"
+// finds every value as the wizard left it, whatever the dice gave.
+TEST(CliPreview, RecalcKeepsSeededCharactersAsTheWizardMadeThem) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"-C", dir.str(), "init", "--sample-rules"}).code, 0);
+    for (int seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const auto made = runCli({"-C", dir.str(), "new", "--seed", std::to_string(seed)});
+        ASSERT_EQ(made.code, 0) << made.err;
+        const std::string id = made.out.substr(0, 30);
+        const std::string shown = runCli({"-C", dir.str(), "show", id}).out;
+        ASSERT_FALSE(shown.empty());
+        ASSERT_EQ(runCli({"-C", dir.str(), "recalc", id}).code, 0);
+        EXPECT_EQ(runCli({"-C", dir.str(), "show", id}).out, shown);
+    }
+}
+
+// A character whose trade made it older: its racial Siła fizyczna grew with the passages
+// of those years, and the base physical resistance counts the grown value.
+TEST(CliPreview, BasePhysicalResistanceCountsTheRacialPartsAfterTheTrades) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"-C", dir.str(), "init", "--sample-rules"}).code, 0);
+    const auto made = runCli({"-C", dir.str(), "new", "--seed", "21"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    const std::string shown = runCli({"-C", dir.str(), "show", made.out.substr(0, 30)}).out;
+    ASSERT_NE(entryLines(shown, "Zawody").find("Myśliwy"), std::string::npos) << shown;
+    // The parts the dice gave: under Żywotność and Siła fizyczna the racial part counts at
+    // its value and the others go one step per point below 200.
+    ASSERT_EQ(entryLines(shown, "Żywotność"), "Żywotność: 48\n"
+                                              "  Rasowa: 34\n"
+                                              "  Niedowaga: -10\n"
+                                              "  Profesja: 6\n"
+                                              "  Poziomy doświadczenia: 18\n");
+    ASSERT_EQ(entryLines(shown, "Siła fizyczna"), "Siła fizyczna: 25\n"
+                                                  "  Rasowa: 35\n"
+                                                  "  Niedowaga: -10\n");
+    // Base Żywotność (racial, overweight, professional parts): 34 - 10 + 6 = 30, a tenth
+    // 3. Base Siła fizyczna: 35 - 10 = 25, a tenth 2.5, rounded away from zero 3. The
+    // total: random part 2 + 3 + 3 + experience levels 17 = 25.
+    EXPECT_EQ(entryLines(shown, "Bazowa odporność fizyczna"), "Bazowa odporność fizyczna: 25\n"
+                                                              "  Odporność (część losowa): 2\n"
+                                                              "  1/10 Żywotności: 3\n"
+                                                              "  1/10 Siły fizycznej: 3\n"
+                                                              "  Poziomy doświadczenia: 17\n");
+    // Odporność nr.6: racial 20 + profession 1 + the base 25 = 46.
+    EXPECT_EQ(entryLines(shown, "Odporność nr.6"), "Odporność nr.6: 46\n"
+                                                   "  Rasowa: 20\n"
+                                                   "  Profesja: 1\n"
+                                                   "  Bazowa odpornośc fizyczna: 25\n");
+}
+
 TEST(CliPreview, StatsAppendsOneBlockPerCall) {
     test::TempDir dir;
     const std::string id = sampleCharacter(dir);

@@ -243,11 +243,29 @@ TEST_F(TradesTest, TheFormulasFoldAndActAgainWithTheGradeInTheirLabel) {
     EXPECT_EQ(folded.members[kSf].upperLimit, 90);
 
     engine().ApplyTradeFormulas();
+    // The basics' formula (+1) bears the trade's name alone; the master grade, learned
+    // after the basics, brought the apprenticeship's (+2), whose grade it names too.
     EXPECT_EQ(shares(kLinkSilaFizyczna, perMember::kFormulaShare[kSf]),
-              Lines({"Kowal 1", "Kowal - Mistrz 2"}));
+              Lines({"Kowal 1", "Kowal - Mistrz (Starz) 2"}));
+    EXPECT_EQ(shares(kLinkZywotnosc, perMember::kFormulaShare[member::kVitality]),
+              Lines({"Kowal - Mistrz (Specjalista) 4"}));
     // Applied again: the same shares, updated in place.
     engine().ApplyTradeFormulas();
     EXPECT_EQ(shares(kLinkSilaFizyczna, perMember::kFormulaShare[kSf]).size(), 2u);
+}
+
+// The apprenticeship brings the basics' formulas with its own: two shares of one grade in
+// Siła fizyczna, which their labels tell apart by the grade each formula belongs to.
+TEST_F(TradesTest, TheApprenticeshipsSharesNameTheGradeOfTheirFormula) {
+    CPoz& trade = add(top(kLinkZawody), "Kowal - po starzu", trade::kTrade, 5, "Kowal", "ZAWODS");
+    engine().LoadGradeFormulas(add(trade, "Starz", trade::kGrade, 0, kSmith, "ZAWODS"));
+    for (CPoz* grade : trade.children())
+        for (CPoz* owner : grade->children())
+            (void)CRdzenFormula(context(), owner->specjal, *owner, "");
+    engine().ApplyTradeFormulas();
+    // F1 ("ZAWOD1", +1) and FS ("ZAWODS", +2), both under the grade "Starz".
+    EXPECT_EQ(shares(kLinkSilaFizyczna, perMember::kFormulaShare[kSf]),
+              Lines({"Kowal - Starz (Podstawy) 1", "Kowal - Starz 2"}));
 }
 
 TEST_F(TradesTest, ATradeWithoutARowIsReportedAndLearnsNothing) {

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -103,6 +104,41 @@ TEST_F(SampleCharacter, RecomputeGivesTheTreeTheWizardMade) {
     ASSERT_NE(test::dumpTree(*hero), made);
     CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
     EXPECT_EQ(test::dumpTree(*hero), made);
+}
+
+// Żywotność sums its parts along the experience scale, so its total depends on their
+// order: a part the recompute writes again goes back where the wizard made it, the racial
+// part first and the profession's before the experience levels, not after the last part.
+TEST_F(SampleCharacter, RecomputePutsADeletedPartBackInItsPlace) {
+    ASSERT_NE(hero, nullptr);
+    const std::string made = test::dumpTree(*hero);
+    CPoz& vitality = *hero->link(kLinkZywotnosc);
+    const double madeTotal = vitality.total;
+    const auto kindsInOrder = [&vitality] {
+        std::vector<int> kinds;
+        for (const CPoz* part : vitality.children())
+            kinds.push_back(part->typ);
+        return kinds;
+    };
+    const std::vector<int> madeOrder = kindsInOrder();
+    // The wizard's order: racial part first, the experience levels after the profession.
+    const int racial = kinds::perMember::kRacial[member::kVitality];
+    const int profession = kinds::perMember::kProfession[member::kVitality];
+    const int levels = kinds::perMember::kExperienceLevels[member::kVitality];
+    ASSERT_GE(madeOrder.size(), 3U);
+    ASSERT_EQ(madeOrder.front(), racial);
+    ASSERT_LT(std::ranges::find(madeOrder, profession), std::ranges::find(madeOrder, levels));
+    for (const int kind : {racial, profession}) {
+        SCOPED_TRACE(kind);
+        ASSERT_NE(vitality.FindByKind(kind), nullptr);
+        (void)vitality.FindByKind(kind)->Odlaczenie();
+        hero->RecalculateCharacter();
+        ASSERT_NE(vitality.total, madeTotal); // the part counted
+        CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
+        EXPECT_EQ(kindsInOrder(), madeOrder);
+        EXPECT_EQ(vitality.total, madeTotal);
+        EXPECT_EQ(test::dumpTree(*hero), made);
+    }
 }
 
 TEST_F(SampleCharacter, StatisticsBlockLines) {
