@@ -64,12 +64,12 @@ int main(int argc, char** argv) {
     tallar::app::applyTraceOption(options); // the entries' trace lines, only with --trace
     tallar::seedDiceFromClock();
     tallar::ui::QtUserPort port;
-    std::string failure;
-    auto workspace = tallar::Workspace::open(".", port, failure);
-    if (!workspace) {
-        std::cerr << failure << std::flush;
+    auto opened = tallar::Workspace::open(".", port);
+    if (!opened) {
+        std::cerr << opened.message() << '\n' << std::flush;
         return 1;
     }
+    std::unique_ptr<tallar::Workspace> workspace = std::move(*opened);
     // Without any race nothing can be made: offer the sample rules.
     tallar::offerSampleRules(workspace->rules(), port);
     tallar::app::MainWindow window(std::move(workspace));

@@ -141,7 +141,7 @@ std::string decodeCp1250(std::string_view bytes) {
     return out;
 }
 
-Status encodeCp1250(std::string_view utf8, std::string& out) {
+Result<std::string> encodeCp1250(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
     std::size_t pos = 0;
@@ -160,21 +160,19 @@ Status encodeCp1250(std::string_view utf8, std::string& out) {
             std::snprintf(
                 msg, sizeof msg, "Tekst nie jest poprawnym UTF-8 (bajt 0x%02X na pozycji %zu).",
                 static_cast<unsigned>(static_cast<unsigned char>(utf8[charStart])), charStart);
-            return Status::error(msg);
+            return Result<std::string>::error(msg);
         }
         const int b = byteFor(c);
         if (b < 0)
-            return Status::error("Znak " + describe(c) +
-                                 " nie może być zapisany w kodowaniu Windows-1250.");
+            return Result<std::string>::error("Znak " + describe(c) +
+                                              " nie może być zapisany w kodowaniu Windows-1250.");
         bytes += static_cast<char>(b);
     }
-    out = std::move(bytes);
-    return {};
+    return bytes;
 }
 
 bool representableInCp1250(std::string_view utf8) {
-    std::string ignored;
-    return encodeCp1250(utf8, ignored).ok();
+    return encodeCp1250(utf8).ok();
 }
 
 } // namespace tallar

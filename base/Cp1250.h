@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Status.h"
+#include "base/Result.h"
 
 #include <string>
 #include <string_view>
@@ -15,9 +15,9 @@ namespace tallar {
 // Windows-1250 bytes to UTF-8. Never fails.
 std::string decodeCp1250(std::string_view bytes);
 
-// UTF-8 to Windows-1250 bytes. Fails, leaving `out` untouched, on malformed UTF-8 or on a
-// character Windows-1250 cannot hold; the message names the character.
-Status encodeCp1250(std::string_view utf8, std::string& out);
+// UTF-8 to Windows-1250 bytes. Fails on malformed UTF-8 or on a character Windows-1250
+// cannot hold; the message names the character.
+Result<std::string> encodeCp1250(std::string_view utf8);
 
 // Appends one code point to a UTF-8 text.
 void appendUtf8(std::string& out, char32_t c);

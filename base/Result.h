@@ -9,14 +9,16 @@
 namespace tallar {
 
 // Where an error lies, as far as the code that found it knows: a file or a rules table, a
-// line in it (0: none) and a field (a column, an option, an entry). Empty parts are unknown.
-// (The texts have initialisers so that a place may leave them out.)
+// line in it and a character in that line (counted from 1; 0: none) and a field (a column,
+// an option, an entry). Empty parts are unknown. (The texts have initialisers so that a
+// place may leave them out.)
 struct ErrorPlace {
     std::string file{};
     int line = 0;
+    int column = 0;
     std::string field{};
 
-    bool empty() const { return file.empty() && line == 0 && field.empty(); }
+    bool empty() const { return file.empty() && line == 0 && column == 0 && field.empty(); }
 };
 
 // An expected failure: a message for the user, which names what the user must know, and

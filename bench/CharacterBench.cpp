@@ -38,10 +38,12 @@ struct RawRow {
 };
 
 void collect(const CPoz& entry, const std::string& parent, int place, std::vector<RawRow>& out) {
-    RawRow row{entry.id(), parent, {}, {}, {}, place, entry.typ, entry.wartosc, entry.modyfikator};
-    (void)encodeCp1250(entry.info, row.info);
-    (void)encodeCp1250(entry.specjal, row.specjal);
-    (void)encodeCp1250(entry.memo, row.memo);
+    const auto bytes = [](const std::string& text) {
+        Result<std::string> encoded = encodeCp1250(text);
+        return encoded ? std::move(*encoded) : std::string();
+    };
+    RawRow row{entry.id(), parent,    bytes(entry.info), bytes(entry.specjal), bytes(entry.memo),
+               place,      entry.typ, entry.wartosc,     entry.modyfikator};
     out.push_back(std::move(row));
     int childPlace = 1;
     for (const CPoz* child : entry.children())
@@ -92,10 +94,12 @@ void BM_SaveFloor(benchmark::State& state) {
 void BM_LoadCharacter(benchmark::State& state) {
     Fixture f(entries(state));
     for (auto _ : state) {
-        CharacterLoad loaded = LoadCharacter(*f.db, f.hero->id());
-        if (!loaded.character)
-            state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(loaded.character.get());
+        Result<LoadedCharacter> loaded = LoadCharacter(*f.db, f.hero->id());
+        if (!loaded) {
+            state.SkipWithError(loaded.message().c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(loaded->character.get());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

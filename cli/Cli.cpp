@@ -284,11 +284,12 @@ void printUsage(std::ostream& out) {
 
 std::unique_ptr<Workspace> Context::openWorkspace() {
     NonInteractiveUserPort port(&err);
-    std::string failure;
-    auto workspace = Workspace::open(directory, port, failure, &err);
-    if (!workspace)
-        err << failure << std::flush;
-    return workspace;
+    auto workspace = Workspace::open(directory, port, &err);
+    if (!workspace) {
+        err << workspace.message() << '\n' << std::flush;
+        return nullptr;
+    }
+    return std::move(*workspace);
 }
 
 namespace {

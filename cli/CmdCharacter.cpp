@@ -235,15 +235,15 @@ int runShowCharacter(Context& context, std::span<const std::string> args) {
     auto workspace = context.openWorkspace();
     if (!workspace)
         return kFailure;
-    CharacterLoad loaded = LoadCharacter(workspace->characters(), args.front());
-    for (const std::string& warning : loaded.warnings)
-        context.err << "tallar2-cli show: " << warning << '\n';
-    if (!loaded.character) {
-        context.err << "tallar2-cli show: " << loaded.status.message() << '\n';
+    Result<LoadedCharacter> loaded = LoadCharacter(workspace->characters(), args.front());
+    if (!loaded) {
+        context.err << "tallar2-cli show: " << loaded.message() << '\n';
         return kFailure;
     }
-    loaded.character->RecalculateCharacter();
-    writeOutline(context.out, *loaded.character);
+    for (const std::string& warning : loaded->warnings)
+        context.err << "tallar2-cli show: " << warning << '\n';
+    loaded->character->RecalculateCharacter();
+    writeOutline(context.out, *loaded->character);
     return kSuccess;
 }
 
@@ -255,10 +255,11 @@ int runListCharacters(Context& context, std::span<const std::string> args) {
     auto workspace = context.openWorkspace();
     if (!workspace)
         return kFailure;
-    std::vector<CharacterSummary> characters;
-    if (Status listed = ListCharacters(workspace->characters(), characters); !listed)
+    const Result<std::vector<CharacterSummary>> characters =
+        ListCharacters(workspace->characters());
+    if (!characters)
         return kFailure; // the database error is already written
-    for (const CharacterSummary& c : characters)
+    for (const CharacterSummary& c : *characters)
         context.out << tabField(c.id) << '\t' << tabField(c.gracz) << '\t' << tabField(c.rasa)
                     << '\t' << tabField(c.prof) << '\t' << tabField(c.imie) << '\n';
     return kSuccess;
@@ -270,13 +271,12 @@ int runDeleteCharacter(Context& context, std::span<const std::string> args) {
     auto workspace = context.openWorkspace();
     if (!workspace)
         return kFailure;
-    bool existed = false;
-    if (Status deleted = DeleteStoredCharacter(workspace->characters(), args.front(), &existed);
-        !deleted) {
-        context.err << "tallar2-cli delete: nie usunięto bohatera: " << deleted.message() << '\n';
+    const Result<bool> existed = DeleteStoredCharacter(workspace->characters(), args.front());
+    if (!existed) {
+        context.err << "tallar2-cli delete: nie usunięto bohatera: " << existed.message() << '\n';
         return kFailure;
     }
-    if (!existed) {
+    if (!*existed) {
         context.err << "tallar2-cli delete: " << noSuchCharacterMessage(args.front()) << '\n';
         return kFailure;
     }

@@ -16,7 +16,8 @@ int runExport(Context& context, std::span<const std::string> args) {
     if (!workspace)
         return kFailure;
     NonInteractiveUserPort port(&context.err);
-    return ExportCharacter(workspace->characters(), args[0], args[1], port) ? kSuccess : kFailure;
+    return ExportCharacter(workspace->characters(), args[0], args[1], port).ok() ? kSuccess
+                                                                                 : kFailure;
 }
 
 int runImport(Context& context, std::span<const std::string> args) {
@@ -27,12 +28,13 @@ int runImport(Context& context, std::span<const std::string> args) {
     auto workspace = context.openWorkspace();
     if (!workspace)
         return kFailure;
-    const CharacterImport result = importCharacterFile(workspace->characters(), args[0]);
-    if (!result.status) {
-        context.err << result.status.message() << '\n';
+    const Result<std::vector<std::string>> imported =
+        importCharacterFile(workspace->characters(), args[0]);
+    if (!imported) {
+        context.err << imported.message() << '\n';
         return kFailure;
     }
-    for (const std::string& id : result.characterIds)
+    for (const std::string& id : *imported)
         context.out << id << '\n';
     return kSuccess;
 }

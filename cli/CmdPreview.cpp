@@ -15,12 +15,14 @@ namespace {
 // it is not stored.
 std::unique_ptr<CIstota> loadCharacter(Context& context, std::string_view command,
                                        Workspace& workspace, const std::string& id) {
-    CharacterLoad loaded = LoadCharacter(workspace.characters(), id);
-    for (const std::string& warning : loaded.warnings)
+    Result<LoadedCharacter> loaded = LoadCharacter(workspace.characters(), id);
+    if (!loaded) {
+        context.err << "tallar2-cli " << command << ": " << loaded.message() << '\n';
+        return nullptr;
+    }
+    for (const std::string& warning : loaded->warnings)
         context.err << "tallar2-cli " << command << ": " << warning << '\n';
-    if (!loaded.character)
-        context.err << "tallar2-cli " << command << ": " << loaded.status.message() << '\n';
-    return std::move(loaded.character);
+    return std::move(loaded->character);
 }
 
 } // namespace

@@ -84,17 +84,18 @@ int runSheet(Context& context, std::span<const std::string> args) {
     auto workspace = context.openWorkspace();
     if (!workspace)
         return kFailure;
-    CharacterLoad loaded = LoadCharacter(workspace->characters(), id);
-    for (const std::string& warning : loaded.warnings)
-        context.err << "tallar2-cli sheet: " << warning << '\n';
-    if (!loaded.character) {
-        context.err << "tallar2-cli sheet: " << loaded.status.message() << '\n';
+    Result<LoadedCharacter> loaded = LoadCharacter(workspace->characters(), id);
+    if (!loaded) {
+        context.err << "tallar2-cli sheet: " << loaded.message() << '\n';
         return kFailure;
     }
-    loaded.character->RecalculateCharacter();
+    for (const std::string& warning : loaded->warnings)
+        context.err << "tallar2-cli sheet: " << warning << '\n';
+    const std::unique_ptr<CIstota> hero = std::move(loaded->character);
+    hero->RecalculateCharacter();
 
     const render::GuiSession gui;
-    CKartaBohatera sheet(*loaded.character);
+    CKartaBohatera sheet(*hero);
     std::vector<std::string> written;
     Status status;
     if (*format == SheetFormat::Pdf) {

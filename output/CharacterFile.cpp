@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -130,11 +131,12 @@ public:
     void add(std::string_view text) {
         if (!status_)
             return;
-        bytes_.clear();
-        if (Status encoded = encodeCp1250(text, bytes_); !encoded) {
-            status_ = std::move(encoded);
+        Result<std::string> encoded = encodeCp1250(text);
+        if (!encoded) {
+            status_ = encoded.error();
             return;
         }
+        bytes_ = std::move(*encoded);
         size_ += bytes_.size();
         if (size_ > kMaxCharacterFileBytes) {
             status_ = Status::error("Bohater o identyfikatorze „" + std::string(characterId_) +
@@ -155,32 +157,47 @@ private:
     Status status_;
 };
 
-std::string importFailure(std::string_view fileName, std::string_view reason) {
-    return "Plik „" + std::string(fileName) + "” nie został zaimportowany: " + std::string(reason);
+Error importFailure(std::string_view fileName, std::string_view reason) {
+    return {.message = "Plik „" + std::string(fileName) +
+                       "” nie został zaimportowany: " + std::string(reason),
+            .place = {.file = std::string(fileName)}};
 }
 
-std::string importFailureAt(std::string_view fileName, std::string_view bytes, std::size_t offset,
-                            std::string_view reason) {
+// The line and character of byte `offset` of a file.
+ErrorPlace errorPlaceOf(std::string_view bytes, std::size_t offset) {
     const FilePlace place = placeOf(bytes, offset);
-    return importFailure(fileName, "wiersz " + std::to_string(place.line) + ", znak " +
-                                       std::to_string(place.column) + ": " + std::string(reason));
+    return {.line = static_cast<int>(place.line), .column = static_cast<int>(place.column)};
+}
+
+// A fault at a place of the file: the message names the line and character.
+Error importFailureAt(std::string_view fileName, const ErrorPlace& place, std::string_view reason) {
+    Error failure =
+        importFailure(fileName, "wiersz " + std::to_string(place.line) + ", znak " +
+                                    std::to_string(place.column) + ": " + std::string(reason));
+    failure.place.line = place.line;
+    failure.place.column = place.column;
+    return failure;
+}
+
+Error importFailureAt(std::string_view fileName, std::string_view bytes, std::size_t offset,
+                      std::string_view reason) {
+    return importFailureAt(fileName, errorPlaceOf(bytes, offset), reason);
 }
 
 // Walks the reader over the file's fixed structure: <rtplik>, its sections, their records,
 // their columns. Anything else is a fault.
 class CharacterFileParser {
 public:
-    explicit CharacterFileParser(std::string_view bytes) : reader_(bytes) {}
+    explicit CharacterFileParser(std::string_view bytes) : bytes_(bytes), reader_(bytes) {}
 
-    std::optional<std::vector<CharacterFileRecord>> parse(std::string& error,
-                                                          std::size_t& errorOffset) {
+    Result<std::vector<CharacterFileRecord>> parse() {
         for (;;) {
             bool ok = true;
             switch (reader_.next()) {
             case XmlPullReader::Node::End:
                 return std::move(records_);
             case XmlPullReader::Node::Error:
-                return refuse(reader_.offset(), reader_.error(), error, errorOffset);
+                return refuse(reader_.offset(), reader_.error());
             case XmlPullReader::Node::ElementStart:
                 ok = onStart();
                 break;
@@ -197,7 +214,7 @@ public:
                 break;
             }
             if (!ok)
-                return refuse(faultOffset_, fault_, error, errorOffset);
+                return refuse(faultOffset_, fault_);
         }
     }
 
@@ -205,13 +222,8 @@ private:
     // Levels of the structure, by the number of open elements.
     enum Level : std::size_t { kFile = 1, kSection = 2, kRecordLevel = 3, kColumn = 4 };
 
-    std::optional<std::vector<CharacterFileRecord>> refuse(std::size_t offset,
-                                                           const std::string& message,
-                                                           std::string& error,
-                                                           std::size_t& errorOffset) {
-        error = message;
-        errorOffset = offset;
-        return std::nullopt;
+    Error refuse(std::size_t offset, const std::string& message) const {
+        return {.message = message, .place = errorPlaceOf(bytes_, offset)};
     }
 
     bool fault(std::string message) {
@@ -276,6 +288,7 @@ private:
         return true;
     }
 
+    std::string_view bytes_;
     XmlPullReader reader_;
     const TableDef* table_ = nullptr;
     std::vector<CharacterFileRecord> records_;
@@ -303,9 +316,9 @@ Status storeRecords(Database& db, const std::vector<CharacterFileRecord>& record
                     std::string_view fileName, std::string_view bytes,
                     std::vector<std::string>& characterIds) {
     const auto failed = [&](const CharacterFileRecord& record, const Status& status) {
-        return Status::error(importFailureAt(fileName, bytes, record.offset,
-                                             "rekord tabeli " + std::string(record.table) +
-                                                 " nie został zapisany: " + status.message()));
+        return Status(importFailureAt(fileName, bytes, record.offset,
+                                      "rekord tabeli " + std::string(record.table) +
+                                          " nie został zapisany: " + status.message()));
     };
     // A character in the file replaces the stored one as a whole: its entries go first, so
     // entries of the file are kept wherever its sections stand.
@@ -415,21 +428,21 @@ Status writeCharacterFile(Database& characters, std::string_view characterId,
     return writer.status();
 }
 
-Status characterFileBytes(Database& characters, std::string_view characterId, std::string& out) {
+Result<std::string> characterFileBytes(Database& characters, std::string_view characterId) {
     std::string bytes;
-    Status status = writeCharacterFile(characters, characterId, [&](std::string_view piece) {
+    const Status status = writeCharacterFile(characters, characterId, [&](std::string_view piece) {
         bytes += piece;
         return Status();
     });
-    if (status)
-        out = std::move(bytes);
-    return status;
+    if (!status)
+        return status.error();
+    return bytes;
 }
 
-bool ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
-                     UserPort& port) {
+Status ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
+                       UserPort& port) {
     bool fileFailed = false;
-    const Status status = writeFileReplacing(
+    Status status = writeFileReplacing(
         path,
         [&](std::FILE* file) {
             return writeCharacterFile(characters, characterId, [&](std::string_view bytes) {
@@ -444,7 +457,7 @@ bool ExportCharacter(Database& characters, std::string_view characterId, const s
         port.showError(std::string(kFileOpenError) + " (" + status.message() + ")", path);
     else if (!status)
         port.showError(status.message(), kCharacterFileErrorCaption);
-    return status.ok();
+    return status;
 }
 
 // --- Import --------------------------------------------------------------------------
@@ -456,60 +469,53 @@ const std::string* CharacterFileRecord::value(std::string_view column) const {
     return nullptr;
 }
 
-std::optional<std::vector<CharacterFileRecord>>
-parseCharacterFile(std::string_view bytes, std::string& error, std::size_t& errorOffset) {
-    return CharacterFileParser(bytes).parse(error, errorOffset);
+Result<std::vector<CharacterFileRecord>> parseCharacterFile(std::string_view bytes) {
+    return CharacterFileParser(bytes).parse();
 }
 
-CharacterImport importCharacterBytes(Database& characters, std::string_view bytes,
-                                     std::string_view fileName) {
-    CharacterImport result;
-    if (bytes.size() > kMaxCharacterFileBytes) {
-        result.status = Status::error(
-            importFailure(fileName, "plik jest większy niż " +
-                                        std::to_string(kMaxCharacterFileMegabytes) + " MB"));
-        return result;
-    }
+Result<std::vector<std::string>> importCharacterBytes(Database& characters, std::string_view bytes,
+                                                      std::string_view fileName) {
+    if (bytes.size() > kMaxCharacterFileBytes)
+        return importFailure(fileName, "plik jest większy niż " +
+                                           std::to_string(kMaxCharacterFileMegabytes) + " MB");
     const auto refuse = [&](const FileFault& fault) {
-        result.status = Status::error(importFailureAt(fileName, bytes, fault.offset, fault.reason));
-        return result;
+        return importFailureAt(fileName, bytes, fault.offset, fault.reason);
     };
     if (const auto fault = checkNotUtf8(bytes))
         return refuse(*fault);
-    std::string error;
-    std::size_t errorOffset = 0;
-    const auto records = parseCharacterFile(bytes, error, errorOffset);
+    const Result<std::vector<CharacterFileRecord>> records = parseCharacterFile(bytes);
     if (!records)
-        return refuse({errorOffset, error});
+        return importFailureAt(fileName, records.error().place, records.message());
     if (const auto fault = checkCharacterTrees(*records))
         return refuse(*fault);
     if (const CharacterFileRecord* tooDeep = tooDeepRecord(*records))
         return refuse({tooDeep->offset, tooDeepReason(*tooDeep->value(kIdColumn))});
     std::vector<std::string> ids;
-    std::optional<FileFault> ownerFault;
-    result.status = inTransaction(characters, [&]() -> Status {
-        if (Status s = checkStoredOwners(characters, *records, ownerFault); !s || ownerFault)
-            return s ? Status::error(
-                           importFailureAt(fileName, bytes, ownerFault->offset, ownerFault->reason))
-                     : s;
+    const Status stored = inTransaction(characters, [&]() -> Status {
+        const Result<std::optional<FileFault>> owners = checkStoredOwners(characters, *records);
+        if (!owners)
+            return owners.error();
+        if (*owners)
+            return refuse(**owners);
         return storeRecords(characters, *records, fileName, bytes, ids);
     });
-    if (result.status)
-        result.characterIds = std::move(ids);
-    else if (!result.status.message().starts_with("Plik „"))
-        result.status = Status::error(importFailure(fileName, result.status.message()));
-    return result;
+    if (stored)
+        return ids;
+    // A failure of a query or of the unit itself (its start or commit) has no place in the
+    // file yet; its message does not name the file.
+    if (stored.error().place.file.empty())
+        return importFailure(fileName, stored.message());
+    return stored.error();
 }
 
-CharacterImport importCharacterFile(Database& characters, const std::string& path) {
-    CharacterImport result;
+Result<std::vector<std::string>> importCharacterFile(Database& characters,
+                                                     const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     std::error_code error;
     if (!file || std::filesystem::is_directory(path, error)) {
         if (file)
             std::fclose(file);
-        result.status = Status::error(importFailure(path, "nie można otworzyć pliku"));
-        return result;
+        return importFailure(path, "nie można otworzyć pliku");
     }
     // Read one byte more than allowed, so a larger file is recognised without reading it all.
     std::string bytes;
@@ -520,21 +526,17 @@ CharacterImport importCharacterFile(Database& characters, const std::string& pat
         bytes.append(buffer, n);
     const bool readError = std::ferror(file) != 0;
     std::fclose(file);
-    if (readError) {
-        result.status = Status::error(importFailure(path, "odczyt pliku nie powiódł się"));
-        return result;
-    }
+    if (readError)
+        return importFailure(path, "odczyt pliku nie powiódł się");
     return importCharacterBytes(characters, bytes, path);
 }
 
-std::optional<std::vector<std::string>> ImportCharacters(Database& characters,
-                                                         const std::string& path, UserPort& port) {
-    CharacterImport result = importCharacterFile(characters, path);
-    if (!result.status) {
-        port.showError(result.status.message(), kCharacterFileErrorCaption);
-        return std::nullopt;
-    }
-    return std::move(result.characterIds);
+Result<std::vector<std::string>> ImportCharacters(Database& characters, const std::string& path,
+                                                  UserPort& port) {
+    Result<std::vector<std::string>> imported = importCharacterFile(characters, path);
+    if (!imported)
+        port.showError(imported.message(), kCharacterFileErrorCaption);
+    return imported;
 }
 
 } // namespace tallar

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,16 +54,16 @@ Status writeCharacterFile(Database& characters, std::string_view characterId,
                           const CharacterFileSink& sink);
 
 // The whole file of the character `characterId` as Windows-1250 bytes (writeCharacterFile
-// into a text); `out` is left as it was on failure.
-Status characterFileBytes(Database& characters, std::string_view characterId, std::string& out);
+// into a text).
+Result<std::string> characterFileBytes(Database& characters, std::string_view characterId);
 
 // Writes the stored character `characterId` to `path`. It writes what the database holds:
 // a caller showing a changed character saves it first, then exports. The file is written
 // beside the target under a temporary name (cut to fit the longest file name) and renamed
 // over it only when complete, so a failed export leaves a file that stood there
-// unchanged. Failures are shown through `port`; returns whether the file was written.
-bool ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
-                     UserPort& port);
+// unchanged. Failures are shown through `port` and returned.
+Status ExportCharacter(Database& characters, std::string_view characterId, const std::string& path,
+                       UserPort& port);
 
 // One record of a character file.
 struct CharacterFileRecord {
@@ -74,35 +73,26 @@ struct CharacterFileRecord {
     const std::string* value(std::string_view column) const;
 };
 
-// Parses a character file's bytes. On a fault returns nothing and sets `error` to the
-// problem and `errorOffset` to the byte where it is.
-std::optional<std::vector<CharacterFileRecord>>
-parseCharacterFile(std::string_view bytes, std::string& error, std::size_t& errorOffset);
-
-// Result of an import: the identifiers of the characters the file held (its `istoty`
-// records, in file order, each once), or a message naming the file and the place of the
-// fault. A refused file changes nothing.
-struct CharacterImport {
-    Status status;
-    std::vector<std::string> characterIds;
-};
+// Parses a character file's bytes. A fault's place is its line and character.
+Result<std::vector<CharacterFileRecord>> parseCharacterFile(std::string_view bytes);
 
 // Imports a character file's bytes; `fileName` names the file in messages. The file must
 // pass the checks of output/CharacterFileCheck.h (whole characters, each one tree, taking
 // no identifier of another stored character). Each record replaces the rows of the same
 // identifiers: an `istoty` record the character of its identifier as a whole (its row and
 // all its entries), a `pozycje` record the entry of its identifier. All or nothing, in one
-// transaction.
-CharacterImport importCharacterBytes(Database& characters, std::string_view bytes,
-                                     std::string_view fileName);
+// transaction. Gives the identifiers of the characters the file held (its `istoty` records,
+// in file order, each once), or a message naming the file and the place of the fault (also
+// in the error's place: the file, line and character). A refused file changes nothing.
+Result<std::vector<std::string>> importCharacterBytes(Database& characters, std::string_view bytes,
+                                                      std::string_view fileName);
 
 // Reads the file at `path` (at most kMaxCharacterFileBytes) and imports it; a refusal is
-// shown through `port` with the caption "Błąd!". Returns the imported characters'
-// identifiers, or nothing when the file was refused.
-std::optional<std::vector<std::string>> ImportCharacters(Database& characters,
-                                                         const std::string& path, UserPort& port);
+// shown through `port` with the caption "Błąd!" and returned.
+Result<std::vector<std::string>> ImportCharacters(Database& characters, const std::string& path,
+                                                  UserPort& port);
 
 // As above without showing anything: the result carries the message.
-CharacterImport importCharacterFile(Database& characters, const std::string& path);
+Result<std::vector<std::string>> importCharacterFile(Database& characters, const std::string& path);
 
 } // namespace tallar

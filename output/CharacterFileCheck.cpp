@@ -174,8 +174,8 @@ std::optional<FileFault> checkCharacterTrees(const std::vector<CharacterFileReco
     return std::nullopt;
 }
 
-Status checkStoredOwners(Database& characters, const std::vector<CharacterFileRecord>& records,
-                         std::optional<FileFault>& fault) {
+Result<std::optional<FileFault>>
+checkStoredOwners(Database& characters, const std::vector<CharacterFileRecord>& records) {
     std::unordered_set<std::string_view> replaced;
     for (const CharacterFileRecord& record : records)
         if (record.table == kCharacterTable)
@@ -198,20 +198,16 @@ Status checkStoredOwners(Database& characters, const std::vector<CharacterFileRe
                                            characterStored = row.integer(2) != 0;
                                        });
             !s)
-            return s;
-        if (entryStored && storedOwner != owner && !replaced.count(storedOwner)) {
-            fault = at(record, "identyfikator " + shown(id) + " pozycji bohatera " + shown(owner) +
-                                   " z pliku należy już do pozycji zapisanego bohatera " +
-                                   shown(storedOwner));
-            return {};
-        }
-        if (characterStored && id != owner && !replaced.count(id)) {
-            fault = at(record, "identyfikator " + shown(id) + " pozycji bohatera " + shown(owner) +
-                                   " z pliku należy już do zapisanego bohatera " + shown(id));
-            return {};
-        }
+            return s.error();
+        if (entryStored && storedOwner != owner && !replaced.count(storedOwner))
+            return at(record, "identyfikator " + shown(id) + " pozycji bohatera " + shown(owner) +
+                                  " z pliku należy już do pozycji zapisanego bohatera " +
+                                  shown(storedOwner));
+        if (characterStored && id != owner && !replaced.count(id))
+            return at(record, "identyfikator " + shown(id) + " pozycji bohatera " + shown(owner) +
+                                  " z pliku należy już do zapisanego bohatera " + shown(id));
     }
-    return {};
+    return std::optional<FileFault>();
 }
 
 } // namespace tallar

@@ -43,8 +43,8 @@ std::optional<FileFault> checkCharacterTrees(const std::vector<CharacterFileReco
 // Checks the records against the stored characters: an entry of the file must not take the
 // identifier of a stored character or of a stored character's entry, unless that
 // character is the same one or is itself replaced by the file. Runs inside the import's
-// transaction; `fault` is set when the file is refused, the result fails when a query does.
-Status checkStoredOwners(Database& characters, const std::vector<CharacterFileRecord>& records,
-                         std::optional<FileFault>& fault);
+// transaction. Gives the fault that refuses the file, or none; fails when a query does.
+Result<std::optional<FileFault>> checkStoredOwners(Database& characters,
+                                                   const std::vector<CharacterFileRecord>& records);
 
 } // namespace tallar

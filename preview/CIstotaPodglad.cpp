@@ -362,7 +362,8 @@ bool CIstotaPodglad::exportFile(const std::string& path) {
     if (!save())
         return false;
     return ExportCharacter(characters_, hero_.id(),
-                           withDefaultExtension(path, kCharacterFileExtension), port_);
+                           withDefaultExtension(path, kCharacterFileExtension), port_)
+        .ok();
 }
 
 Status CIstotaPodglad::writeStatistics(const std::string& path) {

@@ -37,8 +37,7 @@ std::string shortNumber(double value) {
 }
 
 std::optional<std::string> textProblem(std::string_view field, std::string_view text) {
-    std::string ignored;
-    if (Status status = encodeCp1250(text, ignored); !status)
+    if (const Result<std::string> status = encodeCp1250(text); !status)
         return std::string(field) + ": " + status.message();
     return std::nullopt;
 }

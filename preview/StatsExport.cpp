@@ -317,9 +317,10 @@ Status appendStatistics(const CIstota& hero, const std::string& path) {
     std::string text;
     for (const std::string& line : statisticsLines(hero))
         text += line + "\r\n";
-    std::string bytes;
-    if (Status encoded = encodeCp1250(text, bytes); !encoded)
+    const Result<std::string> encoded = encodeCp1250(text);
+    if (!encoded)
         return Status::error("Nie zapisano statystyk do pliku " + path + ": " + encoded.message());
+    const std::string& bytes = *encoded;
     std::ofstream file(path, std::ios::binary | std::ios::app);
     if (file)
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

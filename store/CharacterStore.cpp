@@ -32,7 +32,7 @@ Status DeleteCharacter(const CIstota& character) {
     Database* db = character.connection();
     if (!db)
         return Status::error("Bohater nie ma połączenia z bazą danych.");
-    return DeleteStoredCharacter(*db, character.id());
+    return statusOf(DeleteStoredCharacter(*db, character.id()));
 }
 
 namespace {
@@ -45,13 +45,11 @@ Status characterStored(Database& db, std::string_view id, bool& stored) {
 
 } // namespace
 
-Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed) {
-    return inTransaction(db, [&]() -> Status {
-        bool stored = false;
+Result<bool> DeleteStoredCharacter(Database& db, std::string_view id) {
+    bool stored = false;
+    const Status deleted = inTransaction(db, [&]() -> Status {
         if (Status s = characterStored(db, id, stored); !s)
             return s;
-        if (existed)
-            *existed = stored;
         if (!stored)
             return {};
         if (Status s = db.exec("DELETE FROM istoty WHERE id=?;", {id}); !s)
@@ -60,24 +58,27 @@ Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed) {
         // even where a damaged database hangs them below this one's entries.
         return db.exec("DELETE FROM pozycje WHERE id_ist=?;", {id});
     });
+    if (!deleted)
+        return deleted.error();
+    return stored;
 }
 
-CharacterLoad LoadCharacter(Database& db, std::string_view id) {
-    CharacterLoad result;
+Result<LoadedCharacter> LoadCharacter(Database& db, std::string_view id) {
+    using Loaded = Result<LoadedCharacter>;
     bool stored = false;
-    if (Status s = characterStored(db, id, stored); !s || !stored) {
-        result.status = s ? Status::error(noSuchCharacterMessage(id)) : s;
-        return result;
-    }
-    TreeLoad tree = LoadTree(db, id, [](Database* connection, const EntryData& root) {
+    if (Status s = characterStored(db, id, stored); !s)
+        return s.error();
+    if (!stored)
+        return Loaded::error(noSuchCharacterMessage(id));
+    Result<LoadedTree> tree = LoadTree(db, id, [](Database* connection, const EntryData& root) {
         return std::unique_ptr<CPoz>(CIstota::makeEmpty(connection, root));
     });
-    result.warnings = std::move(tree.warnings);
-    if (!tree.entry) {
-        result.status = tree.found ? tree.status : Status::error(noSuchCharacterMessage(id));
-        return result;
-    }
-    result.character.reset(static_cast<CIstota*>(tree.entry.release()));
+    if (!tree)
+        return isMissingEntry(tree.error()) ? Loaded::error(noSuchCharacterMessage(id))
+                                            : Loaded(tree.error());
+    LoadedCharacter result{
+        .character = std::unique_ptr<CIstota>(static_cast<CIstota*>(tree->entry.release())),
+        .warnings = std::move(tree->warnings)};
     CIstota& character = *result.character;
     character.linkTopEntries();
     const Status names =
@@ -87,20 +88,21 @@ CharacterLoad LoadCharacter(Database& db, std::string_view id) {
             character.prof = row.text(2);
             character.gracz = row.text(3);
         });
-    if (!names) {
-        result.character.reset();
-        result.status = names;
-    }
+    if (!names)
+        return names.error();
     return result;
 }
 
-Status ListCharacters(Database& db, std::vector<CharacterSummary>& out) {
-    out.clear();
-    return db.exec(
+Result<std::vector<CharacterSummary>> ListCharacters(Database& db) {
+    std::vector<CharacterSummary> characters;
+    const Status listed = db.exec(
         "SELECT id,gracz,rasa,prof,imie FROM istoty ORDER BY gracz,rasa,prof,imie,id;",
         [&](const Row& row) {
-            out.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)});
+            characters.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)});
         });
+    if (!listed)
+        return listed.error();
+    return characters;
 }
 
 } // namespace tallar

@@ -19,29 +19,27 @@ Status SaveCharacter(const CIstota& character);
 // Removes the character's rows from the database; the entries in memory stay.
 Status DeleteCharacter(const CIstota& character);
 
-// The result of loading a character: the character (null when it is not stored or could
-// not be read), why it is null, and damage found in the stored rows and bypassed.
-struct CharacterLoad {
+// A loaded character and damage found in its stored rows and bypassed.
+struct LoadedCharacter {
     std::unique_ptr<CIstota> character;
-    Status status;
     std::vector<std::string> warnings;
 };
 
 // Reads a stored character. An identifier that is no row of istoty (nothing, or only an
-// entry of some character) gives "no such character".
-CharacterLoad LoadCharacter(Database& db, std::string_view id);
+// entry of some character) fails with "no such character".
+Result<LoadedCharacter> LoadCharacter(Database& db, std::string_view id);
 
 // Removes a stored character (its istoty row and every pozycje row that names it as its
-// character) in one transaction. An identifier that is no row of istoty removes nothing;
-// `existed` tells whether it was one.
-Status DeleteStoredCharacter(Database& db, std::string_view id, bool* existed = nullptr);
+// character) in one transaction. An identifier that is no row of istoty removes nothing.
+// Gives whether the identifier was a stored character.
+Result<bool> DeleteStoredCharacter(Database& db, std::string_view id);
 
 // One stored character as the character list shows it.
 struct CharacterSummary {
     std::string id, gracz, rasa, prof, imie;
 };
 // The stored characters, ascending by player, race, professions and name.
-Status ListCharacters(Database& db, std::vector<CharacterSummary>& out);
+Result<std::vector<CharacterSummary>> ListCharacters(Database& db);
 
 // The message for an identifier that names no stored character.
 std::string noSuchCharacterMessage(std::string_view id);

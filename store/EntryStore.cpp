@@ -161,6 +161,14 @@ private:
     CKolejka<CRefX> pending_;
 };
 
+// The place of the error for an identifier without a row: the identifier column of pozycje.
+constexpr std::string_view kEntryTable = "pozycje", kIdColumn = "id";
+
+Error missingEntry(std::string_view id) {
+    return {.message = "Nie ma pozycji o identyfikatorze " + std::string(id) + ".",
+            .place = {.file = std::string(kEntryTable), .field = std::string(kIdColumn)}};
+}
+
 } // namespace
 
 Status SaveTree(const CPoz& entry, std::string_view parentId, std::string_view characterId,
@@ -185,23 +193,24 @@ Status DeleteStoredTree(Database& db, std::string_view id) {
                    {id});
 }
 
-TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) {
-    TreeLoad result;
+bool isMissingEntry(const Error& error) {
+    return error.place.file == kEntryTable && error.place.field == kIdColumn;
+}
+
+Result<LoadedTree> LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) {
     // A tree is stored with the identifier of its character in every row, so one query
     // reads all candidate rows; the tree is then built from the parent links.
     std::optional<std::string> character;
     bool rootFound = false;
-    result.status = db.exec("SELECT id_ist FROM pozycje WHERE id=?;", {id}, [&](const Row& row) {
-        rootFound = true;
-        character = row.value(0);
-    });
-    if (!result.status)
-        return result;
-    if (!rootFound) {
-        result.status = Status::error("Nie ma pozycji o identyfikatorze " + std::string(id) + ".");
-        return result;
-    }
-    result.found = true;
+    const Status found =
+        db.exec("SELECT id_ist FROM pozycje WHERE id=?;", {id}, [&](const Row& row) {
+            rootFound = true;
+            character = row.value(0);
+        });
+    if (!found)
+        return found.error();
+    if (!rootFound)
+        return missingEntry(id);
 
     static const std::string select = "SELECT " + columnList() + " FROM pozycje WHERE ";
     const TableDef& table = entryTable();
@@ -234,17 +243,16 @@ TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot) 
             rootRead = true;
         }
     };
-    result.status = character ? db.exec(select + "id_ist=?;", {*character}, takeRow)
-                              : db.exec(select + "id=?;", {id}, takeRow);
-    if (!result.status)
-        return result;
-    if (!rootRead) {
-        result.status = Status::error("Nie ma pozycji o identyfikatorze " + std::string(id) + ".");
-        return result;
-    }
-    TreeBuilder builder(rows, result.warnings);
-    result.entry = builder.build(root);
-    return result;
+    const Status read = character ? db.exec(select + "id_ist=?;", {*character}, takeRow)
+                                  : db.exec(select + "id=?;", {id}, takeRow);
+    if (!read)
+        return read.error();
+    if (!rootRead)
+        return missingEntry(id);
+    LoadedTree loaded;
+    TreeBuilder builder(rows, loaded.warnings);
+    loaded.entry = builder.build(root);
+    return loaded;
 }
 
 } // namespace tallar

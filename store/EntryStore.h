@@ -22,12 +22,9 @@ Status SaveTree(const CPoz& entry, std::string_view parentId, std::string_view c
 // Deletes the entry's row and every row below it (by stored parent links).
 Status DeleteTree(const CPoz& entry);
 
-// The result of loading a tree: the entry (null when it could not be read), why it is
-// null, and damage that was found and bypassed.
-struct TreeLoad {
+// A loaded tree: its entry and damage found in the stored rows and bypassed.
+struct LoadedTree {
     std::unique_ptr<CPoz> entry;
-    Status status;
-    bool found = false; // whether a row with the identifier exists
     std::vector<std::string> warnings;
 };
 
@@ -42,7 +39,11 @@ using RootMaker = std::function<std::unique_ptr<CPoz>(Database* connection, cons
 // references among the loaded entries. A reference whose
 // target is not in the loaded tree stays a plain entry with its "&" text. Stored parent
 // links that lead back into the tree are reported and not followed. An identifier without
-// a row gives a null entry and a failed status.
-TreeLoad LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot = {});
+// a row fails with an error that isMissingEntry recognises.
+Result<LoadedTree> LoadTree(Database& db, std::string_view id, const RootMaker& makeRoot = {});
+
+// Whether an error of LoadTree means that no stored row has the identifier (rather than a
+// failing query).
+bool isMissingEntry(const Error& error);
 
 } // namespace tallar

@@ -45,19 +45,19 @@ int CIstotaWizard::Run() {
 }
 
 Status CIstotaWizard::Delete() {
-    Status deleted = DeleteStoredCharacter(characters_, characterId_);
+    Status deleted = statusOf(DeleteStoredCharacter(characters_, characterId_));
     if (!deleted)
         port_.showError(deleted.message(), kWizardErrorCaption);
     return deleted;
 }
 
 int CIstotaWizard::runShow() {
-    CharacterLoad loaded = LoadCharacter(characters_, characterId_);
-    if (!loaded.character) {
-        port_.showError(loaded.status.message(), kWizardErrorCaption);
+    Result<LoadedCharacter> loaded = LoadCharacter(characters_, characterId_);
+    if (!loaded) {
+        port_.showError(loaded.message(), kWizardErrorCaption);
         return 0;
     }
-    hero_ = std::move(loaded.character);
+    hero_ = std::move(loaded->character);
     hero_->RecalculateCharacter();
     pages_.showCharacter(*hero_);
     hero_.reset();

@@ -94,8 +94,7 @@ CWizard1::CWizard1(Database& rules, Database& characters, CIstota& hero, DiceRol
     : rules_(rules), characters_(characters), hero_(hero), rolls_(rolls), port_(port) {}
 
 std::optional<std::string> textStorageProblem(std::string_view fieldName, std::string_view text) {
-    std::string ignored;
-    if (Status status = encodeCp1250(text, ignored); !status)
+    if (const Result<std::string> status = encodeCp1250(text); !status)
         return std::string(fieldName) + ": " + status.message();
     return std::nullopt;
 }

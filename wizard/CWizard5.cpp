@@ -220,21 +220,25 @@ int CWizard5::ChooseTrade(bool extra) {
         return 0;
     roll = modifiedTradeRoll(roll, modifier);
     for (int redirects = 0;; ++redirects) {
-        const auto trade = tradeOfRoll(rules(), port(), roll, tradeClass, raceId_);
-        if (!trade)
+        const Result<std::optional<TradeOfRoll>> found =
+            tradeOfRoll(rules(), roll, tradeClass, raceId_);
+        if (!found)
+            port().showError(found.message(), kRulesErrorCaption);
+        if (!found || !*found)
             return 1;
-        if (trade->otherClass.empty()) {
-            learn(trade->id);
+        const TradeOfRoll& trade = **found;
+        if (trade.otherClass.empty()) {
+            learn(trade.id);
             return 1;
         }
         if (redirects == kMaxRedirects) {
             report("Zawód: rzut " + std::to_string(roll) + " w klasie " + tradeClass +
-                   " znowu odsyła do innej klasy (" + trade->otherClass + "); po " +
+                   " znowu odsyła do innej klasy (" + trade.otherClass + "); po " +
                    std::to_string(kMaxRedirects) + " rzutach nie wybrano zawodu.");
             return 1;
         }
         // Another class: rolled again there, without the modifier.
-        tradeClass = trade->otherClass;
+        tradeClass = trade.otherClass;
         if (!tradeRoll(tradeClass, 0, roll))
             return 0;
         roll = modifiedTradeRoll(roll, 0);

@@ -49,14 +49,16 @@ std::string CWizardZawod::lookUp(int entered) const {
     return name;
 }
 
-std::optional<TradeOfRoll> tradeOfRoll(Database& rules, UserPort& port, int roll,
-                                       const std::string& tradeClass, const std::string& raceId) {
+Result<std::optional<TradeOfRoll>>
+tradeOfRoll(Database& rules, int roll, const std::string& tradeClass, const std::string& raceId) {
     const std::string padded = zeroPadded(roll, 3);
     std::optional<TradeOfRoll> found;
-    showFailure(port, rules.exec(std::string("SELECT A.id,A.innaklasa") + kTradesOfRoll,
-                                 {padded, padded, tradeClass, raceId}, [&](const Row& row) {
-                                     found = TradeOfRoll{row.text(0), row.text(1)};
-                                 }));
+    const Status read = rules.exec(std::string("SELECT A.id,A.innaklasa") + kTradesOfRoll,
+                                   {padded, padded, tradeClass, raceId}, [&](const Row& row) {
+                                       found = TradeOfRoll{row.text(0), row.text(1)};
+                                   });
+    if (!read)
+        return read.error();
     return found;
 }
 

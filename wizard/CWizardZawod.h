@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <optional>
 #include <string>
 
@@ -47,13 +49,13 @@ private:
 
 // The trade that a roll (already modified) gives in a trade class for a race, and the class
 // it sends the roll to instead (`innaklasa`, empty for none): of the trades whose range
-// holds the roll, the one with the narrowest range. Nothing when none does. A failing query
-// is shown through the port.
+// holds the roll, the one with the narrowest range. Nothing when none does; fails when the
+// query does.
 struct TradeOfRoll {
     std::string id;
     std::string otherClass;
 };
-std::optional<TradeOfRoll> tradeOfRoll(Database& rules, UserPort& port, int roll,
-                                       const std::string& tradeClass, const std::string& raceId);
+Result<std::optional<TradeOfRoll>>
+tradeOfRoll(Database& rules, int roll, const std::string& tradeClass, const std::string& raceId);
 
 } // namespace tallar

@@ -4,6 +4,7 @@
 #include "model/Character.h"
 #include "rules/engine/CRdzenUlomnosc.h"
 #include "rules/engine/CRdzenUmiejetnosci.h"
+#include "store/db/ColumnList.h"
 #include "store/db/Database.h"
 #include "store/db/RowTexts.h"
 
@@ -11,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace tallar {
 
@@ -126,6 +128,165 @@ std::string multiplierName(std::size_t member) {
     if (member == kVitality || member == kStrength)
         return passageName(member) + " przyrosty mnożnik";
     return passageName(member) + " mnożnik przyrosty";
+}
+
+// Where the columns of a query's rows stand. Each description below makes its SELECT list
+// with ColumnList::add and keeps the positions it gave, and the reader reads only through
+// them: the statement and the reading come from the same lines.
+
+// A signed amount of the stage row: its sign, its amount and its percent mark.
+struct SignedAmountColumns {
+    std::size_t sign = 0, amount = 0, proc = 0;
+};
+
+SignedAmountColumns addSignedAmount(ColumnList& list, const std::string& sign,
+                                    const std::string& amount, const std::string& proc) {
+    SignedAmountColumns columns;
+    columns.sign = list.add(sign);
+    columns.amount = list.add(amount);
+    columns.proc = list.add(proc);
+    return columns;
+}
+
+// An attribute-set member in the stage row: its amount, growth, limit, other coefficient and
+// whether it is rolled twice (the better roll counts).
+struct MemberColumns {
+    SignedAmountColumns value;
+    std::size_t growth = 0, limit = 0, other = 0, twice = 0;
+};
+
+// Height or weight in the stage row: the range and the change.
+struct MeasureColumns {
+    std::size_t from = 0, to = 0;
+    SignedAmountColumns change;
+};
+
+// The stage row (`stadia` A, with the character's professions B for the doubled rolls).
+struct StageColumns {
+    ColumnList list;
+    std::array<MemberColumns, kStageMembers> members{};
+    std::array<MeasureColumns, kMeasures.size()> measures{};
+    std::size_t death = 0;
+    SignedAmountColumns antimagic;
+    std::array<SignedAmountColumns, kSkinGroups.size()> skin{};
+};
+
+const StageColumns& stageColumns() {
+    static const StageColumns columns = [] {
+        StageColumns c;
+        for (std::size_t m = 0; m < kStageMembers; ++m) {
+            const std::string p(attributeSet()[m].stagePrefix);
+            MemberColumns& member = c.members[m];
+            member.value = addSignedAmount(c.list, "A." + p + "_znak", "RTRIM(A." + p + "_wartosc)",
+                                           "A." + p + "_proc");
+            member.growth = c.list.add(growthColumn(p + "_przyrost"));
+            member.limit = c.list.add("A." + p + "_limit");
+            member.other =
+                c.list.add(m == kVitality || m == kStrength ? "A." + p + "_innywsp" : "''");
+            member.twice =
+                c.list.add(m < kAttributeMembers ? "MAX(IFNULL(B." + p + "_podst,'N'))" : "'N'");
+        }
+        for (std::size_t i = 0; i < kMeasures.size(); ++i) {
+            const std::string p(kMeasures[i].prefix);
+            MeasureColumns& measure = c.measures[i];
+            measure.from = c.list.add("A." + p + "_od");
+            measure.to = c.list.add("A." + p + "_do");
+            measure.change = addSignedAmount(c.list, "A." + p + "_znak",
+                                             "RTRIM(A." + p + "_wartosc)", "A." + p + "_proc");
+        }
+        c.death = c.list.add("RTRIM(A.smierc_starosc)");
+        c.antimagic = addSignedAmount(c.list, "A.antymagia_znak", "RTRIM(A.antymagia_wartosc)",
+                                      "A.antymagia_procent");
+        for (std::size_t i = 0; i < kSkinGroups.size(); ++i) {
+            const ExtraGroup& group = kSkinGroups[i];
+            c.skin[i] = addSignedAmount(c.list, std::string("A.") + group.signColumn,
+                                        "RTRIM(A." + std::string(group.prefix) + "_wartosc)",
+                                        *group.procColumn ? std::string("A.") + group.procColumn
+                                                          : std::string("''"));
+        }
+        return c;
+    }();
+    return columns;
+}
+
+// A natural weapon of a stage (`stadiumbronie`).
+struct WeaponColumns {
+    struct Group {
+        std::optional<std::size_t> range; // the proficiency's reach
+        std::size_t amount = 0, sign = 0, growth = 0, proc = 0;
+    };
+    ColumnList list;
+    std::size_t id = 0, name = 0;
+    std::array<Group, kWeaponGroups.size()> groups{};
+    std::array<std::size_t, kWeaponFlags.size()> flags{};
+    std::size_t count = 0;
+};
+
+const WeaponColumns& weaponColumns() {
+    static const WeaponColumns columns = [] {
+        WeaponColumns c;
+        c.id = c.list.add("id");
+        c.name = c.list.add("nazwa");
+        for (std::size_t i = 0; i < kWeaponGroups.size(); ++i) {
+            const std::string column(kWeaponGroups[i].column);
+            WeaponColumns::Group& group = c.groups[i];
+            if (column == "bieglosc")
+                group.range = c.list.add("zasiegi");
+            group.amount = c.list.add(column);
+            group.sign = c.list.add(column + "_znak");
+            group.growth = c.list.add(column + "_przyr");
+            group.proc = c.list.add(column + "_proc");
+        }
+        for (std::size_t i = 0; i < kWeaponFlags.size(); ++i)
+            c.flags[i] = c.list.add(kWeaponFlags[i].column);
+        c.count = c.list.add("ilosc");
+        return c;
+    }();
+    return columns;
+}
+
+// The absorptions and defence of a body part: a property each, from an absolute and a
+// percent column.
+struct Absorption {
+    const char* info;
+    int kind;
+    const char* absoluteColumn;
+    const char* percentColumn;
+};
+constexpr std::array<Absorption, 4> kAbsorptions = {{
+    {"wyparowania kłute", body::kPiercingProperty, "A.wyp_kl", "A.wyp_kl_proc"},
+    {"wyparowania tnące", body::kCuttingProperty, "A.wyp_tn", "A.wyp_tn_proc"},
+    {"wyparowania obuchowe", body::kBluntProperty, "A.wyp_ob", "A.wyp_ob_proc"},
+    {"obrona", body::kDefenceProperty, "A.obr", "A.obr_proc"},
+}};
+
+// A body part of a stage (`stadiumczesci` A) with its default part (`czescicialadef` B).
+struct PartColumns {
+    ColumnList list;
+    std::size_t id = 0, name = 0, share = 0, wound = 0, severing = 0;
+    std::array<std::pair<std::size_t, std::size_t>, kAbsorptions.size()> absorptions{};
+    std::size_t selectiveHit = 0, canHold = 0, defaultLocation = 0, defaultPart = 0;
+};
+
+const PartColumns& partColumns() {
+    static const PartColumns columns = [] {
+        PartColumns c;
+        c.id = c.list.add("A.id");
+        c.name = c.list.add("B.nazwa");
+        c.share = c.list.add("A.proc_cal_zyw");
+        c.wound = c.list.add("A.wpl_obr_na_zyw");
+        c.severing = c.list.add("A.odc_pow_smi");
+        for (std::size_t i = 0; i < kAbsorptions.size(); ++i) {
+            c.absorptions[i].first = c.list.add(kAbsorptions[i].absoluteColumn);
+            c.absorptions[i].second = c.list.add(kAbsorptions[i].percentColumn);
+        }
+        c.selectiveHit = c.list.add("A.modtrsel");
+        c.canHold = c.list.add("A.bron_tarcza");
+        c.defaultLocation = c.list.add("A.domyslna");
+        c.defaultPart = c.list.add("B.id");
+        return c;
+    }();
+    return columns;
 }
 
 int truncated(double value) {
@@ -300,37 +461,7 @@ bool CRdzenStadium::Passages(int fromAge, int toAge) {
 }
 
 void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
-    // The columns, group by group, in the order in which they are read back below.
-    std::string columns = "A.id,A.nazwa,A.od,A.skok";
-    const auto add = [&columns](const std::string& column) { columns += "," + column; };
-    for (std::size_t m = 0; m < kStageMembers; ++m) {
-        const std::string p(attributeSet()[m].stagePrefix);
-        add("A." + p + "_znak");
-        add("RTRIM(A." + p + "_wartosc)");
-        add("A." + p + "_proc");
-        add(growthColumn(p + "_przyrost"));
-        add("A." + p + "_limit");
-        add(m == kVitality || m == kStrength ? "A." + p + "_innywsp" : "''");
-        add(m < kAttributeMembers ? "MAX(IFNULL(B." + p + "_podst,'N'))" : "'N'");
-    }
-    for (const MeasureGroup& measure : kMeasures) {
-        const std::string p(measure.prefix);
-        add("A." + p + "_od");
-        add("A." + p + "_do");
-        add("A." + p + "_znak");
-        add("RTRIM(A." + p + "_wartosc)");
-        add("A." + p + "_proc");
-    }
-    add("RTRIM(A.smierc_starosc)");
-    add("A.antymagia_znak");
-    add("RTRIM(A.antymagia_wartosc)");
-    add("A.antymagia_procent");
-    for (const ExtraGroup& group : kSkinGroups) {
-        add(std::string("A.") + group.signColumn);
-        add("RTRIM(A." + std::string(group.prefix) + "_wartosc)");
-        add(*group.procColumn ? std::string("A.") + group.procColumn : std::string("''"));
-    }
-
+    const StageColumns& columns = stageColumns();
     const std::vector<std::string> professions = professionIds();
     std::string placeholders;
     std::vector<SqlParam> params;
@@ -342,7 +473,7 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
         placeholders = "''";
     }
     params.emplace_back(passage.specjal);
-    const std::string sql = "SELECT " + columns +
+    const std::string sql = "SELECT " + columns.list.sql() +
                             " FROM stadia A LEFT JOIN profesje B ON B.id IN (" + placeholders +
                             ") WHERE A.id=? GROUP BY A.id";
 
@@ -351,19 +482,21 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
     if (row.empty())
         return;
 
-    std::size_t at = 4;
-    const auto next = [&row, &at]() -> const std::string& { return row[at++]; };
+    const auto readSignedAmount = [&row](AmountGroup& g, const SignedAmountColumns& at) {
+        g.sign = trimmed(row[at.sign]);
+        g.amount = row[at.amount];
+        g.proc = trimmed(row[at.proc]);
+    };
     std::array<AmountGroup, kStageMembers> members;
     for (std::size_t m = 0; m < kStageMembers; ++m) {
+        const MemberColumns& at = columns.members[m];
         AmountGroup& g = members[m];
         g.name = passageName(m);
-        g.sign = trimmed(next());
-        g.amount = next();
-        g.proc = trimmed(next());
-        g.growth = next();
-        g.limit = trimmed(next());
-        g.other = trimmed(next());
-        g.twice = isSet(next());
+        readSignedAmount(g, at.value);
+        g.growth = row[at.growth];
+        g.limit = trimmed(row[at.limit]);
+        g.other = trimmed(row[at.other]);
+        g.twice = isSet(row[at.twice]);
         g.member = m;
         g.valueKind = perMember::kPassageAmount[m];
         g.multiplierKind = perMember::kPassageMultiplier[m];
@@ -375,8 +508,9 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
     std::array<AmountGroup, 2> changes;
     for (std::size_t i = 0; i < kMeasures.size(); ++i) {
         const MeasureGroup& measure = kMeasures[i];
-        const std::string from = trimmed(next());
-        const std::string to = trimmed(next());
+        const MeasureColumns& at = columns.measures[i];
+        const std::string from = trimmed(row[at.from]);
+        const std::string to = trimmed(row[at.to]);
         if (!from.empty() || !to.empty()) {
             passage.AddChild({.info = std::string(measure.name) + " od",
                               .typ = measure.fromKind,
@@ -387,9 +521,7 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
         }
         AmountGroup& g = changes[i];
         g.name = std::string(measure.name) + " zmiana";
-        g.sign = trimmed(next());
-        g.amount = next();
-        g.proc = trimmed(next());
+        readSignedAmount(g, at.change);
         g.valueKind = measure.changeKind;
     }
 
@@ -405,25 +537,22 @@ void CRdzenStadium::readStageRow(CPoz& passage, bool firstOfStage) {
     AmountGroup death;
     death.name = "Śmierć ze starości";
     death.sign = "=";
-    death.amount = next();
+    death.amount = row[columns.death];
     death.valueKind = stage::kDeath;
     death.alwaysSets = true;
     makeAmountEntries(passage, death, firstOfStage);
 
     AmountGroup antimagicGroup;
     antimagicGroup.name = std::string(antimagic().entryLabel);
-    antimagicGroup.sign = trimmed(next());
-    antimagicGroup.amount = next();
-    antimagicGroup.proc = trimmed(next());
+    readSignedAmount(antimagicGroup, columns.antimagic);
     antimagicGroup.valueKind = perMember::kPassageAmount[member::kAntimagic];
     makeAmountEntries(passage, antimagicGroup, firstOfStage);
 
-    for (const ExtraGroup& extra : kSkinGroups) {
+    for (std::size_t i = 0; i < kSkinGroups.size(); ++i) {
+        const ExtraGroup& extra = kSkinGroups[i];
         AmountGroup g;
         g.name = extra.name;
-        g.sign = trimmed(next());
-        g.amount = next();
-        g.proc = trimmed(next());
+        readSignedAmount(g, columns.skin[i]);
         g.valueKind = extra.kind;
         makeAmountEntries(passage, g, firstOfStage);
     }
@@ -468,19 +597,10 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId) {
     CPoz* naturalWeapons = character().link(kLinkBronieNaturalne);
     if (!naturalWeapons)
         return;
-    std::string columns = "id,idstadium,nazwa";
-    for (const WeaponGroup& group : kWeaponGroups) {
-        const std::string c(group.column);
-        if (c == "bieglosc")
-            columns += ",zasiegi";
-        columns += "," + c + "," + c + "_znak," + c + "_przyr," + c + "_proc";
-    }
-    for (const WeaponFlag& flag : kWeaponFlags)
-        columns += std::string(",") + flag.column;
-    columns += ",ilosc";
-
+    const WeaponColumns& columns = weaponColumns();
     std::vector<RowTexts> weapons;
-    (void)queryRules("SELECT " + columns + " FROM stadiumbronie WHERE idstadium=? ORDER BY id",
+    (void)queryRules("SELECT " + columns.list.sql() +
+                         " FROM stadiumbronie WHERE idstadium=? ORDER BY id",
                      {stageId}, [&weapons](const Row& row) { weapons.emplace_back(row); });
     if (weapons.empty())
         return;
@@ -490,24 +610,26 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId) {
         list = &naturalWeapons->AddChild({.info = "Bronie rasowe", .typ = natural::kList});
     for (const RowTexts& t : weapons) {
         // A later passage of the same stage keeps the weapon rolled at the first one.
-        if (list->FindBySpecjal(t[0]))
+        if (list->FindBySpecjal(t[columns.id]))
             continue;
-        CPoz& entry = list->AddChild(
-            {.info = t[2], .specjal = t[0], .typ = natural::kWeapon, .modyfikator = 1.0});
-        const std::string prompt = "Bron rasowa: " + t[2];
-        std::size_t at = 3;
+        CPoz& entry = list->AddChild({.info = t[columns.name],
+                                      .specjal = t[columns.id],
+                                      .typ = natural::kWeapon,
+                                      .modyfikator = 1.0});
+        const std::string prompt = "Bron rasowa: " + t[columns.name];
         int proficiency = 0;
-        for (const WeaponGroup& group : kWeaponGroups) {
-            if (std::string_view(group.column) == "bieglosc") {
-                const std::string range = trimmed(t[at++]);
+        for (std::size_t i = 0; i < kWeaponGroups.size(); ++i) {
+            const WeaponGroup& group = kWeaponGroups[i];
+            const WeaponColumns::Group& at = columns.groups[i];
+            if (at.range) {
+                const std::string range = trimmed(t[*at.range]);
                 if (!range.empty())
                     entry.AddChild({.info = "Zasięg", .typ = natural::kRange, .memo = range});
             }
-            const std::string amount = trimmed(t[at]);
-            const std::string sign = trimmed(t[at + 1]);
-            const std::string growth = trimmed(t[at + 2]);
-            const std::string proc = trimmed(t[at + 3]);
-            at += 4;
+            const std::string amount = trimmed(t[at.amount]);
+            const std::string sign = trimmed(t[at.sign]);
+            const std::string growth = trimmed(t[at.growth]);
+            const std::string proc = trimmed(t[at.proc]);
             if (amount.empty() && growth.empty())
                 continue;
             const double thrown = roll(amount, prompt);
@@ -522,14 +644,15 @@ void CRdzenStadium::readNaturalWeapons(const std::string& stageId) {
                 proficiency = truncated(thrown);
         }
         bool dependsOnProfession = false;
-        for (const WeaponFlag& flag : kWeaponFlags) {
-            const bool set = isSet(trimmed(t[at++]));
+        for (std::size_t i = 0; i < kWeaponFlags.size(); ++i) {
+            const WeaponFlag& flag = kWeaponFlags[i];
+            const bool set = isSet(trimmed(t[columns.flags[i]]));
             if (flag.kind == natural::kDependsOnProfession)
                 dependsOnProfession = set;
             if (set)
                 entry.AddChild({.info = flag.info, .typ = flag.kind, .wartosc = 1});
         }
-        const std::string count = trimmed(t[at]);
+        const std::string count = trimmed(t[columns.count]);
         if (!count.empty())
             entry.AddChild({.info = "Ilość", .typ = natural::kCount, .wartosc = textToInt(count)});
         // The racial proficiency reads these two: the natural proficiency, and whether it
@@ -547,12 +670,10 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         return;
     // The properties are the stage row's own; the default part gives only its name and
     // identifier, so a blank column of the stage row makes no property.
-    const std::string sql =
-        "SELECT A.id,B.nazwa,A.proc_cal_zyw,A.wpl_obr_na_zyw,A.odc_pow_smi,A.wyp_kl,"
-        "A.wyp_kl_proc,A.wyp_tn,A.wyp_tn_proc,A.wyp_ob,A.wyp_ob_proc,A.obr,A.obr_proc,"
-        "A.modtrsel,A.bron_tarcza,A.domyslna,B.id"
-        " FROM stadiumczesci A JOIN czescicialadef B ON B.id=A.id_nad"
-        " JOIN stadia C ON C.id=A.idstadium WHERE A.idstadium=? ORDER BY A.id";
+    const PartColumns& columns = partColumns();
+    const std::string sql = "SELECT " + columns.list.sql() +
+                            " FROM stadiumczesci A JOIN czescicialadef B ON B.id=A.id_nad"
+                            " JOIN stadia C ON C.id=A.idstadium WHERE A.idstadium=? ORDER BY A.id";
     std::vector<RowTexts> parts;
     (void)queryRules(sql, {stageId}, [&parts](const Row& row) {
         std::vector<std::string> texts;
@@ -570,22 +691,24 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         // takes the place of the earlier one; a later passage of the same stage keeps it.
         CPoz* part = nullptr;
         for (CPoz* existing : bodyEntry->children())
-            if (existing->typ == body::kPart && existing->memo == t[16])
+            if (existing->typ == body::kPart && existing->memo == t[columns.defaultPart])
                 part = existing;
-        if (part && part->specjal == t[0])
+        if (part && part->specjal == t[columns.id])
             continue;
         if (part) {
             part->UsunAll();
-            part->info = t[1];
-            part->specjal = t[0];
+            part->info = t[columns.name];
+            part->specjal = t[columns.id];
         } else {
-            part = &bodyEntry->AddChild(
-                {.info = t[1], .specjal = t[0], .typ = body::kPart, .memo = t[16]});
+            part = &bodyEntry->AddChild({.info = t[columns.name],
+                                         .specjal = t[columns.id],
+                                         .typ = body::kPart,
+                                         .memo = t[columns.defaultPart]});
         }
         // What the equipment and armour read at once: a part that can hold a weapon or a
         // shield has the value 1, the default location of blows the modifier 1.0.
-        part->wartosc = isSet(t[14]) ? 1 : 0;
-        part->modyfikator = isSet(t[15]) ? 1.0 : 0.0;
+        part->wartosc = isSet(t[columns.canHold]) ? 1 : 0;
+        part->modyfikator = isSet(t[columns.defaultLocation]) ? 1.0 : 0.0;
         const auto child = [part](const char* info, int kind) -> CPoz& {
             return part->AddChild({.info = info, .typ = kind});
         };
@@ -610,30 +733,24 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
             if (!text.empty())
                 property(info, kind, 0.0, isSet(text) ? 1 : 0);
         };
-        if (!t[2].empty())
-            property("procent całej żywotności", body::kShareOfVitality, evaluated(t[2]) / 100.0,
+        if (const std::string& share = t[columns.share]; !share.empty())
+            property("procent całej żywotności", body::kShareOfVitality, evaluated(share) / 100.0,
                      0);
-        if (!t[3].empty())
-            property("wpływ obrażen na żywotność", body::kWoundEffect, evaluated(t[3]) / 100.0, 0);
-        flag(t[4], "odcięcie powoduje śmierć", body::kSeveringKills);
-        static constexpr std::array<std::pair<const char*, int>, 4> kAbsorptions = {{
-            {"wyparowania kłute", body::kPiercingProperty},
-            {"wyparowania tnące", body::kCuttingProperty},
-            {"wyparowania obuchowe", body::kBluntProperty},
-            {"obrona", body::kDefenceProperty},
-        }};
+        if (const std::string& wound = t[columns.wound]; !wound.empty())
+            property("wpływ obrażen na żywotność", body::kWoundEffect, evaluated(wound) / 100.0, 0);
+        flag(t[columns.severing], "odcięcie powoduje śmierć", body::kSeveringKills);
         for (std::size_t i = 0; i < kAbsorptions.size(); ++i) {
-            const std::string& absolute = t[5 + 2 * i];
-            const std::string& percent = t[6 + 2 * i];
+            const std::string& absolute = t[columns.absorptions[i].first];
+            const std::string& percent = t[columns.absorptions[i].second];
             if (!absolute.empty() || !percent.empty())
-                property(kAbsorptions[i].first, kAbsorptions[i].second, textToReal(percent) / 100.0,
+                property(kAbsorptions[i].info, kAbsorptions[i].kind, textToReal(percent) / 100.0,
                          textToInt(absolute));
         }
-        if (!t[13].empty())
+        if (const std::string& hit = t[columns.selectiveHit]; !hit.empty())
             property("modyfikator trafienia selektywnego", body::kSelectiveHit, 0.0,
-                     truncated(evaluated(t[13])));
-        flag(t[14], "może trzymać broń/tarczę", body::kCanHold);
-        flag(t[15], "domyślna lokacja ciosów", body::kDefaultLocation);
+                     truncated(evaluated(hit)));
+        flag(t[columns.canHold], "może trzymać broń/tarczę", body::kCanHold);
+        flag(t[columns.defaultLocation], "domyślna lokacja ciosów", body::kDefaultLocation);
         if (Status read = t.status("stadiumczesci"); !read)
             return report(read);
     }

@@ -104,14 +104,15 @@ Database::~Database() {
     sqlite3_close_v2(db_);
 }
 
-std::unique_ptr<Database> Database::open(const std::string& path, std::string& error) {
+Result<std::unique_ptr<Database>> Database::open(const std::string& path) {
+    using Opened = Result<std::unique_ptr<Database>>;
     sqlite3* db = nullptr;
     const int rc =
         sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
-        error = db ? decodeCp1250(sqlite3_errmsg(db)) : sqlite3_errstr(rc);
+        std::string error = db ? decodeCp1250(sqlite3_errmsg(db)) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
-        return nullptr;
+        return Opened::error(std::move(error), {.file = path});
     }
     // Before the first statement: another process may hold the file locked for a moment.
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
@@ -120,10 +121,10 @@ std::unique_ptr<Database> Database::open(const std::string& path, std::string& e
     char* message = nullptr;
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, &message) !=
         SQLITE_OK) {
-        error = message ? decodeCp1250(message) : decodeCp1250(sqlite3_errmsg(db));
+        std::string error = message ? decodeCp1250(message) : decodeCp1250(sqlite3_errmsg(db));
         sqlite3_free(message);
         sqlite3_close_v2(db);
-        return nullptr;
+        return Opened::error(std::move(error), {.file = path});
     }
     return std::unique_ptr<Database>(new Database(db, path));
 }
@@ -175,9 +176,10 @@ Database::Outcome Database::run(std::string_view sql, std::span<const SqlParam> 
         return step(cached.stmt, params, onRow);
     }
 
-    std::string bytes;
-    if (Status encoded = encodeCp1250(sql, bytes); !encoded)
-        return {std::move(encoded)};
+    Result<std::string> encodedSql = encodeCp1250(sql);
+    if (!encodedSql)
+        return {encodedSql.error()};
+    const std::string& bytes = *encodedSql;
 
     const char* next = bytes.c_str();
     bool first = true;
@@ -239,10 +241,11 @@ Database::Outcome Database::step(sqlite3_stmt* stmt, std::span<const SqlParam> p
             rc = sqlite3_bind_double(stmt, index, p.real());
             break;
         case SqlParam::Kind::Text:
-            if (Status encoded = encodeCp1250(p.text(), bytes); !encoded)
-                return {std::move(encoded)};
-            rc = sqlite3_bind_text64(stmt, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT,
-                                     SQLITE_UTF8);
+            Result<std::string> encoded = encodeCp1250(p.text());
+            if (!encoded)
+                return {encoded.error()};
+            rc = sqlite3_bind_text64(stmt, index, encoded->data(), encoded->size(),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
             break;
         }
         if (rc != SQLITE_OK)

@@ -85,9 +85,9 @@ public:
     // database locked before it fails with "database is locked".
     static constexpr int kBusyTimeoutMs = 5000;
 
-    // Opens (creating when missing) the database file. On failure returns null and puts the
-    // database's message in `error`. A file that exists but is not a database fails here.
-    static std::unique_ptr<Database> open(const std::string& path, std::string& error);
+    // Opens (creating when missing) the database file; a failure carries the database's
+    // message. A file that exists but is not a database fails here.
+    static Result<std::unique_ptr<Database>> open(const std::string& path);
 
     // Runs every statement of `sql` in turn; `params` bind to the placeholders of the
     // first one. Calls `onRow` for each result row. A failing statement writes the line

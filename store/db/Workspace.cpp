@@ -6,8 +6,8 @@
 
 namespace tallar {
 
-std::string Workspace::openFailureLine(const std::string& databaseMessage) {
-    return "Brak połączenia z bazą danych: " + databaseMessage + "\n";
+std::string Workspace::openFailureMessage(const std::string& databaseMessage) {
+    return "Brak połączenia z bazą danych: " + databaseMessage;
 }
 
 Status Workspace::createDirectory(const std::string& directory) {
@@ -18,17 +18,16 @@ Status Workspace::createDirectory(const std::string& directory) {
     return {};
 }
 
-std::unique_ptr<Workspace> Workspace::open(const std::string& directory, UserPort& port,
-                                           std::string& failure, std::ostream* sqlErrors) {
+Result<std::unique_ptr<Workspace>> Workspace::open(const std::string& directory, UserPort& port,
+                                                   std::ostream* sqlErrors) {
     const std::filesystem::path dir(directory.empty() ? "." : directory);
     std::unique_ptr<Workspace> workspace(new Workspace);
-    std::string error;
-    workspace->characters_ = Database::open((dir / kCharacterFile).string(), error);
-    if (workspace->characters_)
-        workspace->rules_ = Database::open((dir / kRulesFile).string(), error);
-    if (!workspace->rules_) {
-        failure = openFailureLine(error);
-        return nullptr;
+    for (auto [file, connection] : {std::pair{kCharacterFile, &workspace->characters_},
+                                    std::pair{kRulesFile, &workspace->rules_}}) {
+        Result<std::unique_ptr<Database>> opened = Database::open((dir / file).string());
+        if (!opened)
+            return Error{openFailureMessage(opened.message()), opened.error().place};
+        *connection = std::move(*opened);
     }
     if (sqlErrors) {
         workspace->characters_->setErrorStream(sqlErrors);
@@ -37,10 +36,8 @@ std::unique_ptr<Workspace> Workspace::open(const std::string& directory, UserPor
     Status schema = ensureCharacterSchema(*workspace->characters_);
     if (schema)
         schema = ensureRulesSchema(*workspace->rules_, port);
-    if (!schema) {
-        failure = schema.message() + "\n";
-        return nullptr;
-    }
+    if (!schema)
+        return schema.error();
     return workspace;
 }
 

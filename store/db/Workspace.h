@@ -18,20 +18,20 @@ class Workspace {
 public:
     static constexpr const char* kCharacterFile = "rtistoty.db";
     static constexpr const char* kRulesFile = "tallar.db";
-    // The line written to standard error when a database cannot be opened.
-    static std::string openFailureLine(const std::string& databaseMessage);
+    // The message (written to standard error as a line) when a database cannot be opened.
+    static std::string openFailureMessage(const std::string& databaseMessage);
 
     // Creates a working directory and its missing parents; nothing to do when it exists.
     // Both programs create the directory they are told to work in.
     static Status createDirectory(const std::string& directory);
 
     // Opens the character database, then the rules database, then ensures both schemas.
-    // Returns null with the line to write to standard error (ending with a line end) in
-    // `failure` when either cannot be opened (openFailureLine; no table is created then)
-    // or its schema cannot be created or does not match (nothing more is done then).
-    // "SQL error" lines of both connections go to `sqlErrors` (standard error when null).
-    static std::unique_ptr<Workspace> open(const std::string& directory, UserPort& port,
-                                           std::string& failure, std::ostream* sqlErrors = nullptr);
+    // Fails, with the message to write to standard error as a line, when either cannot be
+    // opened (openFailureMessage; no table is created then) or its schema cannot be created
+    // or does not match (nothing more is done then). "SQL error" lines of both connections
+    // go to `sqlErrors` (standard error when null).
+    static Result<std::unique_ptr<Workspace>> open(const std::string& directory, UserPort& port,
+                                                   std::ostream* sqlErrors = nullptr);
 
     Database& characters() { return *characters_; }
     Database& rules() { return *rules_; }

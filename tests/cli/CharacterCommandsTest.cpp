@@ -1,6 +1,7 @@
 #include "store/db/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -84,9 +85,8 @@ TEST(CliCharacters, AnEntrysIdentifierIsNoCharacterToShowOrDelete) {
     test::TempDir dir;
     const std::string hero = newCharacter(dir);
     const auto shown = runCli({"-C", dir.str(), "show", hero});
-    std::string error;
-    const auto db = Database::open(dir.file("rtistoty.db"), error);
-    ASSERT_TRUE(db) << error;
+    const auto db = test::openDatabase(dir.file("rtistoty.db"));
+    ASSERT_TRUE(db);
     const std::string entry =
         db->queryValue("SELECT id FROM pozycje WHERE id_n=? AND lp=3;", {hero}).value_or("");
     ASSERT_EQ(entry.size(), 30u);

@@ -1,6 +1,7 @@
 #include "store/db/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,7 @@ struct Workdir {
     test::TempDir dir;
     Workdir() {
         EXPECT_EQ(runCli({"-C", dir.str(), "init"}).code, 0);
-        std::string error;
-        auto db = Database::open(dir.file("rtistoty.db"), error);
+        auto db = test::openDatabase(dir.file("rtistoty.db"));
         EXPECT_TRUE(db && db->exec("INSERT INTO istoty VALUES ('k1','Łucja','Elf','','Ola');"
                                    "INSERT INTO pozycje VALUES ('k1','k1','k1',1,'','',0,0,1.0,'');"
                                    "INSERT INTO pozycje VALUES ('e1','k1','k1',1,'Żywotność','',"
@@ -33,8 +33,7 @@ struct Workdir {
                               .ok());
     }
     std::string count(const std::string& table) {
-        std::string error;
-        auto db = Database::open(dir.file("rtistoty.db"), error);
+        auto db = test::openDatabase(dir.file("rtistoty.db"));
         return db ? db->queryValue("SELECT count(*) FROM " + table + ";").value_or("?") : "?";
     }
 };
@@ -147,8 +146,7 @@ TEST(CliCharacterFile, TreesDeeperThanAThousandLevelsAreRefused) {
     EXPECT_EQ(w.count("pozycje"), "1003"); // k1: 2 rows, g1: the root and 1000 entries
 
     // A deeper tree that reached the database otherwise is shown, but not exported.
-    std::string error;
-    auto db = Database::open(w.dir.file("rtistoty.db"), error);
+    auto db = test::openDatabase(w.dir.file("rtistoty.db"));
     ASSERT_TRUE(db && db->exec("INSERT INTO pozycje VALUES ('g1e1001','g1e1000','g1',1,'p1001',"
                                "'',17,1,1.0,'');")
                           .ok());

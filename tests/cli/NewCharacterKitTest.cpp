@@ -4,8 +4,10 @@
 #include "store/db/Database.h"
 #include "store/db/Workspace.h"
 #include "support/CliRunner.h"
+#include "support/LoadedCharacter.h"
 #include "support/SampleDir.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +28,7 @@ struct KitDir : test::SampleDir {
                                   std::initializer_list<SqlParam> params = {}) {
         std::vector<std::string> found;
         NonInteractiveUserPort quiet(nullptr);
-        std::string error;
-        auto workspace = Workspace::open(dir.str(), quiet, error);
-        EXPECT_NE(workspace, nullptr) << error;
+        auto workspace = test::openWorkspace(dir.str(), quiet);
         if (!workspace)
             return found;
         Database& db = file == "tallar.db" ? workspace->rules() : workspace->characters();
@@ -48,9 +48,8 @@ struct KitDir : test::SampleDir {
     }
     std::unique_ptr<CIstota> load(const std::string& id) {
         NonInteractiveUserPort quiet(nullptr);
-        std::string error;
-        workspace_ = Workspace::open(dir.str(), quiet, error);
-        return LoadCharacter(workspace_->characters(), id).character;
+        workspace_ = test::openWorkspace(dir.str(), quiet);
+        return workspace_ ? test::loadCharacter(workspace_->characters(), id) : nullptr;
     }
 
 private:

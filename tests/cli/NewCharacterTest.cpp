@@ -2,6 +2,7 @@
 #include "support/CliRunner.h"
 #include "support/SampleDir.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -85,9 +86,8 @@ TEST(CliNew, ARollFindingNothingEndsTheRunWithTwo) {
     ASSERT_EQ(d.cli({"rules", "check"}).code, 0);
     for (const char* table : {"miejscurodz", "klasyspoleczne"}) {
         SCOPED_TRACE(table);
-        std::string error;
         {
-            auto rules = Database::open(d.dir.file("tallar.db"), error);
+            auto rules = test::openDatabase(d.dir.file("tallar.db"));
             ASSERT_TRUE(rules && rules->exec("DELETE FROM " + std::string(table) + ";").ok());
         }
         const auto drawn = d.cli({"new", "--seed", "5"});
@@ -308,8 +308,7 @@ TEST(CliNew, AbsurdRulesValuesEndInsteadOfRunningForEver) {
     // A racial Żywotność of 20000 grows along the whole experience scale; a Siła fizyczna
     // of 2147483647 dice is refused with a message and counts 0. Both used to hang.
     SampleDir d;
-    std::string error;
-    auto rules = Database::open(d.dir.file("tallar.db"), error);
+    auto rules = test::openDatabase(d.dir.file("tallar.db"));
     ASSERT_TRUE(rules && rules
                              ->exec("UPDATE stadia SET zyw_wartosc='20000', "
                                     "sf_wartosc='2147483647K2';")

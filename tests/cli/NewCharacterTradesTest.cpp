@@ -2,6 +2,7 @@
 #include "store/CharacterStore.h"
 #include "store/db/Database.h"
 #include "support/SampleDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,14 @@ using Lines = std::vector<std::string>;
 
 // The stored character a `new` run printed the identifier of.
 std::unique_ptr<CIstota> stored(SampleDir& dir, const std::string& output) {
-    std::string error;
-    auto characters = Database::open(dir.dir.file("rtistoty.db"), error);
+    auto characters = test::openDatabase(dir.dir.file("rtistoty.db"));
     if (!characters)
         return nullptr;
-    CharacterLoad loaded = LoadCharacter(*characters, output.substr(0, 30));
-    if (loaded.character)
-        loaded.character->RecalculateCharacter();
-    return std::move(loaded.character);
+    Result<LoadedCharacter> loaded = LoadCharacter(*characters, output.substr(0, 30));
+    if (!loaded)
+        return nullptr;
+    loaded->character->RecalculateCharacter();
+    return std::move(loaded->character);
 }
 
 std::string lines(const Lines& answers) {
@@ -256,9 +257,8 @@ TEST(CliNewTrades, EveryPlayableStageFinishesForManySeeds) {
     SampleDir d;
     std::vector<std::string> stages;
     {
-        std::string error;
-        auto rules = Database::open(d.dir.file("tallar.db"), error);
-        ASSERT_NE(rules, nullptr) << error;
+        auto rules = test::openDatabase(d.dir.file("tallar.db"));
+        ASSERT_NE(rules, nullptr);
         ASSERT_TRUE(rules
                         ->exec("SELECT id FROM stadia WHERE gracze='T' ORDER BY id;",
                                [&](const Row& row) { stages.push_back(row.text(0)); })

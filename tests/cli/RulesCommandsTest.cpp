@@ -1,6 +1,7 @@
 #include "store/db/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -31,9 +32,8 @@ TEST(CliRulesCheck, WritesOneLinePerProblemAndExitsWithOne) {
     test::TempDir dir;
     ASSERT_EQ(runCli({"-C", dir.str(), "init"}).code, 0);
     {
-        std::string error;
-        auto db = Database::open(dir.file("tallar.db"), error);
-        ASSERT_TRUE(db) << error;
+        auto db = test::openDatabase(dir.file("tallar.db"));
+        ASSERT_TRUE(db);
         ASSERT_TRUE(db->exec("INSERT INTO klasyspoleczne (id,rzutod,rzutdo) VALUES ('K','1','90');"
                              "INSERT INTO rasyklasy VALUES ('R','K');")
                         .ok());

@@ -1,6 +1,7 @@
 #include "store/db/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,8 @@ struct RulesDirectory {
 
     RulesDirectory() {
         EXPECT_EQ(runCli({"-C", dir.str(), "init"}).code, 0);
-        std::string error;
-        rules = Database::open(dir.file("tallar.db"), error);
-        EXPECT_TRUE(rules) << error;
+        rules = test::openDatabase(dir.file("tallar.db"));
+        EXPECT_TRUE(rules);
     }
     void exec(const std::string& sql, std::initializer_list<SqlParam> values = {}) {
         ASSERT_TRUE(rules->exec(sql, values).ok()) << sql;
@@ -121,9 +121,8 @@ TEST(CliRulesDelete, FailsOnAMissingRowAndRefusesUnknownTables) {
 TEST(CliRulesDelete, ARaceGoesWithItsStagesAndWhatTheyHold) {
     test::TempDir dir;
     ASSERT_EQ(runCli({"-C", dir.str(), "init", "--sample-rules"}).code, 0);
-    std::string error;
-    auto rules = Database::open(dir.file("tallar.db"), error);
-    ASSERT_TRUE(rules) << error;
+    auto rules = test::openDatabase(dir.file("tallar.db"));
+    ASSERT_TRUE(rules);
     const std::string race = rules->queryValue("SELECT id FROM rasy ORDER BY id LIMIT 1;").value();
     auto count = [&](const std::string& sql) {
         return std::stoll(rules->queryValue(sql, {race}).value_or("-1"));

@@ -6,6 +6,7 @@
 #include "support/CliRunner.h"
 #include "support/SheetLabels.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -41,9 +42,7 @@ std::string withoutSpaces(const std::string& text) {
 // and the two base resistances each get one part of the given value.
 std::string storeHero(const test::TempDir& dir) {
     NonInteractiveUserPort port(nullptr);
-    std::string failure;
-    auto workspace = Workspace::open(dir.str(), port, failure);
-    EXPECT_NE(workspace, nullptr) << failure;
+    auto workspace = test::openWorkspace(dir.str(), port);
     CIstota hero(workspace->characters());
     hero.SetImie("Źdźbło Łucja");
     hero.SetRasa("Krasnolud");

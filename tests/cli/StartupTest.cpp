@@ -1,6 +1,7 @@
 #include "store/db/Database.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,11 @@ using test::runCli;
 using test::runProcess;
 
 long long tableCount(const std::string& path) {
-    std::string error;
-    auto db = Database::open(path, error);
+    Result<std::unique_ptr<Database>> db = Database::open(path);
     if (!db)
         return -1;
     return std::stoll(
-        db->queryValue("SELECT count(*) FROM sqlite_master WHERE type='table';").value_or("-1"));
+        (*db)->queryValue("SELECT count(*) FROM sqlite_master WHERE type='table';").value_or("-1"));
 }
 
 TEST(CliInit, CreatesBothDatabasesSilently) {
@@ -62,8 +62,7 @@ TEST(CliInit, UnopenableRulesDatabaseExitsWithOneAndCreatesNoTables) {
 TEST(CliInit, ATableOfTheWrongShapeEndsWithAMessageAndOne) {
     test::TempDir dir;
     {
-        std::string error;
-        auto rules = Database::open(dir.file("tallar.db"), error);
+        auto rules = test::openDatabase(dir.file("tallar.db"));
         ASSERT_TRUE(rules);
         // A table of the wrong shape: creation leaves it alone, its index cannot be made.
         ASSERT_TRUE(rules->exec("CREATE TABLE profprof (x TEXT);").ok());
@@ -117,8 +116,7 @@ TEST(DesktopStartup, UnopenableRulesDatabaseEndsWithCodeOneAndNoWindow) {
 TEST(DesktopStartup, ACharacterTableThatIsAViewEndsWithCodeOneAndNoWindow) {
     test::TempDir dir;
     {
-        std::string error;
-        auto db = Database::open(dir.file("rtistoty.db"), error);
+        auto db = test::openDatabase(dir.file("rtistoty.db"));
         ASSERT_TRUE(db && db->exec("CREATE VIEW pozycje AS SELECT 1 AS id;").ok());
     }
     const auto result = runProcess("QT_QPA_PLATFORM=offscreen " + std::string(TALLAR_APP_PATH) +

@@ -567,9 +567,9 @@ TEST_F(HeldWeapon, StatisticsSurviveSaveAndLoadWithTheirReferences) {
     ASSERT_TRUE(ensureCharacterSchema(*characters.db).ok());
     statistics(*sword, 1);
     ASSERT_TRUE(SaveCharacter(*character).ok());
-    CharacterLoad loaded = LoadCharacter(*characters.db, character->id());
-    ASSERT_NE(loaded.character, nullptr);
-    CIstota& hero = *loaded.character;
+    Result<LoadedCharacter> loaded = LoadCharacter(*characters.db, character->id());
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    CIstota& hero = *loaded->character;
     hero.RecalculateCharacter();
     CPoz* weapons = hero.link(kLinkWalka)->FindByKind(top::kCombatWeapons);
     ASSERT_EQ(weapons->children().size(), 1u);

@@ -123,8 +123,9 @@ TEST(CharacterFileCheck, ACharacterThatIsNotOneTreeIsRefusedWithLineAndReason) {
         SCOPED_TRACE(refused.what);
         StoredCharacter t;
         const std::string before = t.rows();
-        const CharacterImport result = importCharacterBytes(*t.db, refused.bytes, "zly.xml");
-        const std::string& message = result.status.message();
+        const Result<std::vector<std::string>> result =
+            importCharacterBytes(*t.db, refused.bytes, "zly.xml");
+        const std::string& message = result.message();
         EXPECT_TRUE(message.starts_with("Plik „zly.xml” nie został zaimportowany: wiersz "))
             << message;
         EXPECT_NE(message.find(refused.placeAndReason), std::string::npos) << message;
@@ -134,14 +135,14 @@ TEST(CharacterFileCheck, ACharacterThatIsNotOneTreeIsRefusedWithLineAndReason) {
 
 TEST(CharacterFileCheck, NumbersAsTheDatabaseWritesThemAreAccepted) {
     StoredCharacter t;
-    const CharacterImport result = importCharacterBytes(
+    const Result<std::vector<std::string>> result = importCharacterBytes(
         *t.db,
         file({"k"}, {entry("k", "k", "k", "<lp>1</lp><typ>-2147483648</typ>"),
                      entry("a", "k", "k",
                            "<wartosc>2147483647</wartosc><modyfikator>1.0e+20</modyfikator>"),
                      entry("b", "a", "k", "<modyfikator>-0.25</modyfikator>")}),
         "dobry.xml");
-    ASSERT_TRUE(result.status.ok()) << result.status.message();
+    ASSERT_TRUE(result.ok()) << result.message();
     EXPECT_EQ(t.db->queryValue("SELECT group_concat(quote(modyfikator)) FROM pozycje WHERE "
                                "id_ist='k' AND modyfikator IS NOT NULL;"),
               "1.0e+20,-0.25");
@@ -154,9 +155,13 @@ TEST(CharacterFileCheck, AFileInUtf8WithPolishLettersIsRefused) {
                              entry("k", "k", "k") + "\r\n</pozycje>\r\n</rtplik>\r\n";
     StoredCharacter t;
     const std::string before = t.rows();
-    const CharacterImport refused = importCharacterBytes(*t.db, utf8, "utf8.xml");
+    const Result<std::vector<std::string>> refused = importCharacterBytes(*t.db, utf8, "utf8.xml");
     // "Ż" follows the 24 bytes of "<rekord><id>k</id><imie>": column 25.
-    EXPECT_EQ(refused.status.message(),
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().place.file, "utf8.xml");
+    EXPECT_EQ(refused.error().place.line, 3);
+    EXPECT_EQ(refused.error().place.column, 25);
+    EXPECT_EQ(refused.message(),
               "Plik „utf8.xml” nie został zaimportowany: wiersz 3, znak 25: plik jest zapisany w "
               "kodzie UTF-8 (litera „Ż”); plik postaci powinien być zapisany w kodzie "
               "Windows-1250");
@@ -166,13 +171,13 @@ TEST(CharacterFileCheck, AFileInUtf8WithPolishLettersIsRefused) {
     // reads as "Ă©".
     std::string other = utf8;
     other.replace(other.find("Żółw"), std::string("Żółw").size(), "é");
-    ASSERT_TRUE(importCharacterBytes(*t.db, other, "inny.xml").status.ok());
+    ASSERT_TRUE(importCharacterBytes(*t.db, other, "inny.xml").ok());
     EXPECT_EQ(t.db->queryValue("SELECT imie FROM istoty WHERE id='k';"), "Ă©");
 
     // The same letters in Windows-1250 are what a character file holds.
     std::string cp1250 = utf8;
     cp1250.replace(cp1250.find("Żółw"), std::string("Żółw").size(), "\xAF\xF3\xB3w");
-    ASSERT_TRUE(importCharacterBytes(*t.db, cp1250, "dobry.xml").status.ok());
+    ASSERT_TRUE(importCharacterBytes(*t.db, cp1250, "dobry.xml").ok());
     EXPECT_EQ(t.db->queryValue("SELECT imie FROM istoty WHERE id='k';"), "Żółw");
 }
 

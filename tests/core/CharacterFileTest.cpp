@@ -82,15 +82,15 @@ struct CharacterDb : TestDatabase {
               "<![CDATA[", "&amp;", 2, 3, -1.75, "</memo>");
     }
 
-    CharacterImport import(std::string_view bytes) {
+    Result<std::vector<std::string>> import(std::string_view bytes) {
         return importCharacterBytes(*db, bytes, "bohater.xml");
     }
 };
 
 std::string exportBytes(CharacterDb& t, const std::string& id) {
-    std::string bytes;
-    EXPECT_TRUE(characterFileBytes(*t.db, id, bytes).ok());
-    return bytes;
+    const Result<std::string> bytes = characterFileBytes(*t.db, id);
+    EXPECT_TRUE(bytes.ok()) << bytes.message();
+    return bytes ? *bytes : std::string();
 }
 
 // One file holding two stored characters: the second one's records are added to the
@@ -113,7 +113,7 @@ TEST(CharacterFileExport, WritesTheExactLayoutInWindows1250) {
     t.awkward(); // another character's rows stay out of the file
     test::TempDir dir;
     NonInteractiveUserPort port(nullptr);
-    ASSERT_TRUE(ExportCharacter(*t.db, kHeroId, dir.file("bohater.xml"), port));
+    ASSERT_TRUE(ExportCharacter(*t.db, kHeroId, dir.file("bohater.xml"), port).ok());
     EXPECT_EQ(readBytes(dir.file("bohater.xml")),
               readBytes(TALLAR_TEST_DATA_DIR "/character-file/expected.xml"));
     EXPECT_TRUE(port.errors().empty());
@@ -130,7 +130,7 @@ TEST(CharacterFileExport, SplitsTheEndOfCDataAndLeavesNullColumnsOut) {
 
     // Reading it back gives the same rows, the NULL included.
     const auto before = t.snapshot();
-    ASSERT_TRUE(t.import(bytes).status.ok());
+    ASSERT_TRUE(t.import(bytes).ok());
     EXPECT_EQ(t.snapshot(), before);
 }
 
@@ -141,14 +141,14 @@ TEST(CharacterFileExport, RefusesAnUnknownCharacterAndKeepsTheOldFile) {
     const std::string path = dir.file("stary.xml");
     writeBytes(path, "poprzednia zawartość");
     NonInteractiveUserPort port(nullptr);
-    EXPECT_FALSE(ExportCharacter(*t.db, "123", path, port));
+    EXPECT_FALSE(ExportCharacter(*t.db, "123", path, port).ok());
     ASSERT_EQ(port.errors().size(), 1u);
     EXPECT_EQ(port.errors()[0].caption, "Błąd!");
     EXPECT_NE(port.errors()[0].text.find("123"), std::string::npos);
     EXPECT_EQ(readBytes(path), "poprzednia zawartość");
 
     // A good export replaces the file and leaves no temporary file beside it.
-    EXPECT_TRUE(ExportCharacter(*t.db, kHeroId, path, port));
+    EXPECT_TRUE(ExportCharacter(*t.db, kHeroId, path, port).ok());
     EXPECT_EQ(readBytes(path), exportBytes(t, kHeroId));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -159,10 +159,10 @@ TEST(CharacterFileExport, AnUnwritableTargetShowsTheOpenErrorWithThePathAsCaptio
     test::TempDir dir;
     NonInteractiveUserPort port(nullptr);
     const std::string missingDir = dir.file("brak") + "/bohater.xml";
-    EXPECT_FALSE(ExportCharacter(*t.db, kHeroId, missingDir, port));
+    EXPECT_FALSE(ExportCharacter(*t.db, kHeroId, missingDir, port).ok());
     // A directory standing where the file should go is not replaced.
     std::filesystem::create_directory(dir.file("katalog.xml"));
-    EXPECT_FALSE(ExportCharacter(*t.db, kHeroId, dir.file("katalog.xml"), port));
+    EXPECT_FALSE(ExportCharacter(*t.db, kHeroId, dir.file("katalog.xml"), port).ok());
     ASSERT_EQ(port.errors().size(), 2u);
     EXPECT_EQ(port.errors()[0].caption, missingDir);
     EXPECT_TRUE(port.errors()[0].text.starts_with("Błąd otwarcia pliku"));
@@ -180,7 +180,7 @@ TEST(CharacterFileExport, ANameOfTheLongestLengthIsWrittenTo) {
     // temporary name beside it must fit too. Polish letters take two bytes each.
     const std::string name = std::string(244, 'a') + "żółw" + ".xml";
     ASSERT_EQ(name.size(), 255u);
-    ASSERT_TRUE(ExportCharacter(*t.db, kHeroId, dir.file(name), port))
+    ASSERT_TRUE(ExportCharacter(*t.db, kHeroId, dir.file(name), port).ok())
         << (port.errors().empty() ? "" : port.errors()[0].text);
     EXPECT_EQ(readBytes(dir.file(name)), exportBytes(t, kHeroId));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -200,16 +200,17 @@ TEST(CharacterFileExport, WritesNoFileThatTheImportWouldRefuse) {
     setMemo(kMaxCharacterFileBytes - small.size());
     test::TempDir dir;
     NonInteractiveUserPort port(nullptr);
-    ASSERT_TRUE(ExportCharacter(*t.db, kOtherId, dir.file("najwiekszy.xml"), port));
+    ASSERT_TRUE(ExportCharacter(*t.db, kOtherId, dir.file("najwiekszy.xml"), port).ok());
     EXPECT_EQ(std::filesystem::file_size(dir.file("najwiekszy.xml")), kMaxCharacterFileBytes);
     CharacterDb other;
-    const CharacterImport back = importCharacterFile(*other.db, dir.file("najwiekszy.xml"));
-    EXPECT_TRUE(back.status.ok()) << back.status.message();
+    const Result<std::vector<std::string>> back =
+        importCharacterFile(*other.db, dir.file("najwiekszy.xml"));
+    EXPECT_TRUE(back.ok()) << back.message();
 
     // One byte more and the export is refused; what stood at the target stays.
     setMemo(kMaxCharacterFileBytes - small.size() + 1);
     writeBytes(dir.file("za-duzy.xml"), "stary");
-    EXPECT_FALSE(ExportCharacter(*t.db, kOtherId, dir.file("za-duzy.xml"), port));
+    EXPECT_FALSE(ExportCharacter(*t.db, kOtherId, dir.file("za-duzy.xml"), port).ok());
     ASSERT_EQ(port.errors().size(), 1u);
     EXPECT_EQ(port.errors()[0].caption, "Błąd!");
     EXPECT_EQ(port.errors()[0].text,
@@ -226,17 +227,17 @@ TEST(CharacterFileImport, ExportThenImportLeavesTheSameRows) {
     t.awkward();
     const auto before = t.snapshot();
     for (const char* id : {kHeroId, kOtherId}) {
-        const CharacterImport result = t.import(exportBytes(t, id));
-        ASSERT_TRUE(result.status.ok()) << result.status.message();
-        EXPECT_EQ(result.characterIds, std::vector<std::string>{id});
+        const Result<std::vector<std::string>> result = t.import(exportBytes(t, id));
+        ASSERT_TRUE(result.ok()) << result.message();
+        EXPECT_EQ(*result, std::vector<std::string>{id});
     }
     EXPECT_EQ(t.snapshot(), before);
     EXPECT_TRUE(t.errors.str().empty());
 
     // Into another database the same rows arrive, storage classes included.
     CharacterDb other;
-    ASSERT_TRUE(other.import(exportBytes(t, kHeroId)).status.ok());
-    ASSERT_TRUE(other.import(exportBytes(t, kOtherId)).status.ok());
+    ASSERT_TRUE(other.import(exportBytes(t, kHeroId)).ok());
+    ASSERT_TRUE(other.import(exportBytes(t, kOtherId)).ok());
     EXPECT_EQ(other.snapshot(), before);
 }
 
@@ -250,7 +251,7 @@ TEST(CharacterFileImport, ACharacterInTheFileReplacesTheStoredOneAsAWhole) {
     ASSERT_TRUE(t.db->exec("UPDATE istoty SET imie='Inny';").ok());
     t.character(kOtherId, "Drugi", "", "", "");
 
-    ASSERT_TRUE(t.import(file).status.ok());
+    ASSERT_TRUE(t.import(file).ok());
     std::vector<std::string> expected = exported;
     expected.insert(expected.begin() + 1,
                     "istoty|'" + std::string(kOtherId) + "'|'Drugi'|''|''|''");
@@ -296,9 +297,8 @@ TEST(CharacterFileImport, AnEntryOfTheFileMayNotTakeAnotherCharactersIdentifier)
         CharacterDb t;
         c.store(t);
         const auto before = t.snapshot();
-        const CharacterImport result = t.import(file);
-        EXPECT_EQ(result.status.message(),
-                  "Plik „bohater.xml” nie został zaimportowany: " + c.reason);
+        const Result<std::vector<std::string>> result = t.import(file);
+        EXPECT_EQ(result.message(), "Plik „bohater.xml” nie został zaimportowany: " + c.reason);
         EXPECT_EQ(t.snapshot(), before);
     }
 
@@ -309,8 +309,8 @@ TEST(CharacterFileImport, AnEntryOfTheFileMayNotTakeAnotherCharactersIdentifier)
     CharacterDb t;
     t.character(kOtherId, "Drugi", "", "", "");
     t.entry(entry, kOtherId, kOtherId, 1, "jeszcze cudza", "", 1, 1, 0, "");
-    const CharacterImport result = t.import(oneFile(both, kHeroId, kOtherId));
-    ASSERT_TRUE(result.status.ok()) << result.status.message();
+    const Result<std::vector<std::string>> result = t.import(oneFile(both, kHeroId, kOtherId));
+    ASSERT_TRUE(result.ok()) << result.message();
     EXPECT_EQ(t.snapshot(), both.snapshot());
 }
 
@@ -339,9 +339,9 @@ TEST(CharacterFileImport, AFileWithTwoCharactersImportsBothInAnyLayout) {
                              "</rtplik>\n";
     CharacterDb t;
     t.entry("p-old", "a", "a", 1, "stara pozycja bohatera a", "", 1, 1, 0, "");
-    const CharacterImport result = t.import(file);
-    ASSERT_TRUE(result.status.ok()) << result.status.message();
-    EXPECT_EQ(result.characterIds, (std::vector<std::string>{"a", "b"}));
+    const Result<std::vector<std::string>> result = t.import(file);
+    ASSERT_TRUE(result.ok()) << result.message();
+    EXPECT_EQ(*result, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(t.snapshot(), (std::vector<std::string>{
                                 "istoty|'a'|''|NULL|NULL|NULL",
                                 "istoty|'b'|'Bea'|NULL|NULL|NULL",
@@ -354,9 +354,10 @@ TEST(CharacterFileImport, AFileWithTwoCharactersImportsBothInAnyLayout) {
 
 TEST(CharacterFileImport, AnEmptyFileStructureImportsNothing) {
     CharacterDb t;
-    const CharacterImport result = t.import("<rtplik>\r\n<istoty>\r\n</istoty>\r\n</rtplik>\r\n");
-    EXPECT_TRUE(result.status.ok()) << result.status.message();
-    EXPECT_TRUE(result.characterIds.empty());
+    const Result<std::vector<std::string>> result =
+        t.import("<rtplik>\r\n<istoty>\r\n</istoty>\r\n</rtplik>\r\n");
+    EXPECT_TRUE(result.ok()) << result.message();
+    EXPECT_TRUE(result->empty());
 }
 
 // A broken file, the place its message must name, and a part of the message.
@@ -412,14 +413,13 @@ TEST(CharacterFileImport, ABrokenFileChangesNothingAndNamesThePlace) {
         CharacterDb t;
         t.hero();
         const auto before = t.snapshot();
-        const CharacterImport result = t.import(file.bytes);
-        EXPECT_FALSE(result.status.ok());
-        const std::string& message = result.status.message();
+        const Result<std::vector<std::string>> result = t.import(file.bytes);
+        EXPECT_FALSE(result.ok());
+        const std::string& message = result.message();
         EXPECT_TRUE(message.starts_with("Plik „bohater.xml” nie został zaimportowany: "))
             << message;
         EXPECT_NE(message.find(file.place), std::string::npos) << message;
         EXPECT_NE(message.find(file.reason), std::string::npos) << message;
-        EXPECT_TRUE(result.characterIds.empty());
         EXPECT_EQ(t.snapshot(), before);
     }
 }
@@ -434,14 +434,15 @@ TEST(CharacterFileImport, EveryTruncationOfAFileIsRefusedWithoutChange) {
     ASSERT_TRUE(t.db->exec("UPDATE istoty SET imie='zmieniony';").ok());
     const auto before = t.snapshot();
     for (std::size_t size = 0; size <= lastTag + 8; ++size) {
-        const CharacterImport result = t.import(std::string_view(file).substr(0, size));
-        ASSERT_FALSE(result.status.ok()) << "cut after " << size << " bytes";
+        const Result<std::vector<std::string>> result =
+            t.import(std::string_view(file).substr(0, size));
+        ASSERT_FALSE(result.ok()) << "cut after " << size << " bytes";
     }
-    EXPECT_NE(t.import(std::string_view(file).substr(0, 20)).status.message().find("urywa się"),
+    EXPECT_NE(t.import(std::string_view(file).substr(0, 20)).message().find("urywa się"),
               std::string::npos);
     EXPECT_EQ(t.snapshot(), before);
     // The whole file, even without its last line end, is fine.
-    EXPECT_TRUE(t.import(std::string_view(file).substr(0, lastTag + 9)).status.ok());
+    EXPECT_TRUE(t.import(std::string_view(file).substr(0, lastTag + 9)).ok());
 }
 
 TEST(CharacterFileImport, AFailingStatementRollsBackTheWholeFile) {
@@ -458,19 +459,19 @@ TEST(CharacterFileImport, AFailingStatementRollsBackTheWholeFile) {
                            "WHEN NEW.memo='</memo>' BEGIN SELECT RAISE(ABORT,'odmowa'); END;")
                     .ok());
     const auto before = t.snapshot();
-    const CharacterImport result = t.import(file);
-    ASSERT_FALSE(result.status.ok());
-    EXPECT_NE(result.status.message().find("wiersz 17, znak 1: rekord tabeli pozycje nie został "
-                                           "zapisany: odmowa"),
+    const Result<std::vector<std::string>> result = t.import(file);
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.message().find("wiersz 17, znak 1: rekord tabeli pozycje nie został "
+                                    "zapisany: odmowa"),
               std::string::npos)
-        << result.status.message();
+        << result.message();
     EXPECT_EQ(t.snapshot(), before);
     EXPECT_NE(t.errors.str().find("SQL error: odmowa"), std::string::npos);
 
     ASSERT_TRUE(t.db->exec("DROP TRIGGER odmowa;").ok());
-    const CharacterImport retry = t.import(file);
-    ASSERT_TRUE(retry.status.ok()) << retry.status.message();
-    EXPECT_EQ(retry.characterIds, (std::vector<std::string>{kHeroId, kOtherId}));
+    const Result<std::vector<std::string>> retry = t.import(file);
+    ASSERT_TRUE(retry.ok()) << retry.message();
+    EXPECT_EQ(*retry, (std::vector<std::string>{kHeroId, kOtherId}));
     EXPECT_EQ(t.snapshot(), source.snapshot());
 }
 
@@ -483,7 +484,7 @@ TEST(CharacterFileImport, ReadsFilesFromDiskWithinTheSizeBound) {
 
     NonInteractiveUserPort port(nullptr);
     const auto ids = ImportCharacters(*t.db, dir.file("bohater.xml"), port);
-    ASSERT_TRUE(ids.has_value());
+    ASSERT_TRUE(ids.ok()) << ids.message();
     EXPECT_EQ(*ids, std::vector<std::string>{kHeroId});
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje;"), 3);
 
@@ -499,8 +500,8 @@ TEST(CharacterFileImport, ReadsFilesFromDiskWithinTheSizeBound) {
     std::string huge = "<rtplik><istoty><rekord><id>x</id><memo><![CDATA[";
     huge.resize(kMaxCharacterFileBytes + 1, 'a');
     writeBytes(dir.file("duzy.xml"), huge);
-    const CharacterImport big = importCharacterFile(*t.db, dir.file("duzy.xml"));
-    EXPECT_NE(big.status.message().find("większy niż 32 MB"), std::string::npos);
+    const Result<std::vector<std::string>> big = importCharacterFile(*t.db, dir.file("duzy.xml"));
+    EXPECT_NE(big.message().find("większy niż 32 MB"), std::string::npos);
 }
 
 TEST(CharacterFileImport, SeedCorpusImports) {
@@ -509,8 +510,8 @@ TEST(CharacterFileImport, SeedCorpusImports) {
          std::filesystem::directory_iterator(TALLAR_TEST_DATA_DIR "/../fuzz/corpus")) {
         SCOPED_TRACE(file.path().string());
         CharacterDb t;
-        const CharacterImport result = t.import(readBytes(file.path().string()));
-        EXPECT_TRUE(result.status.ok()) << result.status.message();
+        const Result<std::vector<std::string>> result = t.import(readBytes(file.path().string()));
+        EXPECT_TRUE(result.ok()) << result.message();
         ++files;
     }
     EXPECT_GE(files, 3);

@@ -146,11 +146,10 @@ TEST(CharacterStore, SavingAgainReplacesTheRowsAndLoadingGivesTheSameTree) {
     ASSERT_TRUE(SaveCharacter(hero).ok());
     EXPECT_EQ(t.dump(), first);
 
-    CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
-    ASSERT_TRUE(loaded.status.ok()) << loaded.status.message();
-    ASSERT_TRUE(loaded.character);
-    EXPECT_TRUE(loaded.warnings.empty());
-    CIstota& again = *loaded.character;
+    Result<LoadedCharacter> loaded = LoadCharacter(*t.db, hero.id());
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    EXPECT_TRUE(loaded->warnings.empty());
+    CIstota& again = *loaded->character;
     EXPECT_EQ(again.id(), hero.id());
     EXPECT_EQ(again.rasa, "Elf");
     const CPoz* nested = again.link(kLinkZrecznoscAktualna)->front();
@@ -172,13 +171,13 @@ TEST(CharacterStore, LoadingRestoresReferencesByIdentifierOnlyInsideTheTree) {
     inside->MakeReference(*hero.link(kLinkWiara), true);
     ASSERT_TRUE(SaveCharacter(hero).ok());
 
-    CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
-    ASSERT_TRUE(loaded.character);
-    const CPoz* spells = loaded.character->link(kLinkCzary);
+    Result<LoadedCharacter> loaded = LoadCharacter(*t.db, hero.id());
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    const CPoz* spells = loaded->character->link(kLinkCzary);
     EXPECT_EQ(spells->front()->target(), nullptr);
     EXPECT_EQ(spells->front()->specjal, "&999999999999999999999999999999");
-    EXPECT_EQ(spells->back()->target(), loaded.character->link(kLinkWiara));
-    loaded.character->RecalculateCharacter();
+    EXPECT_EQ(spells->back()->target(), loaded->character->link(kLinkWiara));
+    loaded->character->RecalculateCharacter();
     EXPECT_EQ(spells->front()->wartosc, 6);
 }
 
@@ -189,32 +188,51 @@ TEST(CharacterStore, ChildrenComeInTheOrderOfTheirPlacesAndSubtreesLoadAlone) {
     ASSERT_TRUE(
         t.db->exec("UPDATE pozycje SET lp=5-lp WHERE id_n=?;", {hero.link(kLinkMajatek)->id()})
             .ok());
-    CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
-    ASSERT_TRUE(loaded.character);
+    Result<LoadedCharacter> loaded = LoadCharacter(*t.db, hero.id());
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
     std::vector<std::string> wealth;
-    for (const CPoz* child : loaded.character->link(kLinkMajatek)->children())
+    for (const CPoz* child : loaded->character->link(kLinkMajatek)->children())
         wealth.push_back(child->info);
     EXPECT_EQ(wealth, (std::vector<std::string>{"budynki, nieruchomości, ziemia", "w siedzibie",
                                                 "w banku/skarbcu", "przy sobie"}));
 
-    TreeLoad combat = LoadTree(*t.db, hero.link(kLinkWalka)->id());
-    ASSERT_TRUE(combat.entry);
-    EXPECT_EQ(combat.entry->info, "Walka");
-    EXPECT_EQ(combat.entry->parent(), nullptr);
-    EXPECT_EQ(outline(*combat.entry), (std::vector<std::string>{"Bronie", "Pancerz", "Tarcze"}));
+    Result<LoadedTree> combat = LoadTree(*t.db, hero.link(kLinkWalka)->id());
+    ASSERT_TRUE(combat.ok()) << combat.message();
+    EXPECT_EQ(combat->entry->info, "Walka");
+    EXPECT_EQ(combat->entry->parent(), nullptr);
+    EXPECT_EQ(outline(*combat->entry), (std::vector<std::string>{"Bronie", "Pancerz", "Tarcze"}));
     // A reference out of a loaded subtree stays a plain entry.
-    TreeLoad current = LoadTree(*t.db, hero.link(kLinkZrecznoscAktualna)->id());
-    ASSERT_TRUE(current.entry);
-    EXPECT_EQ(current.entry->front()->target(), nullptr);
-    EXPECT_FALSE(LoadTree(*t.db, "nic").found);
+    Result<LoadedTree> current = LoadTree(*t.db, hero.link(kLinkZrecznoscAktualna)->id());
+    ASSERT_TRUE(current.ok()) << current.message();
+    EXPECT_EQ(current->entry->front()->target(), nullptr);
+    const Result<LoadedTree> missing = LoadTree(*t.db, "nic");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(isMissingEntry(missing.error()));
+    EXPECT_EQ(missing.message(), "Nie ma pozycji o identyfikatorze nic.");
+}
+
+// A query that fails while the tree is read is that failure, not a missing character.
+TEST(CharacterStore, AFailingReadIsReportedAsItselfNotAsAMissingCharacter) {
+    CharacterDb t;
+    CIstota hero(*t.db);
+    ASSERT_TRUE(SaveCharacter(hero).ok());
+    t.db->setErrorStream(nullptr);
+    t.db->setStatementHook([](std::string_view sql) {
+        return sql.starts_with("SELECT id_ist") ? Status::error("disk I/O error") : Status();
+    });
+    const Result<LoadedTree> tree = LoadTree(*t.db, hero.id());
+    ASSERT_FALSE(tree.ok());
+    EXPECT_FALSE(isMissingEntry(tree.error()));
+    const Result<LoadedCharacter> loaded = LoadCharacter(*t.db, hero.id());
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message(), "disk I/O error");
 }
 
 TEST(CharacterStore, UnknownIdentifierGivesNoSuchCharacter) {
     CharacterDb t;
-    CharacterLoad loaded = LoadCharacter(*t.db, "123");
-    EXPECT_FALSE(loaded.character);
-    EXPECT_FALSE(loaded.status.ok());
-    EXPECT_EQ(loaded.status.message(), noSuchCharacterMessage("123"));
+    Result<LoadedCharacter> loaded = LoadCharacter(*t.db, "123");
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message(), noSuchCharacterMessage("123"));
 }
 
 TEST(CharacterStore, StoredParentLinksFormingACycleAreReportedAndNotFollowed) {
@@ -224,12 +242,12 @@ TEST(CharacterStore, StoredParentLinksFormingACycleAreReportedAndNotFollowed) {
     ASSERT_TRUE(SaveCharacter(hero).ok());
     // A damaged database: the root hangs below one of its own descendants.
     ASSERT_TRUE(t.db->exec("UPDATE pozycje SET id_n=? WHERE id=?;", {deep->id(), hero.id()}).ok());
-    CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
-    ASSERT_TRUE(loaded.character);
-    ASSERT_EQ(loaded.warnings.size(), 1u);
-    EXPECT_NE(loaded.warnings[0].find(hero.id()), std::string::npos);
-    EXPECT_EQ(loaded.character->size(), 41u);
-    EXPECT_TRUE(loaded.character->link(kLinkCzary)->front()->empty());
+    Result<LoadedCharacter> loaded = LoadCharacter(*t.db, hero.id());
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    ASSERT_EQ(loaded->warnings.size(), 1u);
+    EXPECT_NE(loaded->warnings[0].find(hero.id()), std::string::npos);
+    EXPECT_EQ(loaded->character->size(), 41u);
+    EXPECT_TRUE(loaded->character->link(kLinkCzary)->front()->empty());
 }
 
 TEST(CharacterStore, AFailingInsertLeavesTheStoredCharacterAsItWas) {
@@ -285,18 +303,19 @@ TEST(CharacterStore, AnEntrysIdentifierNamesNoCharacter) {
                     .ok());
     const auto before = t.dump();
     const std::string entry = hero.link(kLinkWalka)->id();
-    CharacterLoad loaded = LoadCharacter(*t.db, entry);
-    EXPECT_FALSE(loaded.character);
-    EXPECT_EQ(loaded.status.message(), noSuchCharacterMessage(entry));
+    Result<LoadedCharacter> loaded = LoadCharacter(*t.db, entry);
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message(), noSuchCharacterMessage(entry));
 
-    bool existed = true;
-    ASSERT_TRUE(DeleteStoredCharacter(*t.db, entry, &existed).ok());
-    EXPECT_FALSE(existed);
+    const Result<bool> entryDeleted = DeleteStoredCharacter(*t.db, entry);
+    ASSERT_TRUE(entryDeleted.ok()) << entryDeleted.message();
+    EXPECT_FALSE(*entryDeleted); // no character of that identifier
     EXPECT_EQ(t.dump(), before);
 
     // Deleting the hero takes its 54 rows and leaves the other character's one.
-    ASSERT_TRUE(DeleteStoredCharacter(*t.db, hero.id(), &existed).ok());
-    EXPECT_TRUE(existed);
+    const Result<bool> heroDeleted = DeleteStoredCharacter(*t.db, hero.id());
+    ASSERT_TRUE(heroDeleted.ok()) << heroDeleted.message();
+    EXPECT_TRUE(*heroDeleted);
     EXPECT_EQ(t.dump(), (std::vector<std::string>{"obcy|" + hero.link(kLinkCzary)->id() +
                                                   "|inny|1|cudzy||0|0|1.0||"}));
 }
@@ -361,8 +380,9 @@ TEST(CharacterList, CharactersAreListedByPlayerRaceProfessionsAndName) {
     const std::string b = make("Ola", "Krasnolud", "Borin");
     const std::string a = make("Ola", "Elf", "Zefir");
     const std::string c = make("Adam", "Człowiek", "Jan");
-    std::vector<CharacterSummary> list;
-    ASSERT_TRUE(ListCharacters(*t.db, list).ok());
+    const Result<std::vector<CharacterSummary>> listed = ListCharacters(*t.db);
+    ASSERT_TRUE(listed.ok()) << listed.message();
+    const std::vector<CharacterSummary>& list = *listed;
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].id, c);
     EXPECT_EQ(list[1].id, a);

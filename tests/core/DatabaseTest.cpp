@@ -1,4 +1,5 @@
 #include "store/db/Database.h"
+#include "store/db/ColumnList.h"
 #include "store/db/RowTexts.h"
 #include "support/TestDatabase.h"
 
@@ -189,10 +190,9 @@ struct SharedFile {
     test::TempDir dir;
     std::unique_ptr<Database> first, second;
     SharedFile() {
-        std::string message;
-        first = Database::open(dir.file("wspolna.db"), message);
-        second = Database::open(dir.file("wspolna.db"), message);
-        EXPECT_TRUE(first && second) << message;
+        first = test::openDatabase(dir.file("wspolna.db"));
+        second = test::openDatabase(dir.file("wspolna.db"));
+        EXPECT_TRUE(first && second);
         EXPECT_TRUE(first->exec("CREATE TABLE t (v TEXT); INSERT INTO t VALUES ('a');").ok());
     }
 };
@@ -205,10 +205,9 @@ TEST(Database, OpeningWaitsForAnotherConnectionsLock) {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_TRUE(f.first->exec("COMMIT;").ok());
     });
-    std::string message;
-    const auto third = Database::open(f.dir.file("wspolna.db"), message);
+    const auto third = test::openDatabase(f.dir.file("wspolna.db"));
     writer.join();
-    ASSERT_NE(third, nullptr) << message;
+    ASSERT_NE(third, nullptr);
     EXPECT_EQ(third->queryValue("SELECT count(*) FROM t;"), "2");
 }
 
@@ -234,17 +233,18 @@ TEST(Transaction, AUnitThatReadsBeforeItWritesWaitsForAnotherWriter) {
 TEST(Database, OpeningADirectoryOrAForeignFileFails) {
     test::TempDir dir;
     std::filesystem::create_directory(dir.path() / "tallar.db");
-    std::string message;
-    EXPECT_EQ(Database::open(dir.file("tallar.db"), message), nullptr);
-    EXPECT_FALSE(message.empty());
+    const Result<std::unique_ptr<Database>> directory = Database::open(dir.file("tallar.db"));
+    ASSERT_FALSE(directory.ok());
+    EXPECT_FALSE(directory.message().empty());
+    EXPECT_EQ(directory.error().place.file, dir.file("tallar.db"));
 
     {
         std::ofstream junk(dir.file("junk.db"));
         junk << "this is not a database, it only has a name like one\n";
     }
-    message.clear();
-    EXPECT_EQ(Database::open(dir.file("junk.db"), message), nullptr);
-    EXPECT_FALSE(message.empty());
+    const Result<std::unique_ptr<Database>> junk = Database::open(dir.file("junk.db"));
+    ASSERT_FALSE(junk.ok());
+    EXPECT_FALSE(junk.message().empty());
 }
 
 // A reader that asks for more columns than its query selected gets empty texts and a
@@ -269,6 +269,24 @@ TEST(RowTexts, AShortRowReadsEmptyAndIsReported) {
     EXPECT_EQ(row[5], "");
     // Three columns; reading index 5 means six were wanted.
     EXPECT_EQ(row.status("stadia").message(), "Wiersz tabeli „stadia” ma 3 kolumn, a odczytano 6.");
+}
+
+// Each column is read where its own `add` said, whatever was added before or after it.
+TEST(ColumnList, EachColumnIsReadWhereItsAddPutIt) {
+    TestDatabase t;
+    ColumnList columns;
+    const std::size_t word = columns.add("'miecz'");
+    const std::size_t sum = columns.add("2+3");
+    const std::size_t upper = columns.add("upper('ab')");
+    EXPECT_EQ(columns.sql(), "'miecz',2+3,upper('ab')");
+    ASSERT_EQ(columns.size(), 3u);
+    RowTexts row;
+    ASSERT_TRUE(
+        t.db->exec("SELECT " + columns.sql() + ";", [&](const Row& r) { row = RowTexts(r); }).ok());
+    EXPECT_EQ(row[upper], "AB");
+    EXPECT_EQ(row[word], "miecz");
+    EXPECT_EQ(row[sum], "5"); // 2 + 3
+    EXPECT_TRUE(row.status("test").ok());
 }
 
 } // namespace

@@ -65,19 +65,19 @@ TEST(DeepTree, AChainOfAHundredThousandEntriesWorksThroughout) {
     // The root, 41 top entries, 12 nested ones and the chain.
     EXPECT_EQ(t.count("SELECT count(*) FROM pozycje;"), 54 + kChain);
 
-    CharacterLoad loaded = LoadCharacter(*t.db, hero.id());
-    ASSERT_TRUE(loaded.character) << loaded.status.message();
-    EXPECT_TRUE(loaded.warnings.empty());
-    evaluate(*loaded.character);
-    const CPoz& loadedSkills = *loaded.character->link(kLinkUmiejetnosci);
+    Result<LoadedCharacter> loaded = LoadCharacter(*t.db, hero.id());
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    EXPECT_TRUE(loaded->warnings.empty());
+    evaluate(*loaded->character);
+    const CPoz& loadedSkills = *loaded->character->link(kLinkUmiejetnosci);
     const auto [length, loadedLeaf] = chainBelow(loadedSkills);
     EXPECT_EQ(length, kChain);
-    EXPECT_EQ(loadedLeaf->target(), loaded.character->link(kLinkZrecznosc));
+    EXPECT_EQ(loadedLeaf->target(), loaded->character->link(kLinkZrecznosc));
     EXPECT_EQ(BuildLabel(*loadedSkills.front()), "Poziom 1: 1 (100011)");
     // The walk of `show`'s outline: 53 fixed entries and the chain, down to depth 100,001.
     int visited = 0;
     int deepest = 0;
-    WalkTree(*loaded.character, [&](const CPoz&, int depth) {
+    WalkTree(*loaded->character, [&](const CPoz&, int depth) {
         ++visited;
         deepest = std::max(deepest, depth);
     });
@@ -89,8 +89,7 @@ TEST(DeepTree, AChainOfAHundredThousandEntriesWorksThroughout) {
     for (int i = 1; i < 1000; ++i)
         tooDeep = tooDeep->front();
     ASSERT_EQ(tooDeep->info, "Poziom 1000");
-    std::string bytes;
-    const Status exported = characterFileBytes(*t.db, hero.id(), bytes);
+    const Result<std::string> exported = characterFileBytes(*t.db, hero.id());
     EXPECT_EQ(exported.message(), "Bohater " + hero.id() +
                                       " nie może być zapisany do pliku: pozycja " + tooDeep->id() +
                                       " leży głębiej niż 1000 poziomów pod " + "bohaterem.");

@@ -79,9 +79,9 @@ TEST(FaultInjection, AnImportIsWholeOrNothing) {
     CIstota second(w.characters());
     ASSERT_TRUE(SaveCharacter(hero).ok());
     ASSERT_TRUE(SaveCharacter(second).ok());
-    std::string heroFile, secondFile;
-    ASSERT_TRUE(characterFileBytes(w.characters(), hero.id(), heroFile).ok());
-    ASSERT_TRUE(characterFileBytes(w.characters(), second.id(), secondFile).ok());
+    const Result<std::string> heroFile = characterFileBytes(w.characters(), hero.id());
+    const Result<std::string> secondFile = characterFileBytes(w.characters(), second.id());
+    ASSERT_TRUE(heroFile.ok() && secondFile.ok());
     // Stored now: the hero changed since the export, the second character gone.
     hero.link(kLinkCzary)->UsunAll();
     hero.SetImie("zmieniony");
@@ -92,17 +92,19 @@ TEST(FaultInjection, AnImportIsWholeOrNothing) {
         const auto start = bytes.find("<" + name + ">\r\n") + name.size() + 4;
         return bytes.substr(start, bytes.find("</" + name + ">") - start);
     };
-    std::string file = heroFile;
-    file.insert(file.find("</pozycje>"), section(secondFile, "pozycje"));
-    file.insert(file.find("</istoty>"), section(secondFile, "istoty"));
+    std::string file = *heroFile;
+    file.insert(file.find("</pozycje>"), section(*secondFile, "pozycje"));
+    file.insert(file.find("</istoty>"), section(*secondFile, "istoty"));
 
     const int statements = failEachStatement(w, w.characters(), [&] {
-        const CharacterImport result = importCharacterBytes(w.characters(), file, "oba.xml");
-        if (result.status)
+        const Result<std::vector<std::string>> result =
+            importCharacterBytes(w.characters(), file, "oba.xml");
+        if (result)
             return std::optional<std::string>();
-        EXPECT_TRUE(result.status.message().starts_with("Plik „oba.xml” nie został "
-                                                        "zaimportowany: "));
-        return std::optional<std::string>(result.status.message());
+        EXPECT_TRUE(result.message().starts_with("Plik „oba.xml” nie został "
+                                                 "zaimportowany: "));
+        EXPECT_EQ(result.error().place.file, "oba.xml");
+        return std::optional<std::string>(result.message());
     });
     // Begin; per entry a look-up of its identifier; per character the removal of its
     // entries; per record a removal and an insert; commit. 2 characters, 55 + 54 entries.

@@ -3,6 +3,7 @@
 #include "model/TreeSnapshot.h"
 #include "preview/CIstotaPodglad.h"
 #include "store/CharacterStore.h"
+#include "support/LoadedCharacter.h"
 #include "support/TreeDump.h"
 #include "support/WizardFixture.h"
 #include "wizard/CIstotaWizard.h"
@@ -34,7 +35,7 @@ struct Preview : ::testing::Test, test::SampleWorkspace {
 
     void reload(const std::string& id) {
         preview.reset();
-        hero = LoadCharacter(characters(), id).character;
+        hero = test::loadCharacter(characters(), id);
         ASSERT_NE(hero, nullptr);
         hero->RecalculateCharacter();
         preview = std::make_unique<CIstotaPodglad>(rules(), characters(), *hero, port);

@@ -4,6 +4,7 @@
 #include "preview/Recompute.h"
 #include "preview/StatsExport.h"
 #include "store/CharacterStore.h"
+#include "support/LoadedCharacter.h"
 #include "support/TreeDump.h"
 #include "support/WeaponsPageScript.h"
 #include "support/WizardFixture.h"
@@ -77,7 +78,7 @@ struct SampleCharacter : ::testing::Test, test::SampleWorkspace {
         port.queueYesNo(true); // "Czy automatycznie wykonać rzuty?": yes
         CIstotaWizard wizard(characters(), rules(), "", WizardMode::New, port, pages, &generator);
         EXPECT_EQ(wizard.Run(), 1);
-        hero = LoadCharacter(characters(), wizard.characterId()).character;
+        hero = test::loadCharacter(characters(), wizard.characterId());
         EXPECT_NE(hero, nullptr);
         if (hero)
             hero->RecalculateCharacter();
@@ -182,9 +183,9 @@ TEST_F(SampleCharacter, StatisticsAppendedTwiceGiveTwoBlocksInWindows1250) {
     std::string block;
     for (const std::string& line : statisticsLines(*hero))
         block += line + "\r\n";
-    std::string encoded;
-    ASSERT_TRUE(encodeCp1250(block, encoded).ok());
-    EXPECT_EQ(bytes, encoded + encoded);
+    const Result<std::string> encoded = encodeCp1250(block);
+    ASSERT_TRUE(encoded.ok());
+    EXPECT_EQ(bytes, *encoded + *encoded);
     // The second line starts with "ŻYW ", whose "Ż" is the byte 0xAF in Windows-1250.
     EXPECT_EQ(bytes.substr(bytes.find("\r\n") + 2, 4), "\xAFYW ");
 }

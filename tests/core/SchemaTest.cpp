@@ -2,6 +2,7 @@
 #include "base/NonInteractiveUserPort.h"
 #include "store/db/Workspace.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +31,8 @@ struct OpenedWorkspace {
 
     void open() {
         workspace.reset();
-        std::string error;
-        workspace = Workspace::open(dir.str(), port, error);
-        ASSERT_TRUE(workspace) << error;
+        workspace = test::openWorkspace(dir.str(), port);
+        ASSERT_TRUE(workspace);
     }
 };
 
@@ -132,8 +132,7 @@ TEST(Schema, SecondStartChangesNothing) {
 TEST(Schema, ExistingTablesAndNonEmptyAlignmentsAreLeftAlone) {
     test::TempDir dir;
     {
-        std::string error;
-        auto rules = Database::open(dir.file("tallar.db"), error);
+        auto rules = test::openDatabase(dir.file("tallar.db"));
         ASSERT_TRUE(rules);
         // A table with a column more than the program knows is still the program's table.
         std::string extended = createTableSql(*findTable("bronie"));
@@ -146,9 +145,8 @@ TEST(Schema, ExistingTablesAndNonEmptyAlignmentsAreLeftAlone) {
                         .ok());
     }
     NonInteractiveUserPort port(nullptr);
-    std::string error;
-    auto workspace = Workspace::open(dir.str(), port, error);
-    ASSERT_TRUE(workspace) << error;
+    auto workspace = test::openWorkspace(dir.str(), port);
+    ASSERT_TRUE(workspace);
     EXPECT_EQ(countOf(workspace->rules(), "SELECT count(*) FROM pragma_table_info('bronie');"),
               44 + 1);
     EXPECT_EQ(countOf(workspace->rules(), "SELECT count(*) FROM charaktery;"), 1);
@@ -183,25 +181,24 @@ TEST(Schema, ASchemaThatDoesNotMatchStopsTheOpening) {
         SCOPED_TRACE(c.what);
         test::TempDir dir;
         {
-            std::string error;
-            auto db = Database::open(dir.file(c.file), error);
-            ASSERT_TRUE(db) << error;
+            auto db = test::openDatabase(dir.file(c.file));
+            ASSERT_TRUE(db);
             ASSERT_TRUE(db->exec(c.prepare).ok());
         }
         std::ostringstream sqlErrors;
         NonInteractiveUserPort port(nullptr);
-        std::string failure;
-        EXPECT_EQ(Workspace::open(dir.str(), port, failure, &sqlErrors), nullptr);
-        EXPECT_TRUE(failure.starts_with(c.message)) << failure;
-        EXPECT_TRUE(failure.ends_with("\n")) << failure;
+        const Result<std::unique_ptr<Workspace>> opened =
+            Workspace::open(dir.str(), port, &sqlErrors);
+        ASSERT_FALSE(opened.ok());
+        // Written to standard error as a line: the message itself has no line end.
+        EXPECT_EQ(opened.message() + "\n", c.message);
     }
 }
 
 TEST(Schema, ATableThatCannotBeCreatedIsNamedWithTheReason) {
     test::TempDir dir;
-    std::string error;
-    auto db = Database::open(dir.file("rtistoty.db"), error);
-    ASSERT_TRUE(db) << error;
+    auto db = test::openDatabase(dir.file("rtistoty.db"));
+    ASSERT_TRUE(db);
     std::ostringstream sqlErrors;
     db->setErrorStream(&sqlErrors);
     // As a read-only file refuses every CREATE.
@@ -224,16 +221,13 @@ TEST(Schema, ATableThatCannotBeCreatedIsNamedWithTheReason) {
 TEST(Schema, ABrokenCharacterDatabaseLeavesTheRulesDatabaseUntouched) {
     test::TempDir dir;
     {
-        std::string error;
-        auto db = Database::open(dir.file("rtistoty.db"), error);
+        auto db = test::openDatabase(dir.file("rtistoty.db"));
         ASSERT_TRUE(db && db->exec("CREATE VIEW istoty AS SELECT 1 AS id;").ok());
     }
     NonInteractiveUserPort port(nullptr);
-    std::string failure;
     std::ostringstream sqlErrors;
-    EXPECT_EQ(Workspace::open(dir.str(), port, failure, &sqlErrors), nullptr);
-    std::string error;
-    auto rules = Database::open(dir.file("tallar.db"), error);
+    EXPECT_FALSE(Workspace::open(dir.str(), port, &sqlErrors).ok());
+    auto rules = test::openDatabase(dir.file("tallar.db"));
     ASSERT_TRUE(rules);
     EXPECT_EQ(countOf(*rules, "SELECT count(*) FROM sqlite_master;"), 0);
 }

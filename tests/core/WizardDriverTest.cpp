@@ -149,16 +149,16 @@ TEST_F(Driver, ACompletedRunSavesOneCharacterAndItsTree) {
     ASSERT_EQ(run(true, &id), 1);
     EXPECT_EQ(asked.questions(), std::vector<std::string>{"Czy automatycznie wykonać rzuty?"});
     EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty"), 1);
-    CharacterLoad loaded = LoadCharacter(characters(), id);
-    ASSERT_NE(loaded.character, nullptr);
-    EXPECT_EQ(loaded.character->imie, "Borin");
-    EXPECT_EQ(loaded.character->gracz, "Ala");
-    EXPECT_EQ(loaded.character->rasa, "Krasnolud [Młody krasnolud]");
+    Result<LoadedCharacter> loaded = LoadCharacter(characters(), id);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    EXPECT_EQ(loaded->character->imie, "Borin");
+    EXPECT_EQ(loaded->character->gracz, "Ala");
+    EXPECT_EQ(loaded->character->rasa, "Krasnolud [Młody krasnolud]");
     // The root and every entry below it, each one row.
     EXPECT_EQ(count(characters(), "SELECT count(*) FROM pozycje"),
-              1 + entriesBelow(*loaded.character));
+              1 + entriesBelow(*loaded->character));
     EXPECT_NE(
-        loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kAppearance),
+        loaded->character->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kAppearance),
         nullptr);
 }
 
@@ -166,10 +166,10 @@ TEST_F(Driver, AutomaticRollsSkipTheBirthplacePageAndStillWriteTheBirthplace) {
     std::string id;
     ASSERT_EQ(run(true, &id), 1);
     EXPECT_EQ(pages.birthplaceShown, 0);
-    CharacterLoad loaded = LoadCharacter(characters(), id);
-    ASSERT_NE(loaded.character, nullptr);
+    Result<LoadedCharacter> loaded = LoadCharacter(characters(), id);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
     const CPoz* place =
-        loaded.character->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kBirthplace);
+        loaded->character->link(kLinkDodatkoweInformacje)->FindByKind(kinds::info::kBirthplace);
     ASSERT_NE(place, nullptr);
     EXPECT_EQ(place->info, "Miejsce urodzenia");
     EXPECT_FALSE(place->memo.empty());
@@ -179,9 +179,9 @@ TEST_F(Driver, AskedRollsShowTheBirthplacePage) {
     std::string id;
     ASSERT_EQ(run(false, &id), 1);
     EXPECT_EQ(pages.birthplaceShown, 1);
-    CharacterLoad loaded = LoadCharacter(characters(), id);
-    ASSERT_NE(loaded.character, nullptr);
-    EXPECT_EQ(loaded.character->link(kLinkDodatkoweInformacje)
+    Result<LoadedCharacter> loaded = LoadCharacter(characters(), id);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    EXPECT_EQ(loaded->character->link(kLinkDodatkoweInformacje)
                   ->FindByKind(kinds::info::kBirthplace)
                   ->memo,
               "Klasztor");
@@ -232,9 +232,9 @@ TEST_F(Driver, ChosenArmourAndShieldArePlacedOnTheLastPage) {
     std::string id;
     ASSERT_EQ(run(true, &id), 1);
     EXPECT_EQ(pages.placementShown, 1);
-    CharacterLoad loaded = LoadCharacter(characters(), id);
-    ASSERT_NE(loaded.character, nullptr);
-    const CIstota& hero = *loaded.character;
+    Result<LoadedCharacter> loaded = LoadCharacter(characters(), id);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    const CIstota& hero = *loaded->character;
     const CPoz& combat = *hero.link(kLinkWalka);
     ASSERT_EQ(combat.FindByKind(kinds::top::kCombatArmour)->size(), 1u);
     const CPoz& shields = *combat.FindByKind(kinds::top::kCombatShields);
@@ -263,9 +263,9 @@ TEST_F(Driver, TheProfessionGetsItsLevelsBonusesExperienceAndTitle) {
     std::string id;
     ASSERT_EQ(run(true, &id), 1);
     EXPECT_EQ(pages.professionsShown, 1);
-    CharacterLoad loaded = LoadCharacter(characters(), id);
-    ASSERT_NE(loaded.character, nullptr);
-    const CIstota& hero = *loaded.character;
+    Result<LoadedCharacter> loaded = LoadCharacter(characters(), id);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    const CIstota& hero = *loaded->character;
     // A warrior of level 2 bears the title of level 1.
     EXPECT_EQ(hero.prof, "Wojownik (Rekrut)(2)");
     const CPoz* professions = hero.link(kLinkProfesje);
@@ -299,10 +299,10 @@ TEST_F(Driver, AskedRollsFindADisabilityThroughTheDialog) {
     std::string id;
     ASSERT_EQ(run(false, &id), 1);
     EXPECT_EQ(pages.abilitiesShown, 1);
-    CharacterLoad loaded = LoadCharacter(characters(), id);
-    ASSERT_NE(loaded.character, nullptr);
+    Result<LoadedCharacter> loaded = LoadCharacter(characters(), id);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
     // The dialog's roll 50 in the dwarves' table: Niezdarny (46-60).
-    const CPoz* disabilities = loaded.character->link(kLinkUlomnosci);
+    const CPoz* disabilities = loaded->character->link(kLinkUlomnosci);
     ASSERT_EQ(disabilities->size(), 1u);
     EXPECT_EQ(disabilities->front()->info, "Niezdarny");
 }

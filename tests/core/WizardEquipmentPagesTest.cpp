@@ -430,9 +430,9 @@ TEST_F(PagesTest, AStoredCharacterKeepsItsPlacements) {
     }
     ASSERT_TRUE(ensureCharacterSchema(*characters.db).ok());
     ASSERT_TRUE(SaveCharacter(*character).ok());
-    CharacterLoad loaded = LoadCharacter(*characters.db, character->id());
-    ASSERT_NE(loaded.character, nullptr);
-    CIstota& stored = *loaded.character;
+    Result<LoadedCharacter> loaded = LoadCharacter(*characters.db, character->id());
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    CIstota& stored = *loaded->character;
     const EngineContext storedContext{.rules = *rules.db, .character = stored, .port = port};
     // Applied again on the stored character: the same shield use, the same 1/3 speed limit.
     PlaceCarriedEquipment(storedContext);

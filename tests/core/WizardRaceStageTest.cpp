@@ -90,9 +90,9 @@ struct RaceStageStep : ::testing::Test, test::SampleWorkspace {
         CIstotaWizard wizard(characters(), rules(), "", WizardMode::New, asked, pages);
         ASSERT_EQ(wizard.Run(), 1);
         ASSERT_TRUE(asked.errors().empty()) << asked.errors().front().text;
-        CharacterLoad loaded = LoadCharacter(characters(), wizard.characterId());
-        ASSERT_NE(loaded.character, nullptr);
-        hero = std::move(loaded.character);
+        Result<LoadedCharacter> loaded = LoadCharacter(characters(), wizard.characterId());
+        ASSERT_TRUE(loaded.ok()) << loaded.message();
+        hero = std::move(loaded->character);
         hero->RecalculateCharacter();
     }
     const CPoz* racial(int link, std::size_t member) const {

@@ -18,16 +18,16 @@ using namespace tallar;
 
 Database& database() {
     static const std::unique_ptr<Database> db = [] {
-        std::string error;
-        auto opened = Database::open(":memory:", error);
+        Result<std::unique_ptr<Database>> opened = Database::open(":memory:");
         if (!opened) {
-            std::fprintf(stderr, "cannot open database: %s\n", error.c_str());
+            std::fprintf(stderr, "cannot open database: %s\n", opened.message().c_str());
             std::abort();
         }
-        opened->setErrorStream(nullptr);
-        if (!ensureCharacterSchema(*opened))
+        std::unique_ptr<Database> made = std::move(*opened);
+        made->setErrorStream(nullptr);
+        if (!ensureCharacterSchema(*made))
             std::abort();
-        return opened;
+        return made;
     }();
     return *db;
 }
@@ -64,19 +64,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before = snapshot(db);
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    const CharacterImport result = importCharacterBytes(db, bytes, "fuzz.xml");
-    if (!result.status) {
+    const Result<std::vector<std::string>> imported = importCharacterBytes(db, bytes, "fuzz.xml");
+    if (!imported) {
         check(snapshot(db) == before, "a refused file changed the database");
         return 0;
     }
-    for (const std::string& id : result.characterIds) {
-        std::string first;
-        check(characterFileBytes(db, id, first).ok(), "an imported character does not export");
-        check(importCharacterBytes(db, first, "again.xml").status.ok(),
+    for (const std::string& id : *imported) {
+        const Result<std::string> first = characterFileBytes(db, id);
+        check(first.ok(), "an imported character does not export");
+        check(importCharacterBytes(db, *first, "again.xml").ok(),
               "an exported file does not import");
-        std::string second;
-        check(characterFileBytes(db, id, second).ok(), "a reimported character does not export");
-        check(first == second, "export, import and export again differ");
+        const Result<std::string> second = characterFileBytes(db, id);
+        check(second.ok(), "a reimported character does not export");
+        check(*first == *second, "export, import and export again differ");
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/db/Database.h"
+#include "store/db/Workspace.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,27 @@
 
 namespace tallar::test {
 
+// Opens (creating) a database file; a failure is a test failure and gives null.
+inline std::unique_ptr<Database> openDatabase(const std::string& path) {
+    Result<std::unique_ptr<Database>> opened = Database::open(path);
+    if (!opened) {
+        ADD_FAILURE() << "cannot open " << path << ": " << opened.message();
+        return nullptr;
+    }
+    return std::move(*opened);
+}
+
+// Opens the databases of a working directory; a failure is a test failure and gives null.
+inline std::unique_ptr<Workspace> openWorkspace(const std::string& directory, UserPort& port,
+                                                std::ostream* sqlErrors = nullptr) {
+    Result<std::unique_ptr<Workspace>> opened = Workspace::open(directory, port, sqlErrors);
+    if (!opened) {
+        ADD_FAILURE() << "cannot open workspace " << directory << ": " << opened.message();
+        return nullptr;
+    }
+    return std::move(*opened);
+}
+
 // A database file in a temporary directory whose "SQL error" lines are kept in `errors`.
 struct TestDatabase {
     TempDir dir;
@@ -17,11 +39,8 @@ struct TestDatabase {
     std::unique_ptr<Database> db;
 
     explicit TestDatabase(const std::string& name = "test.db") {
-        std::string message;
-        db = Database::open(dir.file(name), message);
-        if (!db)
-            ADD_FAILURE() << "cannot open test database: " << message;
-        else
+        db = openDatabase(dir.file(name));
+        if (db)
             db->setErrorStream(&errors);
     }
 

@@ -4,6 +4,7 @@
 #include "rules/data/SampleRules.h"
 #include "store/db/Workspace.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -26,19 +27,13 @@ struct SampleWorkspace {
         static const TempDir templateDir;
         static const bool loaded = [] {
             NonInteractiveUserPort quiet(nullptr);
-            std::string error;
-            auto made = Workspace::open(templateDir.path().string(), quiet, error);
+            auto made = openWorkspace(templateDir.path().string(), quiet);
             return made && loadSampleRules(made->rules()).ok();
         }();
         EXPECT_TRUE(loaded);
         std::filesystem::copy_file(templateDir.path() / Workspace::kRulesFile,
                                    dir.path() / Workspace::kRulesFile);
-        std::string message;
-        workspace = Workspace::open(dir.path().string(), port, message, &errors);
-        if (!workspace) {
-            ADD_FAILURE() << "cannot open workspace: " << message;
-            return;
-        }
+        workspace = openWorkspace(dir.path().string(), port, &errors);
     }
 
     Database& rules() { return workspace->rules(); }

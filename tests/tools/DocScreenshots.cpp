@@ -65,12 +65,12 @@ int main(int argc, char** argv) {
     QTemporaryDir work;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
     NonInteractiveUserPort port(nullptr);
-    std::string error;
-    auto workspace = Workspace::open(work.path().toStdString(), port, error);
-    if (!workspace || !loadSampleRules(workspace->rules())) {
-        std::cerr << "cannot prepare the sample rules: " << error << '\n';
+    auto workspaceOpened = Workspace::open(work.path().toStdString(), port);
+    if (!workspaceOpened || !loadSampleRules((*workspaceOpened)->rules())) {
+        std::cerr << "cannot prepare the sample rules: " << workspaceOpened.message() << '\n';
         return 1;
     }
+    std::unique_ptr<Workspace> workspace = std::move(*workspaceOpened);
     seedDiceFromClock();
     bool ok = true;
 

@@ -204,9 +204,9 @@ TEST(CKxxAsk, ThrowingTheRestAutomaticallyCompletesTheCharacter) {
         });
         watcher.start(5);
         EXPECT_EQ(wizard.Run(), 1);
-        CharacterLoad loaded = LoadCharacter(w.characters(), wizard.characterId());
-        EXPECT_NE(loaded.character, nullptr);
-        return loaded.character ? test::dumpTree(*loaded.character) : std::string();
+        Result<LoadedCharacter> loaded = LoadCharacter(w.characters(), wizard.characterId());
+        EXPECT_TRUE(loaded.ok()) << loaded.message();
+        return loaded ? test::dumpTree(*loaded->character) : std::string();
     };
     int dialogs = 0;
     const std::string asked = make(true, &dialogs);

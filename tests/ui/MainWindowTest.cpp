@@ -11,6 +11,7 @@
 #include "store/CharacterStore.h"
 #include "store/db/Workspace.h"
 #include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "ui/editors/CLista.h"
 #include "ui/editors/EditorDialog.h"
 #include "wizard/CWizard1.h"
@@ -36,10 +37,7 @@ namespace {
 
 std::unique_ptr<Workspace> openWorkspace(const test::TempDir& dir) {
     NonInteractiveUserPort port(nullptr);
-    std::string error;
-    auto workspace = Workspace::open(dir.str(), port, error);
-    EXPECT_TRUE(workspace) << error;
-    return workspace;
+    return test::openWorkspace(dir.str(), port);
 }
 
 // What a main-window button showed: the window's first column (for a list) and, for a
@@ -203,9 +201,8 @@ TEST(MainWindow, LoadsTheSampleRulesIntoEmptyRulesWithoutARestart) {
 
     window.loadSampleRulesButton()->click();
     EXPECT_FALSE(window.loadSampleRulesButton()->isVisible());
-    std::string error;
-    auto rules = Database::open(dir.file(Workspace::kRulesFile), error);
-    ASSERT_TRUE(rules) << error;
+    auto rules = test::openDatabase(dir.file(Workspace::kRulesFile));
+    ASSERT_TRUE(rules);
     EXPECT_TRUE(offersPlayableStage(*rules));
 
     // With rules in place the next start shows no notice.
@@ -218,9 +215,8 @@ TEST(MainWindow, LoadsTheSampleRulesIntoEmptyRulesWithoutARestart) {
 // The desktop program writes the entries' trace lines to standard output with --trace only.
 TEST(DesktopStart, TraceLinesOnlyWithTheTraceOption) {
     test::TempDir dir;
-    std::string error;
-    auto db = Database::open(dir.file("rtistoty.db"), error);
-    ASSERT_TRUE(db) << error;
+    auto db = test::openDatabase(dir.file("rtistoty.db"));
+    ASSERT_TRUE(db);
     const auto linesOfOneEntry = [&](const QStringList& arguments) {
         const app::StartOptions options = app::parseStartOptions(arguments);
         EXPECT_TRUE(options.valid);

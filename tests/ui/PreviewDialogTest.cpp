@@ -2,6 +2,7 @@
 #include "model/Character.h"
 #include "model/Kinds.h"
 #include "store/CharacterStore.h"
+#include "support/LoadedCharacter.h"
 #include "support/WizardFixture.h"
 #include "ui/SheetPreview.h"
 #include "ui/preview/CIstotaPodgladDialog.h"
@@ -24,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace tallar {
@@ -63,7 +65,9 @@ struct PreviewWindow : ::testing::Test, test::SampleWorkspace {
                               .modyfikator = weight});
         made.RebuildLoad();
         EXPECT_TRUE(SaveCharacter(made).ok());
-        hero = LoadCharacter(characters(), made.id()).character;
+        hero = test::loadCharacter(characters(), made.id());
+        if (!hero)
+            std::abort(); // the window's tests need the character
         hero->RecalculateCharacter();
         preview = std::make_unique<CIstotaPodglad>(rules(), characters(), *hero, port);
         dialog = std::make_unique<ui::CIstotaPodgladDialog>(*preview, port);

@@ -4,6 +4,7 @@
 #include "output/CharacterFile.h"
 #include "rules/data/SampleRules.h"
 #include "store/CharacterStore.h"
+#include "support/TestDatabase.h"
 #include "support/WizardFixture.h"
 #include "ui/wizard/CListaIstot.h"
 #include "ui/wizard/CWizard1Dialog.h"
@@ -100,7 +101,7 @@ TEST(CharacterList, ListsDeletesAndImportsCharacters) {
     hero.SetImie("Borin");
     ASSERT_TRUE(SaveCharacter(hero).ok());
     const std::string file = (w.dir.path() / "borin.xml").string();
-    ASSERT_TRUE(ExportCharacter(w.characters(), hero.id(), file, w.port));
+    ASSERT_TRUE(ExportCharacter(w.characters(), hero.id(), file, w.port).ok());
 
     ui::CListaIstot list(nullptr, *w.workspace);
     list.show(); // the title and the first rows come with showing
@@ -129,9 +130,8 @@ TEST(CharacterList, ListsDeletesAndImportsCharacters) {
 TEST(CharacterList, DodajWithoutARaceSaysSoAndOffersTheSampleRules) {
     test::TempDir dir;
     NonInteractiveUserPort quiet(nullptr);
-    std::string error;
-    auto workspace = Workspace::open(dir.str(), quiet, error);
-    ASSERT_TRUE(workspace) << error;
+    auto workspace = test::openWorkspace(dir.str(), quiet);
+    ASSERT_TRUE(workspace);
     ui::CListaIstot list(nullptr, *workspace);
     list.show();
 

@@ -61,7 +61,8 @@ void CListaIstot::Delete(const std::string& id) {
 Status CListaIstot::removalPreview(const std::string& id, editors::DeletePreview& preview) {
     Database& characters = workspace_.characters();
     return editors::previewDeletion(
-        characters, "istoty", id, [&] { return DeleteStoredCharacter(characters, id); }, preview);
+        characters, "istoty", id, [&] { return statusOf(DeleteStoredCharacter(characters, id)); },
+        preview);
 }
 
 void CListaIstot::contextHook(const QPoint& point) {
@@ -78,7 +79,7 @@ void CListaIstot::importFromFile() {
 void CListaIstot::importPath(const QString& path) {
     if (!path.isEmpty()) {
         QtUserPort port(this);
-        (void)ImportCharacters(workspace_.characters(), utf8(path), port);
+        (void)ImportCharacters(workspace_.characters(), utf8(path), port); // refusals shown
     }
     refresh();
 }
