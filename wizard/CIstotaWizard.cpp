@@ -158,9 +158,15 @@ bool CIstotaWizard::raceStageRolls() {
 }
 
 // Disabilities and abilities: a kind-0 and a kind-1 object; each applies its formulas
-// (kind 0 first), then each applies them to the attributes (kind 0 first).
+// (kind 0 first), then each applies them to the attributes (kind 0 first). The race stage
+// was applied before they had formulas, so its racial parts are applied again with their
+// profile (a MIN or MAX, a multiplier, a limit), as every later age step and "Przelicz" do:
+// a character without trades has no later age step.
 bool CIstotaWizard::abilityFormulas() {
     ApplyAbilityFormulas(engine());
+    GrowthProfile profile;
+    FoldDisabilitiesAndAbilities(engine(), profile);
+    CRdzenStadium(engine()).Apply(profile);
     return !stopped();
 }
 

@@ -5,6 +5,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <numeric>
+#include <vector>
 
 namespace tallar {
 namespace {
@@ -61,7 +63,11 @@ std::string entryLines(const std::string& shown, const std::string& label) {
 TEST(CliPreview, RecalcKeepsSeededCharactersAsTheWizardMadeThem) {
     test::TempDir dir;
     ASSERT_EQ(runCli({"-C", dir.str(), "init", "--sample-rules"}).code, 0);
-    for (int seed = 1; seed <= 40; ++seed) {
+    std::vector<int> seeds(40);
+    std::iota(seeds.begin(), seeds.end(), 1);
+    // Young halflings with "Pechowiec" (MIN on Charyzma and Zauważenie) and no trades.
+    seeds.insert(seeds.end(), {197, 349});
+    for (int seed : seeds) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const auto made = runCli({"-C", dir.str(), "new", "--seed", std::to_string(seed)});
         ASSERT_EQ(made.code, 0) << made.err;
@@ -71,6 +77,38 @@ TEST(CliPreview, RecalcKeepsSeededCharactersAsTheWizardMadeThem) {
         ASSERT_EQ(runCli({"-C", dir.str(), "recalc", id}).code, 0);
         EXPECT_EQ(runCli({"-C", dir.str(), "show", id}).out, shown);
     }
+}
+
+// The sum of the values of an entry's children in `entryLines`.
+int sumOfParts(const std::string& lines) {
+    int sum = 0;
+    std::size_t at = lines.find("\n  ");
+    while (at != std::string::npos) {
+        const std::size_t colon = lines.find(": ", at);
+        sum += std::stoi(lines.substr(colon + 2));
+        at = lines.find("\n  ", colon);
+    }
+    return sum;
+}
+
+// "Pechowiec" takes the least a race stage's amount can give. A young halfling learns no
+// trades, so no later age step applies the stage again: the wizard applies it once the
+// disability has its formula.
+TEST(CliPreview, AMinDisabilityGivesTheLeastRacialPartWithoutTrades) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"-C", dir.str(), "init", "--sample-rules"}).code, 0);
+    const auto made = runCli({"-C", dir.str(), "new", "--seed", "197"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    const std::string shown = runCli({"-C", dir.str(), "show", made.out.substr(0, 30)}).out;
+    ASSERT_NE(entryLines(shown, "Ułomności").find("  Pechowiec\n"), std::string::npos) << shown;
+    ASSERT_EQ(entryLines(shown, "Zawody"), "Zawody\n");
+    ASSERT_NE(shown.find("    Stadium: Młody niziołek\n"), std::string::npos);
+    // The stage gives Charyzma "2K10+20"; under MIN every die shows 1: 2·1 + 20 = 22,
+    // whatever the dice threw.
+    const std::string charisma = entryLines(shown, "Charyzma");
+    EXPECT_NE(charisma.find("\n  Rasowa: 22\n"), std::string::npos) << charisma;
+    EXPECT_EQ(charisma.substr(0, charisma.find('\n')),
+              "Charyzma: " + std::to_string(sumOfParts(charisma)));
 }
 
 // A character whose trade made it older: its racial Siła fizyczna grew with the passages
