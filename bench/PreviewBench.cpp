@@ -40,7 +40,7 @@ void BM_DeleteUndoRedo(benchmark::State& state) {
     for (auto _ : state) {
         PreviewCommand command(*f.hero, "Usunięcie", [&f] {
             CPoz* carried = f.hero->link(kLinkEkwipunek)->front();
-            (void)carried->Take(*carried->back());
+            (void)carried->back()->Odlaczenie();
             f.hero->RecalculateCharacter();
             return true;
         });

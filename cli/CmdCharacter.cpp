@@ -207,8 +207,8 @@ int runNewCharacter(Context& context, std::span<const std::string> args) {
             context.err << "\r" << made << '/' << count << std::flush;
         pages.beginCharacter();
         port.beginCharacter();
-        CIstotaWizard wizard(workspace->characters(), workspace->rules(), "", 'N', port, pages,
-                             &generator);
+        CIstotaWizard wizard(workspace->characters(), workspace->rules(), "", WizardMode::New, port,
+                             pages, &generator);
         if (wizard.Run() != 1) {
             if (progress)
                 context.err << '\n';

@@ -28,34 +28,6 @@ std::vector<ColumnNote> skillNotes() {
         {"polaczana", "Łączona", K::Flag, kGeneral},
         {"potencjalcelu", "Potencjał celu", K::Flag, kGeneral},
     };
-    // The parameter columns that are flags ("T" or "N"), as the skill's flags text reads them.
-    static const std::vector<std::string> flags = {
-        "okres",
-        "okresatak",
-        "czas",
-        "zasieg",
-        "zasiegnasiebie",
-        "zasiegdotyk",
-        "zasiegbroni",
-        "zasiegwzrok",
-        "obszar",
-        "celwybrane",
-        "celistoty",
-        "celprzedmioty",
-        "celsymbole",
-        "celznaki",
-        "cellimit",
-        "trwa",
-        "potencjal",
-        "inneprzerwanie",
-        "innedobrprzerwanie",
-        "innewalkawagoni",
-        "innewalkawtrudnych",
-        "innewalkawtloku",
-        "inneszyk",
-        "inneselektywny",
-        "inneformszyk",
-    };
     static const std::vector<std::pair<std::string, std::string>> groups = {
         {"okres", "Okres"},
         {"czas", "Czas"},
@@ -81,8 +53,7 @@ std::vector<ColumnNote> skillNotes() {
         for (const auto& [prefix, label] : groups)
             if (name.starts_with(prefix)) {
                 const std::string rest = name.substr(prefix.size());
-                const bool flag = std::find(flags.begin(), flags.end(), name) != flags.end();
-                notes.push_back({name, rest.empty() ? label : rest, flag ? K::Flag : K::Text,
+                notes.push_back({name, rest.empty() ? label : rest, column.flag ? K::Flag : K::Text,
                                  kParameters, label});
                 break;
             }

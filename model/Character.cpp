@@ -144,7 +144,7 @@ void CIstota::RebuildLoad(CPoz* entry) {
         return;
     const bool top = entry == nullptr;
     if (top) {
-        load->destroyChildren();
+        load->UsunAll();
         const CPoz* equipment = link(kLinkEkwipunek);
         entry = equipment ? equipment->FindByKind(kinds::equipment::kCarried) : nullptr;
         if (!entry)

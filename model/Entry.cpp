@@ -29,10 +29,10 @@ CPoz::~CPoz() {
     // Records are taken out one at a time: destroying a referrer may remove further
     // records of this entry.
     while (CRefer* record = references_.front()) {
-        std::unique_ptr<CRefer> owned = references_.Take(*record);
+        std::unique_ptr<CRefer> owned = record->Odlaczenie();
         CPoz& other = *record->other_;
         if (CRefer* twin = record->twin_)
-            (void)other.references_.Take(*twin);
+            (void)twin->Odlaczenie();
         if (record->ownsOther_)
             destroyReferrer(other);
     }
@@ -46,13 +46,13 @@ void CPoz::handOverChildrenForDestruction() {
     // out of it (a reference cascade) safely.
     if (awaitingDestruction) {
         while (CPoz* child = front())
-            awaitingDestruction->push_back(Take(*child));
+            awaitingDestruction->push_back(child->Odlaczenie());
         return;
     }
     std::vector<std::unique_ptr<CPoz>> waiting;
     awaitingDestruction = &waiting;
     while (CPoz* child = front())
-        waiting.push_back(Take(*child));
+        waiting.push_back(child->Odlaczenie());
     // Destroying one adds its children at the end; the index follows the growing list.
     for (std::size_t i = 0; i < waiting.size(); ++i) {
         std::unique_ptr<CPoz> entry = std::move(waiting[i]); // the list may grow meanwhile
@@ -147,7 +147,7 @@ CPoz* CPoz::setOrAddChild(CPoz* existing, const EntryData& data, Neutral neutral
                       isNeutral(valueKindOf(data.typ), data.modyfikator, data.wartosc);
     if (existing) {
         if (drop) {
-            (void)Take(*existing);
+            (void)existing->Odlaczenie();
             return nullptr;
         }
         existing->info = data.info;
@@ -197,15 +197,15 @@ void CPoz::destroyReferrer(CPoz& referrer) {
     if (referrer.target_ == this)
         referrer.target_ = nullptr;
     // An entry in a tree belongs to its parent, which destroys it. A free-standing entry
-    // belongs to whoever holds it; it only loses its target.
-    if (CPoz* owner = referrer.parent())
-        (void)owner->Take(referrer);
+    // (in no queue, so Odlaczenie hands over nothing) belongs to whoever holds it; it only
+    // loses its target.
+    (void)referrer.Odlaczenie();
 }
 
 void CPoz::dropReferenceRecord(CRefer& record) {
-    std::unique_ptr<CRefer> owned = references_.Take(record);
+    std::unique_ptr<CRefer> owned = record.Odlaczenie();
     if (CRefer* twin = record.twin_)
-        (void)record.other_->references_.Take(*twin);
+        (void)twin->Odlaczenie();
 }
 
 void CPoz::AdoptTarget(std::unique_ptr<CPoz> privateTarget) {

@@ -122,8 +122,6 @@ public:
     CPoz* parent() const;
     const CKolejka<CPoz>& children() const { return *this; }
     CKolejka<CPoz>& children() { return *this; }
-    // Destroys this entry's children.
-    void destroyChildren() { destroyAll(); }
 
     // Searches among the direct children: the first match in list order, or null.
     CPoz* FindByKind(int kind) const;

@@ -48,7 +48,7 @@ public:
     CKolejka& operator=(const CKolejka&) = delete;
     virtual ~CKolejka() {
         trace("\n CKolejka::~CKolejka() \n");
-        destroyAll();
+        destroyEachFromFront();
         while (const_iterator* walker = walkers_) {
             walkers_ = walker->nextWalker_;
             walker->queue_ = nullptr;
@@ -109,15 +109,10 @@ public:
         std::unique_ptr<T> removed = unlink(*cursor_->get());
         return true;
     }
-    // Destroys every element.
+    // Destroys every element. (To take one element out, see CPozycja::Odlaczenie.)
     void UsunAll() {
         trace("\n CKolejka::UsunAll() \n");
-        destroyAll();
-    }
-
-    // Takes an element of this queue out and hands it over; null for a stranger.
-    std::unique_ptr<T> Take(T& element) {
-        return element.queue_ == this ? unlink(element) : nullptr;
+        destroyEachFromFront();
     }
 
     // Iteration over the elements in order; the cursor is not involved. An iterator stays
@@ -213,15 +208,16 @@ protected:
     // Called as an element leaves this queue (taken out or destroyed), before it goes.
     virtual void elementLeaving(T& /*element*/) {}
 
-    // Destroys the elements one by one from the front. Each is taken out before it is
-    // destroyed, so the destruction of one may remove others from this queue safely.
-    void destroyAll() {
+private:
+    friend class CPozycja<T>;
+
+    // UsunAll and the destructor, each with its own trace line: the elements go one by one
+    // from the front, each taken out before it is destroyed, so the destruction of one may
+    // remove others from this queue safely.
+    void destroyEachFromFront() {
         while (!list_.empty())
             unlink(*list_.front());
     }
-
-private:
-    friend class CPozycja<T>;
 
     T* moveTo(typename List::iterator it) {
         cursor_ = it;

@@ -138,7 +138,7 @@ void CharacterSnapshot::restore(CIstota& character) const {
     character.rasa = rasa_;
     character.prof = prof_;
     character.gracz = gracz_;
-    character.destroyChildren();
+    character.UsunAll();
     if (!tree_)
         return;
     // The root's own references (none in a character made by the program) are not kept:

@@ -253,7 +253,7 @@ std::unique_ptr<PreviewCommand> CIstotaPodglad::remove(const CPoz& entry) {
         if (selectedId_ == id)
             select(nullptr);
         // The entries referring to it go with it.
-        (void)parent->Take(*target);
+        (void)target->Odlaczenie();
         afterChange(carried);
         return true;
     });

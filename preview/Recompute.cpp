@@ -78,7 +78,7 @@ void placeNewParts(CIstota& hero, const std::set<std::string>& earlier) {
             }
             // The cursor stays where the steps left it: they add after it.
             const CPoz* cursor = entry->Current();
-            std::unique_ptr<CPoz> moved = entry->Take(*part);
+            std::unique_ptr<CPoz> moved = part->Odlaczenie();
             entry->SetCursor(after);
             if (after)
                 entry->InsertAfter(std::move(moved));

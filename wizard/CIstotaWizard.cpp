@@ -25,7 +25,7 @@
 namespace tallar {
 
 CIstotaWizard::CIstotaWizard(Database& characters, Database& rules, std::string_view characterId,
-                             char mode, UserPort& port, WizardPages& pages,
+                             WizardMode mode, UserPort& port, WizardPages& pages,
                              DiceGenerator* generator)
     : characters_(characters), rules_(rules), characterId_(characterId), mode_(mode), port_(port),
       pages_(pages), rolls_{false, &port, generator} {}
@@ -34,13 +34,14 @@ CIstotaWizard::~CIstotaWizard() = default;
 
 int CIstotaWizard::Run() {
     switch (mode_) {
-    case 'N':
+    case WizardMode::New:
         return runNew();
-    case 'E':
+    case WizardMode::Edit:
         return runShow();
-    default:
-        return 0;
+    case WizardMode::Delete:
+        break;
     }
+    return 0;
 }
 
 Status CIstotaWizard::Delete() {

@@ -74,7 +74,7 @@ public:
         (void)page;
         return true;
     }
-    // Shows a stored character (mode "E").
+    // Shows a stored character (WizardMode::Edit).
     virtual void showCharacter(CIstota& hero) = 0;
     // Whether page 2 is shown even with automatic rolls (the command line shows it always,
     // so that a roll finding no place ends the run instead of leaving no birthplace).
@@ -90,17 +90,23 @@ public:
     virtual bool abandoned() const { return false; }
 };
 
-// The creation wizard: in mode "N" it makes a new character through the pages and the
-// rules steps in their fixed order and saves it once at the end; in mode "E" it shows a
-// stored character; Delete removes one. Cancelling a page ends the run with nothing saved.
+// What a wizard is made for: a new character, a stored one to show (and edit in the
+// preview), or a stored one to delete (Run does nothing then; Delete removes it).
+enum class WizardMode { New, Edit, Delete };
+
+// The creation wizard: in WizardMode::New it makes a new character through the pages and
+// the rules steps in their fixed order and saves it once at the end; in WizardMode::Edit it
+// shows a stored character; Delete removes one. Cancelling a page ends the run with nothing
+// saved.
 class CIstotaWizard : public CRdzen {
 public:
     static constexpr const char* kAskRollsQuestion = "Czy automatycznie wykonać rzuty?";
     static constexpr const char* kAskRollsCaption = "Rzuty automatyczne";
 
     // `generator` gives the automatic throws; the program's generator when null.
-    CIstotaWizard(Database& characters, Database& rules, std::string_view characterId, char mode,
-                  UserPort& port, WizardPages& pages, DiceGenerator* generator = nullptr);
+    CIstotaWizard(Database& characters, Database& rules, std::string_view characterId,
+                  WizardMode mode, UserPort& port, WizardPages& pages,
+                  DiceGenerator* generator = nullptr);
     ~CIstotaWizard() override;
 
     // Performs the mode. Returns 1 when the run completed (the new character saved, the
@@ -146,7 +152,7 @@ private:
     Database& characters_;
     Database& rules_;
     std::string characterId_;
-    char mode_;
+    WizardMode mode_;
     UserPort& port_;
     WizardPages& pages_;
     DiceRolls rolls_;

@@ -251,7 +251,7 @@ bool CWizard6Bgl::finish() {
         (void)proficiency_.SetOrAdd(
             {.info = hands.name, .typ = proficiency::kAmbidexterity, .memo = hands.cost});
     else if (CPoz* old = proficiency_.FindByKind(proficiency::kAmbidexterity))
-        (void)proficiency_.Take(*old);
+        (void)old->Odlaczenie();
     recountProficiencyPool(context_);
     return true;
 }

@@ -284,7 +284,7 @@ void CWizard9::ApplyPlacements() {
     CPoz* shields = combatList(top::kCombatShields);
     for (CPoz* list : {weapons, worn, shields})
         if (list)
-            list->destroyChildren();
+            list->UsunAll();
 
     CRdzenTarcza shieldStep(context_);
     CRdzenZbroja armourStep(context_);

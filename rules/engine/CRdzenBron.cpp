@@ -1,6 +1,7 @@
 #include "rules/engine/CRdzenBron.h"
 
 #include "model/Character.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 #include <memory>
@@ -15,113 +16,25 @@ using namespace kinds;
 
 // --- The row of `bronie` ---------------------------------------------------------------
 
-// The columns of the weapon query, in the order the query selects them.
-enum Column : int {
-    cId,
-    cGroup,
-    cName,
-    cHandedness,
-    cPiercing,
-    cPiercingRanged,
-    cCutting,
-    cCuttingRanged,
-    cBlunt,
-    cBluntRanged,
-    cDefence,
-    cDoubleDefence,
-    cShieldFactor,
-    cArmourFactor,
-    cAttacks,
-    cHitCancelsAttack,
-    cDurability,
-    cDamageFactor,
-    cDelay,
-    cPreparedAttack,
-    cHitBonus,
-    cDoubleCritical,
-    cMaxDexterity,
-    cMaxSpeed,
-    cMinimumHeight,
-    cMinimumStrength,
-    cWeight,
-    cProductionTime,
-    cRange,
-    cIntendedFor,
-    cTenthDisables,
-    cTenthMayDisable,
-    cTenthMayStun,
-    cHitMayDisable,
-    cHitHalves,
-    cSecondary,
-    cPassing,
-    cSplintering,
-    cCharge,
-    cHoldBack,
-    cObject, // the last four serve the 3D view only
-    cTexture,
-    cSize,
-    cOffset,
-    cColumnCount
-};
-constexpr std::array<const char*, cColumnCount> kColumns = {
-    "id",
-    "idgrupy",
-    "nazwa",
-    "RTRIM(typl)",
-    "skt_kluta_bliska",
-    "skt_kluta_daleka",
-    "skut_tnaca_bliska",
-    "skut_tnaca_daleka",
-    "skut_obuch_bliska",
-    "skut_obuch_daleka",
-    "obrona",
-    "TRIM(obrona_x_2)",
-    "TRIM(obrona_tarczy)",
-    "TRIM(obrona_zbroi)",
-    "ataki_na_r",
-    "TRIM(traf_niweluje_atak)",
-    "wytrzymalosc",
-    "wsp_uszkodzen",
-    "opoznienie",
-    "TRIM(atak_przygotowany)",
-    "traf_bonus",
-    "TRIM(traf_kryt_x_2)",
-    "TRIM(max_ogr_zr)",
-    "TRIM(max_ogr_sz)",
-    "TRIM(min_wzrost)",
-    "TRIM(min_sf)",
-    "waga",
-    "TRIM(czas_prod)",
-    "TRIM(zasieg)",
-    "przeznaczenie",
-    "TRIM(tr110_obezwl)",
-    "TRIM(tr110_ew_obezwl)",
-    "TRIM(tr110_ew_oglusza)",
-    "TRIM(tr_ew_obezwlad)",
-    "TRIM(tr_12atobtrum)",
-    "TRIM(wtorna)",
-    "TRIM(drozna)",
-    "TRIM(odpryskowa)",
-    "TRIM(szarza)",
-    "TRIM(powstrzymanie)",
-    "obiekt",
-    "tekstura",
-    "size",
-    "offset",
-};
-
-std::string weaponQuery() {
-    std::string sql = "SELECT ";
-    for (std::size_t c = 0; c < kColumns.size(); ++c)
-        sql += (c ? "," : "") + std::string(kColumns[c]);
-    return sql + " FROM bronie WHERE id=?;";
+// The weapon query selects the columns of `bronie` as the schema describes them; the record
+// reads them by name.
+const TableDef& weaponTable() {
+    static const TableDef& table = *findTable("bronie");
+    return table;
 }
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
+std::string weaponQuery() {
+    std::string columns;
+    for (const ColumnDef& column : weaponTable().columns)
+        columns += (columns.empty() ? "" : ",") + std::string(column.name);
+    return "SELECT " + columns + " FROM bronie WHERE id=?;";
+}
+
+std::string trimmed(std::string_view text, std::string_view blanks = " \t\r\n") {
+    const auto first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos)
         return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
+    const auto last = text.find_last_not_of(blanks);
     return std::string(text.substr(first, last - first + 1));
 }
 
@@ -416,58 +329,61 @@ bool mayBeUsedTogether(int handClass, int other, int holders) {
 std::optional<WeaponRecord> CRdzenBron::LoadWeaponRecord(std::string_view id) {
     std::optional<WeaponRecord> found;
     (void)queryRules(weaponQuery(), {std::string(id)}, [&](const Row& row) {
-        if (row.columnCount() < cColumnCount)
+        const TableDef& table = weaponTable();
+        if (row.columnCount() < static_cast<int>(table.columns.size()))
             return;
-        const auto text = [&row](Column c) { return row.text(c); };
-        const auto number = [&row](Column c) { return textToInt(row.text(c)); };
-        const auto flag = [&row](Column c) { return isFlag(row.text(c)); };
+        const auto text = [&](std::string_view column) {
+            return row.text(table.columnIndex(column));
+        };
+        const auto number = [&](std::string_view column) { return textToInt(text(column)); };
+        const auto flag = [&](std::string_view column) { return isFlag(text(column)); };
         // A factor is a dice expression thrown without asking; an empty one is 1.
-        const auto factor = [&](Column c) {
-            const std::string expression = trimmed(row.text(c));
+        const auto factor = [&](std::string_view column) {
+            const std::string expression = trimmed(text(column));
             return expression.empty() ? 1.0 : evaluate(expression, DiceMode::Roll);
         };
         WeaponRecord r;
-        r.id = text(cId);
-        r.groupId = text(cGroup);
-        r.name = text(cName);
-        r.handedness = trimmed(text(cHandedness));
-        r.piercing = number(cPiercing);
-        r.piercingRanged = number(cPiercingRanged);
-        r.cutting = number(cCutting);
-        r.cuttingRanged = number(cCuttingRanged);
-        r.blunt = number(cBlunt);
-        r.bluntRanged = number(cBluntRanged);
-        r.defence = number(cDefence);
-        r.doubleDefence = flag(cDoubleDefence);
-        r.shieldDefenceFactor = factor(cShieldFactor);
-        r.armourDefenceFactor = factor(cArmourFactor);
-        r.attacks = number(cAttacks);
-        r.hitCancelsAttack = flag(cHitCancelsAttack);
-        r.durability = number(cDurability);
-        r.damageFactor = factor(cDamageFactor);
-        r.delay = number(cDelay);
-        r.preparedAttack = flag(cPreparedAttack);
-        r.hitBonus = number(cHitBonus);
-        r.doubleCritical = flag(cDoubleCritical);
-        r.maxDexterityLimit = limitOf(text(cMaxDexterity));
-        r.maxSpeedLimit = limitOf(text(cMaxSpeed));
-        r.minimumHeight = number(cMinimumHeight);
-        r.minimumStrength = number(cMinimumStrength);
-        r.weight = number(cWeight);
-        r.productionTime = number(cProductionTime);
-        r.range = text(cRange);
-        const std::string users = trimmed(text(cIntendedFor));
+        r.id = text("id");
+        r.groupId = text("idgrupy");
+        r.name = text("nazwa");
+        r.handedness = trimmed(text("typl"));
+        r.piercing = number("skt_kluta_bliska");
+        r.piercingRanged = number("skt_kluta_daleka");
+        r.cutting = number("skut_tnaca_bliska");
+        r.cuttingRanged = number("skut_tnaca_daleka");
+        r.blunt = number("skut_obuch_bliska");
+        r.bluntRanged = number("skut_obuch_daleka");
+        r.defence = number("obrona");
+        r.doubleDefence = flag("obrona_x_2");
+        r.shieldDefenceFactor = factor("obrona_tarczy");
+        r.armourDefenceFactor = factor("obrona_zbroi");
+        r.attacks = number("ataki_na_r");
+        r.hitCancelsAttack = flag("traf_niweluje_atak");
+        r.durability = number("wytrzymalosc");
+        r.damageFactor = factor("wsp_uszkodzen");
+        r.delay = number("opoznienie");
+        r.preparedAttack = flag("atak_przygotowany");
+        r.hitBonus = number("traf_bonus");
+        r.doubleCritical = flag("traf_kryt_x_2");
+        r.maxDexterityLimit = limitOf(text("max_ogr_zr"));
+        r.maxSpeedLimit = limitOf(text("max_ogr_sz"));
+        r.minimumHeight = number("min_wzrost");
+        r.minimumStrength = number("min_sf");
+        r.weight = number("waga");
+        r.productionTime = number("czas_prod");
+        r.range = trimmed(text("zasieg"), " "); // spaces only, as the query always trimmed it
+        const std::string users = trimmed(text("przeznaczenie"));
         r.intendedFor = users.empty() ? "WSZYSTKICH" : users;
-        r.tenthDisables = flag(cTenthDisables);
-        r.tenthMayDisable = flag(cTenthMayDisable);
-        r.tenthMayStun = flag(cTenthMayStun);
-        r.hitMayDisable = flag(cHitMayDisable);
-        r.hitHalves = flag(cHitHalves);
-        r.secondary = flag(cSecondary);
-        r.passing = flag(cPassing);
-        r.splintering = flag(cSplintering);
-        r.charge = flag(cCharge);
-        r.holdBack = flag(cHoldBack);
+        r.tenthDisables = flag("tr110_obezwl");
+        r.tenthMayDisable = flag("tr110_ew_obezwl");
+        r.tenthMayStun = flag("tr110_ew_oglusza");
+        r.hitMayDisable = flag("tr_ew_obezwlad");
+        r.hitHalves = flag("tr_12atobtrum");
+        r.secondary = flag("wtorna");
+        r.passing = flag("drozna");
+        r.splintering = flag("odpryskowa");
+        r.charge = flag("szarza");
+        r.holdBack = flag("powstrzymanie");
         found = std::move(r);
     });
     return found;

@@ -304,7 +304,7 @@ void CRdzenFormula::apply() {
         for (const int kind : {def.valueKind, def.multiplierKind, def.limitKind})
             if (kind && std::find(made.begin(), made.end(), kind) == made.end())
                 if (CPoz* stale = owner_.FindByKind(kind))
-                    (void)owner_.Take(*stale);
+                    (void)stale->Odlaczenie();
 }
 
 void CRdzenFormula::linkWeaponGroups() {

@@ -696,7 +696,7 @@ void CRdzenStadium::readBodyParts(const std::string& stageId) {
         if (part && part->specjal == t[columns.id])
             continue;
         if (part) {
-            part->destroyChildren();
+            part->UsunAll();
             part->info = t[columns.name];
             part->specjal = t[columns.id];
         } else {

@@ -5,6 +5,7 @@
 #include "model/Entry.h"
 #include "rules/engine/CRdzenProfesja.h"
 #include "store/db/Database.h"
+#include "store/db/Schema.h"
 
 #include <algorithm>
 #include <array>
@@ -18,38 +19,6 @@ using namespace kinds;
 // The tables whose rows a skill may have, in the order of the first four flags.
 constexpr std::array<const char*, 4> kOwnedTables = {"modyfikacje", "szanse", "skutkirzutow",
                                                      "rzutyobronne"};
-// The skill's own flag columns, flags 5 to 35.
-constexpr std::array<const char*, 31> kFlagColumns = {"deklaracja",
-                                                      "inneakcje",
-                                                      "okres",
-                                                      "okresatak",
-                                                      "czas",
-                                                      "zasieg",
-                                                      "zasiegnasiebie",
-                                                      "zasiegdotyk",
-                                                      "zasiegbroni",
-                                                      "zasiegwzrok",
-                                                      "obszar",
-                                                      "celwybrane",
-                                                      "celistoty",
-                                                      "celprzedmioty",
-                                                      "celsymbole",
-                                                      "celznaki",
-                                                      "cellimit",
-                                                      "trwa",
-                                                      "potencjal",
-                                                      "inneprzerwanie",
-                                                      "innedobrprzerwanie",
-                                                      "innewalkawagoni",
-                                                      "innewalkawtrudnych",
-                                                      "innewalkawtloku",
-                                                      "inneszyk",
-                                                      "zapozyczenie",
-                                                      "obronaprzed",
-                                                      "inneselektywny",
-                                                      "polaczana",
-                                                      "inneformszyk",
-                                                      "potencjalcelu"};
 
 // The grade numbers of the trade skills' query. The master grades rank above "ZAWOD3"
 // (docs/RULES.md); any other code is 0.
@@ -80,10 +49,6 @@ bool holdsBorrowedChoice(const CPoz& group) {
                                [](const CPoz* child) { return isBorrowedChoice(*child); });
 }
 
-void removeChild(CPoz& parent, CPoz& child) {
-    (void)parent.Take(child);
-}
-
 } // namespace
 
 const std::string& skillFlagsExpression() {
@@ -92,8 +57,10 @@ const std::string& skillFlagsExpression() {
         for (const char* table : kOwnedTables)
             sql += std::string(" CASE WHEN EXISTS (SELECT 1 FROM ") + table +
                    "  B WHERE B.idumiejetnosc=A.id) THEN 'T' ELSE 'N' END|| ";
-        for (const char* column : kFlagColumns)
-            sql += std::string(" CASE WHEN A.") + column + "='T' THEN 'T' ELSE 'N' END|| ";
+        // The skill's own flags, 5 to 35: its flag columns in the table's order.
+        for (const ColumnDef& column : findTable("umiejetnosci")->columns)
+            if (column.flag)
+                sql += " CASE WHEN A." + std::string(column.name) + "='T' THEN 'T' ELSE 'N' END|| ";
         sql += " CASE WHEN A.polaczana<>'T' THEN 'T' ELSE CASE WHEN (SELECT "
                "MIN(CASE WHEN SUBB.idumiejjeden<SUBB.idumiejdwa THEN SUBB.idumiejjeden ELSE "
                "SUBB.idumiejdwa END) FROM umiejumiej SUBB WHERE (SUBB.idumiejdwa=A.id OR "
@@ -211,7 +178,7 @@ void CRdzenUmiejetnosci::skillsFromProfessions() {
                 kept.push_back(skill->specjal);
         }
         for (CPoz* skill : above)
-            removeChild(group, *skill);
+            (void)skill->Odlaczenie();
 
         std::vector<SqlParam> params = {level, profession->specjal};
         std::string exclusion;
@@ -241,7 +208,7 @@ void CRdzenUmiejetnosci::resolveBorrowedSkills(CPoz& group) {
             borrowed.push_back(skill);
     for (CPoz* skill : borrowed) {
         (void)ChooseBorrowedSkill(*skill, group);
-        removeChild(group, *skill);
+        (void)skill->Odlaczenie();
     }
 }
 
@@ -285,7 +252,7 @@ void CRdzenUmiejetnosci::skillsFromTrades() {
         if (!grade)
             continue;
         CPoz& group = groupFor(*trade, skill::kTradeGroup, grade->specjal);
-        group.destroyChildren();
+        group.UsunAll();
         const SqlParam params[] = {trade->memo, grade->specjal};
         addSkillRows(group,
                      std::string(" SELECT C.id,C.nazwa,CASE B.typ ") + kGradeNumbers +
@@ -308,7 +275,7 @@ void CRdzenUmiejetnosci::skillsFromRaceStage() {
     if (!stage || !skillsEntry())
         return;
     CPoz& group = groupFor(*stage, skill::kRaceGroup, stage->specjal);
-    group.destroyChildren();
+    group.UsunAll();
     const SqlParam params[] = {stage->specjal};
     addSkillRows(group,
                  " SELECT C.id,C.nazwa,D.[od] poz,A.id,A.nazwa, " + skillFlagsExpression() +
@@ -320,7 +287,7 @@ void CRdzenUmiejetnosci::skillsFromRaceStage() {
                      " ORDER BY C.id,C.nazwa,poz,A.id,A.nazwa;",
                  params);
     if (group.empty())
-        removeChild(*skillsEntry(), group);
+        (void)group.Odlaczenie();
 }
 
 std::vector<std::string> CRdzenUmiejetnosci::skillIds() const {

@@ -17,6 +17,9 @@ struct ColumnDef {
         : name(columnName), type(columnType) {}
     std::string_view name;
     std::string_view type;
+    // Holds a flag, "T" or "N". Marked in `umiejetnosci`, whose flag columns the skills'
+    // editor and rules step take from here.
+    bool flag = false;
 };
 
 // A table of one of the two databases: the single place that names its columns in order.

@@ -151,6 +151,73 @@ TEST_F(WeaponTest, ARowBecomesAWeaponEntryWithTheChildrenItsValuesCallFor) {
     EXPECT_EQ(sources.damageBonus, part(*entry, weapon::kDamageBonus));
 }
 
+TEST_F(WeaponTest, EveryColumnOfTheRowReachesItsField) {
+    // Each number column its own value, every flag set, texts with blanks around them.
+    weapon("w9", "Włócznia", " DW ",
+           {{"skt_kluta_bliska", "11"},
+            {"skt_kluta_daleka", "12"},
+            {"skut_tnaca_bliska", "13"},
+            {"skut_tnaca_daleka", "14"},
+            {"skut_obuch_bliska", "15"},
+            {"skut_obuch_daleka", "16"},
+            {"obrona", "17"},
+            {"obrona_x_2", " T"},
+            {"obrona_tarczy", "3"},
+            {"obrona_zbroi", " 4 "},
+            {"ataki_na_r", "2"},
+            {"traf_niweluje_atak", "t"},
+            {"wytrzymalosc", "50"},
+            {"wsp_uszkodzen", "5"},
+            {"opoznienie", "6"},
+            {"atak_przygotowany", "T"},
+            {"traf_bonus", "-3"},
+            {"traf_kryt_x_2", "T"},
+            {"max_ogr_zr", "1/7"},
+            {"max_ogr_sz", " 8 "},
+            {"min_wzrost", " 160"},
+            {"min_sf", "25 "},
+            {"waga", "9"},
+            {"czas_prod", " 30 "},
+            {"zasieg", "  5/10/15 "},
+            {"przeznaczenie", " ELFÓW "},
+            {"tr110_obezwl", "T"},
+            {"tr110_ew_obezwl", "T"},
+            {"tr110_ew_oglusza", "T"},
+            {"tr_ew_obezwlad", "T"},
+            {"tr_12atobtrum", "T"},
+            {"wtorna", "T"},
+            {"drozna", "T"},
+            {"odpryskowa", "T"},
+            {"szarza", "T"},
+            {"powstrzymanie", "T"}});
+    const WeaponRecord r = *engine().LoadWeaponRecord("w9");
+    EXPECT_EQ(r.id, "w9");
+    EXPECT_EQ(r.groupId, "g1");
+    EXPECT_EQ(r.name, "Włócznia");
+    EXPECT_EQ(r.handedness, "DW"); // blanks trimmed
+    EXPECT_EQ((std::vector<int>{r.piercing, r.piercingRanged, r.cutting, r.cuttingRanged, r.blunt,
+                                r.bluntRanged, r.defence}),
+              (std::vector<int>{11, 12, 13, 14, 15, 16, 17}));
+    // Factors are constant dice expressions: 3, 4 (blanks trimmed) and 5.
+    EXPECT_DOUBLE_EQ(r.shieldDefenceFactor, 3.0);
+    EXPECT_DOUBLE_EQ(r.armourDefenceFactor, 4.0);
+    EXPECT_DOUBLE_EQ(r.damageFactor, 5.0);
+    EXPECT_EQ((std::vector<int>{r.attacks, r.durability, r.delay, r.hitBonus, r.minimumHeight,
+                                r.minimumStrength, r.weight, r.productionTime}),
+              (std::vector<int>{2, 50, 6, -3, 160, 25, 9, 30}));
+    // "1/7": 7; a bare " 8 " is N itself.
+    EXPECT_EQ(r.maxDexterityLimit, 7);
+    EXPECT_EQ(r.maxSpeedLimit, 8);
+    EXPECT_EQ(r.range, "5/10/15");
+    EXPECT_EQ(r.intendedFor, "ELFÓW");
+    // " T" and "t" are set too: the first letter after blanks counts, in either case.
+    EXPECT_TRUE(r.doubleDefence && r.hitCancelsAttack && r.preparedAttack && r.doubleCritical);
+    EXPECT_TRUE(r.tenthDisables && r.tenthMayDisable && r.tenthMayStun && r.hitMayDisable &&
+                r.hitHalves);
+    EXPECT_TRUE(r.secondary && r.passing && r.splintering && r.charge && r.holdBack);
+    EXPECT_TRUE(port.errors().empty());
+}
+
 TEST_F(WeaponTest, NoWeaponAddsNothingAndAnEmptyRowGivesTheDefaults) {
     EXPECT_EQ(engine().AddWeaponEntry("none"), nullptr);
     EXPECT_EQ(engine().LoadWeaponRecord("none"), std::nullopt);
@@ -479,19 +546,19 @@ TEST_F(HeldWeapon, DeletingAWeaponAProficiencyOrAnAttributeLeavesNoReferenceBehi
     CPoz* stats = statistics(*sword, 1);
     ASSERT_EQ(combatWeapons().children().size(), 2u);
     // The proficiency goes: the parts that referred to it go with it.
-    (void)top(kLinkBieglosci).Take(*skill);
+    (void)skill->Odlaczenie();
     EXPECT_EQ(part(*stats, weaponStats::kPiercingWounds)->FindByKind(weaponStats::kProficiency),
               nullptr);
     EXPECT_EQ(part(*stats, weaponStats::kHit)->FindByKind(weaponStats::kHitProficiency), nullptr);
     // So does Siła fizyczna, with the parts that read it.
-    (void)character->Take(attribute(member::kStrength));
+    (void)attribute(member::kStrength).Odlaczenie();
     EXPECT_EQ(part(*stats, weaponStats::kHit)->FindByKind(attribute::kStrengthReference), nullptr);
     EXPECT_NE(part(*stats, weaponStats::kHit)->FindByKind(attribute::kDexterityReference), nullptr);
     character->RecalculateCharacter();
     // Hit: 30 / 10 + 1.
     EXPECT_DOUBLE_EQ(total(*stats, weaponStats::kHit), 4);
     // The weapon goes: both of its statistics go.
-    (void)carried().Take(*sword);
+    (void)sword->Odlaczenie();
     EXPECT_TRUE(combatWeapons().empty());
     character->RecalculateCharacter();
 }

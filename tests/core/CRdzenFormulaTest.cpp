@@ -351,7 +351,7 @@ TEST_F(FormulaTest, SharesOfSeveralFormulasAddUpAndReapplyingKeepsThem) {
     EXPECT_DOUBLE_EQ(strength.total, 9.0);
 
     // An effect that goes takes its share with it.
-    (void)top(kLinkZdolnosci).Take(second);
+    (void)second.Odlaczenie();
     EXPECT_EQ(strength.size(), 1u);
 }
 

@@ -95,7 +95,7 @@ TEST_F(ShieldTest, SpikesCountOnlyWithT) {
 TEST_F(ShieldTest, AMissingRowOrCarriedEntryAddsNothing) {
     EXPECT_EQ(addShield("none"), nullptr);
     shieldRow("1", {});
-    top(kLinkEkwipunek).destroyChildren();
+    top(kLinkEkwipunek).UsunAll();
     EXPECT_EQ(addShield("1"), nullptr);
     EXPECT_TRUE(portErrors.str().empty());
 }
@@ -232,7 +232,7 @@ TEST_F(ShieldTest, ALinkedShieldGivesBonusMetalAndRangedDefenceThatGoWithItsUse)
     EXPECT_EQ(tail.FindByKind(body::kRangedDefence), nullptr);
 
     // Taking the use away takes all of it away.
-    shields().destroyChildren();
+    shields().UsunAll();
     for (int number = 7; number <= 10; ++number)
         EXPECT_EQ(resistance(number).FindByKind(shield::kResistanceBonus), nullptr) << number;
     EXPECT_EQ(head.FindByKind(body::kRangedDefence)->FindByKind(shield::kRangedDefence), nullptr);

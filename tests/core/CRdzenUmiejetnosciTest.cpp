@@ -170,7 +170,7 @@ TEST_F(SkillsTest, AProfessionGetsTheSkillsUpToItsLevelOnce) {
     EXPECT_EQ(skills(own), Lines({"Pierwsza 1 0.0"}));
 
     // The group goes with its profession.
-    (void)top(kLinkProfesje).Take(warrior);
+    (void)warrior.Odlaczenie();
     EXPECT_EQ(group(skill::kProfessionGroup), nullptr);
 }
 
@@ -322,7 +322,7 @@ TEST_F(TrainingTest, TheCostGoesWithTheSkillItBought) {
     EXPECT_EQ(cost->target(), general->front());
     EXPECT_DOUBLE_EQ(pool->total, 0.0); // 3 - 3
 
-    (void)general->Take(*general->front());
+    (void)general->front()->Odlaczenie();
     EXPECT_EQ(pool->FindByKind(proficiency::kTrainingCost), nullptr);
 }
 

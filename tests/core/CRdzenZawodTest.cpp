@@ -124,7 +124,7 @@ TEST_F(TradesTest, AskedTheApprenticeshipMayBeRefused) {
 
     // Yes: the apprenticeship's time is asked as well.
     port.queueYesNo(true);
-    top(kLinkZawody).destroyChildren();
+    top(kLinkZawody).UsunAll();
     ASSERT_TRUE(engine(true).LearnTradeGrade("100000000000000000000501999002", profile));
     EXPECT_EQ(port.diePrompts().at(3), "Zawód: Cieśla - czas starzu? K2");
 }
@@ -218,7 +218,7 @@ TEST_F(TradesTest, AGradeBringsTheFormulasOfTheGradesUpToIt) {
         CPoz& grade = add(trade, "", trade::kGrade, 0, kSmith, code);
         engine().LoadGradeFormulas(grade);
         Lines ids = owners(grade);
-        (void)top(kLinkZawody).Take(trade);
+        (void)trade.Odlaczenie();
         return ids;
     };
     EXPECT_EQ(loaded("ZAWOD1"), Lines({kF1}));

@@ -177,7 +177,7 @@ TEST_F(ArmourTest, AWornArmourProtectsEachBodyPartLayerByLayer) {
     EXPECT_EQ(value(top(kLinkOdpornosc1 + 8), armour::kResistanceBonus), -10);
 
     // Taken off, nothing of it stays; worn again, it counts once.
-    worn().destroyChildren();
+    worn().UsunAll();
     EXPECT_EQ(torso->FindByKind(armour::kPartPiercing), nullptr);
     EXPECT_EQ(top(kLinkOdpornosc1 + 8).FindByKind(armour::kResistanceBonus), nullptr);
     CRdzenZbroja(context()).ApplyArmour(*armourEntry);
@@ -189,7 +189,7 @@ TEST_F(ArmourTest, AWornArmourProtectsEachBodyPartLayerByLayer) {
         return n;
     };
     EXPECT_EQ(pieces(), 2); // one per use
-    worn().destroyChildren();
+    worn().UsunAll();
     EXPECT_EQ(pieces(), 0);
 }
 
@@ -271,7 +271,7 @@ TEST_F(LimitsTest, TheSkinLimitsAndNoLimitsRemoveAnEarlierOne) {
     EXPECT_DOUBLE_EQ(speedLimit()->modyfikator, 0.25);
     EXPECT_EQ(dexterityLimit(), nullptr);
 
-    look->destroyChildren();
+    look->UsunAll();
     CRdzenZbroja(context()).CurrentLimits();
     EXPECT_EQ(speedLimit(), nullptr);
     EXPECT_EQ(dexterityLimit(), nullptr);

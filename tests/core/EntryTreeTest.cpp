@@ -354,7 +354,7 @@ TEST(EntryReference, ALoopOverChildrenGoesOnWhileReferrersDie) {
         if (child == current)
             elsewhere.UsunAll(); // "far" takes the entry being visited with it
         else if (child == target)
-            root.Take(*child).reset(); // takes "next", the following sibling, and "last"
+            child->Odlaczenie().reset(); // takes "next", the following sibling, and "last"
     }
     // keep0; current (dies: the loop steps back to keep0); target (dies with next and last:
     // back to keep0 again); keep.
@@ -378,7 +378,7 @@ TEST(EntryReference, AWalkOverTheTreeGoesOnWhileEntriesDie) {
     WalkTree(root, [&](CPoz& visitedEntry, int depth) {
         visited.push_back(visitedEntry.info + "/" + std::to_string(depth));
         if (&visitedEntry == first)
-            root.Take(*target).reset(); // "t", the next entry at depth 1, takes "a1" along
+            target->Odlaczenie().reset(); // "t", the next entry at depth 1, takes "a1" along
     });
     // a1 goes while visited: its child is not walked, a2 follows; "t" is gone, b follows a.
     EXPECT_EQ(visited, (Names{"a/1", "a1/2", "a2/2", "b/1"}));

@@ -366,7 +366,7 @@ TEST(CharacterSnapshot, PutsBackNamesIdentifiersTotalsAndAnOwnedTarget) {
     EXPECT_EQ(snapshot.entryCount(), 54U); // 53 skeleton entries and the holder
 
     hero.SetImie("Ola");
-    hero.link(kLinkMadrosc)->destroyChildren();
+    hero.link(kLinkMadrosc)->UsunAll();
     snapshot.restore(hero);
     EXPECT_EQ(hero.imie, "Ala");
     EXPECT_EQ(hero.front()->id(), firstId);

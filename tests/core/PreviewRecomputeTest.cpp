@@ -76,7 +76,7 @@ struct SampleCharacter : ::testing::Test, test::SampleWorkspace {
         OriginPages pages;
         DiceGenerator generator{7};
         port.queueYesNo(true); // "Czy automatycznie wykonać rzuty?": yes
-        CIstotaWizard wizard(characters(), rules(), "", 'N', port, pages, &generator);
+        CIstotaWizard wizard(characters(), rules(), "", WizardMode::New, port, pages, &generator);
         EXPECT_EQ(wizard.Run(), 1);
         hero = test::loadCharacter(characters(), wizard.characterId());
         EXPECT_NE(hero, nullptr);
@@ -100,7 +100,7 @@ TEST_F(SampleCharacter, RecomputeGivesTheTreeTheWizardMade) {
     CPoz& wisdom = *hero->link(kLinkMadrosc);
     const int racialKind = kinds::perMember::kRacial[member::kWisdom];
     ASSERT_NE(wisdom.FindByKind(racialKind), nullptr);
-    (void)wisdom.Take(*wisdom.FindByKind(racialKind));
+    (void)wisdom.FindByKind(racialKind)->Odlaczenie();
     hero->RecalculateCharacter();
     ASSERT_NE(test::dumpTree(*hero), made);
     CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();
@@ -132,7 +132,7 @@ TEST_F(SampleCharacter, RecomputePutsADeletedPartBackInItsPlace) {
     for (const int kind : {racial, profession}) {
         SCOPED_TRACE(kind);
         ASSERT_NE(vitality.FindByKind(kind), nullptr);
-        (void)vitality.Take(*vitality.FindByKind(kind));
+        (void)vitality.FindByKind(kind)->Odlaczenie();
         hero->RecalculateCharacter();
         ASSERT_NE(vitality.total, madeTotal); // the part counted
         CharacterRecompute({.rules = rules(), .character = *hero, .port = port}).Run();

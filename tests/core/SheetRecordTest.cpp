@@ -25,7 +25,7 @@ struct SheetRecordTest : ::testing::Test, test::EngineFixture {
     }
 
     // Removes a top-level entry from the character.
-    void remove(int link) { (void)character->Take(top(link)); }
+    void remove(int link) { (void)top(link).Odlaczenie(); }
 
     CPoz& carried() { return *top(kLinkEkwipunek).FindByKind(k::equipment::kCarried); }
 };
@@ -45,7 +45,7 @@ TEST_F(SheetRecordTest, DefenceModificationOfCurrentDexterity) {
     // "Zręczność aktualna" takes the value of "Zręczność" through its reference.
     for (const auto& [dexterity, expected] :
          {std::pair{55, "5"}, {25, "-5"}, {40, "0"}, {30, "0"}, {50, "0"}, {51, "1"}}) {
-        top(kLinkZrecznosc).destroyChildren();
+        top(kLinkZrecznosc).UsunAll();
         set(kLinkZrecznosc, dexterity);
         const SheetRecord r = record();
         EXPECT_EQ(r.currentDexterity, std::to_string(dexterity));

@@ -137,7 +137,7 @@ TEST_F(StatsFigures, WeaponAndArmourLinesShowWhatTheEnginesStored) {
 }
 
 TEST_F(StatsFigures, WithoutArmourTheSkinProtectsAndShieldsStillCount) {
-    combatList(top::kCombatArmour).destroyChildren();
+    combatList(top::kCombatArmour).UsunAll();
     character->RecalculateCharacter();
     const Lines lines = figures();
     ASSERT_FALSE(lines.empty());
@@ -146,7 +146,7 @@ TEST_F(StatsFigures, WithoutArmourTheSkinProtectsAndShieldsStillCount) {
     EXPECT_EQ(lines.back(), "ZBR.: skóra; Puklerz; OGR. 3/2; OB.BL/DAL 6/9 %; WYP. 0/0/0; ");
     // Without the shield nothing limits: the skin has no limits (0), and the far defence
     // keeps the added 3 alone.
-    combatList(top::kCombatShields).destroyChildren();
+    combatList(top::kCombatShields).UsunAll();
     character->RecalculateCharacter();
     EXPECT_EQ(figures().back(), "ZBR.: skóra; OGR. 0/0; OB.BL/DAL 0/3 %; WYP. 0/0/0; ");
 }

@@ -198,10 +198,10 @@ TEST_F(WeaponsPage, RequirementsApplyByProfessionAndLevelAndAreMetEitherWay) {
     profession(kWarrior, 0);
     EXPECT_EQ(names(*open()), std::vector<std::string>{"Broń podręczna"});
 
-    hero.link(kLinkProfesje)->destroyChildren();
+    hero.link(kLinkProfesje)->UsunAll();
     profession(kKnight, 4);
     EXPECT_EQ(names(*open()), (std::vector<std::string>{"Broń podręczna", "Broń wojownika"}));
-    hero.link(kLinkProfesje)->destroyChildren();
+    hero.link(kLinkProfesje)->UsunAll();
     profession(kKnight, 5);
     pool(3);
     auto page = open();

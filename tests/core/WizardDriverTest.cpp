@@ -125,7 +125,7 @@ struct Driver : ::testing::Test, test::SampleWorkspace {
 
     int run(bool automaticRolls, std::string* id = nullptr) {
         asked.queueYesNo(automaticRolls);
-        CIstotaWizard wizard(characters(), rules(), "", 'N', asked, pages, &generator);
+        CIstotaWizard wizard(characters(), rules(), "", WizardMode::New, asked, pages, &generator);
         const int result = wizard.Run();
         if (id)
             *id = wizard.characterId();
@@ -329,16 +329,16 @@ TEST_F(Driver, ShowAndDeleteAStoredCharacter) {
     ASSERT_EQ(run(true), 1);
     const long long twoCharacters = storedRows();
 
-    CIstotaWizard show(characters(), rules(), id, 'E', port, pages);
+    CIstotaWizard show(characters(), rules(), id, WizardMode::Edit, port, pages);
     EXPECT_EQ(show.Run(), 1);
     EXPECT_EQ(pages.shownName, "Borin");
 
-    CIstotaWizard remove(characters(), rules(), id, 'D', port, pages);
+    CIstotaWizard remove(characters(), rules(), id, WizardMode::Delete, port, pages);
     EXPECT_TRUE(remove.Delete().ok());
     EXPECT_EQ(count(characters(), "SELECT count(*) FROM istoty"), 1);
     EXPECT_EQ(storedRows(), twoCharacters - firstCharacter);
 
-    CIstotaWizard missing(characters(), rules(), id, 'E', port, pages);
+    CIstotaWizard missing(characters(), rules(), id, WizardMode::Edit, port, pages);
     EXPECT_EQ(missing.Run(), 0);
     EXPECT_FALSE(port.errors().empty());
 }

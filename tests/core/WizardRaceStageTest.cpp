@@ -87,7 +87,7 @@ struct RaceStageStep : ::testing::Test, test::SampleWorkspace {
     void make(const char* stage) {
         pages.stage = stage;
         asked.queueYesNo(false); // "Czy automatycznie wykonać rzuty?" No: every throw is asked
-        CIstotaWizard wizard(characters(), rules(), "", 'N', asked, pages);
+        CIstotaWizard wizard(characters(), rules(), "", WizardMode::New, asked, pages);
         ASSERT_EQ(wizard.Run(), 1);
         ASSERT_TRUE(asked.errors().empty()) << asked.errors().front().text;
         Result<LoadedCharacter> loaded = LoadCharacter(characters(), wizard.characterId());

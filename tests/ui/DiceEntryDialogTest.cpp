@@ -185,7 +185,8 @@ TEST(CKxxAsk, ThrowingTheRestAutomaticallyCompletesTheCharacter) {
         ChosenPages pages;
         pages.throws = &port.askedThrows();
         DiceGenerator generator(11);
-        CIstotaWizard wizard(w.characters(), w.rules(), "", 'N', port, pages, &generator);
+        CIstotaWizard wizard(w.characters(), w.rules(), "", WizardMode::New, port, pages,
+                             &generator);
         QTimer watcher;
         QObject::connect(&watcher, &QTimer::timeout, [asked, dialogs] {
             QWidget* modal = QApplication::activeModalWidget();

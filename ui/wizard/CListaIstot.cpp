@@ -37,21 +37,24 @@ void CListaIstot::Add(const std::string& id) {
     if (!readyForNewCharacter(workspace_.rules(), port))
         return;
     QtWizardPages pages(this, &port.askedThrows());
-    CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'N', port, pages);
+    CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, WizardMode::New, port,
+                         pages);
     wizard.Run();
 }
 
 void CListaIstot::Edit(const std::string& id) {
     QtUserPort port(this);
     QtWizardPages pages(this, nullptr, &workspace_.rules());
-    CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'E', port, pages);
+    CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, WizardMode::Edit, port,
+                         pages);
     wizard.Run();
 }
 
 void CListaIstot::Delete(const std::string& id) {
     QtUserPort port(this);
     QtWizardPages pages(this);
-    CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, 'D', port, pages);
+    CIstotaWizard wizard(workspace_.characters(), workspace_.rules(), id, WizardMode::Delete, port,
+                         pages);
     (void)wizard.Delete(); // a failure is shown by the wizard
 }
 

@@ -3,6 +3,7 @@
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
 #include "ui/WindowMemory.h"
+#include "ui/wizard/PageParts.h"
 #include "ui/wizard/RequiredField.h"
 
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,10 +31,7 @@ CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent
     alignment_ = new QComboBox(this);
     name_ = new QLineEdit(qs(page_.name()), this);
     rollButton_ = new QPushButton(QStringLiteral("k100"), this);
-    roll_ = new QLineEdit(qs(page_.rollText()), this);
-    roll_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), roll_));
-    roll_->setMaximumWidth(60);
+    roll_ = newRollField(qs(page_.rollText()), this);
     class_ = new QLineEdit(this);
     class_->setReadOnly(true);
 
@@ -57,19 +54,14 @@ CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(professions_);
 
-    next_ = new QPushButton(QStringLiteral("Dalej"), this);
-    next_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    status_ = new StatusLine(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(status_, 1);
-    buttons->addWidget(next_);
-    buttons->addWidget(cancel);
+    const PageFoot foot = newPageFoot(this, QStringLiteral("Dalej"));
+    next_ = foot.accept;
+    status_ = foot.status;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(frame, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(foot.layout);
     resize(520, 440);
     rememberWindow(this, QStringLiteral("kreator/strona1"));
 
@@ -112,8 +104,6 @@ CWizard1Dialog::CWizard1Dialog(CWizard1& page, QWidget* parent) : QDialog(parent
         page_.rollClass();
         showState();
     });
-    connect(next_, &QPushButton::clicked, this, &CWizard1Dialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CWizard1Dialog::reject);
     showState();
 }
 

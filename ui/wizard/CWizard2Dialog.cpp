@@ -3,47 +3,24 @@
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
 #include "ui/WindowMemory.h"
+#include "ui/wizard/PageParts.h"
 #include "ui/wizard/RequiredField.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 namespace tallar::ui {
 
 CWizard2Dialog::CWizard2Dialog(CWizard2& page, QWidget* parent) : QDialog(parent), page_(page) {
     setWindowTitle(qs(CWizard2::kCaption));
-    rollButton_ = new QPushButton(QStringLiteral("k100"), this);
-    roll_ = new QLineEdit(qs(page_.rollText()), this);
-    roll_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), roll_));
-    roll_->setMaximumWidth(60);
-    place_ = new QLineEdit(this);
-    place_->setReadOnly(true);
-    next_ = new QPushButton(QStringLiteral("Dalej"), this);
-    next_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-
-    auto* rollRow = new QHBoxLayout;
-    rollRow->addWidget(rollButton_);
-    rollRow->addWidget(roll_);
-    rollRow->addStretch();
-    auto* placeRow = new QHBoxLayout;
-    placeRow->addWidget(new QLabel(QStringLiteral("Miejsce urodzenia:"), this));
-    placeRow->addWidget(place_, 1);
-    status_ = new StatusLine(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(status_, 1);
-    buttons->addWidget(next_);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(rollRow);
-    layout->addLayout(placeRow);
-    layout->addLayout(buttons);
-    resize(420, 150);
+    const RollPage parts =
+        newRollPage(this, QStringLiteral("k100"), qs(page_.rollText()),
+                    QStringLiteral("Miejsce urodzenia:"), QStringLiteral("Dalej"));
+    rollButton_ = parts.rollButton;
+    roll_ = parts.roll;
+    place_ = parts.found;
+    next_ = parts.foot.accept;
+    status_ = parts.foot.status;
     rememberWindow(this, QStringLiteral("kreator/strona2"));
 
     connect(roll_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -55,8 +32,6 @@ CWizard2Dialog::CWizard2Dialog(CWizard2& page, QWidget* parent) : QDialog(parent
         page_.roll();
         showState();
     });
-    connect(next_, &QPushButton::clicked, this, &CWizard2Dialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CWizard2Dialog::reject);
     showState();
 }
 

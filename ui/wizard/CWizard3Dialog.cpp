@@ -2,14 +2,13 @@
 
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
+#include "ui/wizard/PageParts.h"
 #include "ui/wizard/RequiredField.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -50,22 +49,15 @@ CWizard3Dialog::CWizard3Dialog(CWizard3& page, QWidget* parent) : QDialog(parent
         });
     }
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    status_ = new StatusLine(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(status_, 1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
+    const PageFoot foot = newPageFoot(this, QStringLiteral("OK"));
+    ok_ = foot.accept;
+    status_ = foot.status;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(foot.layout);
     resize(620, 200);
 
-    connect(ok_, &QPushButton::clicked, this, &CWizard3Dialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CWizard3Dialog::reject);
     showState();
 }
 

@@ -2,50 +2,25 @@
 
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
+#include "ui/wizard/PageParts.h"
 #include "ui/wizard/RequiredField.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace tallar::ui {
 
 CWizard4UlomnoscDialog::CWizard4UlomnoscDialog(CWizard4Ulomnosc& page, QWidget* parent)
     : QDialog(parent), page_(page) {
     setWindowTitle(qs(page_.caption()));
-    rollButton_ = new QPushButton(QStringLiteral("K100"), this);
-    roll_ = new QLineEdit(qs(page_.rollText()), this);
-    roll_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), roll_));
-    roll_->setMaximumWidth(60);
-    result_ = new QLineEdit(this);
-    result_->setReadOnly(true);
-    auto* label = new QLabel(qs(page_.label()), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-
-    auto* rollRow = new QHBoxLayout;
-    rollRow->addWidget(rollButton_);
-    rollRow->addWidget(roll_);
-    rollRow->addStretch();
-    auto* resultRow = new QHBoxLayout;
-    resultRow->addWidget(label);
-    resultRow->addWidget(result_, 1);
-    status_ = new StatusLine(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(status_, 1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(rollRow);
-    layout->addLayout(resultRow);
-    layout->addLayout(buttons);
-    resize(420, 150);
+    const RollPage parts = newRollPage(this, QStringLiteral("K100"), qs(page_.rollText()),
+                                       qs(page_.label()), QStringLiteral("OK"));
+    rollButton_ = parts.rollButton;
+    roll_ = parts.roll;
+    result_ = parts.found;
+    ok_ = parts.foot.accept;
+    status_ = parts.foot.status;
 
     connect(roll_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (utf8(text) != page_.rollText())
@@ -60,8 +35,6 @@ CWizard4UlomnoscDialog::CWizard4UlomnoscDialog(CWizard4Ulomnosc& page, QWidget* 
         rollButton_->setEnabled(false);
         QTimer::singleShot(kShowThrowMs, this, &CWizard4UlomnoscDialog::accept);
     });
-    connect(ok_, &QPushButton::clicked, this, &CWizard4UlomnoscDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CWizard4UlomnoscDialog::reject);
     showState();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
+#include "ui/wizard/PageParts.h"
 #include "ui/wizard/RequiredField.h"
 
 #include <QComboBox>
@@ -71,20 +72,11 @@ CWizard6BglDialog::CWizard6BglDialog(CWizard6Bgl& training, QWidget* parent, boo
                     Qt::AlignRight);
     grid->addWidget(left_, 3, 4);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    status_ = new StatusLine(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(status_, 1);
-    buttons->addWidget(ok);
-    if (cancellable_) {
-        auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-        buttons->addWidget(cancel);
-        connect(cancel, &QPushButton::clicked, this, &CWizard6BglDialog::reject);
-    }
+    const PageFoot foot = newPageFoot(this, QStringLiteral("OK"), cancellable_);
+    status_ = foot.status;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(foot.layout);
 
     // A group trained before shows its training as it is.
     roll_->setReadOnly(training_.trainedBefore());
@@ -115,7 +107,6 @@ CWizard6BglDialog::CWizard6BglDialog(CWizard6Bgl& training, QWidget* parent, boo
             training_.chooseAmbidexterity(static_cast<std::size_t>(index));
         showState();
     });
-    connect(ok, &QPushButton::clicked, this, &CWizard6BglDialog::accept);
     showState();
 }
 

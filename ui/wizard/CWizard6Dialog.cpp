@@ -3,12 +3,12 @@
 #include "ui/QtText.h"
 #include "ui/StatusLine.h"
 #include "ui/wizard/CWizard6BglDialog.h"
+#include "ui/wizard/PageParts.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -69,17 +69,12 @@ CWizard6Dialog::CWizard6Dialog(CWizard6& page, QWidget* parent) : QDialog(parent
     columns->addWidget(framed(QStringLiteral("Grupy broni / bronie"), weapons_, this), 1);
     columns->addLayout(right, 1);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    status_ = new StatusLine(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(status_, 1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
+    const PageFoot foot = newPageFoot(this, QStringLiteral("OK"));
+    ok_ = foot.accept;
+    status_ = foot.status;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(foot.layout);
     resize(1000, 640);
 
     for (const std::string& line : page_.attributes())
@@ -100,8 +95,6 @@ CWizard6Dialog::CWizard6Dialog(CWizard6& page, QWidget* parent) : QDialog(parent
     });
     connect(weapons_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item, QTreeWidgetItem*) { showProperties(item); });
-    connect(ok_, &QPushButton::clicked, this, &CWizard6Dialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CWizard6Dialog::reject);
     showState();
 }
 
