@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tallar::editors {
@@ -56,15 +55,22 @@ TEST(DeletePreview, AFailingLookUpIsReportedAndChangesNothing) {
     f.insert("bronie", {"id", "nazwa", "idgrupy"}, {"b2", "Miecz długi", "g1"});
     f.insert("rasybronie", {"idrasa", "idgrupybroni"}, {"r1", "g1"});
     const long long before = allRows(f);
-    const std::vector<std::pair<std::string, int>> failing = {{"SELECT 1 FROM grupybroni", 1},
-                                                              {"SELECT total_changes", 1},
-                                                              {"SELECT total_changes", 2},
-                                                              {"SELECT 1 FROM bronie", 1},
-                                                              {"SELECT 1 FROM bronie", 2}};
-    for (const auto& [prefix, nth] : failing) {
-        f.db->setStatementHook([prefix, nth, seen = 0](std::string_view sql) mutable {
-            return sql.starts_with(prefix) && ++seen == nth ? Status::error("wstrzyknięty błąd")
-                                                            : Status();
+    struct Failing {
+        std::string prefix; // of the statement made to fail
+        int nth;            // which of those statements, counted from 1
+    };
+    const std::vector<Failing> failings = {{"SELECT 1 FROM grupybroni", 1},
+                                           {"SELECT total_changes", 1},
+                                           {"SELECT total_changes", 2},
+                                           {"SELECT 1 FROM bronie", 1},
+                                           {"SELECT 1 FROM bronie", 2}};
+    for (const Failing& failing : failings) {
+        const std::string& prefix = failing.prefix;
+        const int nth = failing.nth;
+        f.db->setStatementHook([failing, seen = 0](std::string_view sql) mutable {
+            return sql.starts_with(failing.prefix) && ++seen == failing.nth
+                       ? Status::error("wstrzyknięty błąd")
+                       : Status();
         });
         RowEditor group(*f.db, catalogue::weaponGroup(), "g1", EditorMode::Delete);
         DeletePreview preview;
