@@ -212,7 +212,7 @@ bool CliWizardPages::showProfessions(CWizard3& page) {
             if (!page.enabled(slot))
                 return fail(2, "Profesja " + std::to_string(slot + 1) +
                                    ": trzecią profesję otwiera poziom drugiej ze znacznikiem "
-                                   "specjalizacji „spec” (np. --profession NAZWA:5spec)");
+                                   "specjalizacji po liczbie (np. --profession NAZWA:5spec)");
             if (!chooseProfession(page, slot, &options_.professions[slot]))
                 return false;
         }

@@ -29,10 +29,10 @@ struct ProfessionItem {
 // Page 3 of the creation wizard: up to three professions with their levels. Only the
 // professions open to the race stage, alignment and social class of page 1 are offered;
 // choosing one narrows the other lists to the professions that may be taken with it. The
-// third profession opens when the second one's level says "spec", which also lifts the
-// level limits. OK writes a profession entry per chosen profession with its level and the
-// experience points of that level. The dialog only shows this state and forwards what the
-// person does; the command line drives it the same way.
+// third profession opens when the second one's level holds the specialisation mark (as in
+// "5spec"), which also lifts the level limits. OK writes a profession entry per chosen profession
+// with its level and the experience points of that level. The dialog only shows this state and
+// forwards what the person does; the command line drives it the same way.
 class CWizard3 : public CRdzen {
 public:
     static constexpr const char* kCaption = "Profesje";
@@ -65,8 +65,9 @@ public:
     int levelLimit(std::size_t slot) const;
 
     // The level field of a slot, any text: its leading number is the level. The second
-    // profession's level holding "spec" (in any case) opens the third profession and lifts
-    // the level limits; without it the third profession is closed and emptied.
+    // profession's level holding the specialisation mark (as in "5spec", in any case) opens the
+    // third profession and lifts the level limits; without it the third profession is closed and
+    // emptied.
     void setLevelText(std::size_t slot, std::string_view text);
     const std::string& levelText(std::size_t slot) const { return slots_.at(slot).levelText; }
     int level(std::size_t slot) const;

@@ -122,7 +122,7 @@ VALUES (
     'N', 'T', 'N', 'N', 'N', 'N', 'N', 'N', 'T', 'N', 'N', 'N', 'N');
 
 -- Pary profesji, które można łączyć (w obie strony). Trzy profesje naraz (trzecią
--- otwiera znacznik specjalizacji „spec” w poziomie drugiej) muszą łączyć się parami: Wojownik, Kapłan i Mag;
+-- otwiera znacznik specjalizacji w poziomie drugiej, np. 5spec) muszą łączyć się parami: Wojownik, Kapłan i Mag;
 -- Wojownik, Łowca i Złodziej; Łowca, Złodziej i Bard.
 INSERT INTO profprof (id, idpfor) VALUES
     ('100000000000000000000401000001', '100000000000000000000401000003'),

@@ -353,7 +353,7 @@ std::string listedField(const std::string& line, std::size_t n) {
 TEST(CliNew, ProfessionsByNameIdentifierOrShownTextWithTheirLevels) {
     SampleDir d;
     // A human may be a warrior, priest and mage at once (each pair goes together); the
-    // third opens with the specialisation mark "spec" in the second one's level.
+    // third opens with the specialisation mark in the second one's level ("5spec").
     const auto made =
         d.cli({"new", "--seed", "4", "--stage", "Człowiek [Dorosły]", "--alignment",
                "090809003304445109060640912796", "--class-roll", "60", "--profession", "Wojownik:3",
@@ -408,11 +408,13 @@ TEST(CliNew, AProfessionThePageWouldNotOfferListsWhatItOffers) {
     EXPECT_EQ(aboveLimit.code, 2);
     EXPECT_NE(aboveLimit.err.find("Poziom 1: profesja Mag ma limit 6 poziomów."), std::string::npos)
         << aboveLimit.err;
-    // A third profession without the specialisation mark "spec".
+    // A third profession without the specialisation mark.
     const auto third =
         with({"--profession", "Wojownik:1", "--profession", "Kapłan:1", "--profession", "Mag:1"});
     EXPECT_EQ(third.code, 2);
-    EXPECT_NE(third.err.find("„spec”"), std::string::npos) << third.err;
+    EXPECT_NE(third.err.find("znacznikiem specjalizacji po liczbie (np. --profession NAZWA:5spec)"),
+              std::string::npos)
+        << third.err;
     // A level that is no number makes a name no list offers; usage: no name, a fourth
     // profession.
     const auto noLevel = with({"--profession", "Mag:x"});

@@ -167,7 +167,7 @@ TEST_F(ProfessionPage, TheThirdProfessionOpensWhenTheSecondLevelSaysSpec) {
     page.setLevelText(0, "7");
     EXPECT_EQ(page.firstProblem(), std::nullopt);
 
-    // Without "spec" the third closes and is emptied; the limit holds again.
+    // Without the specialisation mark the third closes and is emptied; the limit holds again.
     page.setLevelText(1, "3");
     EXPECT_FALSE(page.thirdOpen());
     EXPECT_EQ(page.chosenId(2), "");

@@ -23,8 +23,9 @@ CWizard3Dialog::CWizard3Dialog(CWizard3& page, QWidget* parent) : QDialog(parent
         profession->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         auto* level = new QLineEdit(qs(page_.levelText(slot)), this);
         level->setMaximumWidth(90);
-        level->setToolTip(QStringLiteral("Poziom profesji; „spec” w poziomie drugiej profesji "
-                                         "otwiera trzecią i znosi limity poziomów."));
+        level->setToolTip(QStringLiteral("Poziom profesji; znacznik specjalizacji po liczbie (np. "
+                                         "5spec) w poziomie drugiej profesji otwiera "
+                                         "trzecią i znosi limity poziomów."));
         const int row = static_cast<int>(slot);
         auto* label = new QLabel(QStringLiteral("Profesja %1:").arg(slot + 1), this);
         label->setBuddy(profession);
