@@ -165,20 +165,8 @@ std::vector<ProtectionRow> CWizard7::armourProtection(ArmourChoice& armour) {
                 " INNER JOIN stadiumczesci D ON D.id_nad=E.id AND D.idstadium=?"
                 " WHERE A.id=? ORDER by E.nazwa DESC, E.id DESC, C.warstwa DESC;",
                 {stage, armour.id}, [&layering](const Row& row) {
-                    ArmourElement e;
-                    e.dexterityLimit = atLeastOne(row.text(2));
-                    e.speedLimit = atLeastOne(row.text(3));
-                    e.defence = textToInt(row.text(4));
-                    e.piercing = textToInt(row.text(5));
-                    e.cutting = textToInt(row.text(6));
-                    e.blunt = textToInt(row.text(7));
-                    e.layer = textToInt(row.text(8));
-                    e.dexterityIncrease = textToInt(row.text(9));
-                    e.speedIncrease = textToInt(row.text(10));
-                    e.absorptionFactor = atLeastOne(row.text(11));
-                    e.resistanceBonus = textToInt(row.text(12));
-                    e.metal = flagSet(row.text(13));
-                    layering.add(row.text(0), row.text(1), flagSet(row.text(14)), e);
+                    layering.add(row.text(0), row.text(1), flagSet(row.text(14)),
+                                 layeringElementFromRow(row));
                 });
     std::vector<ProtectionRow> rows;
     for (const BodyPartProtection& p : layering.parts())

@@ -144,6 +144,23 @@ int divided(int value, double divisor) {
 
 } // namespace
 
+ArmourElement layeringElementFromRow(const Row& row) {
+    ArmourElement e;
+    e.dexterityLimit = std::max(textToInt(row.text(2)), 1);
+    e.speedLimit = std::max(textToInt(row.text(3)), 1);
+    e.defence = textToInt(row.text(4));
+    e.piercing = textToInt(row.text(5));
+    e.cutting = textToInt(row.text(6));
+    e.blunt = textToInt(row.text(7));
+    e.layer = textToInt(row.text(8));
+    e.dexterityIncrease = textToInt(row.text(9));
+    e.speedIncrease = textToInt(row.text(10));
+    e.absorptionFactor = std::max(textToInt(row.text(11)), 1);
+    e.resistanceBonus = textToInt(row.text(12));
+    e.metal = flagSet(row.text(13));
+    return e;
+}
+
 void ArmourLayering::add(std::string_view partId, std::string_view partName, bool defaultPart,
                          const ArmourElement& e) {
     if (parts_.empty() || parts_.back().partId != partId)
@@ -301,19 +318,7 @@ ArmourLayering CRdzenZbroja::layer(const CPoz& armourEntry) {
 
     ArmourLayering layering;
     (void)queryRules(sql, params, [&](const Row& row) {
-        ArmourElement e;
-        e.dexterityLimit = std::max(textToInt(row.text(2)), 1);
-        e.speedLimit = std::max(textToInt(row.text(3)), 1);
-        e.defence = textToInt(row.text(4));
-        e.piercing = textToInt(row.text(5));
-        e.cutting = textToInt(row.text(6));
-        e.blunt = textToInt(row.text(7));
-        e.layer = textToInt(row.text(8));
-        e.dexterityIncrease = textToInt(row.text(9));
-        e.speedIncrease = textToInt(row.text(10));
-        e.absorptionFactor = std::max(textToInt(row.text(11)), 1);
-        e.resistanceBonus = textToInt(row.text(12));
-        e.metal = flagSet(row.text(13));
+        const ArmourElement e = layeringElementFromRow(row);
         const std::string partId = row.text(0);
         std::string partName;
         for (const CPoz* part : bodyParts)

@@ -32,6 +32,11 @@ struct ArmourElement {
     int weight = 0;
 };
 
+// The layering figures of an element from columns 2 to 13 of a row that selects, in this
+// order, ogrzr, ogrsz, obrona, wypkl, wyptn, wypob, warstwa, zwogrzr, zwogrsz, wspwypiob,
+// bonus and metal of `elementzbroi` (columns 0 and 1 are the caller's: the body part).
+ArmourElement layeringElementFromRow(const Row& row);
+
 // What the layers of an armour give one body part.
 struct BodyPartProtection {
     std::string partId{};   // the body part's special text
